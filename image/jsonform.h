@@ -1,0 +1,20 @@
+// The JSON form of the editor state: everything encoding reads, with the
+// settings named by their English names and language-neutral values. It is
+// lossless: loading the JSON of a state and encoding gives the same image as
+// encoding the state itself.
+#pragma once
+
+#include "image/editorstate.h"
+
+#include <QByteArray>
+#include <QString>
+
+extern const char kJsonFormatName[]; // "VQ-740 editor state"
+constexpr int kJsonFormatVersion = 1;
+
+QByteArray stateToJson(const EditorState &state);
+
+// Loads a JSON form over the state. Fields that are absent keep the value
+// the state has. On a bad value nothing is changed and `error` names the
+// field and says what is wrong with it.
+bool stateFromJson(const QByteArray &json, EditorState &state, QString *error);

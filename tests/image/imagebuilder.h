@@ -1,0 +1,25 @@
+// Test helpers: start-up editor states, generated well-formed states and
+// images, and byte access to images.
+#pragma once
+
+#include "image/editorstate.h"
+
+#include <QByteArray>
+#include <QRandomGenerator>
+
+// The editor state right after start-up, in the given language.
+EditorState startUpState(qint16 language = 1);
+
+// The bytes of the image encoded right after start-up.
+QByteArray startUpImageBytes();
+
+// A generated editor state whose every value could have been made by the
+// editors or by decoding.
+EditorState generatedState(QRandomGenerator &rng, qint16 language);
+
+// Generated image bytes of the given length: well-formed channel records
+// and settings in and out of range.
+QByteArray generatedImage(QRandomGenerator &rng, int length);
+
+// Reads a field of hex text / writes bytes into image bytes.
+QByteArray fromHex(const char *hex);
