@@ -145,9 +145,11 @@ void Form1::buildToolbar() {
         {"write", QStyle::SP_ArrowUp},         {"TAnMa", QStyle::SP_MessageBoxCritical},
         {"Anma", QStyle::SP_MessageBoxWarning}};
     for (int i = 1; i <= 8; ++i) {
-        QAction *action = i == 4 ? Toolbar1->addSeparator()
-                                 : Toolbar1->addAction(style()->standardIcon(buttons[i].icon),
-                                                       QString::fromLatin1(buttons[i].key));
+        // Buttons 7 and 8 carry no text at all, so that they show no tip.
+        const QString text = i >= 7 ? QString() : QString::fromLatin1(buttons[i].key);
+        QAction *action = i == 4
+                              ? Toolbar1->addSeparator()
+                              : Toolbar1->addAction(style()->standardIcon(buttons[i].icon), text);
         action->setObjectName(QStringLiteral("Toolbar1_%1").arg(i));
         if (buttons[i].key)
             action->setProperty("key", QString::fromLatin1(buttons[i].key));
@@ -163,8 +165,6 @@ void Form1::buildToolbar() {
     // Buttons 7 and 8 show only in their service modes and carry no tip.
     m_buttons[7]->setVisible(false);
     m_buttons[8]->setVisible(false);
-    m_buttons[7]->setToolTip(QString());
-    m_buttons[8]->setToolTip(QString());
 }
 
 void Form1::buildPanels() {

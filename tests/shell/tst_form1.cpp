@@ -229,6 +229,8 @@ private slots:
             QVERIFY2(!w.action(name)->isVisible(), name);
         QVERIFY(!w.form->toolbarButton(7)->isVisible());
         QVERIFY(!w.form->toolbarButton(8)->isVisible());
+        QVERIFY(w.form->toolbarButton(7)->toolTip().isEmpty());
+        QVERIFY(w.form->toolbarButton(8)->toolTip().isEmpty());
         w.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
         for (const char *name : {"Label1", "Combo4", "ProgressBar1", "Label"})
