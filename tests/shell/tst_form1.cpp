@@ -534,7 +534,7 @@ private slots:
         w.clickLabel("Label8", 1008.0);
         QVERIFY(w.form->state().bandOverrideMode);
         QVERIFY(w.form->toolbarButton(8)->isVisible());
-        // Other captions are no part of the gesture.
+        // The panel gesture leaves debug write mode alone.
         QVERIFY(!w.form->toolbarButton(7)->isVisible());
 
         // A double click that straddles a whole second needs a third click.
