@@ -1,11 +1,14 @@
-#include "shell/placeholderwindow.h"
+#include "shell/form1.h"
 
 #include <QApplication>
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    PlaceholderWindow window;
+    QApplication::setApplicationName(QStringLiteral("vq740"));
+    QApplication::setOrganizationName(QStringLiteral("VQ-740"));
+    Form1 window;
+    QObject::connect(&window, &Form1::unloaded, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     window.show();
     return app.exec();
 }

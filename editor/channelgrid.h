@@ -1,0 +1,54 @@
+// Grid1: the channel table on screen. A header row with the column captions,
+// channels 01 to 16 below it, every cell centred, every second channel
+// shaded light blue. It only shows the cell texts of the ChannelTable; the
+// in-place editors are laid over its cells (see cellRect).
+#pragma once
+
+#include <QTableWidget>
+
+class ChannelTable;
+
+class ChannelGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    // Column widths of columns 0 to 8 in twips; on screen the columns keep
+    // these proportions.
+    static constexpr int kColumnTwips[9] = {500, 1330, 1000, 1330, 1000, 800, 850, 1000, 900};
+    static constexpr int kRowTwips = 300;
+
+    explicit ChannelGrid(const ChannelTable &table, QWidget *parent = nullptr);
+
+    // Shows the table's current cell texts.
+    void refresh();
+
+    // Header row (row 0) texts.
+    void setHeaderText(int column, const QString &text);
+    QString headerText(int column) const;
+
+    // Text shown in a cell; `row` is 1 to 16 as in the channel table.
+    QString cellText(int row, int column) const;
+
+    // The rectangle of a cell (row 1 to 16, column 0 to 8) in the
+    // coordinates of viewport(), where an in-place editor is laid over it.
+    QRect cellRect(int row, int column) const;
+
+    // The background colour of the shaded channels 2, 4, ... 16.
+    static QColor shadeColour() { return QColor(192, 192, 255); }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    // Pixels per twip that fit every text the columns may show.
+    double minimumScale() const;
+    int rowHeight() const;
+    int contentWidth(double scale) const;
+    int fullHeight() const;
+    void layoutColumns();
+
+    const ChannelTable &m_table;
+};

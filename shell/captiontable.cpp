@@ -1,0 +1,108 @@
+#include "shell/captiontable.h"
+
+namespace {
+using K = CaptionKind;
+
+CaptionRow row(const char *control, CaptionKind kind, int index, const char *zh, const char *en) {
+    return {QString::fromLatin1(control), kind, index, QString::fromUtf8(zh),
+            QString::fromUtf8(en)};
+}
+
+CaptionRow caption(const char *control, const char *zh, const char *en) {
+    return row(control, K::Caption, 0, zh, en);
+}
+
+// Numbered list items: `zhFormat`/`enFormat` hold %1 for the number.
+void addNumberedItems(QVector<CaptionRow> &rows, const char *control, int firstItem, int lastItem,
+                      int numberOfItem0, int step, const char *zhFormat, const char *enFormat) {
+    for (int item = firstItem; item <= lastItem; ++item) {
+        const int n = numberOfItem0 + item * step;
+        rows.append({QString::fromLatin1(control), K::ListItem, item,
+                     QString::fromUtf8(zhFormat).arg(n), QString::fromUtf8(enFormat).arg(n)});
+    }
+}
+
+QVector<CaptionRow> buildTable() {
+    QVector<CaptionRow> t;
+    // Title and menus.
+    t << row("Form1", K::WindowTitle, 0, "VQ-740 对讲机编程软件 V1.20",
+             "VQ-740 Radio Software V1.20");
+    t << caption("mnuFile", "文件(&F)", "File(&F)") << caption("mnuNew", "新建(&N)", "New(&N)")
+      << caption("mnuOpen", "打开(&O)", "Open(&O)") << caption("mnuAssave", "保存(&S)", "Save(&S)")
+      << caption("mnuQuit", "退出(&Q)", "Exit(&Q)")
+      << caption("mnupro", "编程(&P)", "Programming(&P)")
+      << caption("mnureadFre", "读频(&R)", "Read From Radio(&R)")
+      << caption("mnuwriteFre", "写频(&W)", "Write To Radio(&W)")
+      << caption("mnudtmf", "可选功能", "Optional function ")
+      << caption("Key_enactment", "键设定", "Keys Assigment ")
+      << caption("mnusetin", "嵌入信息", "Embedded Message")
+      << caption("mnudebug", "调试(&D)", "Debug Parameters(&D)")
+      << caption("mnutestfre", "测试频率", "Test Frequency")
+      << caption("mnuset", "设置(&S)", "Settings(&S)") << caption("mnulock", "锁定(&L)", "Lock(&L)")
+      << caption("mnucom", "通信端口(&V)", "Communication port(&V)")
+      << caption("mnuLanguage", "语言选择(&L)", "Languages(&L)")
+      << caption("mnuChinese", "中文", "Chinese") << caption("mnuEnglish", "英文", "English")
+      << caption("mnuhelp", "帮助(&H)", "Help(&H)")
+      << caption("mnumainhelp", "帮助主题  F1", "The help topic  F1 ")
+      << caption("mnuabout", "关于", "About");
+    // Header row of the channel table.
+    const char *headers[9][2] = {{"信道", "CH"},          {"接收频率", "RX frequency"},
+                                 {"亚音频", "QT/DQT"},    {"发射频率", "TX frequency"},
+                                 {"亚音频", "QT/DQT"},    {"功率", "Power"},
+                                 {"禁发", "BCLO"},        {"宽\\窄带", "W/N"},
+                                 {"扫描添加", "Scan Add"}};
+    for (int c = 0; c < 9; ++c)
+        t << row("Grid1", K::GridHeader, c, headers[c][0], headers[c][1]);
+    // Tool tips of the toolbar; button 4 is a separator.
+    t << row("Toolbar1", K::ToolTip, 1, "新建", "New")
+      << row("Toolbar1", K::ToolTip, 2, "打开", "Open")
+      << row("Toolbar1", K::ToolTip, 3, "保存", "Save")
+      << row("Toolbar1", K::ToolTip, 5, "读频", "Read frequency")
+      << row("Toolbar1", K::ToolTip, 6, "写频", "Write frequency");
+    // Frames and labels.
+    t << caption("Frame1", "机型选择", "Model")
+      << caption("Frame2", "功能设置", "Functions Setting")
+      << caption("Label2", "版权所有 © 2012 VQ 无线电通信有限公司",
+                 "Copyright © 2012 VQ Radio Communications Co., Ltd.")
+      << caption("Label3", "频段", "Range") << caption("Label4", "语言通知", "Voice Notice:")
+      << caption("Label5", "发射超时", "Time-out Timer:")
+      << caption("Label1", "发射超时预警", "TOT Pre-Alert:")
+      << caption("Label6", "静噪等级", "Squelch Level:")
+      << caption("Label7", "省电", "Battery Save:") << caption("Label8", "提示音", "Beep:");
+    // List items.
+    t << row("Combo8", K::ListItem, 0, "关闭", "Off");
+    const char *options[4][2][2] = {{{"低", "Low"}, {"高", "High"}},
+                                    {{"关闭", "Off"}, {"载波", "Carrier"}},
+                                    {{"窄带", "Narrow"}, {"宽带", "Wide"}},
+                                    {{"无", "No"}, {"有", "Yes"}}};
+    for (int e = 5; e <= 8; ++e)
+        for (int item = 0; item < 2; ++item)
+            t.append({QStringLiteral("Combo5_%1").arg(e), K::ListItem, item,
+                      QString::fromUtf8(options[e - 5][item][0]),
+                      QString::fromUtf8(options[e - 5][item][1])});
+    t << row("Combo2", K::ListItem, 0, "关", "Off")
+      << row("Combo2", K::ListItem, 1, "中文", "Chinese")
+      << row("Combo2", K::ListItem, 2, "英文", "English");
+    addNumberedItems(t, "Combo3", 0, 39, 15, 15, "%1 秒", "%1 S");
+    t << row("Combo4", K::ListItem, 0, "关闭", "Off");
+    addNumberedItems(t, "Combo4", 1, 10, 0, 1, "%1 秒", "%1 S");
+    addNumberedItems(t, "Combo9", 0, 9, 0, 1, "%1 级", "Level %1");
+    t << row("Combo6", K::ListItem, 0, "禁止", "Off") << row("Combo6", K::ListItem, 1, "使能", "On")
+      << row("Combo7", K::ListItem, 0, "禁止", "Off")
+      << row("Combo7", K::ListItem, 1, "使能", "On");
+    return t;
+}
+} // namespace
+
+const QVector<CaptionRow> &mainWindowCaptions() {
+    static const QVector<CaptionRow> table = buildTable();
+    return table;
+}
+
+QString portItemCaption(int port) {
+    return QStringLiteral("COM%1(&%1)").arg(port);
+}
+
+QString mainWindowTitle(qint16 language) {
+    return mainWindowCaptions().first().text(language);
+}

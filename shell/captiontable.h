@@ -1,0 +1,35 @@
+// The caption table of the main window: every fixed text of Form1 in
+// Simplified Chinese and English, in the order SetLanguageText applies it.
+#pragma once
+
+#include <QString>
+#include <QVector>
+#include <QtGlobal>
+
+enum class CaptionKind {
+    WindowTitle, // the window's title
+    Caption,     // text of a menu, menu item, frame or label
+    ToolTip,     // tool tip of toolbar button `index` (1-based)
+    GridHeader,  // header cell of Grid1, column `index`
+    ListItem,    // text of item `index` of a list
+};
+
+struct CaptionRow {
+    QString control; // objectName of the control
+    CaptionKind kind;
+    int index; // button, column or item; 0 where not used
+    QString chinese;
+    QString english;
+
+    // The Chinese text for flag 0, the English one for every other value.
+    const QString &text(qint16 language) const { return language == 0 ? chinese : english; }
+};
+
+const QVector<CaptionRow> &mainWindowCaptions();
+
+// The port items "COM1(&1)" to "COM8(&8)" are not in the table: they read
+// the same in both languages.
+QString portItemCaption(int port);
+
+// The program's title for a language (the main window's title).
+QString mainWindowTitle(qint16 language);

@@ -1,0 +1,42 @@
+// The File menu's New, Open and Save commands on the editor state. The
+// window only forwards: file names come from a FileChooser, questions and
+// messages go through the MessagePort.
+#pragma once
+
+#include <QString>
+
+struct EditorState;
+class MessagePort;
+
+// Asks the user for a file name; an empty result means cancelled.
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    virtual QString openPath(const QString &filter) = 0;
+    virtual QString savePath(const QString &filter) = 0;
+};
+
+// The file dialogs' filter: the application title followed by the pattern,
+// "VQ-740 Software(*.DAT)"; where file names are case-sensitive it lists
+// the lower-case extension too.
+QString dataFileFilter();
+
+enum class FileOutcome {
+    Cancelled, // the user cancelled; nothing changed
+    Done,      // cleared, opened and decoded, or saved
+    Failed,    // a message said why; the editor or the file is as it was
+};
+
+// New: asks (OK/Cancel) and empties the channels in use. Function settings,
+// band and dialog values stay.
+FileOutcome newCommand(EditorState &state, MessagePort &port);
+
+// Open: asks for a file, reads it and decodes it into the editor. A file
+// that cannot be read or is too short is refused with a message and the
+// editor keeps what it had.
+FileOutcome openCommand(EditorState &state, FileChooser &chooser, MessagePort &port);
+
+// Save: asks for a file name, encodes the editor and writes the file
+// atomically. An existing file is overwritten only after Yes; No asks for a
+// name again. A failed write is reported.
+FileOutcome saveCommand(const EditorState &state, FileChooser &chooser, MessagePort &port);

@@ -1,0 +1,326 @@
+// Construction, layout and the load and unload of the main window.
+#include "shell/form1.h"
+
+#include "dialogs/optiondialogs.h"
+#include "editor/bands.h"
+#include "editor/channelgrid.h"
+#include "shell/captiontable.h"
+#include "shell/filedialogs.h"
+#include "shell/localizedmsgbox.h"
+#include "shell/setlanguagetext.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QShortcut>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+template <typename T> T *named(T *object, const char *name) {
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
+}
+
+QComboBox *list(QWidget *parent, const char *name, int items) {
+    auto *combo = named(new QComboBox(parent), name);
+    for (int i = 0; i < items; ++i)
+        combo->addItem(QString());
+    return combo;
+}
+} // namespace
+
+Form1::Form1(QWidget *parent) : Form1(ParameterFile::standard(), parent) {}
+
+Form1::Form1(const ParameterFile &parameterFile, QWidget *parent)
+    : QMainWindow(parent), m_parameterFile(parameterFile), m_modes(m_state) {
+    setObjectName(QStringLiteral("Form1"));
+    m_port = std::make_unique<LocalizedMessagePort>(this, m_state.language);
+    m_ownChooser = std::make_unique<DataFileDialogs>(this, m_state.language);
+    m_chooser = m_ownChooser.get();
+    m_urlOpener = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
+
+    buildMenus();
+    buildToolbar();
+    buildPanels();
+    load();
+}
+
+Form1::~Form1() = default;
+
+MessagePort &Form1::messagePort() {
+    return *m_port;
+}
+
+void Form1::buildMenus() {
+    QMenuBar *bar = menuBar();
+    auto item = [this](QMenu *menu, const char *name, void (Form1::*slot)()) {
+        QAction *action = named(menu->addAction(QString()), name);
+        if (slot)
+            connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+
+    mnuFile = named(bar->addMenu(QString()), "mnuFile");
+    mnuNew = item(mnuFile, "mnuNew", &Form1::commandNew);
+    mnuOpen = item(mnuFile, "mnuOpen", &Form1::commandOpen);
+    mnuAssave = item(mnuFile, "mnuAssave", &Form1::commandSave);
+    mnuFile->addSeparator();
+    mnuQuit = item(mnuFile, "mnuQuit", &Form1::commandExit);
+
+    mnupro = named(bar->addMenu(QString()), "mnupro");
+    mnureadFre = item(mnupro, "mnureadFre", nullptr);
+    mnureadFre->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(mnureadFre, &QAction::triggered, this, &Form1::readRequested);
+    mnuwriteFre = item(mnupro, "mnuwriteFre", nullptr);
+    mnuwriteFre->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    connect(mnuwriteFre, &QAction::triggered, this, &Form1::writeRequested);
+    mnupro->addSeparator();
+    mnudtmf = item(mnupro, "mnudtmf", nullptr);
+    Key_enactment = item(mnupro, "Key_enactment", nullptr);
+    mnusetin = item(mnupro, "mnusetin", nullptr);
+    mnudebug = item(mnupro, "mnudebug", nullptr);
+    mnutestfre = item(mnupro, "mnutestfre", nullptr);
+    mnudtmf->setVisible(false);
+    Key_enactment->setVisible(false);
+
+    mnuset = named(bar->addMenu(QString()), "mnuset");
+    mnulock = item(mnuset, "mnulock", nullptr);
+    mnulock->setCheckable(true);
+    connect(mnulock, &QAction::triggered, this, [this](bool checked) { applyLock(checked); });
+
+    mnucom = named(bar->addMenu(QString()), "mnucom");
+    for (int port = 1; port <= 8; ++port) {
+        QAction *action = mnucom->addAction(portItemCaption(port));
+        action->setObjectName(QStringLiteral("mnucom%1").arg(port));
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, [this, action, port](bool checked) {
+            // The check marks follow the port actually chosen, which the
+            // handler of portChosen decides; undo Qt's own toggle.
+            action->setChecked(!checked);
+            emit portChosen(port);
+        });
+        mnucomItems[port] = action;
+    }
+
+    mnuLanguage = named(bar->addMenu(QString()), "mnuLanguage");
+    mnuChinese = item(mnuLanguage, "mnuChinese", &Form1::commandChinese);
+    mnuEnglish = item(mnuLanguage, "mnuEnglish", &Form1::commandEnglish);
+
+    mnuhelp = named(bar->addMenu(QString()), "mnuhelp");
+    mnumainhelp = item(mnuhelp, "mnumainhelp", &Form1::commandHelp);
+    mnumainhelp->setVisible(false);
+    mnuabout = item(mnuhelp, "mnuabout", nullptr);
+
+    // The help topic item is hidden, but F1 opens the help all the same.
+    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setObjectName(QStringLiteral("helpShortcut"));
+    f1->setContext(Qt::ApplicationShortcut);
+    connect(f1, &QShortcut::activated, this, &Form1::commandHelp);
+}
+
+void Form1::buildToolbar() {
+    Toolbar1 = named(addToolBar(QString()), "Toolbar1");
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    Toolbar1->toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    struct Button {
+        const char *key;
+        QStyle::StandardPixmap icon;
+    };
+    const Button buttons[9] = {
+        {nullptr, QStyle::SP_CustomBase},      {"new", QStyle::SP_FileIcon},
+        {"open", QStyle::SP_DialogOpenButton}, {"save", QStyle::SP_DialogSaveButton},
+        {nullptr, QStyle::SP_CustomBase},      {"read", QStyle::SP_ArrowDown},
+        {"write", QStyle::SP_ArrowUp},         {"TAnMa", QStyle::SP_MessageBoxCritical},
+        {"Anma", QStyle::SP_MessageBoxWarning}};
+    for (int i = 1; i <= 8; ++i) {
+        // Buttons 7 and 8 carry no text at all, so that they show no tip.
+        const QString text = i >= 7 ? QString() : QString::fromLatin1(buttons[i].key);
+        QAction *action = i == 4
+                              ? Toolbar1->addSeparator()
+                              : Toolbar1->addAction(style()->standardIcon(buttons[i].icon), text);
+        action->setObjectName(QStringLiteral("Toolbar1_%1").arg(i));
+        if (buttons[i].key)
+            action->setProperty("key", QString::fromLatin1(buttons[i].key));
+        m_buttons[i] = action;
+    }
+    connect(m_buttons[1], &QAction::triggered, this, &Form1::commandNew);
+    connect(m_buttons[2], &QAction::triggered, this, &Form1::commandOpen);
+    connect(m_buttons[3], &QAction::triggered, this, &Form1::commandSave);
+    connect(m_buttons[5], &QAction::triggered, this, &Form1::readRequested);
+    connect(m_buttons[6], &QAction::triggered, this, &Form1::writeRequested);
+    connect(m_buttons[7], &QAction::triggered, this, &Form1::debugWriteButtonClicked);
+    connect(m_buttons[8], &QAction::triggered, this, &Form1::bandOverrideButtonClicked);
+    // Buttons 7 and 8 show only in their service modes and carry no tip.
+    m_buttons[7]->setVisible(false);
+    m_buttons[8]->setVisible(false);
+}
+
+void Form1::buildPanels() {
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralWidget"));
+    setCentralWidget(central);
+
+    Frame1 = named(new QGroupBox(central), "Frame1");
+    Label3 = named(new QLabel(Frame1), "Label3");
+    Combo1 = named(new QComboBox(Frame1), "Combo1");
+    for (int i = 0; i < kBandCount; ++i)
+        Combo1->addItem(bandText(i));
+    Label3->setBuddy(Combo1);
+    auto *modelLayout = new QHBoxLayout(Frame1);
+    modelLayout->addWidget(Label3);
+    modelLayout->addWidget(Combo1, 1);
+
+    Frame2 = named(new QGroupBox(central), "Frame2");
+    Label4 = named(new QLabel(Frame2), "Label4");
+    Combo2 = list(Frame2, "Combo2", kVoiceNoticeItems);
+    Label5 = named(new QLabel(Frame2), "Label5");
+    Combo3 = named(new QComboBox(Frame2), "Combo3");
+    Label1 = named(new QLabel(Frame2), "Label1");
+    Combo4 = list(Frame2, "Combo4", kTotPreAlertItems);
+    Label6 = named(new QLabel(Frame2), "Label6");
+    Combo9 = list(Frame2, "Combo9", kSquelchLevelItems);
+    Label7 = named(new QLabel(Frame2), "Label7");
+    Combo6 = list(Frame2, "Combo6", kBatterySaveItems);
+    Label8 = named(new QLabel(Frame2), "Label8");
+    Combo7 = list(Frame2, "Combo7", kBeepItems);
+    Label1->hide();
+    Combo4->hide();
+    auto *panel = new QGridLayout(Frame2);
+    const std::pair<QLabel *, QComboBox *> pairs[] = {{Label4, Combo2}, {Label5, Combo3},
+                                                      {Label1, Combo4}, {Label6, Combo9},
+                                                      {Label7, Combo6}, {Label8, Combo7}};
+    int row = 0;
+    for (const auto &[label, combo] : pairs) {
+        label->setBuddy(combo);
+        panel->addWidget(label, row, 0);
+        panel->addWidget(combo, row, 1);
+        connect(combo, &QComboBox::currentIndexChanged, this, &Form1::functionListChanged);
+        ++row;
+    }
+    panel->setColumnStretch(1, 1);
+    panel->setRowStretch(row, 1);
+    // Three captions of the panel make the band override gesture.
+    for (QLabel *label : {Label4, Label6, Label8})
+        label->installEventFilter(this);
+
+    Grid1 = new ChannelGrid(m_state.channels, central);
+
+    ProgressBar1 = named(new QProgressBar(central), "ProgressBar1");
+    ProgressBar1->setTextVisible(false);
+    Label = named(new QLabel(central), "Label");
+    QFont statusFont = Label->font();
+    statusFont.setBold(true);
+    Label->setFont(statusFont);
+    Label->hide();
+    Label2 = named(new QLabel(central), "Label2");
+    Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label2->setEnabled(false);
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(Frame1);
+    left->addWidget(Frame2, 1);
+    auto *top = new QHBoxLayout;
+    top->addLayout(left);
+    top->addWidget(Grid1, 1);
+    auto *indicators = new QHBoxLayout;
+    indicators->addWidget(Label);
+    indicators->addWidget(ProgressBar1, 1);
+    indicators->addStretch();
+    indicators->addWidget(Label2);
+    auto *indicatorRow = new QWidget(central);
+    indicatorRow->setLayout(indicators);
+    indicators->setContentsMargins(0, 0, 0, 0);
+    // The row keeps its height while the indicators come and go.
+    indicatorRow->setMinimumHeight(
+        std::max(ProgressBar1->sizeHint().height(), Label->sizeHint().height()));
+    auto *outer = new QVBoxLayout(central);
+    outer->addLayout(top, 1);
+    outer->addWidget(indicatorRow);
+}
+
+void Form1::load() {
+    // The parameter file: lock, remembered port, language.
+    const Preferences prefs = m_parameterFile.load();
+    mnulock->setChecked(prefs.editLock);
+    if (prefs.editLock)
+        applyLock(true);
+    m_rememberedPort = prefs.rememberedPort;
+    m_state.language = prefs.language;
+
+    // The Time-out Timer list: 15 S to 600 S.
+    for (int n = 1; n <= kTimeoutTimerItems; ++n)
+        Combo3->addItem(QStringLiteral("%1 S").arg(n * 15));
+
+    // Band 0 accepted and selected, PF1 10, then the reset to defaults.
+    m_state.loadStartUpValues();
+    Combo1->setCurrentIndex(m_state.bandPosition);
+    Grid1->refresh();
+    refreshFunctionLists();
+    ProgressBar1->hide();
+
+    m_dialogs = new OptionDialogs(m_state, this);
+    connect(mnudtmf, &QAction::triggered, m_dialogs, &OptionDialogs::showOptionalFunction);
+    connect(Key_enactment, &QAction::triggered, m_dialogs, &OptionDialogs::showKeys);
+    connect(mnusetin, &QAction::triggered, m_dialogs, &OptionDialogs::showEmbedded);
+    connect(mnudebug, &QAction::triggered, m_dialogs, &OptionDialogs::showDebug);
+    connect(mnutestfre, &QAction::triggered, m_dialogs, &OptionDialogs::showTestFrequency);
+    connect(mnuabout, &QAction::triggered, m_dialogs, &OptionDialogs::showAbout);
+    connect(m_dialogs, &OptionDialogs::debugGestureClicked, this, &Form1::debugCaptionClicked);
+    connect(Combo1, &QComboBox::currentIndexChanged, this, &Form1::bandSelectorChanged);
+
+    SetLanguageText(*this, *m_dialogs, m_state.language);
+    resize(sizeHint());
+}
+
+void Form1::closeEvent(QCloseEvent *event) {
+    if (!m_unloaded) {
+        m_unloaded = true;
+        m_parameterFile.save(preferences());
+        emit unloaded();
+    }
+    event->accept();
+}
+
+Preferences Form1::preferences() const {
+    Preferences p;
+    p.editLock = editLock();
+    p.rememberedPort = m_rememberedPort;
+    p.language = m_state.language;
+    return p;
+}
+
+bool Form1::editLock() const {
+    return mnulock->isChecked();
+}
+
+void Form1::setRememberedPort(int port) {
+    m_rememberedPort = port >= 0 && port <= 8 ? port : 0;
+}
+
+void Form1::setFileChooser(FileChooser *chooser) {
+    m_chooser = chooser ? chooser : m_ownChooser.get();
+}
+
+void Form1::setUrlOpener(UrlOpener opener) {
+    m_urlOpener = std::move(opener);
+}
+
+QAction *Form1::toolbarButton(int index) const {
+    return index >= 1 && index <= 8 ? m_buttons[index] : nullptr;
+}
+
+QAction *Form1::portItem(int port) const {
+    return port >= 1 && port <= 8 ? mnucomItems[port] : nullptr;
+}

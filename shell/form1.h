@@ -1,0 +1,172 @@
+// Form1: the main window. It holds the menus, the toolbar, the band
+// selector, the Functions Setting panel, the channel table, the exchange
+// indicators and the copyright line, and forwards every command to the core.
+#pragma once
+
+#include "image/editorstate.h"
+#include "shell/parameterfile.h"
+#include "shell/preferences.h"
+#include "shell/servicemodes.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class ChannelGrid;
+class FileChooser;
+class LocalizedMessagePort;
+class MessagePort;
+class OptionDialogs;
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QToolBar;
+class QUrl;
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // The parameter file in the program's folder (or the per-user folder).
+    explicit Form1(QWidget *parent = nullptr);
+    // The parameter file given (tests point it at a folder of their own).
+    explicit Form1(const ParameterFile &parameterFile, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    EditorState &state() { return m_state; }
+    MessagePort &messagePort();
+    ServiceModes &serviceModes() { return m_modes; }
+    OptionDialogs *optionDialogs() const { return m_dialogs; }
+    const ParameterFile &parameterFile() const { return m_parameterFile; }
+
+    // The preferences as they stand: the Lock item's check mark, the
+    // remembered port and the language flag. Written at unload.
+    Preferences preferences() const;
+    bool editLock() const;
+    int rememberedPort() const { return m_rememberedPort; }
+    void setRememberedPort(int port);
+
+    // Replaces the file dialogs (null: the platform's dialogs again).
+    void setFileChooser(FileChooser *chooser);
+    // Replaces the step that opens the help in a viewer or browser.
+    using UrlOpener = std::function<bool(const QUrl &)>;
+    void setUrlOpener(UrlOpener opener);
+
+    // Controls a radio exchange drives.
+    QToolBar *toolbar() const { return Toolbar1; }
+    QMenu *programmingMenu() const { return mnupro; }
+    QAction *readButton() const { return m_buttons[5]; }
+    QAction *writeButton() const { return m_buttons[6]; }
+    QAction *toolbarButton(int index) const; // 1 to 8, 4 is the separator
+    QAction *readCommand() const { return mnureadFre; }
+    QAction *writeCommand() const { return mnuwriteFre; }
+    QAction *portItem(int port) const; // mnucom1 to mnucom8
+    QGroupBox *modelFrame() const { return Frame1; }
+    QComboBox *bandSelector() const { return Combo1; }
+    QLabel *statusLabel() const { return Label; }
+    QProgressBar *progressBar() const { return ProgressBar1; }
+    ChannelGrid *grid() const { return Grid1; }
+
+public slots:
+    // After a decode (Open, a read): the channel table, the Functions
+    // Setting lists, the band selector (without the band question) and the
+    // option dialogs show the editor state again.
+    void refreshAfterDecode();
+    // The Functions Setting lists show the editor state.
+    void refreshFunctionLists();
+
+    void commandNew();
+    void commandOpen();
+    void commandSave();
+    void commandExit();
+    void commandChinese();
+    void commandEnglish();
+    void commandHelp();
+
+signals:
+    void readRequested();      // Read From Radio, menu or toolbar
+    void writeRequested();     // Write To Radio, menu or toolbar
+    void portChosen(int port); // COM1 to COM8 chosen (1 to 8); the check
+                               // marks are left to whoever handles it
+    void unloaded();           // the parameter file is written; end now
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void buildPanels();
+    void load();
+    void applyLock(bool locked);
+    void applyLanguage();
+    void bandSelectorChanged(int position);
+    void functionListChanged();
+    void panelCaptionClicked(int which);
+    void debugCaptionClicked(int which);
+    void bandOverrideButtonClicked();
+    void debugWriteButtonClicked();
+
+    EditorState m_state;
+    ParameterFile m_parameterFile;
+    ServiceModes m_modes;
+    int m_rememberedPort = 0;
+    std::unique_ptr<LocalizedMessagePort> m_port;
+    std::unique_ptr<FileChooser> m_ownChooser;
+    FileChooser *m_chooser = nullptr;
+    UrlOpener m_urlOpener;
+    bool m_unloaded = false;
+    OptionDialogs *m_dialogs = nullptr;
+
+    // Menus and their items.
+    QMenu *mnuFile = nullptr;
+    QAction *mnuNew = nullptr;
+    QAction *mnuOpen = nullptr;
+    QAction *mnuAssave = nullptr;
+    QAction *mnuQuit = nullptr;
+    QMenu *mnupro = nullptr;
+    QAction *mnureadFre = nullptr;
+    QAction *mnuwriteFre = nullptr;
+    QAction *mnudtmf = nullptr;       // Optional function (hidden)
+    QAction *Key_enactment = nullptr; // Keys Assignment (hidden)
+    QAction *mnusetin = nullptr;
+    QAction *mnudebug = nullptr;
+    QAction *mnutestfre = nullptr;
+    QMenu *mnuset = nullptr;
+    QAction *mnulock = nullptr;
+    QMenu *mnucom = nullptr;
+    QAction *mnucomItems[9] = {}; // mnucom1 to mnucom8 at 1 to 8
+    QMenu *mnuLanguage = nullptr;
+    QAction *mnuChinese = nullptr;
+    QAction *mnuEnglish = nullptr;
+    QMenu *mnuhelp = nullptr;
+    QAction *mnumainhelp = nullptr; // the help topic (hidden; F1 still opens help)
+    QAction *mnuabout = nullptr;
+
+    QToolBar *Toolbar1 = nullptr;
+    QAction *m_buttons[9] = {}; // Toolbar1 buttons 1 to 8
+
+    QGroupBox *Frame1 = nullptr; // model frame
+    QLabel *Label3 = nullptr;    // Range
+    QComboBox *Combo1 = nullptr; // band selector
+    QGroupBox *Frame2 = nullptr; // Functions Setting panel
+    QLabel *Label4 = nullptr;    // Voice Notice
+    QComboBox *Combo2 = nullptr;
+    QLabel *Label5 = nullptr; // Time-out Timer
+    QComboBox *Combo3 = nullptr;
+    QLabel *Label1 = nullptr; // TOT Pre-Alert (hidden)
+    QComboBox *Combo4 = nullptr;
+    QLabel *Label6 = nullptr; // Squelch Level
+    QComboBox *Combo9 = nullptr;
+    QLabel *Label7 = nullptr; // Battery Save
+    QComboBox *Combo6 = nullptr;
+    QLabel *Label8 = nullptr; // Beep
+    QComboBox *Combo7 = nullptr;
+    ChannelGrid *Grid1 = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    QLabel *Label = nullptr;  // status of a radio exchange
+    QLabel *Label2 = nullptr; // the maker's copyright line
+};

@@ -1,0 +1,14 @@
+// Where the help command finds its help: the compiled help file
+// "VQ-740 Software.CHM" in the program's folder where a viewer for it
+// exists (Windows), otherwise the user guide that ships in the program's
+// "docs" folder, in Chinese for language flag 0 and in English otherwise.
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+QString helpFilePath(const QString &programFolder);
+QString userGuidePath(const QString &programFolder, qint16 language);
+
+// The file the help command opens on this platform.
+QString helpTarget(const QString &programFolder, qint16 language);

@@ -1,0 +1,60 @@
+#include "shell/setlanguagetext.h"
+
+#include "dialogs/optiondialogs.h"
+#include "editor/channelgrid.h"
+#include "shell/captiontable.h"
+#include "shell/form1.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+
+namespace {
+void setCaption(Form1 &form, const QString &control, const QString &text) {
+    QObject *object = form.findChild<QObject *>(control);
+    if (auto *menu = qobject_cast<QMenu *>(object))
+        menu->setTitle(text);
+    else if (auto *action = qobject_cast<QAction *>(object))
+        action->setText(text);
+    else if (auto *frame = qobject_cast<QGroupBox *>(object))
+        frame->setTitle(text);
+    else if (auto *label = qobject_cast<QLabel *>(object))
+        label->setText(text);
+}
+
+void setListItem(Form1 &form, const QString &control, int index, const QString &text) {
+    // The in-place editors of the channel table may not exist yet; a list
+    // that is missing or too short is left alone.
+    const auto combos = form.findChildren<QComboBox *>(control);
+    for (QComboBox *combo : combos)
+        if (index < combo->count())
+            combo->setItemText(index, text);
+}
+} // namespace
+
+void SetLanguageText(Form1 &form, OptionDialogs &dialogs, qint16 language) {
+    for (const CaptionRow &row : mainWindowCaptions()) {
+        const QString &text = row.text(language);
+        switch (row.kind) {
+        case CaptionKind::WindowTitle:
+            form.setWindowTitle(text);
+            break;
+        case CaptionKind::Caption:
+            setCaption(form, row.control, text);
+            break;
+        case CaptionKind::ToolTip:
+            if (QAction *button = form.toolbarButton(row.index))
+                button->setToolTip(text);
+            break;
+        case CaptionKind::GridHeader:
+            form.grid()->setHeaderText(row.index, text);
+            break;
+        case CaptionKind::ListItem:
+            setListItem(form, row.control, row.index, text);
+            break;
+        }
+    }
+    dialogs.SetLanguageText(language);
+}

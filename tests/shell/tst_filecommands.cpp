@@ -1,0 +1,228 @@
+// New, Open and Save on the editor state, answered by a test chooser and a
+// test message port.
+#include "../image/imagebuilder.h"
+#include "image/datafile.h"
+#include "image/imagecodec.h"
+#include "recordingport.h"
+#include "shell/filecommands.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+class ListChooser : public FileChooser {
+public:
+    QString openPath(const QString &filter) override { return next(filter); }
+    QString savePath(const QString &filter) override { return next(filter); }
+    QString next(const QString &filter) {
+        filters << filter;
+        return paths.isEmpty() ? QString() : paths.takeFirst();
+    }
+    QStringList paths;
+    QStringList filters;
+};
+
+QByteArray contents(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void write(const QString &path, const QByteArray &bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+EditorState stateWithChannel(qint16 language) {
+    EditorState s = startUpState(language);
+    s.channels.setCell(3, ColRxFrequency, "146.12500");
+    s.channels.setCell(3, ColTxFrequency, "146.12500");
+    s.channels.setCell(3, ColRxTone, "88.5");
+    s.channels.setOption(3, ColWn, 1, language);
+    s.functions.squelchLevel = 7;
+    s.store.embeddedLine1 = "HELLO";
+    return s;
+}
+} // namespace
+
+class TestFileCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void filterNamesTheApplication() {
+        QVERIFY(dataFileFilter().startsWith("VQ-740 Software(*.DAT"));
+        QVERIFY(dataFileFilter().endsWith(")"));
+    }
+
+    void newAsks_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("Chinese OK") << 0 << MsgResult::Ok << "警告"
+                                    << "所有信道的数据将被清除！" << true;
+        QTest::newRow("English OK") << 1 << MsgResult::Ok << "Warnning"
+                                    << "All channel data will be clear." << true;
+        QTest::newRow("English Cancel") << 1 << MsgResult::Cancel << "Warnning"
+                                        << "All channel data will be clear." << false;
+    }
+    void newAsks() {
+        QFETCH(int, language);
+        QFETCH(int, answer);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        QFETCH(bool, cleared);
+        EditorState s = stateWithChannel(static_cast<qint16>(language));
+        s.bandPosition = s.acceptedBand = 5;
+        const EditorState before = s;
+        RecordingPort port;
+        port.answers = {answer};
+        QCOMPARE(newCommand(s, port), cleared ? FileOutcome::Done : FileOutcome::Cancelled);
+        QCOMPARE(port.shown.size(), 1);
+        QCOMPARE(port.shown[0].flags, quint32(305));
+        QCOMPARE(port.shown[0].title, title);
+        QCOMPARE(port.shown[0].text, text);
+        QCOMPARE(s.channels.inUse(3), !cleared);
+        // The band, the function settings and the store never change.
+        QCOMPARE(s.bandPosition, 5);
+        QVERIFY(s.functions == before.functions);
+        QVERIFY(s.store == before.store);
+    }
+
+    void saveThenOpenGivesTheSameEditor() {
+        QTemporaryDir dir;
+        const EditorState saved = stateWithChannel(1);
+        ListChooser chooser;
+        chooser.paths = {dir.filePath("a.DAT")};
+        RecordingPort port;
+        QCOMPARE(saveCommand(saved, chooser, port), FileOutcome::Done);
+        QVERIFY(port.shown.isEmpty());
+        QCOMPARE(chooser.filters, QStringList{dataFileFilter()});
+        const QByteArray bytes = contents(dir.filePath("a.DAT"));
+        QCOMPARE(bytes.size(), 848);
+        QCOMPARE(imageFromBytes(bytes), EncodeImage(saved));
+
+        EditorState opened = startUpState(1);
+        chooser.paths = {dir.filePath("a.DAT")};
+        QCOMPARE(openCommand(opened, chooser, port), FileOutcome::Done);
+        QCOMPARE(EncodeImage(opened), EncodeImage(saved));
+        QCOMPARE(opened.channels.cell(3, ColRxTone), QString("88.5"));
+        QCOMPARE(opened.functions.squelchLevel, 7);
+    }
+
+    void overwriteQuestion_data() {
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<int>("dialogs");
+        QTest::addColumn<bool>("overwritten");
+        QTest::addColumn<int>("outcome");
+        // Yes replaces the longer file with exactly 848 bytes.
+        QTest::newRow("Yes") << QList<int>{MsgResult::Yes} << 1 << true << int(FileOutcome::Done);
+        // No shows the dialog again; cancelling it writes nothing.
+        QTest::newRow("No then cancel")
+            << QList<int>{MsgResult::No} << 2 << false << int(FileOutcome::Cancelled);
+        // No, then the same name again, then Yes.
+        QTest::newRow("No then Yes")
+            << QList<int>{MsgResult::No, MsgResult::Yes} << 2 << true << int(FileOutcome::Done);
+    }
+    void overwriteQuestion() {
+        QFETCH(QList<int>, answers);
+        QFETCH(int, dialogs);
+        QFETCH(bool, overwritten);
+        QFETCH(int, outcome);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("old.DAT");
+        const QByteArray old(1024, '\x5A');
+        write(path, old);
+        const EditorState s = stateWithChannel(0);
+        ListChooser chooser;
+        chooser.paths = {path};
+        if (answers.size() > 1)
+            chooser.paths << path;
+        RecordingPort port;
+        port.answers = answers;
+        QCOMPARE(int(saveCommand(s, chooser, port)), outcome);
+        QCOMPARE(chooser.filters.size(), dialogs);
+        QCOMPARE(port.shown.size(), answers.size());
+        QCOMPARE(port.shown[0].flags, quint32(36));
+        QCOMPARE(port.shown[0].title, QString()); // the application title
+        QCOMPARE(port.shown[0].text, QString("该文件已存在，是否覆盖？"));
+        QCOMPARE(contents(path), overwritten ? bytesFromImage(EncodeImage(s)) : old);
+    }
+
+    void cancelledDialogsDoNothing() {
+        EditorState s = stateWithChannel(1);
+        const EditorState before = s;
+        ListChooser chooser;
+        RecordingPort port;
+        QCOMPARE(openCommand(s, chooser, port), FileOutcome::Cancelled);
+        QCOMPARE(saveCommand(s, chooser, port), FileOutcome::Cancelled);
+        QVERIFY(port.shown.isEmpty());
+        QVERIFY(s.channels == before.channels);
+    }
+
+    void badFilesAreRefusedAndTheEditorKept_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("needle");
+        QTest::newRow("empty, English") << 0 << 1 << "too short";
+        QTest::newRow("815 bytes, Chinese") << 815 << 0 << "太短";
+        QTest::newRow("missing file") << -1 << 1 << "cannot be read";
+    }
+    void badFilesAreRefusedAndTheEditorKept() {
+        QFETCH(int, size);
+        QFETCH(int, language);
+        QFETCH(QString, needle);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("bad.DAT");
+        if (size >= 0)
+            write(path, startUpImageBytes().left(size));
+        EditorState s = stateWithChannel(static_cast<qint16>(language));
+        s.debugWriteMode = true;
+        const EditorState before = s;
+        ListChooser chooser;
+        chooser.paths = {path};
+        RecordingPort port;
+        QCOMPARE(openCommand(s, chooser, port), FileOutcome::Failed);
+        QCOMPARE(port.shown.size(), 1);
+        QVERIFY2(port.shown[0].text.contains(needle), qPrintable(port.shown[0].text));
+        QCOMPARE(port.shown[0].flags, quint32(16));
+        QVERIFY(s.channels == before.channels);
+        QVERIFY(s.store == before.store);
+        QVERIFY(s.debugWriteMode);
+    }
+
+    void smallestUsableFileOpens() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("816.DAT");
+        write(path, startUpImageBytes().left(816));
+        EditorState s = stateWithChannel(1);
+        ListChooser chooser;
+        chooser.paths = {path};
+        RecordingPort port;
+        QCOMPARE(openCommand(s, chooser, port), FileOutcome::Done);
+        QVERIFY(!s.channels.inUse(3));
+    }
+
+    void failedSaveIsReportedAndTheOldFileKept() {
+        QTemporaryDir dir;
+        // A folder in place of the file: it cannot be replaced.
+        const QString path = dir.filePath("taken.DAT");
+        QVERIFY(QDir().mkpath(path + "/inside"));
+        const EditorState s = stateWithChannel(1);
+        ListChooser chooser;
+        chooser.paths = {path};
+        RecordingPort port;
+        port.answers = {MsgResult::Yes};
+        QCOMPARE(saveCommand(s, chooser, port), FileOutcome::Failed);
+        QCOMPARE(port.shown.size(), 2);
+        QCOMPARE(port.shown[1].text, dataFileErrorMessage(DataFileError::CannotWrite, path, 1));
+        QCOMPARE(port.shown[1].flags, quint32(16));
+        QVERIFY(QFileInfo(path + "/inside").isDir());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"

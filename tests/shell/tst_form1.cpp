@@ -1,0 +1,656 @@
+// The main window driven as a user drives it: start-up and exit with the
+// parameter file, captions in both languages, the lock, band changes, the
+// File commands, the hidden service modes, help and the commands handed to
+// the radio exchange.
+#include "../image/imagebuilder.h"
+#include "dialogs/optiondialogs.h"
+#include "editor/channelgrid.h"
+#include "image/imagecodec.h"
+#include "msgboxrecorder.h"
+#include "shell/filecommands.h"
+#include "shell/form1.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QUrl>
+
+namespace {
+class ListChooser : public FileChooser {
+public:
+    QString openPath(const QString &) override {
+        ++asked;
+        return paths.isEmpty() ? QString() : paths.takeFirst();
+    }
+    QString savePath(const QString &) override {
+        ++asked;
+        return paths.isEmpty() ? QString() : paths.takeFirst();
+    }
+    QStringList paths;
+    int asked = 0;
+};
+
+QByteArray contents(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void write(const QString &path, const QByteArray &bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// A window whose parameter file lives in a folder of the test's own.
+struct Window {
+    explicit Window(const QByteArray *parameterBytes = nullptr) {
+        if (parameterBytes)
+            write(parameterPath(), *parameterBytes);
+        form = std::make_unique<Form1>(ParameterFile(dir.path(), dir.filePath("config")));
+        form->setFileChooser(&chooser);
+        form->serviceModes().setClock([this] { return now; });
+        form->setUrlOpener([this](const QUrl &url) {
+            opened << url;
+            return true;
+        });
+    }
+    QString parameterPath() const { return dir.filePath("parameter"); }
+    template <typename T> T *get(const char *name) const {
+        T *object = form->findChild<T *>(QString::fromLatin1(name));
+        if (!object)
+            qWarning("no control %s", name);
+        return object;
+    }
+    QComboBox *combo(const char *name) const { return get<QComboBox>(name); }
+    QAction *action(const char *name) const { return get<QAction>(name); }
+    void clickLabel(const char *name, double at) {
+        now = at;
+        QTest::mouseClick(get<QLabel>(name), Qt::LeftButton);
+    }
+    void clickButton(int index, double at) {
+        now = at;
+        form->toolbarButton(index)->trigger();
+    }
+
+    QTemporaryDir dir;
+    ListChooser chooser;
+    MsgBoxRecorder boxes;
+    QList<QUrl> opened;
+    double now = 1000;
+    std::unique_ptr<Form1> form;
+};
+
+// Every caption of the main window in Chinese and English, written out here
+// independently of the program's own table.
+struct Expected {
+    const char *control;
+    const char *chinese;
+    const char *english;
+};
+const Expected kCaptions[] = {
+    {"mnuFile", "文件(&F)", "File(&F)"},
+    {"mnuNew", "新建(&N)", "New(&N)"},
+    {"mnuOpen", "打开(&O)", "Open(&O)"},
+    {"mnuAssave", "保存(&S)", "Save(&S)"},
+    {"mnuQuit", "退出(&Q)", "Exit(&Q)"},
+    {"mnupro", "编程(&P)", "Programming(&P)"},
+    {"mnureadFre", "读频(&R)", "Read From Radio(&R)"},
+    {"mnuwriteFre", "写频(&W)", "Write To Radio(&W)"},
+    {"mnudtmf", "可选功能", "Optional function "},
+    {"Key_enactment", "键设定", "Keys Assigment "},
+    {"mnusetin", "嵌入信息", "Embedded Message"},
+    {"mnudebug", "调试(&D)", "Debug Parameters(&D)"},
+    {"mnutestfre", "测试频率", "Test Frequency"},
+    {"mnuset", "设置(&S)", "Settings(&S)"},
+    {"mnulock", "锁定(&L)", "Lock(&L)"},
+    {"mnucom", "通信端口(&V)", "Communication port(&V)"},
+    {"mnuLanguage", "语言选择(&L)", "Languages(&L)"},
+    {"mnuChinese", "中文", "Chinese"},
+    {"mnuEnglish", "英文", "English"},
+    {"mnuhelp", "帮助(&H)", "Help(&H)"},
+    {"mnumainhelp", "帮助主题  F1", "The help topic  F1 "},
+    {"mnuabout", "关于", "About"},
+    {"Frame1", "机型选择", "Model"},
+    {"Frame2", "功能设置", "Functions Setting"},
+    {"Label3", "频段", "Range"},
+    {"Label4", "语言通知", "Voice Notice:"},
+    {"Label5", "发射超时", "Time-out Timer:"},
+    {"Label1", "发射超时预警", "TOT Pre-Alert:"},
+    {"Label6", "静噪等级", "Squelch Level:"},
+    {"Label7", "省电", "Battery Save:"},
+    {"Label8", "提示音", "Beep:"},
+};
+const char *const kHeaders[9][2] = {{"信道", "CH"},          {"接收频率", "RX frequency"},
+                                    {"亚音频", "QT/DQT"},    {"发射频率", "TX frequency"},
+                                    {"亚音频", "QT/DQT"},    {"功率", "Power"},
+                                    {"禁发", "BCLO"},        {"宽\\窄带", "W/N"},
+                                    {"扫描添加", "Scan Add"}};
+const char *const kTips[7][2] = {{"", ""},
+                                 {"新建", "New"},
+                                 {"打开", "Open"},
+                                 {"保存", "Save"},
+                                 {"", ""},
+                                 {"读频", "Read frequency"},
+                                 {"写频", "Write frequency"}};
+
+QString captionOf(QObject *object) {
+    if (auto *menu = qobject_cast<QMenu *>(object))
+        return menu->title();
+    if (auto *action = qobject_cast<QAction *>(object))
+        return action->text();
+    if (auto *frame = qobject_cast<QGroupBox *>(object))
+        return frame->title();
+    if (auto *label = qobject_cast<QLabel *>(object))
+        return label->text();
+    return "<unknown control>";
+}
+
+QStringList itemsOf(const QComboBox *combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
+}
+
+QStringList numbered(int first, int last, int step, const QString &format) {
+    QStringList items;
+    for (int n = first; n <= last; n += step)
+        items << format.arg(n);
+    return items;
+}
+
+const char *const kLists[] = {"Combo1", "Combo2", "Combo3", "Combo4", "Combo9", "Combo6", "Combo7"};
+} // namespace
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+private:
+    void checkCaptions(Window &w, bool chinese) {
+        QCOMPARE(w.form->windowTitle(), chinese ? QString("VQ-740 对讲机编程软件 V1.20")
+                                                : QString("VQ-740 Radio Software V1.20"));
+        for (const Expected &e : kCaptions) {
+            QObject *object = w.form->findChild<QObject *>(e.control);
+            QVERIFY2(object, e.control);
+            QCOMPARE(captionOf(object), QString::fromUtf8(chinese ? e.chinese : e.english));
+        }
+        for (int c = 0; c < 9; ++c)
+            QCOMPARE(w.form->grid()->headerText(c),
+                     QString::fromUtf8(kHeaders[c][chinese ? 0 : 1]));
+        for (int b : {1, 2, 3, 5, 6})
+            QCOMPARE(w.form->toolbarButton(b)->toolTip(),
+                     QString::fromUtf8(kTips[b][chinese ? 0 : 1]));
+        QCOMPARE(itemsOf(w.combo("Combo2")), (chinese ? QStringList{"关", "中文", "英文"}
+                                                      : QStringList{"Off", "Chinese", "English"}));
+        QCOMPARE(itemsOf(w.combo("Combo3")), numbered(15, 600, 15, chinese ? "%1 秒" : "%1 S"));
+        QCOMPARE(itemsOf(w.combo("Combo4")), QStringList{chinese ? "关闭" : "Off"} +
+                                                 numbered(1, 10, 1, chinese ? "%1 秒" : "%1 S"));
+        QCOMPARE(itemsOf(w.combo("Combo9")), numbered(0, 9, 1, chinese ? "%1 级" : "Level %1"));
+        for (const char *name : {"Combo6", "Combo7"})
+            QCOMPARE(itemsOf(w.combo(name)),
+                     (chinese ? QStringList{"禁止", "使能"} : QStringList{"Off", "On"}));
+        QCOMPARE(itemsOf(w.combo("Combo1")),
+                 (QStringList{"400-470MHz", "200-260MHz", "400-430MHz", "370-390MHz", "350-370MHz",
+                              "136-174MHz", "600-720MHz"}));
+        for (int port = 1; port <= 8; ++port)
+            QCOMPARE(w.form->portItem(port)->text(), QString("COM%1(&%1)").arg(port));
+    }
+
+private slots:
+    void firstRunStartsInChineseUnlockedWithDefaults() {
+        Window w;
+        QCOMPARE(contents(w.parameterPath()), QByteArray()); // created empty
+        checkCaptions(w, true);
+        QVERIFY(!w.form->editLock());
+        QCOMPARE(w.form->rememberedPort(), 0);
+        for (const char *frame : {"Frame1", "Frame2"})
+            QVERIFY(w.get<QWidget>(frame)->isEnabled());
+        QVERIFY(w.form->grid()->isEnabled());
+        // Start-up selections.
+        QCOMPARE(w.combo("Combo1")->currentIndex(), 0);
+        QCOMPARE(w.combo("Combo2")->currentIndex(), 1);
+        QCOMPARE(w.combo("Combo3")->currentText(), QString("90 秒"));
+        QCOMPARE(w.combo("Combo4")->currentIndex(), 1);
+        QCOMPARE(w.combo("Combo9")->currentIndex(), 4);
+        QCOMPARE(w.combo("Combo6")->currentIndex(), 1);
+        QCOMPARE(w.combo("Combo7")->currentIndex(), 1);
+        QCOMPARE(w.form->state().store.pf1, 10);
+        QCOMPARE(w.form->state().store.txHighPower, 63);
+        // Hidden items exist but stay hidden.
+        for (const char *name : {"mnudtmf", "Key_enactment", "mnumainhelp"})
+            QVERIFY2(!w.action(name)->isVisible(), name);
+        QVERIFY(!w.form->toolbarButton(7)->isVisible());
+        QVERIFY(!w.form->toolbarButton(8)->isVisible());
+        QVERIFY(w.form->toolbarButton(7)->toolTip().isEmpty());
+        QVERIFY(w.form->toolbarButton(8)->toolTip().isEmpty());
+        w.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+        for (const char *name : {"Label1", "Combo4", "ProgressBar1", "Label"})
+            QVERIFY2(!w.get<QWidget>(name)->isVisible(), name);
+        QVERIFY(w.get<QWidget>("Label2")->isVisible());
+        QVERIFY(!w.get<QLabel>("Label2")->text().isEmpty());
+        // Exit leaves a three-byte parameter file.
+        w.action("mnuQuit")->trigger();
+        QCOMPARE(contents(w.parameterPath()), QByteArray(3, '\0'));
+    }
+
+    void menusAndToolbarInOrder() {
+        Window w;
+        QStringList menus;
+        for (QAction *a : w.form->menuBar()->actions())
+            menus << a->menu()->objectName();
+        QCOMPARE(menus,
+                 (QStringList{"mnuFile", "mnupro", "mnuset", "mnucom", "mnuLanguage", "mnuhelp"}));
+        QStringList items;
+        for (QAction *a : w.form->programmingMenu()->actions())
+            items << (a->isSeparator() ? "-" : a->objectName());
+        QCOMPARE(items, (QStringList{"mnureadFre", "mnuwriteFre", "-", "mnudtmf", "Key_enactment",
+                                     "mnusetin", "mnudebug", "mnutestfre"}));
+        QStringList keys;
+        for (QAction *a : w.form->toolbar()->actions())
+            keys << (a->isSeparator() ? "-" : a->property("key").toString());
+        QCOMPARE(keys, (QStringList{"new", "open", "save", "-", "read", "write", "TAnMa", "Anma"}));
+        QCOMPARE(w.action("mnureadFre")->shortcut(), QKeySequence("Ctrl+R"));
+        QCOMPARE(w.action("mnuwriteFre")->shortcut(), QKeySequence("Ctrl+W"));
+        QCOMPARE(w.form->readButton(), w.form->toolbarButton(5));
+        QCOMPARE(w.form->writeButton(), w.form->toolbarButton(6));
+        for (int port = 1; port <= 8; ++port)
+            QVERIFY(w.form->portItem(port)->isCheckable());
+    }
+
+    void preferencesAreRestoredAndSaved_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("lock");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<bool>("chinese");
+        QTest::newRow("lock, COM3, English") << QByteArray("\x01\x03\x01", 3) << true << 3 << false;
+        QTest::newRow("COM8, Chinese") << QByteArray("\x00\x08\x00", 3) << false << 8 << true;
+        QTest::newRow("flag 2") << QByteArray("\x00\x00\x02", 3) << false << 0 << false;
+    }
+    void preferencesAreRestoredAndSaved() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, lock);
+        QFETCH(int, port);
+        QFETCH(bool, chinese);
+        Window w(&bytes);
+        checkCaptions(w, chinese);
+        QCOMPARE(w.form->editLock(), lock);
+        QCOMPARE(w.action("mnulock")->isChecked(), lock);
+        QCOMPARE(w.form->modelFrame()->isEnabled(), !lock);
+        QCOMPARE(w.get<QWidget>("Frame2")->isEnabled(), !lock);
+        QCOMPARE(w.form->grid()->isEnabled(), !lock);
+        QCOMPARE(w.form->rememberedPort(), port);
+        // No port item shows a check mark for the remembered port.
+        for (int p = 1; p <= 8; ++p)
+            QVERIFY(!w.form->portItem(p)->isChecked());
+        w.form->close();
+        QCOMPARE(contents(w.parameterPath()), bytes);
+    }
+
+    void lockTogglesTheEditingAreas() {
+        Window w;
+        w.action("mnulock")->trigger();
+        QVERIFY(w.form->editLock());
+        QVERIFY(!w.form->modelFrame()->isEnabled());
+        QVERIFY(!w.get<QWidget>("Frame2")->isEnabled());
+        QVERIFY(!w.form->grid()->isEnabled());
+        w.form->setRememberedPort(5);
+        w.form->close();
+        QCOMPARE(contents(w.parameterPath()), QByteArray("\x01\x05\x00", 3));
+        w.action("mnulock")->trigger();
+        QVERIFY(!w.form->editLock());
+        QVERIFY(w.form->modelFrame()->isEnabled());
+        QVERIFY(w.get<QWidget>("Frame2")->isEnabled());
+        QVERIFY(w.form->grid()->isEnabled());
+    }
+
+    void languageSwitchesBothWaysKeepingLists() {
+        Window w;
+        // Selections away from the defaults, and a channel in use.
+        w.combo("Combo3")->setCurrentIndex(39);
+        w.combo("Combo9")->setCurrentIndex(9);
+        w.combo("Combo2")->setCurrentIndex(2);
+        EditorState &s = w.form->state();
+        s.channels.setCell(2, ColRxFrequency, "446.00625");
+        s.channels.setCell(2, ColRxTone, "关闭");
+        s.channels.setCell(2, ColTxTone, "D023N");
+        s.channels.setOption(2, ColPower, 1, 0);
+        s.channels.setOption(2, ColBclo, 1, 0);
+        s.channels.setOption(2, ColWn, 1, 0);
+        s.channels.setOption(2, ColScanAdd, 1, 0);
+        w.form->grid()->refresh();
+        QMap<QString, int> selected, counts;
+        for (const char *name : kLists) {
+            selected[name] = w.combo(name)->currentIndex();
+            counts[name] = w.combo(name)->count();
+        }
+        const auto sameLists = [&] {
+            for (const char *name : kLists) {
+                QCOMPARE(w.combo(name)->currentIndex(), selected[name]);
+                QCOMPARE(w.combo(name)->count(), counts[name]);
+            }
+        };
+
+        w.action("mnuEnglish")->trigger();
+        checkCaptions(w, false);
+        sameLists();
+        QCOMPARE(w.combo("Combo3")->currentText(), QString("600 S"));
+        QCOMPARE(w.combo("Combo9")->currentText(), QString("Level 9"));
+        const QStringList english{"446.00625", "Off",     "",     "D023N",
+                                  "High",      "Carrier", "Wide", "Yes"};
+        for (int c = 1; c <= 8; ++c)
+            QCOMPARE(w.form->grid()->cellText(2, c), english[c - 1]);
+        QCOMPARE(w.form->grid()->cellText(3, ColRxFrequency), QString());
+
+        w.action("mnuChinese")->trigger();
+        checkCaptions(w, true);
+        sameLists();
+        const QStringList chinese{"446.00625", "关闭", "", "D023N", "高", "载波", "宽带", "有"};
+        for (int c = 1; c <= 8; ++c)
+            QCOMPARE(w.form->grid()->cellText(2, c), chinese[c - 1]);
+        w.form->close();
+        QCOMPARE(contents(w.parameterPath()), QByteArray(3, '\0'));
+    }
+
+    void choosingTheActiveLanguageChangesNothing() {
+        Window w;
+        // A caption changed behind the program's back shows whether the table
+        // was applied again.
+        w.get<QLabel>("Label3")->setText("marker");
+        w.action("mnuChinese")->trigger();
+        QCOMPARE(w.get<QLabel>("Label3")->text(), QString("marker"));
+        QCOMPARE(w.form->state().language, qint16(0));
+    }
+
+    void languageFlagTwoIgnoresTheLanguageCommands() {
+        const QByteArray bytes("\x00\x00\x02", 3);
+        Window w(&bytes);
+        w.action("mnuChinese")->trigger();
+        w.action("mnuEnglish")->trigger();
+        QCOMPARE(w.form->state().language, qint16(2));
+        checkCaptions(w, false);
+        // The message box speaks Traditional Chinese.
+        w.combo("Combo1")->setCurrentIndex(3);
+        QCOMPARE(w.boxes.boxes.size(), 1);
+        QCOMPARE(w.boxes.boxes[0].captions.value(1), QString("確定"));
+        QCOMPARE(w.boxes.boxes[0].title, QString("Attention!"));
+    }
+
+    void bandChange_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("OK") << 1 << 5 << true;
+        QTest::newRow("Cancel") << 2 << 0 << false;
+    }
+    void bandChange() {
+        QFETCH(int, answer);
+        QFETCH(int, selected);
+        QFETCH(bool, cleared);
+        Window w;
+        w.form->state().channels.setCell(4, ColRxFrequency, "446.00625");
+        w.form->grid()->refresh();
+        w.boxes.answers = {answer};
+        w.combo("Combo1")->setCurrentIndex(5);
+        QCOMPARE(w.boxes.boxes.size(), 1);
+        QCOMPARE(w.boxes.boxes[0].flags, quint32(4385));
+        QCOMPARE(w.boxes.boxes[0].title, QString("注意！"));
+        QCOMPARE(w.boxes.boxes[0].text, QString("改变频段将清除频道列表，确定吗？"));
+        QCOMPARE(w.boxes.boxes[0].captions, (QMap<int, QString>{{1, "确定"}, {2, "取消"}}));
+        QCOMPARE(w.boxes.boxes[0].defaultButton, 2);
+        QCOMPARE(w.combo("Combo1")->currentIndex(), selected);
+        QCOMPARE(w.form->state().acceptedBand, selected);
+        QCOMPARE(w.form->state().bandPosition, selected);
+        QCOMPARE(w.form->grid()->cellText(4, ColRxFrequency),
+                 cleared ? QString() : QString("446.00625"));
+        QCOMPARE(w.form->grid()->cellText(4, ColNumber), QString("04"));
+        // The accepted item again asks nothing.
+        w.combo("Combo1")->setCurrentIndex(selected);
+        QCOMPARE(w.boxes.boxes.size(), 1);
+    }
+
+    void openDecodesIntoEveryView() {
+        Window w;
+        EditorState source = startUpState(0);
+        source.channels.setCell(1, ColRxFrequency, "146.12500");
+        source.channels.setCell(1, ColTxFrequency, "146.12500");
+        source.channels.setCell(1, ColRxTone, "88.5");
+        source.channels.setCell(1, ColTxTone, "关闭");
+        source.channels.setOption(1, ColPower, 0, 0);
+        source.channels.setOption(1, ColBclo, 0, 0);
+        source.channels.setOption(1, ColWn, 1, 0);
+        source.channels.setOption(1, ColScanAdd, 1, 0);
+        source.bandPosition = source.acceptedBand = 5;
+        source.functions.timeoutTimer = 10;
+        source.functions.squelchLevel = 2;
+        source.functions.beep = 0;
+        const QString path = w.dir.filePath("radio.DAT");
+        write(path, bytesFromImage(EncodeImage(source)));
+        w.form->state().debugWriteMode = true;
+        w.chooser.paths = {path};
+        w.form->toolbarButton(2)->trigger();
+        QVERIFY(w.boxes.boxes.isEmpty()); // the band changes without a question
+        QCOMPARE(w.combo("Combo1")->currentText(), QString("136-174MHz"));
+        QCOMPARE(w.combo("Combo3")->currentText(), QString("165 秒"));
+        QCOMPARE(w.combo("Combo9")->currentIndex(), 2);
+        QCOMPARE(w.combo("Combo7")->currentIndex(), 0);
+        QCOMPARE(w.form->grid()->cellText(1, ColRxFrequency), QString("146.12500"));
+        QCOMPARE(w.form->grid()->cellText(1, ColRxTone), QString("88.5"));
+        QCOMPARE(w.form->grid()->cellText(1, ColPower), QString("低"));
+        QCOMPARE(w.form->grid()->cellText(1, ColWn), QString("宽带"));
+        QVERIFY(!w.form->state().debugWriteMode);
+    }
+
+    void shortFileIsRefusedAndTheEditorKept() {
+        Window w;
+        w.action("mnuEnglish")->trigger();
+        w.form->state().channels.setCell(6, ColRxFrequency, "446.10000");
+        w.form->grid()->refresh();
+        w.combo("Combo9")->setCurrentIndex(8);
+        const QString path = w.dir.filePath("short.DAT");
+        write(path, startUpImageBytes().left(100));
+        w.chooser.paths = {path};
+        w.action("mnuOpen")->trigger();
+        QCOMPARE(w.boxes.boxes.size(), 1);
+        QVERIFY(w.boxes.boxes[0].text.contains("too short"));
+        QCOMPARE(w.boxes.boxes[0].title, QString("VQ-740 Software"));
+        QCOMPARE(w.form->grid()->cellText(6, ColRxFrequency), QString("446.10000"));
+        QCOMPARE(w.combo("Combo9")->currentIndex(), 8);
+        QCOMPARE(w.form->state().functions.squelchLevel, 8);
+    }
+
+    void saveOverwriteNoAsksAgainAndCancelWritesNothing() {
+        Window w;
+        const QString path = w.dir.filePath("old.DAT");
+        write(path, "old contents");
+        w.chooser.paths = {path};
+        w.boxes.answers = {7};
+        w.form->toolbarButton(3)->trigger();
+        QCOMPARE(w.chooser.asked, 2);
+        QCOMPARE(w.boxes.boxes.size(), 1);
+        QCOMPARE(w.boxes.boxes[0].flags, quint32(36));
+        QCOMPARE(w.boxes.boxes[0].captions, (QMap<int, QString>{{6, "是"}, {7, "否"}}));
+        QCOMPARE(w.boxes.boxes[0].title, QString("VQ-740 Software"));
+        QCOMPARE(contents(path), QByteArray("old contents"));
+
+        w.chooser.paths = {path};
+        w.boxes.answers = {6};
+        w.form->commandSave();
+        QCOMPARE(contents(path), bytesFromImage(EncodeImage(w.form->state())));
+    }
+
+    void saveUsesTheFunctionSettingsShown() {
+        Window w;
+        w.combo("Combo6")->setCurrentIndex(0);
+        w.combo("Combo3")->setCurrentIndex(0);
+        const QString path = w.dir.filePath("new.DAT");
+        w.chooser.paths = {path};
+        w.action("mnuAssave")->trigger();
+        EditorState reread = startUpState(0);
+        QVERIFY(DecodeImage(reread, imageFromBytes(contents(path))));
+        QCOMPARE(reread.functions.batterySave, 0);
+        QCOMPARE(reread.functions.timeoutTimer, 0);
+    }
+
+    void newClearsChannelsAfterOk_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("OK") << 1 << true;
+        QTest::newRow("Cancel") << 2 << false;
+    }
+    void newClearsChannelsAfterOk() {
+        QFETCH(int, answer);
+        QFETCH(bool, cleared);
+        Window w;
+        w.form->state().channels.setCell(9, ColRxFrequency, "446.10000");
+        w.form->grid()->refresh();
+        w.boxes.answers = {answer};
+        w.form->toolbarButton(1)->trigger();
+        QCOMPARE(w.boxes.boxes.size(), 1);
+        QCOMPARE(w.boxes.boxes[0].flags, quint32(305));
+        QCOMPARE(w.boxes.boxes[0].title, QString("警告"));
+        QCOMPARE(w.boxes.boxes[0].defaultButton, 2);
+        QCOMPARE(w.form->grid()->cellText(9, ColRxFrequency).isEmpty(), cleared);
+    }
+
+    void bandOverrideGestureShowsButton8() {
+        Window w;
+        w.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+        w.clickLabel("Label4", 1000.0);
+        w.clickLabel("Label8", 1002.0);
+        QVERIFY(!w.form->toolbarButton(8)->isVisible());
+        w.clickLabel("Label6", 1006.0); // more than 5 s after the first
+        QVERIFY(!w.form->state().bandOverrideMode);
+        w.clickLabel("Label4", 1007.0);
+        w.clickLabel("Label8", 1008.0);
+        QVERIFY(w.form->state().bandOverrideMode);
+        QVERIFY(w.form->toolbarButton(8)->isVisible());
+        // The panel gesture leaves debug write mode alone.
+        QVERIFY(!w.form->toolbarButton(7)->isVisible());
+
+        // A double click that straddles a whole second needs a third click.
+        w.clickButton(8, 1010.4);
+        w.clickButton(8, 1011.2);
+        QVERIFY(w.form->toolbarButton(8)->isVisible());
+        w.clickButton(8, 1011.5);
+        QVERIFY(!w.form->toolbarButton(8)->isVisible());
+        QVERIFY(!w.form->state().bandOverrideMode);
+    }
+
+    void debugWriteModeFromTheDialogGestureAndButton7() {
+        Window w;
+        w.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+        w.now = 500;
+        emit w.form->optionDialogs()->debugGestureClicked(0);
+        QVERIFY(!w.form->toolbarButton(7)->isVisible());
+        w.now = 503;
+        emit w.form->optionDialogs()->debugGestureClicked(1);
+        QVERIFY(w.form->state().debugWriteMode);
+        QVERIFY(w.form->toolbarButton(7)->isVisible());
+        QVERIFY(!w.form->toolbarButton(8)->isVisible());
+
+        w.clickButton(7, 510.0);
+        QVERIFY(w.form->state().debugWriteMode);
+        w.clickButton(7, 512.0);
+        QVERIFY(w.form->state().debugWriteMode);
+        w.clickButton(7, 512.3);
+        QVERIFY(!w.form->state().debugWriteMode);
+        QVERIFY(!w.form->toolbarButton(7)->isVisible());
+    }
+
+    void helpOpensTheGuideOfTheLanguage() {
+        Window w;
+        w.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+        w.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        QTest::keyClick(w.form.get(), Qt::Key_F1);
+        QCOMPARE(w.opened.size(), 1);
+        QVERIFY(w.opened[0].isLocalFile());
+#ifdef Q_OS_WIN
+        QVERIFY(w.opened[0].toLocalFile().endsWith("/VQ-740 Software.CHM"));
+#else
+        const QString folder = QCoreApplication::applicationDirPath();
+        QCOMPARE(w.opened[0].toLocalFile(), folder + "/docs/guide-zh.html");
+        w.action("mnuEnglish")->trigger();
+        w.action("mnumainhelp")->trigger();
+        QCOMPARE(w.opened[1].toLocalFile(), folder + "/docs/guide.html");
+        // The build puts both guides next to the program.
+        for (const char *guide : {"/docs/guide.html", "/docs/guide-zh.html"})
+            QVERIFY2(QFile::exists(QStringLiteral(VQ740_PROGRAM_DIR) + guide), guide);
+#endif
+    }
+
+    void radioCommandsAreHandedOn() {
+        Window w;
+        w.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+        w.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+        QSignalSpy reads(w.form.get(), &Form1::readRequested);
+        QSignalSpy writes(w.form.get(), &Form1::writeRequested);
+        QSignalSpy ports(w.form.get(), &Form1::portChosen);
+        QTest::keyClick(w.form.get(), Qt::Key_R, Qt::ControlModifier);
+        w.form->readButton()->trigger();
+        QTest::keyClick(w.form.get(), Qt::Key_W, Qt::ControlModifier);
+        QCOMPARE(reads.size(), 2);
+        QCOMPARE(writes.size(), 1);
+        w.form->portItem(3)->trigger();
+        QCOMPARE(ports.size(), 1);
+        QCOMPARE(ports[0][0].toInt(), 3);
+        QVERIFY(!w.form->portItem(3)->isChecked());
+    }
+
+    void gridShowsTheTableShadedAndWhole_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("Chinese") << QByteArray(3, '\0');
+        QTest::newRow("English") << QByteArray("\x00\x00\x01", 3);
+    }
+    void gridShowsTheTableShadedAndWhole() {
+        QFETCH(QByteArray, bytes);
+        Window w(&bytes);
+        ChannelGrid *grid = w.form->grid();
+        QCOMPARE(grid->objectName(), QString("Grid1"));
+        QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QCOMPARE(grid->rowCount(), 16);
+        QCOMPARE(grid->columnCount(), 9);
+        for (int row = 1; row <= 16; ++row) {
+            QCOMPARE(grid->cellText(row, 0), QString("%1").arg(row, 2, 10, QChar('0')));
+            for (int c = 0; c < 9; ++c) {
+                const QTableWidgetItem *item = grid->item(row - 1, c);
+                QCOMPARE(item->textAlignment(), int(Qt::AlignCenter));
+                QCOMPARE(item->background().color() == QColor(192, 192, 255), row % 2 == 0);
+            }
+        }
+        w.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+        // At the default size every cell is on screen without scrolling,
+        // and the columns keep the proportions of their twip widths.
+        const QRect view = grid->viewport()->rect();
+        QVERIFY(view.contains(grid->cellRect(16, 8)));
+        QVERIFY(view.contains(grid->cellRect(1, 0)));
+        const double pixelsPerTwip = double(grid->columnWidth(1)) / 1330;
+        for (int c = 0; c < 9; ++c)
+            QVERIFY(qAbs(grid->columnWidth(c) - ChannelGrid::kColumnTwips[c] * pixelsPerTwip) <=
+                    1.5);
+        QCOMPARE(grid->cellRect(3, 2), grid->visualRect(grid->model()->index(2, 2)));
+        // Wider window, wider columns, same proportions.
+        const int before = grid->columnWidth(1);
+        w.form->resize(w.form->width() + 300, w.form->height());
+        QTRY_VERIFY(grid->columnWidth(1) > before);
+        QVERIFY(grid->viewport()->rect().contains(grid->cellRect(16, 8)));
+    }
+};
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"

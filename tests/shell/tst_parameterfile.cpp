@@ -1,0 +1,125 @@
+// The parameter file: first run, restore, odd contents and the fallback
+// folder.
+#include "shell/parameterfile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestParameterFile : public QObject {
+    Q_OBJECT
+private:
+    static QByteArray contents(const QString &path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    static void write(const QString &path, const QByteArray &bytes) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+
+private slots:
+    void firstRunCreatesEmptyFileAndGivesDefaults() {
+        QTemporaryDir program, config;
+        ParameterFile file(program.path(), config.path());
+        const Preferences p = file.load();
+        QCOMPARE(p, Preferences());
+        QCOMPARE(file.path(), program.filePath("parameter"));
+        QCOMPARE(contents(program.filePath("parameter")), QByteArray());
+        QVERIFY(!QFile::exists(config.filePath("parameter")));
+    }
+
+    void bytesGivePreferences_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("lock");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<int>("language");
+        QTest::newRow("empty") << QByteArray() << false << 0 << 0;
+        QTest::newRow("lock on, COM3, English") << QByteArray("\x01\x03\x01", 3) << true << 3 << 1;
+        QTest::newRow("COM8, Chinese") << QByteArray("\x00\x08\x00", 3) << false << 8 << 0;
+        QTest::newRow("lock byte 2 is off") << QByteArray("\x02\x01\x00", 3) << false << 1 << 0;
+        QTest::newRow("lock byte FF is off") << QByteArray("\xFF\x00\x01", 3) << false << 0 << 1;
+        QTest::newRow("port 9 is none") << QByteArray("\x00\x09\x01", 3) << false << 0 << 1;
+        QTest::newRow("port FF is none") << QByteArray("\x00\xFF\x01", 3) << false << 0 << 1;
+        QTest::newRow("language 2 kept") << QByteArray("\x00\x00\x02", 3) << false << 0 << 2;
+        QTest::newRow("language 200 kept") << QByteArray("\x00\x00\xC8", 3) << false << 0 << 200;
+        QTest::newRow("one byte") << QByteArray("\x01", 1) << true << 0 << 0;
+        QTest::newRow("two bytes") << QByteArray("\x01\x05", 2) << true << 5 << 0;
+        QTest::newRow("longer file") << QByteArray("\x00\x02\x01\x07\x07", 5) << false << 2 << 1;
+    }
+    void bytesGivePreferences() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, lock);
+        QFETCH(int, port);
+        QFETCH(int, language);
+        QTemporaryDir program, config;
+        write(program.filePath("parameter"), bytes);
+        const Preferences p = ParameterFile(program.path(), config.path()).load();
+        QCOMPARE(p.editLock, lock);
+        QCOMPARE(p.rememberedPort, port);
+        QCOMPARE(int(p.language), language);
+    }
+
+    void saveWritesExactlyThreeBytes_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<bool>("lock");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("first run") << QByteArray() << false << 0 << 0 << QByteArray(3, '\0');
+        QTest::newRow("longer file shrinks")
+            << QByteArray(10, '\x05') << true << 4 << 1 << QByteArray("\x01\x04\x01", 3);
+        QTest::newRow("language 2 kept")
+            << QByteArray() << false << 8 << 2 << QByteArray("\x00\x08\x02", 3);
+    }
+    void saveWritesExactlyThreeBytes() {
+        QFETCH(QByteArray, before);
+        QFETCH(bool, lock);
+        QFETCH(int, port);
+        QFETCH(int, language);
+        QFETCH(QByteArray, after);
+        QTemporaryDir program, config;
+        write(program.filePath("parameter"), before);
+        ParameterFile file(program.path(), config.path());
+        file.load();
+        Preferences p;
+        p.editLock = lock;
+        p.rememberedPort = port;
+        p.language = static_cast<qint16>(language);
+        QVERIFY(file.save(p));
+        QCOMPARE(contents(program.filePath("parameter")), after);
+        QCOMPARE(ParameterFile(program.path(), config.path()).load(), p);
+    }
+
+    void unwritableProgramFolderFallsBackToConfigFolder() {
+        QTemporaryDir base, config;
+        // A regular file where the program folder should be: nothing can be
+        // created inside it, whoever runs the test.
+        const QString notAFolder = base.filePath("program");
+        write(notAFolder, "x");
+        const QString configFolder = config.filePath("vq740");
+        ParameterFile file(notAFolder, configFolder);
+        QCOMPARE(file.load(), Preferences());
+        QCOMPARE(file.path(), configFolder + "/parameter");
+        Preferences p;
+        p.editLock = true;
+        p.rememberedPort = 2;
+        p.language = 1;
+        QVERIFY(file.save(p));
+        QCOMPARE(contents(configFolder + "/parameter"), QByteArray("\x01\x02\x01", 3));
+        QCOMPARE(ParameterFile(notAFolder, configFolder).load(), p);
+    }
+
+    void nowhereToWriteIsSilent() {
+        QTemporaryDir base;
+        const QString notAFolder = base.filePath("file");
+        write(notAFolder, "x");
+        ParameterFile file(notAFolder, notAFolder + "/config");
+        QCOMPARE(file.load(), Preferences());
+        QVERIFY(!file.save(Preferences()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestParameterFile)
+#include "tst_parameterfile.moc"
