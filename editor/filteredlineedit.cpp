@@ -1,6 +1,5 @@
 #include "editor/filteredlineedit.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -55,15 +54,26 @@ void FilteredLineEdit::inputMethodEvent(QInputMethodEvent *event) {
     QLineEdit::inputMethodEvent(&kept);
 }
 
+int FilteredLineEdit::refusedCount(const QString &text) const {
+    return int(text.size() - filtered(text).size());
+}
+
 void FilteredLineEdit::contextMenuEvent(QContextMenuEvent *event) {
+    const QString before = text();
+    const int cursor = cursorPosition();
+    const int selectionStart = this->selectionStart();
+    const int selectionLength = selectedText().size();
     QMenu *menu = createStandardContextMenu();
-    // The standard Paste would bypass the filter; paste through it instead.
-    for (QAction *action : menu->actions()) {
-        if (action->objectName() == QLatin1String("edit-paste")) {
-            disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, this, &FilteredLineEdit::pasteFiltered);
-        }
+    menu->exec(event->globalPos());
+    delete menu;
+    // Paste is the only command of the menu that brings in new characters;
+    // when it brought in refused ones, paste again through the filter.
+    if (refusedCount(text()) > refusedCount(before)) {
+        setText(before);
+        if (selectionStart >= 0)
+            setSelection(selectionStart, selectionLength);
+        else
+            setCursorPosition(cursor);
+        pasteFiltered();
     }
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
 }

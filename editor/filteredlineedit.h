@@ -24,5 +24,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    int refusedCount(const QString &text) const;
+
     KeyFilter m_filter;
 };

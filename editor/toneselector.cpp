@@ -142,6 +142,14 @@ bool ToneSelector::eventFilter(QObject *watched, QEvent *event) {
     return QComboBox::eventFilter(watched, event);
 }
 
+void ToneSelector::focusInEvent(QFocusEvent *event) {
+    QComboBox::focusInEvent(event);
+    // Back from the list with nothing typed yet: the cell's text is
+    // selected again, so that typing replaces it.
+    if (m_open && event->reason() == Qt::PopupFocusReason && !lineEdit()->isModified())
+        lineEdit()->selectAll();
+}
+
 void ToneSelector::focusOutEvent(QFocusEvent *event) {
     QComboBox::focusOutEvent(event);
     if (m_open && focusLossEndsEditing(event))
