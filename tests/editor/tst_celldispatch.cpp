@@ -28,8 +28,6 @@ ChannelTable tableInUse() {
 class TestCellDispatch : public QObject {
     Q_OBJECT
 private slots:
-    void optionItems_data();
-    void optionItems();
     void pickOption_data();
     void pickOption();
     void pickOptionRefused_data();
@@ -39,30 +37,6 @@ private slots:
     void clickWithoutRequestOpensNothing();
     void requestServesOneClick();
 };
-
-void TestCellDispatch::optionItems_data() {
-    QTest::addColumn<int>("column");
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QStringList>("items");
-    QTest::newRow("Power English") << int(ColPower) << int(kEnglish) << QStringList{"Low", "High"};
-    QTest::newRow("BCLO English") << int(ColBclo) << int(kEnglish) << QStringList{"Off", "Carrier"};
-    QTest::newRow("W/N English") << int(ColWn) << int(kEnglish) << QStringList{"Narrow", "Wide"};
-    QTest::newRow("Scan Add English")
-        << int(ColScanAdd) << int(kEnglish) << QStringList{"No", "Yes"};
-    QTest::newRow("Power Chinese") << int(ColPower) << int(kChinese) << QStringList{"低", "高"};
-    QTest::newRow("BCLO Chinese") << int(ColBclo) << int(kChinese) << QStringList{"关闭", "载波"};
-    QTest::newRow("W/N Chinese") << int(ColWn) << int(kChinese) << QStringList{"窄带", "宽带"};
-    QTest::newRow("Scan Add Chinese")
-        << int(ColScanAdd) << int(kChinese) << QStringList{"无", "有"};
-    QTest::newRow("tone column has none") << int(ColRxTone) << int(kEnglish) << QStringList{};
-}
-
-void TestCellDispatch::optionItems() {
-    QFETCH(int, column);
-    QFETCH(int, language);
-    QFETCH(QStringList, items);
-    QCOMPARE(::optionItems(column, qint16(language)), items);
-}
 
 void TestCellDispatch::pickOption_data() {
     QTest::addColumn<int>("column");
