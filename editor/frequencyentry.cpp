@@ -1,0 +1,105 @@
+#include "editor/frequencyentry.h"
+
+#include "editor/celltexts.h"
+#include "editor/channeltable.h"
+#include "editor/decimaltext.h"
+#include "image/editorstate.h"
+#include "image/hexhelpers.h"
+#include "image/messageport.h"
+
+namespace {
+constexpr int kFrequencyDecimals = 5; // cell texts are MHz in 10 Hz steps
+
+// Option items of a new channel: Power High, BCLO Off, W/N Wide, Scan Add Yes.
+constexpr int kNewChannelOptions[][2] = {
+    {ColPower, 1},
+    {ColBclo, 0},
+    {ColWn, 1},
+    {ColScanAdd, 1},
+};
+
+void writeNewChannelDefaults(ChannelTable &table, int row, const QString &rx, qint16 language) {
+    table.setCell(row, ColTxFrequency, rx);
+    table.setCell(row, ColRxTone, offCaption(language));
+    table.setCell(row, ColTxTone, offCaption(language));
+    for (const auto &option : kNewChannelOptions)
+        table.setOption(row, option[0], option[1], language);
+}
+} // namespace
+
+bool isFrequencyKey(QChar c) {
+    const ushort u = c.unicode();
+    return (u >= '0' && u <= '9') || u == '.' || u == '\b';
+}
+
+QString beyondRangeMessage(qint16 language) {
+    return isChinese(language) ? QStringLiteral("超出频段范围")
+                               : QStringLiteral("Beyond the frequency range");
+}
+
+FrequencyCheck checkFrequencyText(const QString &typed, const BandLimits &limits,
+                                  QString *cellText) {
+    if (typed.isEmpty())
+        return FrequencyCheck::Empty;
+    if (!isDecimalNumber(typed))
+        return FrequencyCheck::NotANumber;
+    // The typed value itself is held against the limits, before rounding:
+    // 470.000001 lies above 470 even though it rounds to 470.00000.
+    if (compareDecimalText(typed, QString::number(limits.lower)) < 0 ||
+        compareDecimalText(typed, QString::number(limits.upper)) > 0)
+        return FrequencyCheck::OutOfBand;
+    qint64 units = 0;
+    // Within whole-MHz limits the value always has few enough digits.
+    if (!decimalToUnits(typed, kFrequencyDecimals, &units))
+        return FrequencyCheck::OutOfBand;
+    if (cellText)
+        *cellText = snapFrequencyText(unitsToMHzText(units));
+    return FrequencyCheck::InBand;
+}
+
+FrequencyCommit commitFrequency(ChannelTable &table, int row, int column, const QString &typed,
+                                const BandLimits &limits, qint16 language, MessagePort *port) {
+    FrequencyCommit result;
+    if (row < 1 || row > kChannelCount || (column != ColRxFrequency && column != ColTxFrequency))
+        return result;
+    if (column == ColTxFrequency && !table.inUse(row))
+        return result;
+
+    QString text;
+    switch (checkFrequencyText(typed, limits, &text)) {
+    case FrequencyCheck::Empty:
+        if (column == ColRxFrequency) {
+            table.ClearNO(row);
+            result.outcome = FrequencyOutcome::Cleared;
+        }
+        return result;
+    case FrequencyCheck::NotANumber:
+        return result;
+    case FrequencyCheck::OutOfBand:
+        if (port)
+            port->show(beyondRangeMessage(language), MsgStyle::OkOnly, QString());
+        result.outcome = FrequencyOutcome::OutOfBand;
+        return result;
+    case FrequencyCheck::InBand:
+        break;
+    }
+
+    table.setCell(row, column, text);
+    result.outcome = FrequencyOutcome::Written;
+    result.text = text;
+    if (column == ColRxFrequency && table.cell(row, ColTxFrequency).isEmpty()) {
+        writeNewChannelDefaults(table, row, text, language);
+        result.newChannel = true;
+    }
+    return result;
+}
+
+BandLimits selectedBandLimits(const EditorState &state) {
+    return bandLimitsOfText(bandText(state.bandPosition));
+}
+
+FrequencyCommit commitFrequency(EditorState &state, int row, int column, const QString &typed,
+                                MessagePort *port) {
+    return commitFrequency(state.channels, row, column, typed, selectedBandLimits(state),
+                           state.language, port);
+}

@@ -1,0 +1,59 @@
+#include "editor/toneentry.h"
+
+#include "editor/channeltable.h"
+#include "editor/decimaltext.h"
+#include "editor/tonelist.h"
+#include "image/hexhelpers.h"
+
+namespace {
+bool isToneCell(const ChannelTable &table, int row, int column) {
+    return (column == ColRxTone || column == ColTxTone) && row >= 1 && row <= kChannelCount &&
+           table.inUse(row);
+}
+} // namespace
+
+bool isToneKey(QChar c) {
+    const ushort u = c.unicode();
+    return (u >= '0' && u <= '9') || u == '.' || u == '\b';
+}
+
+int toneListPosition(const QString &text, qint16 language) {
+    return toneList(language).indexOf(text);
+}
+
+QString ctcssCellText(const QString &typed) {
+    const QString number = leadingDecimalText(typed);
+    // An empty or non-numeric text counts as 0, which is below the range.
+    if (!isDecimalNumber(number))
+        return QString();
+    if (compareDecimalText(number, QStringLiteral("67")) < 0 ||
+        compareDecimalText(number, QStringLiteral("254.1")) > 0)
+        return QString();
+    qint64 tenths = 0;
+    if (!decimalToUnits(number, 1, &tenths))
+        return QString();
+    return QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10);
+}
+
+bool pickTone(ChannelTable &table, int row, int column, int position, qint16 language) {
+    if (!isToneCell(table, row, column) || position < 0 || position >= kToneListSize)
+        return false;
+    table.setCell(row, column, toneListEntry(position, language));
+    return true;
+}
+
+ToneCommit commitTone(ChannelTable &table, int row, int column, const QString &editText,
+                      int selectedEntry) {
+    ToneCommit result;
+    if (!isToneCell(table, row, column))
+        return result;
+    if (editText.startsWith(QLatin1Char('D')) || selectedEntry == 0)
+        return result;
+    const QString text = ctcssCellText(editText);
+    if (text.isEmpty())
+        return result;
+    table.setCell(row, column, text);
+    result.outcome = ToneOutcome::Written;
+    result.text = text;
+    return result;
+}
