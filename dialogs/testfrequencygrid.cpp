@@ -95,7 +95,7 @@ TestFrequencyGrid::TestFrequencyGrid(QWidget *parent) : QTableWidget(kTestFreque
     // A click starts editing the clicked cell at once.
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
         if (state() != EditingState)
-            QAbstractItemView::edit(index);
+            edit(index, AllEditTriggers, nullptr);
     });
 }
 
