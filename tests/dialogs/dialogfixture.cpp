@@ -2,10 +2,14 @@
 
 #include "image/imagecodec.h"
 
-DialogFixture::DialogFixture(qint16 language) : owner(new QWidget)
+DialogFixture::DialogFixture(qint16 language,
+                             const std::function<void(EditorState &)> &prepare)
+    : owner(new QWidget)
 {
     state.language = language;
     state.loadStartUpValues();
+    if (prepare)
+        prepare(state);
     dialogs = new OptionDialogs(state, owner.get());
     dialogs->setMessagePort(&port);
     dialogs->setUrlOpener([this](const QUrl &url) { opened.append(url); });

@@ -11,6 +11,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class RecordingPort : public MessagePort
@@ -30,9 +31,10 @@ public:
 };
 
 struct DialogFixture {
-    // The editor right after start-up, the dialogs loaded by the first
-    // caption application in the given language.
-    explicit DialogFixture(qint16 language = 1);
+    // The editor right after start-up, changed by `prepare` if given, and
+    // the dialogs loaded by the first caption application in the language.
+    explicit DialogFixture(qint16 language = 1,
+                           const std::function<void(EditorState &)> &prepare = nullptr);
     ~DialogFixture();
 
     template <typename T = QWidget> T *find(const char *window, const char *control = nullptr)
