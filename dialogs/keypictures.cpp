@@ -65,7 +65,7 @@ QPixmap keyPicture(HighlightedKey key)
     f.setPixelSize(11);
     f.setBold(true);
     p.setFont(f);
-    p.drawText(QRectF(22, 170, 72, 16), Qt::AlignCenter, QStringLiteral("VQ-740"));
+    p.drawText(QRectF(22, 206, 72, 16), Qt::AlignCenter, QStringLiteral("VQ-740"));
 
     // PTT bar and the two programmable keys on the left side.
     p.setPen(QPen(kEdge, 1));

@@ -27,6 +27,8 @@ Form6::Form6(SettingsStore &store, QWidget *parent)
     Label2->setObjectName(QStringLiteral("Label2"));
     Combo2 = new QComboBox(this);
     Combo2->setObjectName(QStringLiteral("Combo2"));
+    Combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    Combo2->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     Label1->setBuddy(Combo1);
     Label2->setBuddy(Combo2);
     Image1 = new QLabel(this);

@@ -73,8 +73,8 @@ Form5::Form5(SettingsStore &store, QWidget *parent)
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *frames = new QHBoxLayout;
-    frames->addWidget(Frame2, 1);
-    frames->addWidget(Frame1, 1);
+    frames->addWidget(Frame2);
+    frames->addWidget(Frame1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(Command1);
@@ -104,6 +104,8 @@ QComboBox *Form5::list(const char *name)
     auto *combo = new QComboBox(this);
     combo->setObjectName(QLatin1String(name));
     combo->setMaxVisibleItems(16);
+    // Wide enough for the longest item in either language.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return combo;
 }
 

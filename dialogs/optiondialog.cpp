@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QTableWidget>
 
 OptionDialog::OptionDialog(const QString &name, QWidget *parent) : QDialog(parent)
@@ -19,6 +20,11 @@ OptionDialog::OptionDialog(const QString &name, QWidget *parent) : QDialog(paren
 void OptionDialog::applyLanguage(qint16 language)
 {
     applyDialogCaptions(this, language);
+    // The new texts may need other widths: lay the window out afresh.
+    for (QLayout *l : findChildren<QLayout *>())
+        l->invalidate();
+    if (layout())
+        layout()->activate();
 }
 
 void OptionDialog::showModeless()
