@@ -40,14 +40,14 @@ public:
     // An empty opener restores the default browser.
     void setUrlOpener(UrlOpener opener);
 
-    QLabel *Image2;           // the logo, 71 x 70
-    QLabel *lblTitle;         // product name
-    QLabel *lblVersion;       // language edition
-    QLabel *Label2;           // issue date
-    QLabel *Label3;           // version number
+    QLabel *Image2;            // the logo, 71 x 70
+    QLabel *lblTitle;          // product name
+    QLabel *lblVersion;        // language edition
+    QLabel *Label2;            // issue date
+    QLabel *Label3;            // version number
     LinkLabel *lblDescription; // maker's credit line, opens the web site
-    QLabel *Label1;           // empty
-    QFrame *Line1_0;          // decorative lines
+    QLabel *Label1;            // empty
+    QFrame *Line1_0;           // decorative lines
     QFrame *Line1_1;
     QPushButton *cmdOK;
 

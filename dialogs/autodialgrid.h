@@ -11,7 +11,7 @@ class AutoDialGrid : public QTableWidget
 public:
     explicit AutoDialGrid(QWidget *parent = nullptr);
 
-    QString code(int row) const;             // row 0 to 7
+    QString code(int row) const; // row 0 to 7
     void setCode(int row, const QString &code);
 
 signals:

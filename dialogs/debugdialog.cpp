@@ -34,8 +34,8 @@ QLabel *namedLabel(const char *name, QWidget *parent)
 }
 
 // One power frame: "Low" end, slider, "High" end, and the value label.
-QGroupBox *powerFrame(const char *name, QLabel *low, QSlider *slider, QLabel *high,
-                      QLabel *value, QWidget *parent)
+QGroupBox *powerFrame(const char *name, QLabel *low, QSlider *slider, QLabel *high, QLabel *value,
+                      QWidget *parent)
 {
     auto *frame = new QGroupBox(parent);
     frame->setObjectName(QLatin1String(name));

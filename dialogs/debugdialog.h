@@ -21,16 +21,16 @@ public:
     // Debug write mode entered or left.
     void setSlidersEnabled(bool enabled);
 
-    QGroupBox *Frame1;   // TX-High Power
-    QSlider *Slider1;    // TX high power level
-    QLabel *Lblpower1;   // value of Slider1
-    QLabel *Label3;      // minimum end of Slider1
-    QLabel *Label8;      // maximum end of Slider1
-    QGroupBox *Frame2;   // TX-Low Power
-    QSlider *Slider3;    // TX low power level
-    QLabel *Lblpower3;   // value of Slider3
-    QLabel *Label6;      // minimum end of Slider3
-    QLabel *Label7;      // maximum end of Slider3
+    QGroupBox *Frame1;     // TX-High Power
+    QSlider *Slider1;      // TX high power level
+    QLabel *Lblpower1;     // value of Slider1
+    QLabel *Label3;        // minimum end of Slider1
+    QLabel *Label8;        // maximum end of Slider1
+    QGroupBox *Frame2;     // TX-Low Power
+    QSlider *Slider3;      // TX low power level
+    QLabel *Lblpower3;     // value of Slider3
+    QLabel *Label6;        // minimum end of Slider3
+    QLabel *Label7;        // maximum end of Slider3
     QPushButton *Command1; // OK
 
 signals:

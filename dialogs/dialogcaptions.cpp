@@ -23,8 +23,9 @@ QStringList lookBackTimes(const QString &empty)
     QStringList items{empty};
     for (int i = 1; i <= 91; ++i) {
         const int hundredths = 50 + (i - 1) * 5;
-        items << QStringLiteral("%1.%2").arg(hundredths / 100).arg(hundredths % 100, 2, 10,
-                                                                   QLatin1Char('0'));
+        items << QStringLiteral("%1.%2")
+                     .arg(hundredths / 100)
+                     .arg(hundredths % 100, 2, 10, QLatin1Char('0'));
     }
     return items;
 }
@@ -46,10 +47,11 @@ const QHash<QString, Items> &listTable()
         for (int ms = 100; ms <= 1000; ms += 50)
             digitDelays << QString::number(ms) + QStringLiteral("MS");
 
-        t.insert(QStringLiteral("Form5/Combo4"),
-                 Items{{QStringLiteral("发射开始"), QStringLiteral("发射结束"), QStringLiteral("两者")},
-                       {QStringLiteral("Launch Start"), QStringLiteral("Launch End"),
-                        QStringLiteral("Both")}});
+        t.insert(
+            QStringLiteral("Form5/Combo4"),
+            Items{{QStringLiteral("发射开始"), QStringLiteral("发射结束"), QStringLiteral("两者")},
+                  {QStringLiteral("Launch Start"), QStringLiteral("Launch End"),
+                   QStringLiteral("Both")}});
         t.insert(QStringLiteral("Form5/Combo6"), offOn);
         t.insert(QStringLiteral("Form5/Combo7"),
                  Items{QStringList{QStringLiteral("关闭")} + numbered(1, 10),
@@ -59,9 +61,10 @@ const QHash<QString, Items> &listTable()
                        QStringLiteral("1.5S"), QStringLiteral("2S"), QStringLiteral("3S")}));
         t.insert(QStringLiteral("Form5/Combo9"), offOn);
         t.insert(QStringLiteral("Form5/Combo10"), offOn);
-        t.insert(QStringLiteral("Form5/Combo11"),
-                 Items{{QStringLiteral("无"), QStringLiteral("固定"), QStringLiteral("选定")},
-                       {QStringLiteral("No"), QStringLiteral("Fixed"), QStringLiteral("Selected")}});
+        t.insert(
+            QStringLiteral("Form5/Combo11"),
+            Items{{QStringLiteral("无"), QStringLiteral("固定"), QStringLiteral("选定")},
+                  {QStringLiteral("No"), QStringLiteral("Fixed"), QStringLiteral("Selected")}});
         t.insert(QStringLiteral("Form5/Combo12"), same(numbered(1, 16)));
         const Items lookBack{lookBackTimes(QStringLiteral("空")),
                              lookBackTimes(QStringLiteral("Empty"))};
@@ -93,7 +96,8 @@ const QHash<QString, Items> &listTable()
             {QStringLiteral("自动拨号"), QStringLiteral("OFF"), QStringLiteral("按键锁定"),
              QStringLiteral("按键锁定及备份"), QStringLiteral("监听"), QStringLiteral("监听瞬时"),
              QStringLiteral("扫描"), QStringLiteral("扫描+暂时删除"), QStringLiteral("照明灯开关"),
-             QStringLiteral("取消静噪"), QStringLiteral("瞬时取消静噪"), QStringLiteral("暂时删除")},
+             QStringLiteral("取消静噪"), QStringLiteral("瞬时取消静噪"),
+             QStringLiteral("暂时删除")},
             {QStringLiteral("Autodial"), QStringLiteral("None"), QStringLiteral("Keys lock"),
              QStringLiteral("Key lock with Backup"), QStringLiteral("Monitor"),
              QStringLiteral("Monitor Monentary"), QStringLiteral("Scan"),
@@ -175,7 +179,8 @@ QVector<DialogCaption> buildTable()
             QStringLiteral("VOX Inhibit On Reveive"));
     addText(r, "Form5", "Label8", QStringLiteral("VOX功能"), QStringLiteral("VOX Function"));
     addText(r, "Form5", "Label10", QStringLiteral("VOX增益电平"), QStringLiteral("VOX Gain Level"));
-    addText(r, "Form5", "Label9", QStringLiteral("VOX延迟时间"), QStringLiteral("VOX Delay time[S]"));
+    addText(r, "Form5", "Label9", QStringLiteral("VOX延迟时间"),
+            QStringLiteral("VOX Delay time[S]"));
     addText(r, "Form5", "Label7", QStringLiteral("VOX可进行音调"),
             QStringLiteral("VOX Proceed Tone"));
     addText(r, "Form5", "Label4", QStringLiteral("PTT ID"), QStringLiteral("PTT ID"));
@@ -217,7 +222,8 @@ QVector<DialogCaption> buildTable()
             QStringLiteral("VQ-740 Radio Software"));
     addText(r, "frmAbout", "lblVersion", QStringLiteral("简体中文版"),
             QStringLiteral("English version"));
-    addText(r, "frmAbout", "Label2", QStringLiteral("发布：2012.2"), QStringLiteral("Issue：2012.4"));
+    addText(r, "frmAbout", "Label2", QStringLiteral("发布：2012.2"),
+            QStringLiteral("Issue：2012.4"));
     addText(r, "frmAbout", "Label3", QStringLiteral("版本号:1.20"), QStringLiteral("Version:1.20"));
     addText(r, "frmAbout", "lblDescription",
             QStringLiteral("VQ 无线电设备有限公司  www.vq740-radio.example"),

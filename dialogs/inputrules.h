@@ -12,7 +12,7 @@ struct TextRule {
         Digits,    // 0-9
     };
     Characters characters = Characters::RadioByte;
-    int maxLength = 0;     // 0: no limit
+    int maxLength = 0;      // 0: no limit
     bool upperCase = false; // a-z typed become A-Z
     bool refuseEnter = false;
     int maxValue = -1; // digits only: the largest number the text may hold

@@ -20,13 +20,13 @@ public:
     // list; the stored value itself is left alone).
     void loadFromStore();
 
-    QLabel *Label1;     // "PF1"
-    QComboBox *Combo1;  // function of PF1
-    QLabel *Label2;     // "PF2"
-    QComboBox *Combo2;  // function of PF2
-    QLabel *Image1;     // shows the picture of the key being set
-    QPixmap Picture1;   // the radio with PF1 marked
-    QPixmap Picture2;   // the radio with PF2 marked
+    QLabel *Label1;        // "PF1"
+    QComboBox *Combo1;     // function of PF1
+    QLabel *Label2;        // "PF2"
+    QComboBox *Combo2;     // function of PF2
+    QLabel *Image1;        // shows the picture of the key being set
+    QPixmap Picture1;      // the radio with PF1 marked
+    QPixmap Picture2;      // the radio with PF2 marked
     QPushButton *Command1; // OK
     QPushButton *Command2; // Cancel
 

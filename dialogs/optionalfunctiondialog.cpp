@@ -225,9 +225,9 @@ void Form5::buildHiddenControls()
     Combo22 = list("Combo22");
     auto *dtmf = new QGridLayout(Frame3);
     const QList<QPair<QString, QComboBox *>> dtmfRows{
-        {QStringLiteral("DTMF 速率"), Combo0},      {QStringLiteral("首位数码时间"), Combo16},
-        {QStringLiteral("首位数码延迟"), Combo18},  {QStringLiteral("*和#音"), Combo17},
-        {QStringLiteral("D键设定"), Combo19},       {QStringLiteral("DTMF 侧音"), Combo20},
+        {QStringLiteral("DTMF 速率"), Combo0},       {QStringLiteral("首位数码时间"), Combo16},
+        {QStringLiteral("首位数码延迟"), Combo18},   {QStringLiteral("*和#音"), Combo17},
+        {QStringLiteral("D键设定"), Combo19},        {QStringLiteral("DTMF 侧音"), Combo20},
         {QStringLiteral("自动复位定时器"), Combo21}, {QStringLiteral("组呼码"), Combo22}};
     for (int r = 0; r < dtmfRows.size(); ++r) {
         const QByteArray name = "Label" + QByteArray::number(21 + r);

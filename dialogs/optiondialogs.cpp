@@ -77,8 +77,8 @@ struct OptionDialogs::Private {
     QList<OptionDialog *> dialogs() const
     {
         QList<OptionDialog *> all;
-        for (OptionDialog *d : std::initializer_list<OptionDialog *>{form2, form4, form5, form6,
-                                                                     form7, about})
+        for (OptionDialog *d :
+             std::initializer_list<OptionDialog *>{form2, form4, form5, form6, form7, about})
             if (d)
                 all << d;
         return all;
@@ -114,8 +114,7 @@ void OptionDialogs::SetLanguageText(qint16 language)
     // Setting a caption on a dialog that is not loaded yet loads it, hidden.
     if (loading) {
         d->form2 = new Form2(d->state.store, d->state.debugWriteMode, d->owner);
-        connect(d->form2, &Form2::gestureCaptionClicked, this,
-                &OptionDialogs::debugGestureClicked);
+        connect(d->form2, &Form2::gestureCaptionClicked, this, &OptionDialogs::debugGestureClicked);
     }
     d->form2->applyLanguage(language);
     if (loading)

@@ -2,8 +2,7 @@
 
 #include "image/imagecodec.h"
 
-DialogFixture::DialogFixture(qint16 language,
-                             const std::function<void(EditorState &)> &prepare)
+DialogFixture::DialogFixture(qint16 language, const std::function<void(EditorState &)> &prepare)
     : owner(new QWidget)
 {
     state.language = language;

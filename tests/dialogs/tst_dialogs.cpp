@@ -99,31 +99,94 @@ void TestDialogs::captions_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("chinese");
     QTest::addColumn<QString>("english");
-    QTest::newRow("Form2 title") << "Form2" << "" << "调试参数" << "Debug Parameters";
-    QTest::newRow("Form2 Frame1") << "Form2" << "Frame1" << "发射高功率" << "TX-High Power";
-    QTest::newRow("Form2 Frame2") << "Form2" << "Frame2" << "发射低功率" << "TX-Low Power";
-    QTest::newRow("Form2 Label3") << "Form2" << "Label3" << "最小" << "Low";
-    QTest::newRow("Form2 Label6") << "Form2" << "Label6" << "最小" << "Low";
-    QTest::newRow("Form2 Label7") << "Form2" << "Label7" << "最大" << "High";
-    QTest::newRow("Form2 Label8") << "Form2" << "Label8" << "最大" << "High";
-    QTest::newRow("Form2 Command1") << "Form2" << "Command1" << "确定" << "OK";
-    QTest::newRow("Form6 title") << "Form6" << "" << "键设定" << "Keys Set";
-    QTest::newRow("Form6 PF1") << "Form6" << "Label1" << "PF1" << "PF1";
-    QTest::newRow("Form6 PF2") << "Form6" << "Label2" << "PF2" << "PF2";
-    QTest::newRow("Form6 Command2") << "Form6" << "Command2" << "取消" << "Cancel";
-    QTest::newRow("Form7 title") << "Form7" << "" << "嵌入信息" << "Embedded Information";
-    QTest::newRow("Form7 Command1") << "Form7" << "Command1" << "确定" << "OK";
-    QTest::newRow("Form7 Command2") << "Form7" << "Command2" << "取消" << "Cancel";
-    QTest::newRow("About title") << "frmAbout" << "" << "Help" << "Help";
-    QTest::newRow("About lblTitle") << "frmAbout" << "lblTitle" << "VQ-740 对讲机编程软件"
+    QTest::newRow("Form2 title") << "Form2"
+                                 << ""
+                                 << "调试参数"
+                                 << "Debug Parameters";
+    QTest::newRow("Form2 Frame1") << "Form2"
+                                  << "Frame1"
+                                  << "发射高功率"
+                                  << "TX-High Power";
+    QTest::newRow("Form2 Frame2") << "Form2"
+                                  << "Frame2"
+                                  << "发射低功率"
+                                  << "TX-Low Power";
+    QTest::newRow("Form2 Label3") << "Form2"
+                                  << "Label3"
+                                  << "最小"
+                                  << "Low";
+    QTest::newRow("Form2 Label6") << "Form2"
+                                  << "Label6"
+                                  << "最小"
+                                  << "Low";
+    QTest::newRow("Form2 Label7") << "Form2"
+                                  << "Label7"
+                                  << "最大"
+                                  << "High";
+    QTest::newRow("Form2 Label8") << "Form2"
+                                  << "Label8"
+                                  << "最大"
+                                  << "High";
+    QTest::newRow("Form2 Command1") << "Form2"
+                                    << "Command1"
+                                    << "确定"
+                                    << "OK";
+    QTest::newRow("Form6 title") << "Form6"
+                                 << ""
+                                 << "键设定"
+                                 << "Keys Set";
+    QTest::newRow("Form6 PF1") << "Form6"
+                               << "Label1"
+                               << "PF1"
+                               << "PF1";
+    QTest::newRow("Form6 PF2") << "Form6"
+                               << "Label2"
+                               << "PF2"
+                               << "PF2";
+    QTest::newRow("Form6 Command2") << "Form6"
+                                    << "Command2"
+                                    << "取消"
+                                    << "Cancel";
+    QTest::newRow("Form7 title") << "Form7"
+                                 << ""
+                                 << "嵌入信息"
+                                 << "Embedded Information";
+    QTest::newRow("Form7 Command1") << "Form7"
+                                    << "Command1"
+                                    << "确定"
+                                    << "OK";
+    QTest::newRow("Form7 Command2") << "Form7"
+                                    << "Command2"
+                                    << "取消"
+                                    << "Cancel";
+    QTest::newRow("About title") << "frmAbout"
+                                 << ""
+                                 << "Help"
+                                 << "Help";
+    QTest::newRow("About lblTitle") << "frmAbout"
+                                    << "lblTitle"
+                                    << "VQ-740 对讲机编程软件"
                                     << "VQ-740 Radio Software";
-    QTest::newRow("About lblVersion") << "frmAbout" << "lblVersion" << "简体中文版"
+    QTest::newRow("About lblVersion") << "frmAbout"
+                                      << "lblVersion"
+                                      << "简体中文版"
                                       << "English version";
-    QTest::newRow("About Label2") << "frmAbout" << "Label2" << "发布\uFF1A2012.2"
+    QTest::newRow("About Label2") << "frmAbout"
+                                  << "Label2"
+                                  << "发布\uFF1A2012.2"
                                   << "Issue\uFF1A2012.4";
-    QTest::newRow("About Label3") << "frmAbout" << "Label3" << "版本号:1.20" << "Version:1.20";
-    QTest::newRow("About cmdOK") << "frmAbout" << "cmdOK" << "确定" << "OK";
-    QTest::newRow("About Label1") << "frmAbout" << "Label1" << "" << "";
+    QTest::newRow("About Label3") << "frmAbout"
+                                  << "Label3"
+                                  << "版本号:1.20"
+                                  << "Version:1.20";
+    QTest::newRow("About cmdOK") << "frmAbout"
+                                 << "cmdOK"
+                                 << "确定"
+                                 << "OK";
+    QTest::newRow("About Label1") << "frmAbout"
+                                  << "Label1"
+                                  << ""
+                                  << "";
 }
 
 void TestDialogs::captions()
@@ -313,8 +376,10 @@ void TestDialogs::keysStartUp_data()
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("pf1");
     QTest::addColumn<QString>("pf2");
-    QTest::newRow("Chinese") << 0 << "瞬时取消静噪" << "自动拨号";
-    QTest::newRow("English") << 1 << "Squelch Off Momentary" << "Autodial";
+    QTest::newRow("Chinese") << 0 << "瞬时取消静噪"
+                             << "自动拨号";
+    QTest::newRow("English") << 1 << "Squelch Off Momentary"
+                             << "Autodial";
 }
 
 void TestDialogs::keysStartUp()
@@ -431,19 +496,24 @@ void TestDialogs::embeddedTypingLimit()
     QCOMPARE(form->Text1->text(), QString(31, QLatin1Char('a')) + QLatin1Char('b'));
     form->Text1->setSelection(0, 2);
     QTest::keyClick(form->Text1, 'z');
-    QCOMPARE(form->Text1->text(), QLatin1Char('z') + QString(29, QLatin1Char('a')) +
-                                      QLatin1Char('b'));
+    QCOMPARE(form->Text1->text(),
+             QLatin1Char('z') + QString(29, QLatin1Char('a')) + QLatin1Char('b'));
 }
 
 void TestDialogs::embeddedCharacters_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("Latin-1 letters") << "Gr\u00fc\u00dfe" << "Gr\u00fc\u00dfe";
-    QTest::newRow("Chinese refused") << "A中文B" << "AB";
-    QTest::newRow("y diaeresis refused") << "x\u00ffy" << "xy";
-    QTest::newRow("euro refused") << "5€" << "5";
-    QTest::newRow("signs kept") << "~!@#$%^&*()" << "~!@#$%^&*()";
+    QTest::newRow("Latin-1 letters") << "Gr\u00fc\u00dfe"
+                                     << "Gr\u00fc\u00dfe";
+    QTest::newRow("Chinese refused") << "A中文B"
+                                     << "AB";
+    QTest::newRow("y diaeresis refused") << "x\u00ffy"
+                                         << "xy";
+    QTest::newRow("euro refused") << "5€"
+                                  << "5";
+    QTest::newRow("signs kept") << "~!@#$%^&*()"
+                                << "~!@#$%^&*()";
 }
 
 void TestDialogs::embeddedCharacters()

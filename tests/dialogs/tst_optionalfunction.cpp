@@ -44,12 +44,10 @@ void TestOptionalFunction::startUpContents_data()
 {
     QTest::addColumn<int>("language");
     QTest::addColumn<QStringList>("texts"); // Combo11, 12, 13, 14, 15, 6, 7, 8, 9
-    QTest::newRow("English") << 1
-                             << QStringList{"No", "1", "0.50", "0.50", "Selected+Talk Back", "On",
-                                            "1", "0.5S", "On"};
-    QTest::newRow("Chinese") << 0
-                             << QStringList{"无", "1", "0.50", "0.50", "选定+当前", "打开", "1",
-                                            "0.5S", "打开"};
+    QTest::newRow("English") << 1 << QStringList{"No", "1", "0.50", "0.50", "Selected+Talk Back",
+                                                 "On", "1", "0.5S", "On"};
+    QTest::newRow("Chinese") << 0 << QStringList{"无",   "1", "0.50", "0.50", "选定+当前",
+                                                 "打开", "1", "0.5S", "打开"};
 }
 
 void TestOptionalFunction::startUpContents()
@@ -101,19 +99,45 @@ void TestOptionalFunction::captions_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("chinese");
     QTest::addColumn<QString>("english");
-    QTest::newRow("title") << "" << "可选功能" << "Optional Function";
-    QTest::newRow("Frame2") << "Frame2" << "扫描" << "Scan";
-    QTest::newRow("Frame1") << "Frame1" << "VOX" << "VOX";
-    QTest::newRow("Check4") << "Check4" << "接收时禁止VOX" << "VOX Inhibit On Reveive";
-    QTest::newRow("Label9") << "Label9" << "VOX延迟时间" << "VOX Delay time[S]";
-    QTest::newRow("Label17") << "Label17" << "回扫时间A[秒]" << "Look Back Time A[S]";
-    QTest::newRow("Label19") << "Label19" << "扫描接收恢复延时时间(秒)" << "Dropout delay time[S]";
-    QTest::newRow("Label20") << "Label20" << "扫描发射恢复延时时间(秒)" << "TX Dwell time[S]";
-    QTest::newRow("Label11") << "Label11" << "复制" << "Duplicate";
-    QTest::newRow("Frame3") << "Frame3" << "DTMF" << "DTMF";
-    QTest::newRow("Label2") << "Label2" << "发射开始(16位)" << "发射开始(16位)";
-    QTest::newRow("Command1") << "Command1" << "确定" << "OK";
-    QTest::newRow("Command2") << "Command2" << "取消" << "Cancel";
+    QTest::newRow("title") << ""
+                           << "可选功能"
+                           << "Optional Function";
+    QTest::newRow("Frame2") << "Frame2"
+                            << "扫描"
+                            << "Scan";
+    QTest::newRow("Frame1") << "Frame1"
+                            << "VOX"
+                            << "VOX";
+    QTest::newRow("Check4") << "Check4"
+                            << "接收时禁止VOX"
+                            << "VOX Inhibit On Reveive";
+    QTest::newRow("Label9") << "Label9"
+                            << "VOX延迟时间"
+                            << "VOX Delay time[S]";
+    QTest::newRow("Label17") << "Label17"
+                             << "回扫时间A[秒]"
+                             << "Look Back Time A[S]";
+    QTest::newRow("Label19") << "Label19"
+                             << "扫描接收恢复延时时间(秒)"
+                             << "Dropout delay time[S]";
+    QTest::newRow("Label20") << "Label20"
+                             << "扫描发射恢复延时时间(秒)"
+                             << "TX Dwell time[S]";
+    QTest::newRow("Label11") << "Label11"
+                             << "复制"
+                             << "Duplicate";
+    QTest::newRow("Frame3") << "Frame3"
+                            << "DTMF"
+                            << "DTMF";
+    QTest::newRow("Label2") << "Label2"
+                            << "发射开始(16位)"
+                            << "发射开始(16位)";
+    QTest::newRow("Command1") << "Command1"
+                              << "确定"
+                              << "OK";
+    QTest::newRow("Command2") << "Command2"
+                              << "取消"
+                              << "Cancel";
 }
 
 void TestOptionalFunction::captions()
@@ -272,12 +296,24 @@ void TestOptionalFunction::codeFilters_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("ID: ab*# upper-cased") << "Text1" << "ab*#" << "AB*#";
-    QTest::newRow("ID: E refused") << "Text1" << "1E2e3" << "123";
-    QTest::newRow("ID: blanks and signs refused") << "Text1" << "1 -+2" << "12";
-    QTest::newRow("ID: 10 at most") << "Text1" << "12345678909" << "1234567890";
-    QTest::newRow("PTT start: 16 at most") << "Text3" << "0123456789ABCD*#9" << "10123456789ABCD*#";
-    QTest::newRow("PTT end: lower case") << "Text4" << "abcd" << "2ABCD";
+    QTest::newRow("ID: ab*# upper-cased") << "Text1"
+                                          << "ab*#"
+                                          << "AB*#";
+    QTest::newRow("ID: E refused") << "Text1"
+                                   << "1E2e3"
+                                   << "123";
+    QTest::newRow("ID: blanks and signs refused") << "Text1"
+                                                  << "1 -+2"
+                                                  << "12";
+    QTest::newRow("ID: 10 at most") << "Text1"
+                                    << "12345678909"
+                                    << "1234567890";
+    QTest::newRow("PTT start: 16 at most") << "Text3"
+                                           << "0123456789ABCD*#9"
+                                           << "10123456789ABCD*#";
+    QTest::newRow("PTT end: lower case") << "Text4"
+                                         << "abcd"
+                                         << "2ABCD";
 }
 
 void TestOptionalFunction::codeFilters()
@@ -413,9 +449,9 @@ QByteArray optionalFunctionImage()
     // cancel 0, inhibit 0, VOX 0, gain 10, delay 5, tone 0, -, duplicate 0.
     image.replace(Layout::kFunctionSettings, 16,
                   QByteArray::fromHex("01050102000401010000000A0500FFFE"));
-    image.replace(Layout::kPttIdStartCode, 32,
-                  QByteArray::fromHex("313233FF" + QByteArray(24, 'F') + "4144FF" +
-                                      QByteArray(26, 'F')));
+    image.replace(
+        Layout::kPttIdStartCode, 32,
+        QByteArray::fromHex("313233FF" + QByteArray(24, 'F') + "4144FF" + QByteArray(26, 'F')));
     image.replace(Layout::kScanSettings, 9, QByteArray::fromHex("02105B00032C010500"));
     image.replace(Layout::kAutoDialMemory, 16,
                   QByteArray::fromHex("313A32FFFFFFFFFFFFFFFFFFFFFFFFFF"));

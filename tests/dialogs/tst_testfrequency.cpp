@@ -38,7 +38,8 @@ bool typeIntoCell(TestFrequencyGrid *grid, int row, int column, const QString &t
         QTest::keyClicks(editor, text);
     QTest::keyClick(editor, Qt::Key_Return);
     // The edit is committed once the event loop runs.
-    const bool closed = QTest::qWaitFor([&] { return !grid->indexWidget(cell(grid, row, column)); });
+    const bool closed =
+        QTest::qWaitFor([&] { return !grid->indexWidget(cell(grid, row, column)); });
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return closed;
 }
@@ -69,7 +70,8 @@ void TestTestFrequency::startUpGrid_data()
     QTest::addColumn<QString>("ok");
     QTest::addColumn<QString>("cancel");
     QTest::newRow("Chinese") << 0 << "测试频率" << QStringList{"频道", "接收频率", "发射频率"}
-                             << "确定" << "取消";
+                             << "确定"
+                             << "取消";
     QTest::newRow("English") << 1 << "Test Frequency"
                              << QStringList{"Channel", "RX Frequency", "TX Frequency"} << "OK"
                              << "Cancel";
@@ -107,21 +109,31 @@ void TestTestFrequency::editsThroughTheGrid_data()
     QTest::addColumn<QStringList>("edits"); // "column:text", in order, all on row 3
     QTest::addColumn<QString>("rx");
     QTest::addColumn<QString>("tx");
-    QTest::newRow("RX 446.1") << QStringList{"1:446.1"} << "446.10000" << "446.10000";
-    QTest::newRow("RX 446.007") << QStringList{"1:446.007"} << "446.00625" << "446.00625";
-    QTest::newRow("RX 446.0125") << QStringList{"1:446.0125"} << "446.01250" << "446.01250";
+    QTest::newRow("RX 446.1") << QStringList{"1:446.1"} << "446.10000"
+                              << "446.10000";
+    QTest::newRow("RX 446.007") << QStringList{"1:446.007"} << "446.00625"
+                                << "446.00625";
+    QTest::newRow("RX 446.0125") << QStringList{"1:446.0125"} << "446.01250"
+                                 << "446.01250";
     QTest::newRow("TX 446.0032 on RX 446.00625")
-        << QStringList{"1:446.00625", "2:446.0032"} << "446.00625" << "446.00000";
+        << QStringList{"1:446.00625", "2:446.0032"} << "446.00625"
+        << "446.00000";
     QTest::newRow("TX 446.0132 on RX 446.01000")
-        << QStringList{"1:446.01", "2:446.0132"} << "446.01000" << "446.01000";
-    QTest::newRow("TX emptied") << QStringList{"1:446.1", "2:"} << "446.10000" << "446.10000";
-    QTest::newRow("RX emptied") << QStringList{"1:446.1", "1:"} << "" << "";
-    QTest::newRow("RX overwrites TX")
-        << QStringList{"1:446.1", "2:446.2", "1:446.3"} << "446.30000" << "446.30000";
-    QTest::newRow("no band check") << QStringList{"1:30.5"} << "30.50000" << "30.50000";
-    QTest::newRow("not a number") << QStringList{"1:abc"} << "0.00000" << "0.00000";
+        << QStringList{"1:446.01", "2:446.0132"} << "446.01000"
+        << "446.01000";
+    QTest::newRow("TX emptied") << QStringList{"1:446.1", "2:"} << "446.10000"
+                                << "446.10000";
+    QTest::newRow("RX emptied") << QStringList{"1:446.1", "1:"} << ""
+                                << "";
+    QTest::newRow("RX overwrites TX") << QStringList{"1:446.1", "2:446.2", "1:446.3"} << "446.30000"
+                                      << "446.30000";
+    QTest::newRow("no band check") << QStringList{"1:30.5"} << "30.50000"
+                                   << "30.50000";
+    QTest::newRow("not a number") << QStringList{"1:abc"} << "0.00000"
+                                  << "0.00000";
     QTest::newRow("1000 MHz keeps the row")
-        << QStringList{"1:446.1", "2:446.2", "1:1000"} << "446.10000" << "446.20000";
+        << QStringList{"1:446.1", "2:446.2", "1:1000"} << "446.10000"
+        << "446.20000";
 }
 
 void TestTestFrequency::editsThroughTheGrid()
@@ -209,8 +221,8 @@ void TestTestFrequency::decodeRefreshesTheGrid()
     DialogFixture f;
     auto *form = f.find<Form4>("Form4");
     // Row 1: RX 146.12500, TX none; row 16: RX 446.00625, TX 446.10000.
-    QByteArray image = startUpImageWith(Layout::kTestFrequencies,
-                                        QByteArray::fromHex("00256114FFFFFFFF"));
+    QByteArray image =
+        startUpImageWith(Layout::kTestFrequencies, QByteArray::fromHex("00256114FFFFFFFF"));
     image.replace(Layout::kTestFrequencies + 15 * 8, 8, QByteArray::fromHex("2506604400006144"));
     QVERIFY(f.decode(image));
     QCOMPARE(form->mfgrid1->item(0, 1)->text(), QStringLiteral("146.12500"));
