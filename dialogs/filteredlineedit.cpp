@@ -55,7 +55,11 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent *event)
         return;
     }
     const QString typed = event->text();
-    const bool command = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
+    // Control (without Alt: Control+Alt is AltGr on some keyboards) and
+    // Meta make a shortcut, not a character.
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    const bool command =
+        ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)) || (mods & Qt::MetaModifier);
     if (typed.isEmpty() || command || !typed.at(0).isPrint()) {
         // Backspace, Delete, cursor keys and shortcuts work as usual.
         QLineEdit::keyPressEvent(event);

@@ -90,10 +90,12 @@ OptionDialogs::OptionDialogs(EditorState &state, QWidget *owner)
 {
     d->language = state.language;
     // When the program ends the dialogs close normally.
-    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
-        for (OptionDialog *dialog : d->dialogs())
-            dialog->allowClose();
-    });
+    if (QCoreApplication *app = QCoreApplication::instance()) {
+        connect(app, &QCoreApplication::aboutToQuit, this, [this] {
+            for (OptionDialog *dialog : d->dialogs())
+                dialog->allowClose();
+        });
+    }
 }
 
 OptionDialogs::~OptionDialogs()

@@ -63,6 +63,7 @@ private slots:
     void embeddedTypingLimit();
     void embeddedCharacters_data();
     void embeddedCharacters();
+    void embeddedAltGrCharacters();
     void embeddedPaste();
     void embeddedOkCancelAndImage();
     void embeddedDecoded();
@@ -524,6 +525,20 @@ void TestDialogs::embeddedCharacters()
     auto *form = f.find<Form7>("Form7");
     typeText(form->Text2, typed);
     QCOMPARE(form->Text2->text(), shown);
+}
+
+void TestDialogs::embeddedAltGrCharacters()
+{
+    // Control+Alt is AltGr on some keyboards: its characters are filtered
+    // like any other.
+    DialogFixture f;
+    auto *form = f.find<Form7>("Form7");
+    const Qt::KeyboardModifiers altGr = Qt::ControlModifier | Qt::AltModifier;
+    for (const QString &c : {QStringLiteral("€"), QStringLiteral("é")}) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_E, altGr, c);
+        QApplication::sendEvent(form->Text1, &press);
+    }
+    QCOMPARE(form->Text1->text(), QStringLiteral("é"));
 }
 
 void TestDialogs::embeddedPaste()

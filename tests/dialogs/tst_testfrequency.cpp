@@ -56,6 +56,7 @@ private slots:
     void editsThroughTheGrid();
     void txEditRefusedWithoutRx();
     void enterKeepsTheDialogOpen();
+    void escapeRevertsTheCellThenCancels();
     void cancelKeepsTypedTextOkStoresIt();
     void closeBoxHidesWithoutStoring();
     void decodeRefreshesTheGrid();
@@ -178,6 +179,25 @@ void TestTestFrequency::enterKeepsTheDialogOpen()
     QTest::keyClick(form->mfgrid1, Qt::Key_Return);
     QCoreApplication::processEvents();
     QVERIFY(form->isVisible());
+    QVERIFY(f.state.store.testRx[0].isEmpty());
+}
+
+void TestTestFrequency::escapeRevertsTheCellThenCancels()
+{
+    DialogFixture f;
+    f.dialogs->showTestFrequency();
+    auto *form = f.find<Form4>("Form4");
+    QVERIFY(typeIntoCell(form->mfgrid1, 0, 1, QStringLiteral("446.1")));
+    QLineEdit *editor = clickCell(form->mfgrid1, 0, 1);
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("150"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QTRY_VERIFY(!form->mfgrid1->indexWidget(cell(form->mfgrid1, 0, 1)));
+    QVERIFY(form->isVisible());
+    QCOMPARE(form->mfgrid1->item(0, 1)->text(), QStringLiteral("446.10000"));
+    QTest::keyClick(form->mfgrid1, Qt::Key_Escape);
+    QVERIFY(form->isHidden());
     QVERIFY(f.state.store.testRx[0].isEmpty());
 }
 
