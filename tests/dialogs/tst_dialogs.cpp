@@ -233,6 +233,14 @@ void TestDialogs::programEndClosesTheDialogs()
     QCOMPARE(finished.size(), 1);
     QVERIFY(about.isNull());
     QVERIFY(f.owner->findChildren<QDialog *>().isEmpty());
+
+    // The main window itself going, with dialogs open, takes them along.
+    DialogFixture g;
+    g.dialogs->showTestFrequency();
+    g.dialogs->showOptionalFunction();
+    QPointer<QDialog> optional = g.find<QDialog>("Form5");
+    g.owner.reset();
+    QVERIFY(optional.isNull());
 }
 
 void TestDialogs::debugStartUp()
