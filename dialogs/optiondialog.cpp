@@ -1,0 +1,83 @@
+#include "dialogs/optiondialog.h"
+
+#include "dialogs/dialogcaptions.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QTableWidget>
+
+OptionDialog::OptionDialog(const QString &name, QWidget *parent) : QDialog(parent)
+{
+    setObjectName(name);
+    setModal(false);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+void OptionDialog::applyLanguage(qint16 language)
+{
+    applyDialogCaptions(this, language);
+    // The new texts may need other widths: lay the window out afresh.
+    for (QLayout *l : findChildren<QLayout *>())
+        l->invalidate();
+    if (layout())
+        layout()->activate();
+}
+
+void OptionDialog::showModeless()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void OptionDialog::closeEvent(QCloseEvent *event)
+{
+    if (m_closeAllowed) {
+        QDialog::closeEvent(event);
+        return;
+    }
+    hide();
+    event->ignore();
+}
+
+void applyDialogCaptions(QWidget *window, qint16 language)
+{
+    for (const DialogCaption &row : dialogCaptionTable()) {
+        if (row.window != window->objectName())
+            continue;
+        const QString text = row.text(language);
+        if (row.kind == DialogCaption::WindowTitle) {
+            window->setWindowTitle(text);
+            continue;
+        }
+        QWidget *control = window->findChild<QWidget *>(row.control);
+        if (!control)
+            continue;
+        switch (row.kind) {
+        case DialogCaption::Text:
+            if (auto *label = qobject_cast<QLabel *>(control))
+                label->setText(text);
+            else if (auto *button = qobject_cast<QAbstractButton *>(control))
+                button->setText(text);
+            else if (auto *frame = qobject_cast<QGroupBox *>(control))
+                frame->setTitle(text);
+            break;
+        case DialogCaption::ListItem:
+            if (auto *list = qobject_cast<QComboBox *>(control); list && row.index < list->count())
+                list->setItemText(row.index, text);
+            break;
+        case DialogCaption::GridHeader:
+            if (auto *grid = qobject_cast<QTableWidget *>(control)) {
+                if (QTableWidgetItem *header = grid->horizontalHeaderItem(row.index))
+                    header->setText(text);
+            }
+            break;
+        case DialogCaption::WindowTitle:
+            break;
+        }
+    }
+}

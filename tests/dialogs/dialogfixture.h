@@ -1,0 +1,62 @@
+// Test helpers: the option dialogs as the main window has them, with a
+// message port that records what it was asked to show.
+#pragma once
+
+#include "dialogs/optiondialogs.h"
+#include "image/editorstate.h"
+#include "image/messageport.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QUrl>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class RecordingPort : public MessagePort
+{
+public:
+    struct Shown {
+        QString text;
+        quint32 flags;
+        QString title;
+    };
+    int show(const QString &text, quint32 flags, const QString &title) override
+    {
+        shown.append(Shown{text, flags, title});
+        return MsgResult::Ok;
+    }
+    QList<Shown> shown;
+};
+
+struct DialogFixture {
+    // The editor right after start-up, changed by `prepare` if given, and
+    // the dialogs loaded by the first caption application in the language.
+    explicit DialogFixture(qint16 language = 1,
+                           const std::function<void(EditorState &)> &prepare = nullptr);
+    ~DialogFixture();
+
+    template <typename T = QWidget> T *find(const char *window, const char *control = nullptr)
+    {
+        QWidget *w = owner->findChild<QWidget *>(QLatin1String(window));
+        if (!w)
+            return nullptr;
+        if (!control)
+            return qobject_cast<T *>(w);
+        return w->findChild<T *>(QLatin1String(control));
+    }
+
+    // Decodes image bytes into the editor and refreshes the dialogs.
+    bool decode(const QByteArray &bytes);
+
+    std::unique_ptr<QWidget> owner;
+    EditorState state;
+    OptionDialogs *dialogs;
+    RecordingPort port;
+    QList<QUrl> opened;
+};
+
+// The bytes of the image encoded right after start-up, with `bytes` put in
+// at `offset`.
+QByteArray startUpImageWith(int offset, const QByteArray &bytes);
