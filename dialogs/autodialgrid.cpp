@@ -1,6 +1,7 @@
 #include "dialogs/autodialgrid.h"
 
-#include "dialogs/filteredlineedit.h"
+#include "dialogs/inputrules.h"
+#include "editor/filteredlineedit.h"
 #include "image/settingsstore.h"
 
 #include <QHeaderView>

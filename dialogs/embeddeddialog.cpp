@@ -1,6 +1,6 @@
 #include "dialogs/embeddeddialog.h"
 
-#include "dialogs/filteredlineedit.h"
+#include "editor/filteredlineedit.h"
 #include "dialogs/inputrules.h"
 #include "image/settingsstore.h"
 

@@ -3,7 +3,7 @@
 #include "dialogs/autodialgrid.h"
 #include "dialogs/dialogcaptions.h"
 #include "dialogs/dialogvalues.h"
-#include "dialogs/filteredlineedit.h"
+#include "editor/filteredlineedit.h"
 #include "dialogs/inputrules.h"
 #include "image/settingsstore.h"
 

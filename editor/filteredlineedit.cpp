@@ -6,74 +6,122 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 
-FilteredLineEdit::FilteredLineEdit(KeyFilter filter, QWidget *parent)
-    : QLineEdit(parent), m_filter(filter) {
-    setAcceptDrops(false);
+FilteredLineEdit::FilteredLineEdit(const TextRule &rule, QWidget *parent)
+    : QLineEdit(parent), m_rule(rule)
+{
 }
 
-QString FilteredLineEdit::filtered(const QString &text) const {
-    QString kept;
-    for (QChar c : text)
-        if (c.isPrint() && m_filter(c))
-            kept += c;
-    return kept;
+LineState FilteredLineEdit::lineState() const
+{
+    LineState s;
+    s.text = text();
+    s.cursor = cursorPosition();
+    if (hasSelectedText()) {
+        s.selectionStart = selectionStart();
+        s.selectionLength = selectionLength();
+    }
+    return s;
 }
 
-void FilteredLineEdit::pasteFiltered() {
-    if (isReadOnly())
+void FilteredLineEdit::insertFiltered(const QString &text)
+{
+    const QString kept = pastedText(m_rule, lineState(), text);
+    if (!kept.isEmpty())
+        insert(kept);
+}
+
+void FilteredLineEdit::pasteFiltered()
+{
+    if (!isReadOnly())
+        insertFiltered(QGuiApplication::clipboard()->text());
+}
+
+void FilteredLineEdit::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (m_rule.refuseEnter) {
+            event->accept();
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
         return;
-    insert(filtered(QGuiApplication::clipboard()->text()));
-}
-
-void FilteredLineEdit::keyPressEvent(QKeyEvent *event) {
+    }
     if (event->matches(QKeySequence::Paste)) {
         pasteFiltered();
         event->accept();
         return;
     }
-    // A printable character counts only when the filter takes it; control
-    // keys and shortcuts (Backspace, Delete, cursor keys, copy, undo) pass.
-    const QString text = event->text();
-    if (!text.isEmpty() && text.at(0).isPrint() && !(event->modifiers() & Qt::ControlModifier) &&
-        filtered(text) != text) {
-        event->accept();
+    const QString typed = event->text();
+    // Control (without Alt: Control+Alt is AltGr on some keyboards) and
+    // Meta make a shortcut, not a character.
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    const bool command =
+        ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)) || (mods & Qt::MetaModifier);
+    if (typed.isEmpty() || command || !typed.at(0).isPrint()) {
+        // Backspace, Delete, cursor keys and shortcuts work as usual.
+        QLineEdit::keyPressEvent(event);
         return;
     }
-    QLineEdit::keyPressEvent(event);
+    event->accept();
+    if (isReadOnly())
+        return;
+    for (QChar c : typed) {
+        const QChar kept = typedCharacter(m_rule, lineState(), c);
+        if (!kept.isNull())
+            insert(QString(kept));
+    }
 }
 
-void FilteredLineEdit::inputMethodEvent(QInputMethodEvent *event) {
-    const QString commit = event->commitString();
-    if (commit.isEmpty() || filtered(commit) == commit) {
+void FilteredLineEdit::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (event->commitString().isEmpty()) {
         QLineEdit::inputMethodEvent(event);
         return;
     }
-    QInputMethodEvent kept(event->preeditString(), event->attributes());
-    kept.setCommitString(filtered(commit), event->replacementStart(), event->replacementLength());
-    QLineEdit::inputMethodEvent(&kept);
+    const QString kept = pastedText(m_rule, lineState(), event->commitString());
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(kept, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&filtered);
 }
 
-int FilteredLineEdit::refusedCount(const QString &text) const {
-    return int(text.size() - filtered(text).size());
-}
-
-void FilteredLineEdit::contextMenuEvent(QContextMenuEvent *event) {
-    const QString before = text();
-    const int cursor = cursorPosition();
-    const int selectionStart = this->selectionStart();
-    const int selectionLength = selectedText().size();
+void FilteredLineEdit::contextMenuEvent(QContextMenuEvent *event)
+{
+    const LineState before = lineState();
     QMenu *menu = createStandardContextMenu();
     menu->exec(event->globalPos());
     delete menu;
-    // Paste is the only command of the menu that brings in new characters;
-    // when it brought in refused ones, paste again through the filter.
-    if (refusedCount(text()) > refusedCount(before)) {
-        setText(before);
-        if (selectionStart >= 0)
-            setSelection(selectionStart, selectionLength);
-        else
-            setCursorPosition(cursor);
-        pasteFiltered();
+    // The menu's Paste inserts the clipboard as it stands: take that back
+    // and paste again through the rule.
+    const QString clip = QGuiApplication::clipboard()->text();
+    if (clip.isEmpty() || text() == before.text || text() != textAfterInsert(before, clip))
+        return;
+    setText(before.text);
+    if (before.selectionStart >= 0)
+        setSelection(before.selectionStart, before.selectionLength);
+    else
+        setCursorPosition(before.cursor);
+    insertFiltered(clip);
+}
+
+void FilteredLineEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    // The middle button pastes the selection clipboard on X11.
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        if (!isReadOnly())
+            insertFiltered(QGuiApplication::clipboard()->text(QClipboard::Selection));
+        event->accept();
+        return;
     }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void FilteredLineEdit::dropEvent(QDropEvent *event)
+{
+    if (!isReadOnly() && event->mimeData()->hasText()) {
+        setCursorPosition(cursorPositionAt(event->position().toPoint()));
+        insertFiltered(event->mimeData()->text());
+    }
+    event->acceptProposedAction();
 }

@@ -1,30 +1,34 @@
-// A one-line text box that lets in only the characters a key filter accepts,
-// whether typed, pasted, dropped or committed by an input method. Keys that
-// are no characters (cursor keys, Delete, Backspace) work as usual.
+// A one-line text box that applies a TextRule to every typed key, to
+// pasted and dropped text and to text from an input method, so that
+// nothing the rule refuses ever gets in.
 #pragma once
+
+#include "editor/textrule.h"
 
 #include <QLineEdit>
 
-class FilteredLineEdit : public QLineEdit {
+class FilteredLineEdit : public QLineEdit
+{
     Q_OBJECT
 public:
-    using KeyFilter = bool (*)(QChar);
+    explicit FilteredLineEdit(const TextRule &rule, QWidget *parent = nullptr);
 
-    explicit FilteredLineEdit(KeyFilter filter, QWidget *parent = nullptr);
+    const TextRule &rule() const { return m_rule; }
 
-    // The characters of `text` the filter accepts, in order.
-    QString filtered(const QString &text) const;
-
-    // Pastes the clipboard text without the characters the filter refuses.
-    void pasteFiltered();
+    // Inserts what the rule keeps of `text` at the cursor (or over the
+    // selection), as a paste does.
+    void insertFiltered(const QString &text);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
-    int refusedCount(const QString &text) const;
+    LineState lineState() const;
+    void pasteFiltered();
 
-    KeyFilter m_filter;
+    TextRule m_rule;
 };

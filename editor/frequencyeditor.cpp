@@ -8,7 +8,7 @@
 #include <QKeyEvent>
 
 FrequencyEditor::FrequencyEditor(EditorState &state, MessagePort *port, QWidget *parent)
-    : FilteredLineEdit(isFrequencyKey, parent), m_state(state), m_port(port) {
+    : FilteredLineEdit(TextRule::accepting(isFrequencyKey), parent), m_state(state), m_port(port) {
     setObjectName(QStringLiteral("Text1"));
     setAlignment(Qt::AlignCenter);
     setFrame(false);

@@ -16,7 +16,7 @@
 ToneSelector::ToneSelector(EditorState &state, QWidget *parent)
     : QComboBox(parent), m_state(state) {
     setObjectName(QStringLiteral("Combo8"));
-    setLineEdit(new FilteredLineEdit(isToneKey, this));
+    setLineEdit(new FilteredLineEdit(TextRule::accepting(isToneKey), this));
     // Typed text is a value for the cell, never a new list entry, and is
     // not completed from the list behind the user's back.
     setInsertPolicy(QComboBox::NoInsert);

@@ -271,6 +271,8 @@ void Form1::load() {
     ProgressBar1->hide();
 
     m_dialogs = new OptionDialogs(m_state, this);
+    m_dialogs->setMessagePort(m_port.get());
+    m_dialogs->setUrlOpener([this](const QUrl &url) { m_urlOpener(url); });
     connect(mnudtmf, &QAction::triggered, m_dialogs, &OptionDialogs::showOptionalFunction);
     connect(Key_enactment, &QAction::triggered, m_dialogs, &OptionDialogs::showKeys);
     connect(mnusetin, &QAction::triggered, m_dialogs, &OptionDialogs::showEmbedded);

@@ -5,7 +5,7 @@
 #include "dialogs/aboutbox.h"
 #include "dialogs/debugdialog.h"
 #include "dialogs/embeddeddialog.h"
-#include "dialogs/filteredlineedit.h"
+#include "editor/filteredlineedit.h"
 #include "dialogs/keysdialog.h"
 #include "image/imagecodec.h"
 #include "image/layout.h"

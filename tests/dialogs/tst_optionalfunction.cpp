@@ -4,7 +4,7 @@
 #include "dialogfixture.h"
 
 #include "dialogs/autodialgrid.h"
-#include "dialogs/filteredlineedit.h"
+#include "editor/filteredlineedit.h"
 #include "dialogs/optionalfunctiondialog.h"
 #include "image/layout.h"
 
