@@ -22,13 +22,16 @@ bool SimRadio::open()
     m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (m_master < 0)
         return false;
+    // Programs started meanwhile (the tool under test) must not inherit the
+    // radio's end, or closing it would not hang up the line.
+    ::fcntl(m_master, F_SETFD, FD_CLOEXEC);
     char *name = nullptr;
     if (::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0 || !(name = ::ptsname(m_master))) {
         closeFarEnd();
         return false;
     }
     m_path = QString::fromLocal8Bit(name);
-    m_slave = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK);
+    m_slave = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (m_slave < 0) {
         closeFarEnd();
         return false;
