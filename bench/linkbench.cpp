@@ -22,18 +22,15 @@
 
 namespace {
 
-class SilentMessages : public MessagePort
-{
+class SilentMessages : public MessagePort {
 public:
-    int show(const QString &text, quint32, const QString &) override
-    {
+    int show(const QString &text, quint32, const QString &) override {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
         return MsgResult::Yes;
     }
 };
 
-template <typename F> void onSimThread(SimRadio *sim, F f)
-{
+template <typename F> void onSimThread(SimRadio *sim, F f) {
     QMetaObject::invokeMethod(sim, f, Qt::BlockingQueuedConnection);
 }
 
@@ -44,8 +41,7 @@ struct Figures {
     bool ok = false;
 };
 
-Figures runOnce(SimRadio *sim, SessionKind kind)
-{
+Figures runOnce(SimRadio *sim, SessionKind kind) {
     qint64 before = 0;
     onSimThread(sim, [&] { before = sim->bytesFromProgram() + sim->bytesToProgram(); });
     int endsBefore = 0;
@@ -67,8 +63,7 @@ Figures runOnce(SimRadio *sim, SessionKind kind)
     });
     QElapsedTimer clock;
     clock.start();
-    const bool started =
-        kind == SessionKind::Read ? session.startRead() : session.startWrite();
+    const bool started = kind == SessionKind::Read ? session.startRead() : session.startWrite();
     if (!started)
         return f;
     loop.exec();
@@ -91,8 +86,7 @@ Figures runOnce(SimRadio *sim, SessionKind kind)
 
 } // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
 
@@ -126,7 +120,8 @@ int main(int argc, char *argv[])
         }
         if (!ratios.isEmpty()) {
             std::sort(ratios.begin(), ratios.end());
-            std::printf("%-5s median ratio %.3f (goal <= 1.10)\n", name, ratios.at(ratios.size() / 2));
+            std::printf("%-5s median ratio %.3f (goal <= 1.10)\n", name,
+                        ratios.at(ratios.size() / 2));
         }
     }
     onSimThread(sim, [&] { sim->closeFarEnd(); });

@@ -23,14 +23,13 @@ namespace {
 
 // Messages are printed; the only question (the band question of band
 // override mode) is answered Yes, as --band-override asked.
-class PrintingMessagePort : public MessagePort
-{
+class PrintingMessagePort : public MessagePort {
 public:
     explicit PrintingMessagePort(const CliContext &ctx) : m_ctx(ctx) {}
-    int show(const QString &text, quint32 flags, const QString &) override
-    {
+    int show(const QString &text, quint32 flags, const QString &) override {
         if ((flags & 0xF) == MsgStyle::YesNo) {
-            printError(text + QLatin1Char(' ') + tr2(m_ctx, QStringLiteral("是"), QStringLiteral("Yes")) +
+            printError(text + QLatin1Char(' ') +
+                       tr2(m_ctx, QStringLiteral("是"), QStringLiteral("Yes")) +
                        QStringLiteral(" (--band-override)"));
             return MsgResult::Yes;
         }
@@ -44,31 +43,27 @@ private:
 
 // "It's communicating, please wait...... [#####     ]  50%" on one
 // terminal line, redrawn as the progress value changes.
-class ProgressLine
-{
+class ProgressLine {
 public:
-    ProgressLine(int total, const QString &label) : m_total(total), m_label(label)
-    {
+    ProgressLine(int total, const QString &label) : m_total(total), m_label(label) {
 #ifdef Q_OS_UNIX
         m_enabled = ::isatty(STDERR_FILENO) == 1;
 #endif
     }
-    void show(int value)
-    {
+    void show(int value) {
         if (!m_enabled)
             return;
         const int percent = qBound(0, value * 100 / m_total, 100);
         const int bar = percent / 5;
-        const QString line = QStringLiteral("\r%1 [%2%3] %4%")
-                                 .arg(m_label, QString(bar, QLatin1Char('#')),
-                                      QString(20 - bar, QLatin1Char(' ')))
-                                 .arg(percent, 3);
+        const QString line =
+            QStringLiteral("\r%1 [%2%3] %4%")
+                .arg(m_label, QString(bar, QLatin1Char('#')), QString(20 - bar, QLatin1Char(' ')))
+                .arg(percent, 3);
         std::fputs(line.toLocal8Bit().constData(), stderr);
         std::fflush(stderr);
         m_drawn = true;
     }
-    void end()
-    {
+    void end() {
         if (m_drawn)
             std::fputs("\n", stderr);
         m_drawn = false;
@@ -84,8 +79,7 @@ private:
 } // namespace
 
 bool parseRadioOptions(const QStringList &args, const QStringList &allowed, RadioOptions *options,
-                       QString *error)
-{
+                       QString *error) {
     for (int i = 0; i < args.size(); ++i) {
         const QString a = args.at(i);
         QString name = a;
@@ -134,8 +128,7 @@ bool parseRadioOptions(const QStringList &args, const QStringList &allowed, Radi
 }
 
 int runRadioSession(const CliContext &ctx, EditorState &state, const QString &portName,
-                    SessionKind kind)
-{
+                    SessionKind kind) {
     SystemSerialPort port;
     PrintingMessagePort messages(ctx);
     PortChooser chooser(port, messages);

@@ -16,8 +16,7 @@ namespace {
 
 const char kReadUsage[] = "Usage: vq740-cli read --port PORT -o OUT.DAT";
 
-bool save(const QString &path, const EditorState &state)
-{
+bool save(const QString &path, const EditorState &state) {
     if (fileKindOf(path) == FileKind::Json) {
         QSaveFile file(path);
         const QByteArray json = stateToJson(state);
@@ -29,8 +28,7 @@ bool save(const QString &path, const EditorState &state)
 
 } // namespace
 
-int runRead(CliContext &ctx)
-{
+int runRead(CliContext &ctx) {
     RadioOptions options;
     QString error;
     if (!parseRadioOptions(ctx.args, {QStringLiteral("--port"), QStringLiteral("-o")}, &options,

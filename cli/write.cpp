@@ -15,8 +15,7 @@ namespace {
 const char kWriteUsage[] =
     "Usage: vq740-cli write --port PORT IN.DAT [--band-override] [--debug-write]";
 
-bool load(const CliContext &ctx, const QString &path, EditorState &state)
-{
+bool load(const CliContext &ctx, const QString &path, EditorState &state) {
     if (fileKindOf(path) == FileKind::Json) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
@@ -42,8 +41,7 @@ bool load(const CliContext &ctx, const QString &path, EditorState &state)
 
 } // namespace
 
-int runWrite(CliContext &ctx)
-{
+int runWrite(CliContext &ctx) {
     RadioOptions options;
     QString error;
     const QStringList allowed{QStringLiteral("--port"), QStringLiteral("--band-override"),

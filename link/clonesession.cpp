@@ -19,13 +19,11 @@ constexpr int kIdentificationLength = 16; // hex digits: 8 bytes
 constexpr int kReadDataLength = 136;      // hex digits: 68 bytes
 constexpr int kReadDataStart = 8;         // hex digits before the 64 data bytes
 
-QByteArray programRequest()
-{
+QByteArray programRequest() {
     return QByteArrayLiteral("PROGRAM");
 }
 
-QByteArray addressFrame(char command, int address, quint8 length)
-{
+QByteArray addressFrame(char command, int address, quint8 length) {
     QByteArray frame;
     frame.append(command);
     frame.append(static_cast<char>((address >> 8) & 0xFF));
@@ -34,8 +32,7 @@ QByteArray addressFrame(char command, int address, quint8 length)
     return frame;
 }
 
-QTimer *makeTimer(QObject *parent, const char *name, int interval)
-{
+QTimer *makeTimer(QObject *parent, const char *name, int interval) {
     auto *timer = new QTimer(parent);
     timer->setObjectName(QLatin1String(name));
     timer->setInterval(interval);
@@ -49,8 +46,7 @@ CloneSession::CloneSession(EditorState &state, SerialPort &port, PortChooser &ch
     : QObject(parent), m_state(state), m_port(port), m_chooser(chooser), m_messages(messages),
       m_timer1(makeTimer(this, "Timer1", kWatchdogInterval)),
       m_timer2(makeTimer(this, "Timer2", kBlinkInterval)),
-      m_timer3(makeTimer(this, "Timer3", kRetryInterval))
-{
+      m_timer3(makeTimer(this, "Timer3", kRetryInterval)) {
     connect(m_timer1, &QTimer::timeout, this, &CloneSession::watchdogTick);
     connect(m_timer2, &QTimer::timeout, this, &CloneSession::blinkTick);
     connect(m_timer3, &QTimer::timeout, this, &CloneSession::retryTick);
@@ -60,18 +56,15 @@ CloneSession::CloneSession(EditorState &state, SerialPort &port, PortChooser &ch
 
 CloneSession::~CloneSession() = default;
 
-bool CloneSession::startRead()
-{
+bool CloneSession::startRead() {
     return start(QLatin1Char('R'));
 }
 
-bool CloneSession::startWrite()
-{
+bool CloneSession::startWrite() {
     return start(QLatin1Char('W'));
 }
 
-bool CloneSession::start(QChar kind)
-{
+bool CloneSession::start(QChar kind) {
     if (!m_commandsEnabled)
         return false;
     m_chooser.OpenCom();
@@ -96,8 +89,7 @@ bool CloneSession::start(QChar kind)
     return true;
 }
 
-void CloneSession::receive()
-{
+void CloneSession::receive() {
     const QByteArray bytes = m_port.readAll();
     if (bytes.isEmpty())
         return;
@@ -114,8 +106,7 @@ void CloneSession::receive()
         transferRead();
 }
 
-void CloneSession::handshake()
-{
+void CloneSession::handshake() {
     if (m_receiveText.contains(kAckText)) {
         // Only the first acknowledgement holds off the watchdog: a radio
         // whose identification happens to contain 06 would otherwise keep
@@ -133,8 +124,7 @@ void CloneSession::handshake()
         acceptIdentification();
 }
 
-void CloneSession::acceptIdentification()
-{
+void CloneSession::acceptIdentification() {
     bool ok = false;
     const int code = m_receiveText.mid(10, 2).toInt(&ok, 16);
     const int position = ok ? bandPositionOfCode(code) : -1;
@@ -151,8 +141,7 @@ void CloneSession::acceptIdentification()
     send(QByteArray(1, char(kAck)));
 }
 
-void CloneSession::transferWrite()
-{
+void CloneSession::transferWrite() {
     if (m_receiveText != kAckText)
         return;
     if (m_progress < kProgressMaximum)
@@ -196,14 +185,13 @@ void CloneSession::transferWrite()
     m_blockAddress += kWriteBlockSize;
 }
 
-bool CloneSession::isReadData() const
-{
-    return m_receiveText.size() == kReadDataLength && m_receiveText.startsWith(QLatin1String("57")) &&
+bool CloneSession::isReadData() const {
+    return m_receiveText.size() == kReadDataLength &&
+           m_receiveText.startsWith(QLatin1String("57")) &&
            m_receiveText.mid(2, 4) == HexWord(m_blockAddress - kReadBlockSize);
 }
 
-void CloneSession::transferRead()
-{
+void CloneSession::transferRead() {
     if (m_receiveText == kAckText) {
         if (m_progress < kProgressMaximum)
             setProgressValue(m_progress + kReadProgressStep);
@@ -224,8 +212,7 @@ void CloneSession::transferRead()
     }
 }
 
-void CloneSession::finishRead()
-{
+void CloneSession::finishRead() {
     DecodeImage(m_state, m_readImage);
     setStatusText(linkText(LinkText::ReadSuccess, m_state.language));
     m_sessionEnded = true;
@@ -242,8 +229,7 @@ void CloneSession::finishRead()
     emit finished(SessionOutcome::Success);
 }
 
-void CloneSession::endSession(const QString &status, SessionOutcome outcome)
-{
+void CloneSession::endSession(const QString &status, SessionOutcome outcome) {
     setStatusText(status);
     setProgressVisible(false);
     m_sessionEnded = true;
@@ -254,15 +240,13 @@ void CloneSession::endSession(const QString &status, SessionOutcome outcome)
     emit finished(outcome);
 }
 
-void CloneSession::watchdogTick()
-{
+void CloneSession::watchdogTick() {
     ++m_watchdogCount;
     if (m_watchdogCount >= kWatchdogTicks)
         timeOut();
 }
 
-void CloneSession::timeOut()
-{
+void CloneSession::timeOut() {
     m_watchdogCount = 0;
     m_timer1->stop();
     setStatusVisible(false);
@@ -280,8 +264,7 @@ void CloneSession::timeOut()
     emit finished(SessionOutcome::TimedOut);
 }
 
-void CloneSession::onDeviceLost(const QString &reason)
-{
+void CloneSession::onDeviceLost(const QString &reason) {
     if (!m_running)
         return;
     // Nothing left to repeat the program request into.
@@ -290,8 +273,7 @@ void CloneSession::onDeviceLost(const QString &reason)
     timeOut();
 }
 
-void CloneSession::blinkTick()
-{
+void CloneSession::blinkTick() {
     setStatusVisible(!m_statusVisible);
     if (m_sessionEnded)
         ++m_blinkCount;
@@ -304,8 +286,7 @@ void CloneSession::blinkTick()
     }
 }
 
-void CloneSession::retryTick()
-{
+void CloneSession::retryTick() {
     ++m_retryCount;
     if (m_retryCount >= kRetryTicks) {
         m_retryCount = 0;
@@ -314,50 +295,43 @@ void CloneSession::retryTick()
     }
 }
 
-void CloneSession::send(const QByteArray &frame)
-{
+void CloneSession::send(const QByteArray &frame) {
     m_receiveText.clear();
     for (const char byte : frame)
         m_port.writeByte(static_cast<quint8>(byte));
 }
 
-void CloneSession::sendEndByte()
-{
+void CloneSession::sendEndByte() {
     m_port.writeByte(kEndByte);
 }
 
-void CloneSession::setStatusText(const QString &text)
-{
+void CloneSession::setStatusText(const QString &text) {
     if (m_statusText == text)
         return;
     m_statusText = text;
     emit statusTextChanged(text);
 }
 
-void CloneSession::setStatusVisible(bool visible)
-{
+void CloneSession::setStatusVisible(bool visible) {
     if (m_statusVisible == visible)
         return;
     m_statusVisible = visible;
     emit statusVisibleChanged(visible);
 }
 
-void CloneSession::setProgressVisible(bool visible)
-{
+void CloneSession::setProgressVisible(bool visible) {
     if (m_progressVisible == visible)
         return;
     m_progressVisible = visible;
     emit progressVisibleChanged(visible);
 }
 
-void CloneSession::setProgressValue(float value)
-{
+void CloneSession::setProgressValue(float value) {
     m_progress = value;
     emit progressValueChanged(qRound(value));
 }
 
-void CloneSession::setCommandsEnabled(bool enabled)
-{
+void CloneSession::setCommandsEnabled(bool enabled) {
     if (m_commandsEnabled == enabled)
         return;
     m_commandsEnabled = enabled;

@@ -47,8 +47,7 @@ enum class SessionOutcome {
     TimedOut,    // watchdog, or the device went away
 };
 
-class CloneSession : public QObject
-{
+class CloneSession : public QObject {
     Q_OBJECT
 public:
     static constexpr int kPhaseTransfer = 0;
@@ -76,8 +75,8 @@ public:
     static constexpr quint8 kModeByte = 0x02;
     static constexpr quint8 kEndByte = 0x45;
 
-    CloneSession(EditorState &state, SerialPort &port, PortChooser &chooser,
-                 MessagePort &messages, QObject *parent = nullptr);
+    CloneSession(EditorState &state, SerialPort &port, PortChooser &chooser, MessagePort &messages,
+                 QObject *parent = nullptr);
     ~CloneSession() override;
 
     // Read From Radio / Write To Radio. Opens the remembered port; when it

@@ -7,8 +7,7 @@ struct TextPair {
     const char *english;
 };
 
-TextPair pairOf(LinkText text)
-{
+TextPair pairOf(LinkText text) {
     switch (text) {
     case LinkText::PortNotOpen:
         return {"通信端口未打开，请先选择菜单“通信端口”打开其串口！",
@@ -35,16 +34,15 @@ TextPair pairOf(LinkText text)
 
 } // namespace
 
-QString linkText(LinkText text, qint16 language)
-{
+QString linkText(LinkText text, qint16 language) {
     const TextPair pair = pairOf(text);
     return QString::fromUtf8(language == 0 ? pair.chinese : pair.english);
 }
 
-QString portInUseText(int number, qint16 language)
-{
+QString portInUseText(int number, qint16 language) {
     if (language == 0)
-        return QStringLiteral("串行端口%1已被其它程序使用，请选择其它串口或关掉其程序.").arg(number);
+        return QStringLiteral("串行端口%1已被其它程序使用，请选择其它串口或关掉其程序.")
+            .arg(number);
     return QStringLiteral("Serial port %1 has been other programs use, please choose other serial "
                           "or turn off its program.")
         .arg(number);

@@ -4,12 +4,9 @@
 #include "link/linktexts.h"
 
 PortChooser::PortChooser(SerialPort &port, MessagePort &messages, QObject *parent)
-    : QObject(parent), m_port(port), m_messages(messages)
-{
-}
+    : QObject(parent), m_port(port), m_messages(messages) {}
 
-void PortChooser::setRememberedPort(int number)
-{
+void PortChooser::setRememberedPort(int number) {
     const int value = number >= 0 && number <= kPortNumbers ? number : 0;
     if (value == m_remembered)
         return;
@@ -17,26 +14,22 @@ void PortChooser::setRememberedPort(int number)
     emit rememberedPortChanged(value);
 }
 
-QString PortChooser::chosenDevice() const
-{
+QString PortChooser::chosenDevice() const {
     return m_devicePath.isEmpty() ? portDevice(m_remembered) : m_devicePath;
 }
 
-bool PortChooser::isChecked(int number) const
-{
+bool PortChooser::isChecked(int number) const {
     return number >= 1 && number <= kPortNumbers && m_checked[number];
 }
 
-void PortChooser::setChecked(int number, bool checked)
-{
+void PortChooser::setChecked(int number, bool checked) {
     if (m_checked[number] == checked)
         return;
     m_checked[number] = checked;
     emit checkMarksChanged();
 }
 
-void PortChooser::choosePort(int number, qint16 language)
-{
+void PortChooser::choosePort(int number, qint16 language) {
     if (number < 1 || number > kPortNumbers)
         return;
     if (!m_checked[number]) {
@@ -63,8 +56,7 @@ void PortChooser::choosePort(int number, qint16 language)
     }
 }
 
-void PortChooser::OpenCom()
-{
+void PortChooser::OpenCom() {
     m_port.close();
     if (m_devicePath.isEmpty())
         m_port.setPortNumber(m_remembered);

@@ -12,8 +12,7 @@
 
 class MessagePort;
 
-class PortChooser : public QObject
-{
+class PortChooser : public QObject {
     Q_OBJECT
 public:
     PortChooser(SerialPort &port, MessagePort &messages, QObject *parent = nullptr);

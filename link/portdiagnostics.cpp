@@ -8,14 +8,12 @@
 
 namespace {
 
-QString tr2(qint16 language, const char *chinese, const char *english)
-{
+QString tr2(qint16 language, const char *chinese, const char *english) {
     return QString::fromUtf8(language == 0 ? chinese : english);
 }
 
 #ifdef Q_OS_UNIX
-QString modeText(mode_t mode)
-{
+QString modeText(mode_t mode) {
     QString text;
     if (S_ISCHR(mode))
         text += QLatin1Char('c');
@@ -36,8 +34,7 @@ QString modeText(mode_t mode)
 
 } // namespace
 
-DeviceAccess deviceAccess(const QString &device)
-{
+DeviceAccess deviceAccess(const QString &device) {
     DeviceAccess access;
 #ifdef Q_OS_UNIX
     struct stat st {};
@@ -57,8 +54,7 @@ DeviceAccess deviceAccess(const QString &device)
 }
 
 QStringList portOpenAdvice(const QString &device, PortOpenFailure failure,
-                           const QString &systemError, qint16 language)
-{
+                           const QString &systemError, qint16 language) {
     QStringList lines;
     if (device.isEmpty()) {
         lines << tr2(language, "没有选择串口。", "No serial port has been chosen.");

@@ -4,8 +4,7 @@
 
 #include <algorithm>
 
-PortPlatform currentPortPlatform()
-{
+PortPlatform currentPortPlatform() {
 #if defined(Q_OS_WIN)
     return PortPlatform::Windows;
 #elif defined(Q_OS_MACOS)
@@ -15,8 +14,7 @@ PortPlatform currentPortPlatform()
 #endif
 }
 
-QStringList macAdapterDevices(const QStringList &devEntries)
-{
+QStringList macAdapterDevices(const QStringList &devEntries) {
     QStringList adapters;
     QStringList modems;
     for (const QString &name : devEntries) {
@@ -35,8 +33,7 @@ QStringList macAdapterDevices(const QStringList &devEntries)
     return paths;
 }
 
-QString portDevice(int number, PortPlatform platform, const QStringList &devEntries)
-{
+QString portDevice(int number, PortPlatform platform, const QStringList &devEntries) {
     if (number < 1 || number > kPortNumbers)
         return QString();
     switch (platform) {
@@ -54,8 +51,7 @@ QString portDevice(int number, PortPlatform platform, const QStringList &devEntr
     return QString();
 }
 
-QString portDevice(int number)
-{
+QString portDevice(int number) {
     const PortPlatform platform = currentPortPlatform();
     QStringList entries;
     if (platform == PortPlatform::MacOS && number >= 1 && number <= kPortNumbers)
@@ -63,8 +59,7 @@ QString portDevice(int number)
     return portDevice(number, platform, entries);
 }
 
-int portNumberOfName(const QString &name)
-{
+int portNumberOfName(const QString &name) {
     if (name.size() != 4 || !name.startsWith(QLatin1String("COM"), Qt::CaseInsensitive))
         return 0;
     const int digit = name.at(3).digitValue();

@@ -2,8 +2,7 @@
 
 #include "link/portnames.h"
 
-CommTimeouts tunedCommTimeouts(int outputBufferSize, int baudRate)
-{
+CommTimeouts tunedCommTimeouts(int outputBufferSize, int baudRate) {
     CommTimeouts t;
     t.readIntervalTimeout = 1;
     t.readTotalTimeoutMultiplier = 1;
@@ -14,7 +13,6 @@ CommTimeouts tunedCommTimeouts(int outputBufferSize, int baudRate)
     return t;
 }
 
-void SerialPort::setPortNumber(int number)
-{
+void SerialPort::setPortNumber(int number) {
     setDevice(portDevice(number));
 }

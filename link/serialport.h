@@ -17,8 +17,7 @@ struct CommTimeouts {
     quint32 writeTotalTimeoutMultiplier = 0;
     quint32 writeTotalTimeoutConstant = 0;
 
-    bool operator==(const CommTimeouts &o) const
-    {
+    bool operator==(const CommTimeouts &o) const {
         return readIntervalTimeout == o.readIntervalTimeout &&
                readTotalTimeoutMultiplier == o.readTotalTimeoutMultiplier &&
                readTotalTimeoutConstant == o.readTotalTimeoutConstant &&
@@ -41,8 +40,7 @@ enum class PortOpenFailure {
     Other,
 };
 
-class SerialPort : public QObject
-{
+class SerialPort : public QObject {
     Q_OBJECT
 public:
     // Fixed settings: 9600 baud, 8 data bits, no parity, 1 stop bit, raw.

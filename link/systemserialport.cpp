@@ -13,8 +13,7 @@ namespace {
 
 // True when the user lacks the right to read and write the device (as
 // opposed to another program holding it).
-bool accessDenied(const QString &device)
-{
+bool accessDenied(const QString &device) {
 #ifdef Q_OS_UNIX
     const QByteArray path = device.toLocal8Bit();
     return ::access(path.constData(), R_OK | W_OK) != 0 && (errno == EACCES || errno == EPERM);
@@ -26,25 +25,21 @@ bool accessDenied(const QString &device)
 
 } // namespace
 
-SystemSerialPort::SystemSerialPort(QObject *parent) : SerialPort(parent)
-{
+SystemSerialPort::SystemSerialPort(QObject *parent) : SerialPort(parent) {
     m_timeouts = tunedCommTimeouts(kOutputBufferSize, kBaudRate);
     connect(&m_port, &QSerialPort::readyRead, this, &SerialPort::bytesArrived);
     connect(&m_port, &QSerialPort::errorOccurred, this, &SystemSerialPort::onError);
 }
 
-SystemSerialPort::~SystemSerialPort()
-{
+SystemSerialPort::~SystemSerialPort() {
     close();
 }
 
-void SystemSerialPort::setDevice(const QString &device)
-{
+void SystemSerialPort::setDevice(const QString &device) {
     m_device = device;
 }
 
-bool SystemSerialPort::open()
-{
+bool SystemSerialPort::open() {
     if (m_port.isOpen())
         return true;
     m_failure = PortOpenFailure::None;
@@ -68,16 +63,15 @@ bool SystemSerialPort::open()
     return true;
 }
 
-void SystemSerialPort::recordOpenFailure()
-{
+void SystemSerialPort::recordOpenFailure() {
     m_error = m_port.errorString();
     switch (m_port.error()) {
     case QSerialPort::DeviceNotFoundError:
         m_failure = PortOpenFailure::NoDevice;
         break;
     case QSerialPort::PermissionError:
-        m_failure = accessDenied(m_device) ? PortOpenFailure::PermissionDenied
-                                           : PortOpenFailure::InUse;
+        m_failure =
+            accessDenied(m_device) ? PortOpenFailure::PermissionDenied : PortOpenFailure::InUse;
         break;
     case QSerialPort::OpenError:
         m_failure = PortOpenFailure::InUse;
@@ -88,14 +82,14 @@ void SystemSerialPort::recordOpenFailure()
     }
 }
 
-void SystemSerialPort::close()
-{
+void SystemSerialPort::close() {
     if (!m_port.isOpen())
         return;
     if (!m_hangUpPending) {
         // Let queued bytes (the end byte above all) leave before closing.
-        const qint64 budget = qint64(m_timeouts.writeTotalTimeoutConstant) +
-                              qint64(m_timeouts.writeTotalTimeoutMultiplier) * m_port.bytesToWrite();
+        const qint64 budget =
+            qint64(m_timeouts.writeTotalTimeoutConstant) +
+            qint64(m_timeouts.writeTotalTimeoutMultiplier) * m_port.bytesToWrite();
         QElapsedTimer clock;
         clock.start();
         while (m_port.bytesToWrite() > 0 && clock.elapsed() < budget) {
@@ -111,42 +105,36 @@ void SystemSerialPort::close()
     m_port.close();
 }
 
-bool SystemSerialPort::isOpen() const
-{
+bool SystemSerialPort::isOpen() const {
     return m_port.isOpen();
 }
 
-void SystemSerialPort::writeByte(quint8 byte)
-{
+void SystemSerialPort::writeByte(quint8 byte) {
     if (!m_port.isOpen() || m_hangUpPending)
         return;
     const char c = static_cast<char>(byte);
     m_port.write(&c, 1);
 }
 
-QByteArray SystemSerialPort::readAll()
-{
+QByteArray SystemSerialPort::readAll() {
     return m_port.isOpen() ? m_port.readAll() : QByteArray();
 }
 
-bool SystemSerialPort::getTimeouts(CommTimeouts *timeouts) const
-{
+bool SystemSerialPort::getTimeouts(CommTimeouts *timeouts) const {
     if (!m_port.isOpen() || !timeouts)
         return false;
     *timeouts = m_timeouts;
     return true;
 }
 
-bool SystemSerialPort::setTimeouts(const CommTimeouts &timeouts)
-{
+bool SystemSerialPort::setTimeouts(const CommTimeouts &timeouts) {
     if (!m_port.isOpen())
         return false;
     m_timeouts = timeouts;
     return true;
 }
 
-bool SystemSerialPort::descriptorHungUp() const
-{
+bool SystemSerialPort::descriptorHungUp() const {
 #ifdef Q_OS_UNIX
     pollfd p{};
     p.fd = int(m_port.handle());
@@ -159,8 +147,7 @@ bool SystemSerialPort::descriptorHungUp() const
 #endif
 }
 
-void SystemSerialPort::onError(QSerialPort::SerialPortError error)
-{
+void SystemSerialPort::onError(QSerialPort::SerialPortError error) {
     if (!m_port.isOpen() || m_hangUpPending)
         return;
     // A failed read of a device that has gone: the port keeps reporting it
@@ -170,15 +157,15 @@ void SystemSerialPort::onError(QSerialPort::SerialPortError error)
     if (error != QSerialPort::ResourceError && !hungUp)
         return;
     m_hangUpPending = true;
-    m_lostReason = error == QSerialPort::ResourceError
-                       ? m_port.errorString()
-                       : QStringLiteral("%1 hung up (cable unplugged or device closed)").arg(m_device);
+    m_lostReason =
+        error == QSerialPort::ResourceError
+            ? m_port.errorString()
+            : QStringLiteral("%1 hung up (cable unplugged or device closed)").arg(m_device);
     // Close outside the port's own notification.
     QMetaObject::invokeMethod(this, &SystemSerialPort::onHangUp, Qt::QueuedConnection);
 }
 
-void SystemSerialPort::onHangUp()
-{
+void SystemSerialPort::onHangUp() {
     if (!m_hangUpPending)
         return;
     if (m_port.isOpen()) {

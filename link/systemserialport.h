@@ -20,8 +20,7 @@
 
 #include <QSerialPort>
 
-class SystemSerialPort : public SerialPort
-{
+class SystemSerialPort : public SerialPort {
     Q_OBJECT
 public:
     explicit SystemSerialPort(QObject *parent = nullptr);

@@ -1,7 +1,6 @@
 #include "fakeserialport.h"
 
-bool FakeSerialPort::open()
-{
+bool FakeSerialPort::open() {
     if (m_open)
         return true;
     if (m_device.isEmpty() || missingDevices.contains(m_device)) {
@@ -17,8 +16,7 @@ bool FakeSerialPort::open()
     return true;
 }
 
-void FakeSerialPort::close()
-{
+void FakeSerialPort::close() {
     if (!m_open)
         return;
     m_open = false;
@@ -26,46 +24,40 @@ void FakeSerialPort::close()
     ++closes;
 }
 
-void FakeSerialPort::writeByte(quint8 byte)
-{
+void FakeSerialPort::writeByte(quint8 byte) {
     ++writeCalls;
     if (m_open)
         written.append(static_cast<char>(byte));
 }
 
-QByteArray FakeSerialPort::readAll()
-{
+QByteArray FakeSerialPort::readAll() {
     QByteArray bytes = m_input;
     m_input.clear();
     return bytes;
 }
 
-bool FakeSerialPort::getTimeouts(CommTimeouts *record) const
-{
+bool FakeSerialPort::getTimeouts(CommTimeouts *record) const {
     if (!m_open)
         return false;
     *record = timeouts;
     return true;
 }
 
-bool FakeSerialPort::setTimeouts(const CommTimeouts &record)
-{
+bool FakeSerialPort::setTimeouts(const CommTimeouts &record) {
     if (!m_open)
         return false;
     timeouts = record;
     return true;
 }
 
-void FakeSerialPort::deliver(const QByteArray &bytes)
-{
+void FakeSerialPort::deliver(const QByteArray &bytes) {
     if (!m_open)
         return;
     m_input.append(bytes);
     emit bytesArrived();
 }
 
-void FakeSerialPort::loseDevice()
-{
+void FakeSerialPort::loseDevice() {
     if (!m_open)
         return;
     m_open = false;
@@ -73,8 +65,7 @@ void FakeSerialPort::loseDevice()
     emit deviceLost(QStringLiteral("%1 was unplugged").arg(m_device));
 }
 
-QByteArray FakeSerialPort::takeWritten()
-{
+QByteArray FakeSerialPort::takeWritten() {
     QByteArray bytes = written;
     written.clear();
     return bytes;

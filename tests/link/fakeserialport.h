@@ -7,8 +7,7 @@
 
 #include <QSet>
 
-class FakeSerialPort : public SerialPort
-{
+class FakeSerialPort : public SerialPort {
     Q_OBJECT
 public:
     using SerialPort::SerialPort;
@@ -31,7 +30,7 @@ public:
     int writeCalls = 0;           // one per byte
     int opens = 0;
     int closes = 0;
-    CommTimeouts timeouts;        // the record of the open port
+    CommTimeouts timeouts; // the record of the open port
 
     // Bytes arriving in one notification.
     void deliver(const QByteArray &bytes);

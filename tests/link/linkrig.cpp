@@ -4,8 +4,7 @@
 
 LinkRig::LinkRig(qint16 language)
     : state(startUpState(language)), chooser(port, messages),
-      session(state, port, chooser, messages)
-{
+      session(state, port, chooser, messages) {
     chooser.setDevicePath(QStringLiteral("/dev/fake0"));
     QObject::connect(&session, &CloneSession::finished,
                      [this](SessionOutcome outcome) { outcomes << outcome; });
@@ -14,8 +13,7 @@ LinkRig::LinkRig(qint16 language)
     QObject::connect(&session, &CloneSession::imageDecoded, [this] { ++decodedCount; });
 }
 
-void LinkRig::pump()
-{
+void LinkRig::pump() {
     for (;;) {
         const QByteArray out = port.takeWritten();
         if (out.isEmpty())
@@ -25,13 +23,11 @@ void LinkRig::pump()
     }
 }
 
-void LinkRig::loadRadio(const QByteArray &imageBytes)
-{
+void LinkRig::loadRadio(const QByteArray &imageBytes) {
     radio.memory.replace(0x10, imageBytes.size(), imageBytes);
 }
 
-QList<int> writeAddresses(bool debugWriteMode)
-{
+QList<int> writeAddresses(bool debugWriteMode) {
     QList<int> addresses;
     for (int a = 0x0010; a <= 0x0170; a += 0x10)
         addresses << a;
@@ -44,8 +40,7 @@ QList<int> writeAddresses(bool debugWriteMode)
 }
 
 namespace {
-QByteArray frame(std::initializer_list<int> bytes)
-{
+QByteArray frame(std::initializer_list<int> bytes) {
     QByteArray f;
     for (int b : bytes)
         f.append(static_cast<char>(b));
@@ -53,8 +48,7 @@ QByteArray frame(std::initializer_list<int> bytes)
 }
 } // namespace
 
-QList<QByteArray> expectedWriteFrames(const QByteArray &image, const QList<int> &addresses)
-{
+QList<QByteArray> expectedWriteFrames(const QByteArray &image, const QList<int> &addresses) {
     QList<QByteArray> frames{"PROGRAM", frame({0x02}), frame({0x06})};
     for (int a : addresses)
         frames << frame({0x57, a >> 8, a & 0xFF, 0x10}) + image.mid(a - 0x10, 16);
@@ -62,8 +56,7 @@ QList<QByteArray> expectedWriteFrames(const QByteArray &image, const QList<int> 
     return frames;
 }
 
-QList<QByteArray> expectedReadFrames()
-{
+QList<QByteArray> expectedReadFrames() {
     QList<QByteArray> frames{"PROGRAM", frame({0x02}), frame({0x06})};
     for (int a = 0x0010; a <= 0x03D0; a += 0x40)
         frames << frame({0x52, a >> 8, a & 0xFF, 0x40}) << frame({0x06});

@@ -1,13 +1,10 @@
 #include "radiomodel.h"
 
 RadioModel::RadioModel()
-    : identification(identificationOf("K7403", 0x33)), memory(kMemorySize, '\xFF')
-{
-}
+    : identification(identificationOf("K7403", 0x33)), memory(kMemorySize, '\xFF') {}
 
 QByteArray RadioModel::identificationOf(const char *model, quint8 bandCode, quint8 seventh,
-                                        quint8 eighth)
-{
+                                        quint8 eighth) {
     QByteArray id(model);
     id.append(static_cast<char>(bandCode));
     id.append(static_cast<char>(seventh));
@@ -15,16 +12,14 @@ QByteArray RadioModel::identificationOf(const char *model, quint8 bandCode, quin
     return id;
 }
 
-void RadioModel::reply(const QByteArray &frame, QList<QByteArray> &out)
-{
+void RadioModel::reply(const QByteArray &frame, QList<QByteArray> &out) {
     if (faults.silent || (faults.stopAfterReplies >= 0 && replies >= faults.stopAfterReplies))
         return;
     out << frame;
     ++replies;
 }
 
-QList<QByteArray> RadioModel::feed(const QByteArray &bytes)
-{
+QList<QByteArray> RadioModel::feed(const QByteArray &bytes) {
     QList<QByteArray> out;
     m_buffer += bytes;
     while (!m_buffer.isEmpty()) {

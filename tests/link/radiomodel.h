@@ -9,14 +9,13 @@
 #include <QList>
 
 struct RadioFaults {
-    bool silent = false;             // never answers
-    int ignoredProgramRequests = 0;  // 1: answers only the second "PROGRAM"
-    int stopAfterReplies = -1;       // goes silent after this many replies
-    int readAddressOffset = 0;       // read data names another address
+    bool silent = false;            // never answers
+    int ignoredProgramRequests = 0; // 1: answers only the second "PROGRAM"
+    int stopAfterReplies = -1;      // goes silent after this many replies
+    int readAddressOffset = 0;      // read data names another address
 };
 
-class RadioModel
-{
+class RadioModel {
 public:
     static constexpr int kMemorySize = 0x800; // byte n is radio address n
 

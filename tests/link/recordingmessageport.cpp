@@ -1,7 +1,6 @@
 #include "recordingmessageport.h"
 
-int RecordingMessagePort::show(const QString &text, quint32 flags, const QString &title)
-{
+int RecordingMessagePort::show(const QString &text, quint32 flags, const QString &title) {
     const ShownMessage message{text, flags, title};
     shown << message;
     if (whileShown)

@@ -15,13 +15,12 @@ struct ShownMessage {
     QString title;
 };
 
-class RecordingMessagePort : public MessagePort
-{
+class RecordingMessagePort : public MessagePort {
 public:
     int show(const QString &text, quint32 flags, const QString &title) override;
 
     QList<ShownMessage> shown;
-    QList<int> answers;                 // taken in order
+    QList<int> answers; // taken in order
     int defaultAnswer = MsgResult::Ok;
     std::function<void(const ShownMessage &)> whileShown;
 };

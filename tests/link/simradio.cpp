@@ -12,13 +12,11 @@
 
 SimRadio::SimRadio(QObject *parent) : QObject(parent) {}
 
-SimRadio::~SimRadio()
-{
+SimRadio::~SimRadio() {
     closeFarEnd();
 }
 
-bool SimRadio::open()
-{
+bool SimRadio::open() {
     m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (m_master < 0)
         return false;
@@ -51,8 +49,7 @@ bool SimRadio::open()
     return true;
 }
 
-void SimRadio::closeFarEnd()
-{
+void SimRadio::closeFarEnd() {
     const bool wasOpen = m_master >= 0;
     delete m_notifier;
     m_notifier = nullptr;
@@ -69,8 +66,7 @@ void SimRadio::closeFarEnd()
         emit farEndClosed();
 }
 
-void SimRadio::onReadable()
-{
+void SimRadio::onReadable() {
     char buffer[512];
     const qint64 now = m_clock.nsecsElapsed();
     for (;;) {
@@ -90,8 +86,7 @@ void SimRadio::onReadable()
     pump();
 }
 
-void SimRadio::queueReply(const QByteArray &frame, qint64 start, qint64 now)
-{
+void SimRadio::queueReply(const QByteArray &frame, qint64 start, qint64 now) {
     for (int i = 0; i < frame.size(); ++i) {
         qint64 due = now;
         if (options.pace) {
@@ -105,8 +100,7 @@ void SimRadio::queueReply(const QByteArray &frame, qint64 start, qint64 now)
     ++m_repliesQueued;
 }
 
-void SimRadio::pump()
-{
+void SimRadio::pump() {
     if (m_master < 0)
         return;
     const qint64 now = m_clock.nsecsElapsed();
@@ -149,8 +143,7 @@ void SimRadio::pump()
     schedule(now);
 }
 
-void SimRadio::schedule(qint64 now)
-{
+void SimRadio::schedule(qint64 now) {
     qint64 next = -1;
     if (!m_rx.empty())
         next = m_rx.front().due;

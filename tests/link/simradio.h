@@ -18,8 +18,7 @@
 class QSocketNotifier;
 class QTimer;
 
-class SimRadio : public QObject
-{
+class SimRadio : public QObject {
     Q_OBJECT
 public:
     static constexpr qint64 kByteNanoseconds = 10LL * 1000000000LL / 9600; // 1.04 ms

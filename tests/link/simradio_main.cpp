@@ -10,8 +10,7 @@
 #include <QFile>
 #include <QTextStream>
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     SimRadio sim;
     bool once = false;

@@ -15,22 +15,19 @@
 
 namespace {
 
-QByteArray bytes(std::initializer_list<int> values)
-{
+QByteArray bytes(std::initializer_list<int> values) {
     QByteArray b;
     for (int v : values)
         b.append(static_cast<char>(v));
     return b;
 }
 
-QByteArray readData(const RadioModel &radio, int address)
-{
+QByteArray readData(const RadioModel &radio, int address) {
     return bytes({0x57, address >> 8, address & 0xFF, 0x40}) + radio.memory.mid(address, 64);
 }
 
 // Start, 06, 02, identification: the program stands in the transfer phase.
-void handshake(LinkRig &rig, bool write, const QByteArray &identification)
-{
+void handshake(LinkRig &rig, bool write, const QByteArray &identification) {
     QVERIFY(write ? rig.session.startWrite() : rig.session.startRead());
     QCOMPARE(rig.port.takeWritten(), QByteArray("PROGRAM"));
     rig.port.deliver(bytes({0x06}));
@@ -41,8 +38,7 @@ void handshake(LinkRig &rig, bool write, const QByteArray &identification)
 }
 
 // The state the program must hold after reading this radio.
-EditorState expectedAfterRead(const QByteArray &memory, int band, qint16 language)
-{
+EditorState expectedAfterRead(const QByteArray &memory, int band, qint16 language) {
     EditorState st = startUpState(language);
     DecodeImage(st, imageFromBytes(memory.mid(0x10, 0x400)));
     st.acceptedBand = band;
@@ -52,8 +48,7 @@ EditorState expectedAfterRead(const QByteArray &memory, int band, qint16 languag
 
 } // namespace
 
-class TestCloneSession : public QObject
-{
+class TestCloneSession : public QObject {
     Q_OBJECT
 private slots:
     void readExchangeFrameByFrame_data();
@@ -90,16 +85,14 @@ private slots:
     void startShowsSessionAndLocksCommands();
 };
 
-void TestCloneSession::readExchangeFrameByFrame_data()
-{
+void TestCloneSession::readExchangeFrameByFrame_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("status");
     QTest::newRow("English") << 1 << "Read frequency success!";
     QTest::newRow("Chinese") << 0 << QString::fromUtf8("读频成功！");
 }
 
-void TestCloneSession::readExchangeFrameByFrame()
-{
+void TestCloneSession::readExchangeFrameByFrame() {
     QFETCH(int, language);
     QFETCH(QString, status);
     LinkRig rig{qint16(language)};
@@ -134,8 +127,7 @@ void TestCloneSession::readExchangeFrameByFrame()
     QVERIFY(!rig.session.commandsEnabled());
 }
 
-void TestCloneSession::readAdoptsTheRadiosBand_data()
-{
+void TestCloneSession::readAdoptsTheRadiosBand_data() {
     QTest::addColumn<QByteArray>("identification");
     QTest::addColumn<int>("band");
     QTest::newRow("33 is 400-470") << RadioModel::identificationOf("K7403", 0x33) << 0;
@@ -145,11 +137,11 @@ void TestCloneSession::readAdoptsTheRadiosBand_data()
     QTest::newRow("53 is 350-370") << RadioModel::identificationOf("K7403", 0x53) << 4;
     QTest::newRow("01 is 136-174") << RadioModel::identificationOf("K7402", 0x01) << 5;
     QTest::newRow("73 is 600-720") << RadioModel::identificationOf("K7403", 0x73) << 6;
-    QTest::newRow("unknown code keeps the last band") << RadioModel::identificationOf("K7403", 0x99) << 2;
+    QTest::newRow("unknown code keeps the last band")
+        << RadioModel::identificationOf("K7403", 0x99) << 2;
 }
 
-void TestCloneSession::readAdoptsTheRadiosBand()
-{
+void TestCloneSession::readAdoptsTheRadiosBand() {
     QFETCH(QByteArray, identification);
     QFETCH(int, band);
     LinkRig rig;
@@ -177,16 +169,14 @@ void TestCloneSession::readAdoptsTheRadiosBand()
     QCOMPARE(EncodeImage(rig.state), EncodeImage(expected));
 }
 
-void TestCloneSession::writeSendsEveryBlockOfTheImage_data()
-{
+void TestCloneSession::writeSendsEveryBlockOfTheImage_data() {
     QTest::addColumn<bool>("debugWriteMode");
     QTest::addColumn<int>("blocks");
     QTest::newRow("normal") << false << 46;
     QTest::newRow("debug write mode") << true << 47;
 }
 
-void TestCloneSession::writeSendsEveryBlockOfTheImage()
-{
+void TestCloneSession::writeSendsEveryBlockOfTheImage() {
     QFETCH(bool, debugWriteMode);
     QFETCH(int, blocks);
     LinkRig rig;
@@ -219,8 +209,7 @@ void TestCloneSession::writeSendsEveryBlockOfTheImage()
     QCOMPARE(rig.radio.memory.toHex(), expected.toHex());
 }
 
-void TestCloneSession::writeImageIsMadeWhenTheRadioIdentifies()
-{
+void TestCloneSession::writeImageIsMadeWhenTheRadioIdentifies() {
     LinkRig rig;
     QVERIFY(rig.session.startWrite());
     rig.port.deliver(bytes({0x06}));
@@ -231,16 +220,14 @@ void TestCloneSession::writeImageIsMadeWhenTheRadioIdentifies()
     QVERIFY(rig.session.writeImage().mid(2 * 0x20, 8) == QLatin1String("00006144"));
 }
 
-void TestCloneSession::bandMismatchRefusesTheWrite_data()
-{
+void TestCloneSession::bandMismatchRefusesTheWrite_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("status");
     QTest::newRow("English") << 1 << "Frequency band with discrepancies, do not write.";
     QTest::newRow("Chinese") << 0 << QString::fromUtf8("频段不符，不可写入。");
 }
 
-void TestCloneSession::bandMismatchRefusesTheWrite()
-{
+void TestCloneSession::bandMismatchRefusesTheWrite() {
     QFETCH(int, language);
     QFETCH(QString, status);
     LinkRig rig{qint16(language)};
@@ -258,8 +245,7 @@ void TestCloneSession::bandMismatchRefusesTheWrite()
     QVERIFY(!rig.session.commandsEnabled());
 }
 
-void TestCloneSession::bandOverrideAsks_data()
-{
+void TestCloneSession::bandOverrideAsks_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<int>("language");
     QTest::newRow("Yes writes") << int(MsgResult::Yes) << 1;
@@ -267,8 +253,7 @@ void TestCloneSession::bandOverrideAsks_data()
     QTest::newRow("No refuses, Chinese") << int(MsgResult::No) << 0;
 }
 
-void TestCloneSession::bandOverrideAsks()
-{
+void TestCloneSession::bandOverrideAsks() {
     QFETCH(int, answer);
     QFETCH(int, language);
     LinkRig rig{qint16(language)};
@@ -294,16 +279,14 @@ void TestCloneSession::bandOverrideAsks()
     }
 }
 
-void TestCloneSession::acknowledgementInsideIdentification_data()
-{
+void TestCloneSession::acknowledgementInsideIdentification_data() {
     QTest::addColumn<QByteArray>("identification");
     QTest::newRow("seventh byte 06") << RadioModel::identificationOf("K7403", 0x33, 0x06);
     QTest::newRow("digits 0 and 6 across two bytes")
         << RadioModel::identificationOf("K7403", 0x30, 0x6F);
 }
 
-void TestCloneSession::acknowledgementInsideIdentification()
-{
+void TestCloneSession::acknowledgementInsideIdentification() {
     QFETCH(QByteArray, identification);
     LinkRig rig;
     QVERIFY(rig.session.startRead());
@@ -320,26 +303,25 @@ void TestCloneSession::acknowledgementInsideIdentification()
     QCOMPARE(rig.port.takeWritten(), bytes({0x06}));
 }
 
-void TestCloneSession::identificationRecognition_data()
-{
+void TestCloneSession::identificationRecognition_data() {
     QTest::addColumn<QList<QByteArray>>("pieces");
     QTest::addColumn<bool>("accepted");
     const QByteArray k7403 = RadioModel::identificationOf("K7403", 0x33);
     QTest::newRow("K7403") << QList<QByteArray>{k7403} << true;
-    QTest::newRow("K7402") << QList<QByteArray>{RadioModel::identificationOf("K7402", 0x01)} << true;
+    QTest::newRow("K7402") << QList<QByteArray>{RadioModel::identificationOf("K7402", 0x01)}
+                           << true;
     QTest::newRow("model identity after a leading byte")
         << QList<QByteArray>{QByteArray("\x11K7403\x33\xF8", 8)} << true;
     QTest::newRow("in two pieces") << QList<QByteArray>{k7403.left(3), k7403.mid(3)} << true;
     QTest::newRow("seven bytes") << QList<QByteArray>{k7403.left(7)} << false;
     QTest::newRow("nine bytes") << QList<QByteArray>{k7403 + "\xFF"} << false;
-    QTest::newRow("another model") << QList<QByteArray>{RadioModel::identificationOf("K7404", 0x33)}
-                                   << false;
+    QTest::newRow("another model")
+        << QList<QByteArray>{RadioModel::identificationOf("K7404", 0x33)} << false;
     QTest::newRow("lower-case model")
         << QList<QByteArray>{RadioModel::identificationOf("k7403", 0x33)} << false;
 }
 
-void TestCloneSession::identificationRecognition()
-{
+void TestCloneSession::identificationRecognition() {
     QFETCH(QList<QByteArray>, pieces);
     QFETCH(bool, accepted);
     LinkRig rig;
@@ -354,8 +336,7 @@ void TestCloneSession::identificationRecognition()
     QCOMPARE(rig.session.progressVisible(), accepted);
 }
 
-void TestCloneSession::retryRepeatsProgramOnceAfterThreeTicks()
-{
+void TestCloneSession::retryRepeatsProgramOnceAfterThreeTicks() {
     LinkRig rig;
     QVERIFY(rig.session.startRead());
     QVERIFY(rig.session.retryTimer()->isActive());
@@ -374,8 +355,7 @@ void TestCloneSession::retryRepeatsProgramOnceAfterThreeTicks()
     QCOMPARE(rig.outcomes, QList<SessionOutcome>{SessionOutcome::Success});
 }
 
-void TestCloneSession::retryCountCarriesOverToNextSession()
-{
+void TestCloneSession::retryCountCarriesOverToNextSession() {
     LinkRig rig;
     QVERIFY(rig.session.startRead());
     rig.session.retryTick();
@@ -397,19 +377,18 @@ void TestCloneSession::retryCountCarriesOverToNextSession()
     QCOMPARE(rig.port.takeWritten(), QByteArray("PROGRAM"));
 }
 
-void TestCloneSession::watchdogEndsSilentExchange_data()
-{
+void TestCloneSession::watchdogEndsSilentExchange_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("message");
     QTest::newRow("English") << 1
                              << "Communication error, please check the intercom model, fault, "
                                 "attachment and computer serial choice!";
     QTest::newRow("Chinese") << 0
-                             << QString::fromUtf8("通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！");
+                             << QString::fromUtf8(
+                                    "通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！");
 }
 
-void TestCloneSession::watchdogEndsSilentExchange()
-{
+void TestCloneSession::watchdogEndsSilentExchange() {
     QFETCH(int, language);
     QFETCH(QString, message);
     LinkRig rig{qint16(language)};
@@ -440,8 +419,7 @@ void TestCloneSession::watchdogEndsSilentExchange()
     QCOMPARE(rig.port.takeWritten(), QByteArray());
 }
 
-void TestCloneSession::goodFramesHoldOffWatchdog()
-{
+void TestCloneSession::goodFramesHoldOffWatchdog() {
     LinkRig rig;
     QRandomGenerator rng(3);
     rig.loadRadio(generatedImage(rng, 0x400));
@@ -458,8 +436,7 @@ void TestCloneSession::goodFramesHoldOffWatchdog()
     QVERIFY(rig.messages.shown.isEmpty());
 }
 
-void TestCloneSession::blinkRestoresCommandsAfterTwelveCountedTicks()
-{
+void TestCloneSession::blinkRestoresCommandsAfterTwelveCountedTicks() {
     LinkRig rig;
     QSignalSpy visible(&rig.session, &CloneSession::statusVisibleChanged);
     QVERIFY(rig.session.startWrite());
@@ -484,16 +461,14 @@ void TestCloneSession::blinkRestoresCommandsAfterTwelveCountedTicks()
     QVERIFY(!rig.session.blinkTimer()->isActive());
 }
 
-void TestCloneSession::stalledExchangesEndByTimeOut_data()
-{
+void TestCloneSession::stalledExchangesEndByTimeOut_data() {
     QTest::addColumn<QString>("fault");
     QTest::newRow("two replies in one notification") << "joined";
     QTest::newRow("data for the wrong address") << "address";
     QTest::newRow("data one byte short") << "short";
 }
 
-void TestCloneSession::stalledExchangesEndByTimeOut()
-{
+void TestCloneSession::stalledExchangesEndByTimeOut() {
     QFETCH(QString, fault);
     LinkRig rig;
     handshake(rig, false, RadioModel::identificationOf("K7403", 0x33));
@@ -519,19 +494,18 @@ void TestCloneSession::stalledExchangesEndByTimeOut()
     QCOMPARE(rig.decodedCount, 0);
 }
 
-void TestCloneSession::portNotOpenChangesNothing_data()
-{
+void TestCloneSession::portNotOpenChangesNothing_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("message");
     QTest::newRow("English") << 1
                              << "Communication port not open, please first selection menu "
                                 "'communication port' to open its serial ports!";
-    QTest::newRow("Chinese")
-        << 0 << QString::fromUtf8("通信端口未打开，请先选择菜单“通信端口”打开其串口！");
+    QTest::newRow("Chinese") << 0
+                             << QString::fromUtf8(
+                                    "通信端口未打开，请先选择菜单“通信端口”打开其串口！");
 }
 
-void TestCloneSession::portNotOpenChangesNothing()
-{
+void TestCloneSession::portNotOpenChangesNothing() {
     QFETCH(int, language);
     QFETCH(QString, message);
     LinkRig rig{qint16(language)};
@@ -553,8 +527,7 @@ void TestCloneSession::portNotOpenChangesNothing()
     QCOMPARE(rig.port.written, QByteArray());
 }
 
-void TestCloneSession::deviceLostEndsLikeTimeOut()
-{
+void TestCloneSession::deviceLostEndsLikeTimeOut() {
     LinkRig rig;
     QSignalSpy lost(&rig.session, &CloneSession::portLost);
     rig.radio.faults.stopAfterReplies = 5;
@@ -575,8 +548,7 @@ void TestCloneSession::deviceLostEndsLikeTimeOut()
     QCOMPARE(rig.outcomes.size(), 1);
 }
 
-void TestCloneSession::timeOutWhileBandQuestionOpenWritesNothing()
-{
+void TestCloneSession::timeOutWhileBandQuestionOpenWritesNothing() {
     LinkRig rig;
     rig.state.bandOverrideMode = true;
     rig.radio.identification = RadioModel::identificationOf("K7403", 0x21);
@@ -595,8 +567,7 @@ void TestCloneSession::timeOutWhileBandQuestionOpenWritesNothing()
     QCOMPARE(rig.radio.frames.last(), bytes({0x45}));
 }
 
-void TestCloneSession::lateReplyWhileErrorShownIsIgnored()
-{
+void TestCloneSession::lateReplyWhileErrorShownIsIgnored() {
     LinkRig rig;
     handshake(rig, true, RadioModel::identificationOf("K7403", 0x33));
     rig.messages.whileShown = [&rig](const ShownMessage &) { rig.port.deliver(bytes({0x06})); };
@@ -606,8 +577,7 @@ void TestCloneSession::lateReplyWhileErrorShownIsIgnored()
     QCOMPARE(rig.outcomes, QList<SessionOutcome>{SessionOutcome::TimedOut});
 }
 
-void TestCloneSession::strayInputAfterReadIsIgnored()
-{
+void TestCloneSession::strayInputAfterReadIsIgnored() {
     LinkRig rig;
     QVERIFY(rig.session.startRead());
     rig.pump();
@@ -623,8 +593,7 @@ void TestCloneSession::strayInputAfterReadIsIgnored()
     QCOMPARE(rig.state.channels.cell(1, ColRxFrequency), QStringLiteral("446.10000"));
 }
 
-void TestCloneSession::endlessHandshakeTimesOut()
-{
+void TestCloneSession::endlessHandshakeTimesOut() {
     LinkRig rig;
     rig.radio.identification = RadioModel::identificationOf("K7403", 0x33, 0x06);
     QVERIFY(rig.session.startRead());
@@ -639,8 +608,7 @@ void TestCloneSession::endlessHandshakeTimesOut()
     QCOMPARE(rig.radio.frames.count(bytes({0x02})), 3);
 }
 
-void TestCloneSession::startWhileBusyIsRefused()
-{
+void TestCloneSession::startWhileBusyIsRefused() {
     LinkRig rig;
     QVERIFY(rig.session.startRead());
     rig.port.takeWritten();
@@ -650,8 +618,7 @@ void TestCloneSession::startWhileBusyIsRefused()
     QCOMPARE(rig.port.opens, 1);
 }
 
-void TestCloneSession::startShowsSessionAndLocksCommands()
-{
+void TestCloneSession::startShowsSessionAndLocksCommands() {
     LinkRig rig(0);
     QSignalSpy commands(&rig.session, &CloneSession::commandsEnabledChanged);
     QSignalSpy frame(&rig.session, &CloneSession::modelFrameActivated);

@@ -22,8 +22,7 @@ struct CliRun {
 };
 
 // Runs the tool while this process's event loop keeps the radio answering.
-CliRun runCli(const QStringList &args)
-{
+CliRun runCli(const QStringList &args) {
     QProcess p;
     QSignalSpy finished(&p, &QProcess::finished);
     p.start(QStringLiteral(VQ740_CLI), args);
@@ -36,14 +35,12 @@ CliRun runCli(const QStringList &args)
             QString::fromUtf8(p.readAllStandardError())};
 }
 
-QByteArray readFile(const QString &path)
-{
+QByteArray readFile(const QString &path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
+void writeFile(const QString &path, const QByteArray &bytes) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
@@ -51,8 +48,7 @@ void writeFile(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-class TestLinkCli : public QObject
-{
+class TestLinkCli : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -76,25 +72,25 @@ private:
     std::unique_ptr<SimRadio> m_sim;
 };
 
-void TestLinkCli::init()
-{
+void TestLinkCli::init() {
     m_dir.reset(new QTemporaryDir);
     QVERIFY(m_dir->isValid());
     m_sim.reset(new SimRadio);
     QVERIFY(m_sim->open());
 }
 
-void TestLinkCli::readSavesWhatTheRadioHolds_data()
-{
+void TestLinkCli::readSavesWhatTheRadioHolds_data() {
     QTest::addColumn<QString>("output");
     QTest::addColumn<QString>("lang");
     QTest::addColumn<QString>("success");
-    QTest::newRow("data file") << "radio.DAT" << "en" << "Read frequency success!";
-    QTest::newRow("JSON form, Chinese") << "radio.json" << "zh" << QString::fromUtf8("读频成功！");
+    QTest::newRow("data file") << "radio.DAT"
+                               << "en"
+                               << "Read frequency success!";
+    QTest::newRow("JSON form, Chinese") << "radio.json"
+                                        << "zh" << QString::fromUtf8("读频成功！");
 }
 
-void TestLinkCli::readSavesWhatTheRadioHolds()
-{
+void TestLinkCli::readSavesWhatTheRadioHolds() {
     QFETCH(QString, output);
     QFETCH(QString, lang);
     QFETCH(QString, success);
@@ -121,8 +117,7 @@ void TestLinkCli::readSavesWhatTheRadioHolds()
     QCOMPARE(EncodeImage(saved), EncodeImage(expected));
 }
 
-void TestLinkCli::writeProgramsTheRadio_data()
-{
+void TestLinkCli::writeProgramsTheRadio_data() {
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<int>("radioBandCode");
     QTest::addColumn<bool>("json");
@@ -136,8 +131,7 @@ void TestLinkCli::writeProgramsTheRadio_data()
         << QStringList{"--band-override"} << 0x21 << false << 0 << false;
 }
 
-void TestLinkCli::writeProgramsTheRadio()
-{
+void TestLinkCli::writeProgramsTheRadio() {
     QFETCH(QStringList, options);
     QFETCH(int, radioBandCode);
     QFETCH(bool, json);
@@ -155,8 +149,7 @@ void TestLinkCli::writeProgramsTheRadio()
     m_sim->model.identification = RadioModel::identificationOf("K7403", quint8(radioBandCode));
     const QByteArray before = m_sim->model.memory;
 
-    const CliRun run =
-        runCli(QStringList{"write", "--port", m_sim->devicePath(), input} + options);
+    const CliRun run = runCli(QStringList{"write", "--port", m_sim->devicePath(), input} + options);
     QCOMPARE(run.status, status);
     QTRY_COMPARE(m_sim->model.endBytes, 1);
     if (status == 2) {
@@ -175,15 +168,13 @@ void TestLinkCli::writeProgramsTheRadio()
     QCOMPARE(m_sim->model.memory.toHex(), expected.toHex());
 }
 
-void TestLinkCli::failedSessionsWriteNoFile_data()
-{
+void TestLinkCli::failedSessionsWriteNoFile_data() {
     QTest::addColumn<QString>("fault");
     QTest::newRow("silent radio") << "silent";
     QTest::newRow("cable pulled") << "closed";
 }
 
-void TestLinkCli::failedSessionsWriteNoFile()
-{
+void TestLinkCli::failedSessionsWriteNoFile() {
     QFETCH(QString, fault);
     if (fault == QLatin1String("silent"))
         m_sim->model.faults.silent = true;
@@ -203,16 +194,16 @@ void TestLinkCli::failedSessionsWriteNoFile()
     }
 }
 
-void TestLinkCli::portThatCannotBeOpened_data()
-{
+void TestLinkCli::portThatCannotBeOpened_data() {
     QTest::addColumn<QString>("port");
     QTest::addColumn<QString>("device");
-    QTest::newRow("device path") << "/dev/vq740-missing" << "/dev/vq740-missing";
-    QTest::newRow("COM4 by the naming rule") << "com4" << "/dev/ttyUSB3";
+    QTest::newRow("device path") << "/dev/vq740-missing"
+                                 << "/dev/vq740-missing";
+    QTest::newRow("COM4 by the naming rule") << "com4"
+                                             << "/dev/ttyUSB3";
 }
 
-void TestLinkCli::portThatCannotBeOpened()
-{
+void TestLinkCli::portThatCannotBeOpened() {
     QFETCH(QString, port);
     QFETCH(QString, device);
     if (QFile::exists(device))
@@ -226,16 +217,14 @@ void TestLinkCli::portThatCannotBeOpened()
     QVERIFY(!QFile::exists(path("out.dat")));
 }
 
-void TestLinkCli::unusableInputFile_data()
-{
+void TestLinkCli::unusableInputFile_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("message");
     QTest::newRow("short data file") << QByteArray(0x32F, '\xFF') << "too short";
     QTest::newRow("missing file") << QByteArray() << "cannot be read";
 }
 
-void TestLinkCli::unusableInputFile()
-{
+void TestLinkCli::unusableInputFile() {
     QFETCH(QByteArray, content);
     QFETCH(QString, message);
     if (!content.isEmpty())
@@ -246,30 +235,29 @@ void TestLinkCli::unusableInputFile()
     QVERIFY(m_sim->model.frames.isEmpty());
 }
 
-void TestLinkCli::usageErrors_data()
-{
+void TestLinkCli::usageErrors_data() {
     QTest::addColumn<QStringList>("args");
     QTest::newRow("read without port") << QStringList{"read", "-o", "x.dat"};
     QTest::newRow("read without output") << QStringList{"read", "--port", "COM1"};
     QTest::newRow("read with a write option")
         << QStringList{"read", "--port", "COM1", "-o", "x.dat", "--debug-write"};
-    QTest::newRow("read with a stray file") << QStringList{"read", "--port", "COM1", "-o", "x.dat", "y"};
+    QTest::newRow("read with a stray file")
+        << QStringList{"read", "--port", "COM1", "-o", "x.dat", "y"};
     QTest::newRow("write without file") << QStringList{"write", "--port", "COM1"};
-    QTest::newRow("write with two files") << QStringList{"write", "--port", "COM1", "a.dat", "b.dat"};
+    QTest::newRow("write with two files")
+        << QStringList{"write", "--port", "COM1", "a.dat", "b.dat"};
     QTest::newRow("port without value") << QStringList{"write", "a.dat", "--port"};
     QTest::newRow("unknown option") << QStringList{"write", "--port", "COM1", "a.dat", "--fast"};
 }
 
-void TestLinkCli::usageErrors()
-{
+void TestLinkCli::usageErrors() {
     QFETCH(QStringList, args);
     const CliRun run = runCli(args);
     QCOMPARE(run.status, 64);
     QVERIFY2(run.err.contains("Usage: vq740-cli " + args.first()), qPrintable(run.err));
 }
 
-void TestLinkCli::unwritableOutputIsRefusedBeforeReading()
-{
+void TestLinkCli::unwritableOutputIsRefusedBeforeReading() {
     const CliRun run =
         runCli({"read", "--port", m_sim->devicePath(), "-o", path("no/such/folder/out.dat")});
     QCOMPARE(run.status, 73);

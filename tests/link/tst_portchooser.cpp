@@ -20,8 +20,7 @@ struct ChooserRig {
     RecordingMessagePort messages;
     PortChooser chooser{port, messages};
 
-    QList<int> checked() const
-    {
+    QList<int> checked() const {
         QList<int> items;
         for (int n = 1; n <= kPortNumbers; ++n)
             if (chooser.isChecked(n))
@@ -32,8 +31,7 @@ struct ChooserRig {
 
 } // namespace
 
-class TestPortChooser : public QObject
-{
+class TestPortChooser : public QObject {
     Q_OBJECT
 private slots:
     void choosingAPortThatOpens();
@@ -54,8 +52,7 @@ private slots:
     void adviceForAMissingDevice();
 };
 
-void TestPortChooser::choosingAPortThatOpens()
-{
+void TestPortChooser::choosingAPortThatOpens() {
     ChooserRig rig;
     QSignalSpy remembered(&rig.chooser, &PortChooser::rememberedPortChanged);
     rig.chooser.choosePort(3, 1);
@@ -68,8 +65,7 @@ void TestPortChooser::choosingAPortThatOpens()
     QCOMPARE(rig.port.timeouts, (CommTimeouts{1, 1, 1, 1, 1000}));
 }
 
-void TestPortChooser::choosingAPortThatCannotOpen_data()
-{
+void TestPortChooser::choosingAPortThatCannotOpen_data() {
     QTest::addColumn<int>("number");
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("message");
@@ -85,8 +81,7 @@ void TestPortChooser::choosingAPortThatCannotOpen_data()
     }
 }
 
-void TestPortChooser::choosingAPortThatCannotOpen()
-{
+void TestPortChooser::choosingAPortThatCannotOpen() {
     QFETCH(int, number);
     QFETCH(int, language);
     QFETCH(QString, message);
@@ -109,8 +104,7 @@ void TestPortChooser::choosingAPortThatCannotOpen()
     QCOMPARE(rig.port.device(), portDevice(previous));
 }
 
-void TestPortChooser::failedChoiceOfTheCheckedItemKeepsItsMark()
-{
+void TestPortChooser::failedChoiceOfTheCheckedItemKeepsItsMark() {
     ChooserRig rig;
     rig.chooser.choosePort(4, 1);
     rig.port.missingDevices << portDevice(4);
@@ -120,8 +114,7 @@ void TestPortChooser::failedChoiceOfTheCheckedItemKeepsItsMark()
     QCOMPARE(rig.messages.shown.size(), 1);
 }
 
-void TestPortChooser::choosingTheCheckedItemReopens()
-{
+void TestPortChooser::choosingTheCheckedItemReopens() {
     ChooserRig rig;
     rig.chooser.choosePort(2, 1);
     QCOMPARE(rig.port.opens, 1);
@@ -132,19 +125,18 @@ void TestPortChooser::choosingTheCheckedItemReopens()
     QCOMPARE(rig.checked(), QList<int>{2});
 }
 
-void TestPortChooser::openComUsesTheRememberedPort_data()
-{
+void TestPortChooser::openComUsesTheRememberedPort_data() {
     QTest::addColumn<int>("remembered");
     QTest::addColumn<QString>("devicePath");
     QTest::addColumn<QString>("expectedDevice");
     QTest::addColumn<bool>("opens");
     QTest::newRow("after a restart, COM5") << 5 << QString() << portDevice(5) << true;
     QTest::newRow("never chosen") << 0 << QString() << QString() << false;
-    QTest::newRow("a device path wins") << 5 << "/dev/pts/7" << "/dev/pts/7" << true;
+    QTest::newRow("a device path wins") << 5 << "/dev/pts/7"
+                                        << "/dev/pts/7" << true;
 }
 
-void TestPortChooser::openComUsesTheRememberedPort()
-{
+void TestPortChooser::openComUsesTheRememberedPort() {
     QFETCH(int, remembered);
     QFETCH(QString, devicePath);
     QFETCH(QString, expectedDevice);
@@ -165,8 +157,7 @@ void TestPortChooser::openComUsesTheRememberedPort()
     QCOMPARE(rig.port.closes, opens ? 1 : 0);
 }
 
-void TestPortChooser::rememberedPortOutOfRangeCountsAsNone()
-{
+void TestPortChooser::rememberedPortOutOfRangeCountsAsNone() {
     ChooserRig rig;
     rig.chooser.setRememberedPort(9);
     QCOMPARE(rig.chooser.rememberedPort(), 0);
@@ -176,30 +167,38 @@ void TestPortChooser::rememberedPortOutOfRangeCountsAsNone()
     QCOMPARE(rig.chooser.rememberedPort(), 8);
 }
 
-void TestPortChooser::portDevicesByPlatform_data()
-{
+void TestPortChooser::portDevicesByPlatform_data() {
     QTest::addColumn<int>("platform");
     QTest::addColumn<QStringList>("devEntries");
     QTest::addColumn<QStringList>("devices"); // for COM1 .. COM8
     QTest::newRow("Windows") << int(PortPlatform::Windows) << QStringList()
-                             << QStringList{"COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7",
-                                            "COM8"};
+                             << QStringList{"COM1", "COM2", "COM3", "COM4",
+                                            "COM5", "COM6", "COM7", "COM8"};
     QTest::newRow("Linux") << int(PortPlatform::Linux) << QStringList()
                            << QStringList{"/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyUSB2",
                                           "/dev/ttyUSB3", "/dev/ttyACM0", "/dev/ttyACM1",
                                           "/dev/ttyS0",   "/dev/ttyS1"};
-    QTest::newRow("macOS")
-        << int(PortPlatform::MacOS)
-        << QStringList{"cu.usbmodem1421", "tty.usbserial-A1", "cu.Bluetooth-Incoming-Port",
-                       "cu.usbserial-B2", "cu.usbserial-A1", "cu.SLAB_USBtoUART", "null",
-                       "cu.wchusbserial1410", "cu.usbmodem11"}
-        << QStringList{"/dev/cu.SLAB_USBtoUART", "/dev/cu.usbserial-A1", "/dev/cu.usbserial-B2",
-                       "/dev/cu.wchusbserial1410", "/dev/cu.usbmodem11", "/dev/cu.usbmodem1421",
-                       "", ""};
+    QTest::newRow("macOS") << int(PortPlatform::MacOS)
+                           << QStringList{"cu.usbmodem1421",
+                                          "tty.usbserial-A1",
+                                          "cu.Bluetooth-Incoming-Port",
+                                          "cu.usbserial-B2",
+                                          "cu.usbserial-A1",
+                                          "cu.SLAB_USBtoUART",
+                                          "null",
+                                          "cu.wchusbserial1410",
+                                          "cu.usbmodem11"}
+                           << QStringList{"/dev/cu.SLAB_USBtoUART",
+                                          "/dev/cu.usbserial-A1",
+                                          "/dev/cu.usbserial-B2",
+                                          "/dev/cu.wchusbserial1410",
+                                          "/dev/cu.usbmodem11",
+                                          "/dev/cu.usbmodem1421",
+                                          "",
+                                          ""};
 }
 
-void TestPortChooser::portDevicesByPlatform()
-{
+void TestPortChooser::portDevicesByPlatform() {
     QFETCH(int, platform);
     QFETCH(QStringList, devEntries);
     QFETCH(QStringList, devices);
@@ -209,8 +208,7 @@ void TestPortChooser::portDevicesByPlatform()
     QCOMPARE(portDevice(9, PortPlatform(platform), devEntries), QString());
 }
 
-void TestPortChooser::portNumberOfName_data()
-{
+void TestPortChooser::portNumberOfName_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("number");
     QTest::newRow("COM1") << "COM1" << 1;
@@ -222,15 +220,13 @@ void TestPortChooser::portNumberOfName_data()
     QTest::newRow("empty") << "" << 0;
 }
 
-void TestPortChooser::portNumberOfName()
-{
+void TestPortChooser::portNumberOfName() {
     QFETCH(QString, name);
     QFETCH(int, number);
     QCOMPARE(::portNumberOfName(name), number);
 }
 
-void TestPortChooser::tunedTimeouts_data()
-{
+void TestPortChooser::tunedTimeouts_data() {
     QTest::addColumn<int>("buffer");
     QTest::addColumn<int>("baud");
     QTest::addColumn<int>("writeConstant");
@@ -239,8 +235,7 @@ void TestPortChooser::tunedTimeouts_data()
     QTest::newRow("20000 bytes at 9600") << 20000 << 9600 << 21000;
 }
 
-void TestPortChooser::tunedTimeouts()
-{
+void TestPortChooser::tunedTimeouts() {
     QFETCH(int, buffer);
     QFETCH(int, baud);
     QFETCH(int, writeConstant);
@@ -248,8 +243,7 @@ void TestPortChooser::tunedTimeouts()
     QCOMPARE(t, (CommTimeouts{1, 1, 1, 1, quint32(writeConstant)}));
 }
 
-void TestPortChooser::permissionAdviceNamesOwnerGroupAndMode()
-{
+void TestPortChooser::permissionAdviceNamesOwnerGroupAndMode() {
     QTemporaryDir dir;
     const QString device = dir.filePath(QStringLiteral("ttyUSB0"));
     QFile file(device);
@@ -271,11 +265,11 @@ void TestPortChooser::permissionAdviceNamesOwnerGroupAndMode()
     QVERIFY2(text.contains(QLatin1String("usermod -aG")), qPrintable(text));
 }
 
-void TestPortChooser::adviceForAMissingDevice()
-{
+void TestPortChooser::adviceForAMissingDevice() {
     const QStringList english =
         portOpenAdvice("/dev/ttyUSB3", PortOpenFailure::NoDevice, "No such file or directory", 1);
-    QCOMPARE(english.first(), QStringLiteral("Cannot open /dev/ttyUSB3: No such file or directory"));
+    QCOMPARE(english.first(),
+             QStringLiteral("Cannot open /dev/ttyUSB3: No such file or directory"));
     QVERIFY(english.join(' ').contains(QLatin1String("plugged in")));
     const QStringList chinese =
         portOpenAdvice("/dev/ttyUSB3", PortOpenFailure::NoDevice, "No such file or directory", 0);

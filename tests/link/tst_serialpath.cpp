@@ -15,15 +15,13 @@
 namespace {
 
 struct PtyRig {
-    PtyRig()
-    {
+    PtyRig() {
         sim.open();
         chooser.setDevicePath(sim.devicePath());
         QObject::connect(&session, &CloneSession::finished,
                          [this](SessionOutcome o) { outcomes << o; });
     }
-    bool waitFinished(int ms)
-    {
+    bool waitFinished(int ms) {
         QSignalSpy spy(&session, &CloneSession::finished);
         return !outcomes.isEmpty() || spy.wait(ms);
     }
@@ -39,8 +37,7 @@ struct PtyRig {
 
 } // namespace
 
-class TestSerialPath : public QObject
-{
+class TestSerialPath : public QObject {
     Q_OBJECT
 private slots:
     void readWithRealTimers();
@@ -55,8 +52,7 @@ private slots:
     void missingDeviceDoesNotOpen();
 };
 
-void TestSerialPath::readWithRealTimers()
-{
+void TestSerialPath::readWithRealTimers() {
     PtyRig rig;
     QVERIFY(rig.sim.isOpen());
     QRandomGenerator rng(21);
@@ -86,8 +82,7 @@ void TestSerialPath::readWithRealTimers()
     QVERIFY(rig.messages.shown.isEmpty());
 }
 
-void TestSerialPath::writeChangesTheRadioByteForByte_data()
-{
+void TestSerialPath::writeChangesTheRadioByteForByte_data() {
     QTest::addColumn<bool>("debugWriteMode");
     QTest::addColumn<bool>("pace");
     QTest::addColumn<int>("pieceSize");
@@ -96,8 +91,7 @@ void TestSerialPath::writeChangesTheRadioByteForByte_data()
     QTest::newRow("paced at 9600 baud") << false << true << 0;
 }
 
-void TestSerialPath::writeChangesTheRadioByteForByte()
-{
+void TestSerialPath::writeChangesTheRadioByteForByte() {
     QFETCH(bool, debugWriteMode);
     QFETCH(bool, pace);
     QFETCH(int, pieceSize);
@@ -123,8 +117,7 @@ void TestSerialPath::writeChangesTheRadioByteForByte()
     QCOMPARE(rig.sim.model.memory.toHex(), expected.toHex());
 }
 
-void TestSerialPath::radioAnsweringOnlyTheRepeatedRequest()
-{
+void TestSerialPath::radioAnsweringOnlyTheRepeatedRequest() {
     PtyRig rig;
     rig.sim.model.faults.ignoredProgramRequests = 1;
     QVERIFY(rig.session.startRead());
@@ -133,16 +126,14 @@ void TestSerialPath::radioAnsweringOnlyTheRepeatedRequest()
     QCOMPARE(rig.sim.model.programRequests, 2);
 }
 
-void TestSerialPath::faultyRadioEndsByTimeOut_data()
-{
+void TestSerialPath::faultyRadioEndsByTimeOut_data() {
     QTest::addColumn<QString>("fault");
     QTest::newRow("silent") << "silent";
     QTest::newRow("stops after 12 replies") << "stops";
     QTest::newRow("wrong address in read data") << "address";
 }
 
-void TestSerialPath::faultyRadioEndsByTimeOut()
-{
+void TestSerialPath::faultyRadioEndsByTimeOut() {
     QFETCH(QString, fault);
     PtyRig rig;
     if (fault == QLatin1String("silent"))
@@ -166,8 +157,7 @@ void TestSerialPath::faultyRadioEndsByTimeOut()
     QCOMPARE(EncodeImage(rig.state), before);
 }
 
-void TestSerialPath::farEndClosedMidSession_data()
-{
+void TestSerialPath::farEndClosedMidSession_data() {
     QTest::addColumn<bool>("write");
     QTest::addColumn<int>("replies");
     QTest::newRow("read, during the handshake") << false << 1;
@@ -175,8 +165,7 @@ void TestSerialPath::farEndClosedMidSession_data()
     QTest::newRow("write, during the blocks") << true << 20;
 }
 
-void TestSerialPath::farEndClosedMidSession()
-{
+void TestSerialPath::farEndClosedMidSession() {
     QFETCH(bool, write);
     QFETCH(int, replies);
     PtyRig rig;
@@ -199,8 +188,7 @@ void TestSerialPath::farEndClosedMidSession()
     QCOMPARE(rig.messages.shown.at(1).flags, quint32(64));
 }
 
-void TestSerialPath::farEndClosedWhileIdle()
-{
+void TestSerialPath::farEndClosedWhileIdle() {
     PtyRig rig;
     SystemSerialPort &port = rig.port;
     QSignalSpy lost(&port, &SerialPort::deviceLost);
@@ -213,8 +201,7 @@ void TestSerialPath::farEndClosedWhileIdle()
     QVERIFY(rig.messages.shown.isEmpty());
 }
 
-void TestSerialPath::missingDeviceDoesNotOpen()
-{
+void TestSerialPath::missingDeviceDoesNotOpen() {
     SystemSerialPort port;
     port.setDevice(QStringLiteral("/dev/no-such-vq740-port"));
     QVERIFY(!port.open());
