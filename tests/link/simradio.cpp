@@ -51,10 +51,17 @@ bool SimRadio::open() {
 
 void SimRadio::closeFarEnd() {
     const bool wasOpen = m_master >= 0;
-    delete m_notifier;
-    m_notifier = nullptr;
-    delete m_timer;
-    m_timer = nullptr;
+    // Closing may happen inside the notifier's or the timer's own signal.
+    if (m_notifier) {
+        m_notifier->setEnabled(false);
+        m_notifier->deleteLater();
+        m_notifier = nullptr;
+    }
+    if (m_timer) {
+        m_timer->stop();
+        m_timer->deleteLater();
+        m_timer = nullptr;
+    }
     if (m_slave >= 0)
         ::close(m_slave);
     if (m_master >= 0)

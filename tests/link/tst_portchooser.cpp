@@ -41,7 +41,6 @@ private slots:
     void choosingTheCheckedItemReopens();
     void openComUsesTheRememberedPort_data();
     void openComUsesTheRememberedPort();
-    void rememberedPortOutOfRangeCountsAsNone();
     void portDevicesByPlatform_data();
     void portDevicesByPlatform();
     void portNumberOfName_data();
@@ -155,16 +154,6 @@ void TestPortChooser::openComUsesTheRememberedPort() {
     rig.chooser.OpenCom();
     QCOMPARE(rig.port.isOpen(), opens);
     QCOMPARE(rig.port.closes, opens ? 1 : 0);
-}
-
-void TestPortChooser::rememberedPortOutOfRangeCountsAsNone() {
-    ChooserRig rig;
-    rig.chooser.setRememberedPort(9);
-    QCOMPARE(rig.chooser.rememberedPort(), 0);
-    rig.chooser.setRememberedPort(-1);
-    QCOMPARE(rig.chooser.rememberedPort(), 0);
-    rig.chooser.setRememberedPort(8);
-    QCOMPARE(rig.chooser.rememberedPort(), 8);
 }
 
 void TestPortChooser::portDevicesByPlatform_data() {
