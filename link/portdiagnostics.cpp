@@ -78,11 +78,10 @@ QStringList portOpenAdvice(const QString &device, PortOpenFailure failure,
         const QString group = access.known && access.group != QLatin1String("root")
                                   ? access.group
                                   : QStringLiteral("dialout");
-        lines << tr2(language,
-                     "您的用户必须属于组 %1（通常为 dialout）：sudo usermod -aG %1 $USER，"
-                     "然后重新登录。",
-                     "Your user must be in the group %1 (usually dialout): "
-                     "sudo usermod -aG %1 $USER, then log out and in again.")
+        // The group that owns serial devices is dialout on most systems.
+        lines << tr2(language, "您的用户必须属于组 %1：sudo usermod -aG %1 $USER，然后重新登录。",
+                     "Your user must be in the group %1: sudo usermod -aG %1 $USER, then log "
+                     "out and in again.")
                      .arg(group);
         break;
     }
