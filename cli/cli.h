@@ -35,3 +35,31 @@ enum class FileKind { Unknown, Dat, Json };
 FileKind fileKindOf(const QString &path);
 
 int runConvert(CliContext &ctx);
+
+// Radio transfers: vq740-cli read / write.
+int runRead(CliContext &ctx);
+int runWrite(CliContext &ctx);
+
+struct EditorState;
+enum class SessionKind;
+
+// Options of the read and write commands.
+struct RadioOptions {
+    QString port;           // --port: COM1..COM8 or a device path
+    QString output;         // -o / --output (read)
+    QStringList positional; // the input file (write)
+    bool bandOverride = false;
+    bool debugWrite = false;
+};
+
+// Parses the command's arguments; `allowed` lists the options it takes
+// ("--port", "-o", "--band-override", "--debug-write"). Returns false with
+// a message on an unknown or incomplete option.
+bool parseRadioOptions(const QStringList &args, const QStringList &allowed, RadioOptions *options,
+                       QString *error);
+
+// Runs one read or write session on the editor state over the named port,
+// printing the program's messages, a progress line on a terminal, and what
+// the system says when the port cannot be opened. Returns the exit status.
+int runRadioSession(const CliContext &ctx, EditorState &state, const QString &port,
+                    SessionKind kind);

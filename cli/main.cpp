@@ -13,6 +13,14 @@ const char kUsage[] =
     "Usage:\n"
     "  vq740-cli [--lang zh|en] convert IN OUT\n"
     "      Converts between data files (.dat) and the JSON form (.json).\n"
+    "  vq740-cli [--lang zh|en] read --port PORT -o OUT.DAT\n"
+    "      Reads the radio and saves what it holds (a .json name saves the JSON form).\n"
+    "  vq740-cli [--lang zh|en] write --port PORT IN.DAT [--band-override] [--debug-write]\n"
+    "      Writes a data file (or JSON form) to the radio. --band-override writes to a\n"
+    "      radio of another band; --debug-write also writes the power levels block.\n"
+    "\n"
+    "PORT is COM1 to COM8 (on Linux COM1-COM4 = /dev/ttyUSB0-3, COM5-COM6 =\n"
+    "/dev/ttyACM0-1, COM7-COM8 = /dev/ttyS0-1) or a device path.\n"
     "\n"
     "Exit status: 0 success, 1 communication error, 2 band refused,\n"
     "3 port cannot be opened, 4 unusable input file, 64 usage error,\n"
@@ -72,6 +80,10 @@ int main(int argc, char *argv[])
     }
     if (command == QLatin1String("convert"))
         return runConvert(ctx);
+    if (command == QLatin1String("read"))
+        return runRead(ctx);
+    if (command == QLatin1String("write"))
+        return runWrite(ctx);
     std::fputs(kUsage, stderr);
     return ExitStatus::Usage;
 }

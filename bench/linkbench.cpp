@@ -1,0 +1,131 @@
+// Clone session speed: a read and a write over the real serial port against
+// the simulated radio paced at 9600 baud (in its own thread), each compared
+// with the time its bytes need on the wire (10 bits per byte, both
+// directions). A ratio of 1.00 means the program adds no delay of its own.
+//
+//   linkbench [ROUNDS]
+#include "simradio.h"
+
+#include "image/editorstate.h"
+#include "image/messageport.h"
+#include "link/clonesession.h"
+#include "link/portchooser.h"
+#include "link/systemserialport.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+class SilentMessages : public MessagePort {
+public:
+    int show(const QString &text, quint32, const QString &) override {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+        return MsgResult::Yes;
+    }
+};
+
+template <typename F> void onSimThread(SimRadio *sim, F f) {
+    QMetaObject::invokeMethod(sim, f, Qt::BlockingQueuedConnection);
+}
+
+struct Figures {
+    double wallMs = 0;
+    double wireMs = 0;
+    qint64 bytes = 0;
+    bool ok = false;
+};
+
+Figures runOnce(SimRadio *sim, SessionKind kind) {
+    qint64 before = 0;
+    onSimThread(sim, [&] { before = sim->bytesFromProgram() + sim->bytesToProgram(); });
+    int endsBefore = 0;
+    onSimThread(sim, [&] { endsBefore = sim->model.endBytes; });
+
+    EditorState state;
+    state.language = 1;
+    state.loadStartUpValues();
+    SystemSerialPort port;
+    SilentMessages messages;
+    PortChooser chooser(port, messages);
+    chooser.setDevicePath(sim->devicePath());
+    CloneSession session(state, port, chooser, messages);
+    QEventLoop loop;
+    Figures f;
+    QObject::connect(&session, &CloneSession::finished, [&](SessionOutcome o) {
+        f.ok = o == SessionOutcome::Success;
+        loop.quit();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    const bool started = kind == SessionKind::Read ? session.startRead() : session.startWrite();
+    if (!started)
+        return f;
+    loop.exec();
+    f.wallMs = clock.nsecsElapsed() / 1e6;
+
+    // Let the end byte arrive before counting.
+    for (int i = 0; i < 200; ++i) {
+        int ends = 0;
+        onSimThread(sim, [&] { ends = sim->model.endBytes; });
+        if (ends > endsBefore)
+            break;
+        QThread::msleep(5);
+    }
+    qint64 after = 0;
+    onSimThread(sim, [&] { after = sim->bytesFromProgram() + sim->bytesToProgram(); });
+    f.bytes = after - before;
+    f.wireMs = f.bytes * 10 * 1000.0 / 9600.0;
+    return f;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
+
+    QThread thread;
+    auto *sim = new SimRadio;
+    sim->options.pace = true;
+    sim->moveToThread(&thread);
+    QObject::connect(&thread, &QThread::finished, sim, &QObject::deleteLater);
+    thread.start();
+    bool opened = false;
+    onSimThread(sim, [&] { opened = sim->open(); });
+    if (!opened) {
+        std::fprintf(stderr, "cannot create a pseudo-terminal\n");
+        return 1;
+    }
+
+    int status = 0;
+    for (SessionKind kind : {SessionKind::Read, SessionKind::Write}) {
+        const char *name = kind == SessionKind::Read ? "read" : "write";
+        QList<double> ratios;
+        for (int r = 0; r < rounds; ++r) {
+            const Figures f = runOnce(sim, kind);
+            if (!f.ok) {
+                std::fprintf(stderr, "%s: session failed\n", name);
+                status = 1;
+                break;
+            }
+            ratios << f.wallMs / f.wireMs;
+            std::printf("%-5s round %d: %lld bytes, wire %.1f ms, wall %.1f ms, ratio %.3f\n", name,
+                        r + 1, f.bytes, f.wireMs, f.wallMs, f.wallMs / f.wireMs);
+        }
+        if (!ratios.isEmpty()) {
+            std::sort(ratios.begin(), ratios.end());
+            std::printf("%-5s median ratio %.3f (goal <= 1.10)\n", name,
+                        ratios.at(ratios.size() / 2));
+        }
+    }
+    onSimThread(sim, [&] { sim->closeFarEnd(); });
+    thread.quit();
+    thread.wait();
+    return status;
+}

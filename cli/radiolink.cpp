@@ -1,0 +1,189 @@
+// What the read and write commands share: their options, a message port
+// that prints, the progress line, and running one session to its end.
+#include "cli/cli.h"
+
+#include "image/editorstate.h"
+#include "image/messageport.h"
+#include "link/clonesession.h"
+#include "link/linktexts.h"
+#include "link/portchooser.h"
+#include "link/portdiagnostics.h"
+#include "link/portnames.h"
+#include "link/systemserialport.h"
+
+#include <QEventLoop>
+
+#include <cstdio>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Messages are printed; the only question (the band question of band
+// override mode) is answered Yes, as --band-override asked.
+class PrintingMessagePort : public MessagePort {
+public:
+    explicit PrintingMessagePort(const CliContext &ctx) : m_ctx(ctx) {}
+    int show(const QString &text, quint32 flags, const QString &) override {
+        if ((flags & 0xF) == MsgStyle::YesNo) {
+            printError(text + QLatin1Char(' ') +
+                       tr2(m_ctx, QStringLiteral("是"), QStringLiteral("Yes")) +
+                       QStringLiteral(" (--band-override)"));
+            return MsgResult::Yes;
+        }
+        printError(text);
+        return MsgResult::Ok;
+    }
+
+private:
+    const CliContext &m_ctx;
+};
+
+// "It's communicating, please wait...... [#####     ]  50%" on one
+// terminal line, redrawn as the progress value changes.
+class ProgressLine {
+public:
+    ProgressLine(int total, const QString &label) : m_total(total), m_label(label) {
+#ifdef Q_OS_UNIX
+        m_enabled = ::isatty(STDERR_FILENO) == 1;
+#endif
+    }
+    void show(int value) {
+        if (!m_enabled)
+            return;
+        const int percent = qBound(0, value * 100 / m_total, 100);
+        const int bar = percent / 5;
+        const QString line =
+            QStringLiteral("\r%1 [%2%3] %4%")
+                .arg(m_label, QString(bar, QLatin1Char('#')), QString(20 - bar, QLatin1Char(' ')))
+                .arg(percent, 3);
+        std::fputs(line.toLocal8Bit().constData(), stderr);
+        std::fflush(stderr);
+        m_drawn = true;
+    }
+    void end() {
+        if (m_drawn)
+            std::fputs("\n", stderr);
+        m_drawn = false;
+    }
+
+private:
+    bool m_enabled = false;
+    bool m_drawn = false;
+    int m_total;
+    QString m_label;
+};
+
+} // namespace
+
+bool parseRadioOptions(const QStringList &args, const QStringList &allowed, RadioOptions *options,
+                       QString *error) {
+    for (int i = 0; i < args.size(); ++i) {
+        const QString a = args.at(i);
+        QString name = a;
+        QString value;
+        bool hasValue = false;
+        if (a.startsWith(QLatin1String("--")) && a.contains(QLatin1Char('='))) {
+            name = a.section(QLatin1Char('='), 0, 0);
+            value = a.section(QLatin1Char('='), 1);
+            hasValue = true;
+        }
+        if (name == QLatin1String("--output"))
+            name = QStringLiteral("-o");
+        const bool takesValue = name == QLatin1String("--port") || name == QLatin1String("-o");
+        if (!a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) {
+            options->positional << a;
+            continue;
+        }
+        if (!allowed.contains(name)) {
+            *error = QStringLiteral("unknown option %1").arg(a);
+            return false;
+        }
+        if (takesValue && !hasValue) {
+            if (i + 1 >= args.size()) {
+                *error = QStringLiteral("%1 needs a value").arg(a);
+                return false;
+            }
+            value = args.at(++i);
+        } else if (!takesValue && hasValue) {
+            *error = QStringLiteral("%1 takes no value").arg(name);
+            return false;
+        }
+        if (takesValue && value.isEmpty()) {
+            *error = QStringLiteral("%1 needs a value").arg(name);
+            return false;
+        }
+        if (name == QLatin1String("--port"))
+            options->port = value;
+        else if (name == QLatin1String("-o"))
+            options->output = value;
+        else if (name == QLatin1String("--band-override"))
+            options->bandOverride = true;
+        else if (name == QLatin1String("--debug-write"))
+            options->debugWrite = true;
+    }
+    return true;
+}
+
+int runRadioSession(const CliContext &ctx, EditorState &state, const QString &portName,
+                    SessionKind kind) {
+    SystemSerialPort port;
+    PrintingMessagePort messages(ctx);
+    PortChooser chooser(port, messages);
+    const int number = portNumberOfName(portName);
+    if (number > 0)
+        chooser.setRememberedPort(number);
+    else
+        chooser.setDevicePath(portName);
+
+    CloneSession session(state, port, chooser, messages);
+    const bool reading = kind == SessionKind::Read;
+    // A read ends at 17 acknowledgements of 25 (425); a write at 460.
+    ProgressLine progress(reading ? 17 * CloneSession::kReadProgressStep
+                                  : CloneSession::kProgressMaximum,
+                          linkText(LinkText::Communicating, ctx.language));
+    QEventLoop loop;
+    bool done = false;
+    SessionOutcome outcome = SessionOutcome::TimedOut;
+    QObject::connect(&session, &CloneSession::finished, [&](SessionOutcome o) {
+        outcome = o;
+        done = true;
+        loop.quit();
+    });
+    QObject::connect(&session, &CloneSession::progressValueChanged,
+                     [&](int value) { progress.show(value); });
+    QObject::connect(&session, &CloneSession::portLost, [&](const QString &reason) {
+        progress.end();
+        printError(reason);
+    });
+
+    const bool started = reading ? session.startRead() : session.startWrite();
+    if (!started) {
+        // The program's own message is out; add what the system says.
+        const QString device = chooser.chosenDevice();
+        for (const QString &line :
+             portOpenAdvice(device, port.lastOpenFailure(), port.lastOpenError(), ctx.language))
+            printError(line);
+        return ExitStatus::PortNotOpen;
+    }
+    if (!done)
+        loop.exec();
+    progress.end();
+    // After a time-out the port is still open: let the end byte leave.
+    port.close();
+
+    switch (outcome) {
+    case SessionOutcome::Success:
+        printLine(session.statusText());
+        return ExitStatus::Success;
+    case SessionOutcome::BandRefused:
+    case SessionOutcome::Declined:
+        printError(session.statusText());
+        return ExitStatus::BandRefused;
+    case SessionOutcome::TimedOut:
+        break;
+    }
+    return ExitStatus::CommunicationError;
+}

@@ -1,0 +1,339 @@
+#include "link/clonesession.h"
+
+#include "editor/bands.h"
+#include "image/hexhelpers.h"
+#include "image/imagecodec.h"
+#include "image/messageport.h"
+#include "link/linktexts.h"
+#include "link/portchooser.h"
+#include "link/serialport.h"
+
+#include <QTimer>
+
+namespace {
+
+const QLatin1String kAckText("06");
+const QLatin1String kIdentityK7403("4B37343033");
+const QLatin1String kIdentityK7402("4B37343032");
+constexpr int kIdentificationLength = 16; // hex digits: 8 bytes
+constexpr int kReadDataLength = 136;      // hex digits: 68 bytes
+constexpr int kReadDataStart = 8;         // hex digits before the 64 data bytes
+
+QByteArray programRequest() {
+    return QByteArrayLiteral("PROGRAM");
+}
+
+QByteArray addressFrame(char command, int address, quint8 length) {
+    QByteArray frame;
+    frame.append(command);
+    frame.append(static_cast<char>((address >> 8) & 0xFF));
+    frame.append(static_cast<char>(address & 0xFF));
+    frame.append(static_cast<char>(length));
+    return frame;
+}
+
+QTimer *makeTimer(QObject *parent, const char *name, int interval) {
+    auto *timer = new QTimer(parent);
+    timer->setObjectName(QLatin1String(name));
+    timer->setInterval(interval);
+    return timer;
+}
+
+} // namespace
+
+CloneSession::CloneSession(EditorState &state, SerialPort &port, PortChooser &chooser,
+                           MessagePort &messages, QObject *parent)
+    : QObject(parent), m_state(state), m_port(port), m_chooser(chooser), m_messages(messages),
+      m_timer1(makeTimer(this, "Timer1", kWatchdogInterval)),
+      m_timer2(makeTimer(this, "Timer2", kBlinkInterval)),
+      m_timer3(makeTimer(this, "Timer3", kRetryInterval)) {
+    connect(m_timer1, &QTimer::timeout, this, &CloneSession::watchdogTick);
+    connect(m_timer2, &QTimer::timeout, this, &CloneSession::blinkTick);
+    connect(m_timer3, &QTimer::timeout, this, &CloneSession::retryTick);
+    connect(&m_port, &SerialPort::bytesArrived, this, &CloneSession::receive);
+    connect(&m_port, &SerialPort::deviceLost, this, &CloneSession::onDeviceLost);
+}
+
+CloneSession::~CloneSession() = default;
+
+bool CloneSession::startRead() {
+    return start(QLatin1Char('R'));
+}
+
+bool CloneSession::startWrite() {
+    return start(QLatin1Char('W'));
+}
+
+bool CloneSession::start(QChar kind) {
+    if (!m_commandsEnabled)
+        return false;
+    m_chooser.OpenCom();
+    if (!m_port.isOpen()) {
+        m_messages.show(linkText(LinkText::PortNotOpen, m_state.language),
+                        MsgStyle::IconInformation, QString());
+        return false;
+    }
+    setCommandsEnabled(false);
+    m_receiveText.clear();
+    m_kind = kind;
+    m_phase = kPhaseHandshake;
+    m_running = true;
+    m_handshakeAcknowledged = false;
+    ++m_serial;
+    emit modelFrameActivated();
+    send(programRequest());
+    setStatusText(linkText(LinkText::Communicating, m_state.language));
+    m_timer2->start();
+    m_timer1->start();
+    m_timer3->start();
+    return true;
+}
+
+void CloneSession::receive() {
+    const QByteArray bytes = m_port.readAll();
+    if (bytes.isEmpty())
+        return;
+    m_receiveText += QString::fromLatin1(bytes.toHex().toUpper());
+    // Input outside a session (a stray byte on a port opened from the menu)
+    // must not replay the end of the last session.
+    if (!m_running)
+        return;
+    if (m_phase == kPhaseHandshake)
+        handshake();
+    else if (m_phase == kPhaseTransfer && m_kind == QLatin1Char('W'))
+        transferWrite();
+    else if (m_phase == kPhaseTransfer && m_kind == QLatin1Char('R'))
+        transferRead();
+}
+
+void CloneSession::handshake() {
+    if (m_receiveText.contains(kAckText)) {
+        // Only the first acknowledgement holds off the watchdog: a radio
+        // whose identification happens to contain 06 would otherwise keep
+        // the handshake going (02, identification, 02, ...) for ever.
+        if (!m_handshakeAcknowledged) {
+            m_watchdogCount = 0;
+            m_handshakeAcknowledged = true;
+        }
+        m_timer3->stop();
+        send(QByteArray(1, char(kModeByte)));
+        return;
+    }
+    if (m_receiveText.size() == kIdentificationLength &&
+        (m_receiveText.contains(kIdentityK7403) || m_receiveText.contains(kIdentityK7402)))
+        acceptIdentification();
+}
+
+void CloneSession::acceptIdentification() {
+    bool ok = false;
+    const int code = m_receiveText.mid(10, 2).toInt(&ok, 16);
+    const int position = ok ? bandPositionOfCode(code) : -1;
+    if (position >= 0)
+        m_radioBand = position;
+    m_phase = kPhaseTransfer;
+    m_blockAddress = kFirstAddress;
+    m_writeImage = EncodeImage(m_state);
+    m_writeBytes = bytesFromImage(m_writeImage);
+    m_readImage.clear();
+    setProgressValue(0);
+    setProgressVisible(true);
+    m_watchdogCount = 0;
+    send(QByteArray(1, char(kAck)));
+}
+
+void CloneSession::transferWrite() {
+    if (m_receiveText != kAckText)
+        return;
+    if (m_progress < kProgressMaximum)
+        setProgressValue(m_progress + kWriteProgressStep);
+    m_watchdogCount = 0;
+    if (m_radioBand != m_state.bandPosition) {
+        m_radioBand = m_state.bandPosition;
+        if (!m_state.bandOverrideMode) {
+            endSession(linkText(LinkText::BandRefused, m_state.language),
+                       SessionOutcome::BandRefused);
+            return;
+        }
+        const QString question = linkText(LinkText::BandQuestion, m_state.language);
+        const quint32 serial = m_serial;
+        const int answer =
+            m_messages.show(question, MsgStyle::YesNo | MsgStyle::IconInformation, QString());
+        // The watchdog keeps running while the question is open; when it has
+        // abandoned the session meanwhile, the answer changes nothing.
+        if (serial != m_serial || !m_running || m_phase != kPhaseTransfer)
+            return;
+        if (answer != MsgResult::Yes) {
+            endSession(question, SessionOutcome::Declined);
+            return;
+        }
+    }
+    if (m_blockAddress == kWriteEndAddress) {
+        endSession(linkText(LinkText::WriteSuccess, m_state.language), SessionOutcome::Success);
+        return;
+    }
+    if (m_blockAddress == 0x0180 && !m_state.debugWriteMode)
+        m_blockAddress = 0x01B8;
+    if (m_blockAddress == 0x0190)
+        m_blockAddress = 0x01B8;
+    if (m_blockAddress == 0x01C8)
+        m_blockAddress = 0x0200;
+    QByteArray frame = addressFrame('W', m_blockAddress, kWriteBlockSize);
+    QByteArray data = m_writeBytes.mid(m_blockAddress - kFirstAddress, kWriteBlockSize);
+    data.append(QByteArray(kWriteBlockSize - data.size(), '\xFF'));
+    frame.append(data);
+    send(frame);
+    m_blockAddress += kWriteBlockSize;
+}
+
+bool CloneSession::isReadData() const {
+    return m_receiveText.size() == kReadDataLength &&
+           m_receiveText.startsWith(QLatin1String("57")) &&
+           m_receiveText.mid(2, 4) == HexWord(m_blockAddress - kReadBlockSize);
+}
+
+void CloneSession::transferRead() {
+    if (m_receiveText == kAckText) {
+        if (m_progress < kProgressMaximum)
+            setProgressValue(m_progress + kReadProgressStep);
+        m_watchdogCount = 0;
+        if (m_blockAddress == kReadEndAddress) {
+            finishRead();
+        } else {
+            send(addressFrame('R', m_blockAddress, kReadBlockSize));
+            m_blockAddress += kReadBlockSize;
+        }
+        return;
+    }
+    if (isReadData()) {
+        m_watchdogCount = 0;
+        m_readImage += m_receiveText.mid(kReadDataStart, kReadDataLength - kReadDataStart);
+        m_receiveText.clear();
+        send(QByteArray(1, char(kAck)));
+    }
+}
+
+void CloneSession::finishRead() {
+    DecodeImage(m_state, m_readImage);
+    setStatusText(linkText(LinkText::ReadSuccess, m_state.language));
+    m_sessionEnded = true;
+    m_running = false;
+    // Accepted band first, so the band selector takes the radio's range
+    // without asking.
+    m_state.acceptedBand = m_radioBand;
+    m_state.bandPosition = m_radioBand;
+    emit imageDecoded();
+    m_timer1->stop();
+    setProgressVisible(false);
+    sendEndByte();
+    m_port.close();
+    emit finished(SessionOutcome::Success);
+}
+
+void CloneSession::endSession(const QString &status, SessionOutcome outcome) {
+    setStatusText(status);
+    setProgressVisible(false);
+    m_sessionEnded = true;
+    m_running = false;
+    m_timer1->stop();
+    sendEndByte();
+    m_port.close();
+    emit finished(outcome);
+}
+
+void CloneSession::watchdogTick() {
+    ++m_watchdogCount;
+    if (m_watchdogCount >= kWatchdogTicks)
+        timeOut();
+}
+
+void CloneSession::timeOut() {
+    m_watchdogCount = 0;
+    m_timer1->stop();
+    setStatusVisible(false);
+    m_timer2->stop();
+    // The session is abandoned from here on, also while the message is
+    // open: a late reply must not go on writing behind the error message.
+    m_phase = kPhaseAbandoned;
+    m_running = false;
+    m_messages.show(linkText(LinkText::CommunicationError, m_state.language), MsgStyle::IconStop,
+                    QString());
+    setProgressVisible(false);
+    m_receiveText.clear();
+    sendEndByte();
+    setCommandsEnabled(true);
+    emit finished(SessionOutcome::TimedOut);
+}
+
+void CloneSession::onDeviceLost(const QString &reason) {
+    if (!m_running)
+        return;
+    // Nothing left to repeat the program request into.
+    m_timer3->stop();
+    emit portLost(reason);
+    timeOut();
+}
+
+void CloneSession::blinkTick() {
+    setStatusVisible(!m_statusVisible);
+    if (m_sessionEnded)
+        ++m_blinkCount;
+    if (m_blinkCount >= kBlinkTicks) {
+        m_blinkCount = 0;
+        m_sessionEnded = false;
+        setStatusVisible(false);
+        m_timer2->stop();
+        setCommandsEnabled(true);
+    }
+}
+
+void CloneSession::retryTick() {
+    ++m_retryCount;
+    if (m_retryCount >= kRetryTicks) {
+        m_retryCount = 0;
+        send(programRequest());
+        m_timer3->stop();
+    }
+}
+
+void CloneSession::send(const QByteArray &frame) {
+    m_receiveText.clear();
+    for (const char byte : frame)
+        m_port.writeByte(static_cast<quint8>(byte));
+}
+
+void CloneSession::sendEndByte() {
+    m_port.writeByte(kEndByte);
+}
+
+void CloneSession::setStatusText(const QString &text) {
+    if (m_statusText == text)
+        return;
+    m_statusText = text;
+    emit statusTextChanged(text);
+}
+
+void CloneSession::setStatusVisible(bool visible) {
+    if (m_statusVisible == visible)
+        return;
+    m_statusVisible = visible;
+    emit statusVisibleChanged(visible);
+}
+
+void CloneSession::setProgressVisible(bool visible) {
+    if (m_progressVisible == visible)
+        return;
+    m_progressVisible = visible;
+    emit progressVisibleChanged(visible);
+}
+
+void CloneSession::setProgressValue(float value) {
+    m_progress = value;
+    emit progressValueChanged(qRound(value));
+}
+
+void CloneSession::setCommandsEnabled(bool enabled) {
+    if (m_commandsEnabled == enabled)
+        return;
+    m_commandsEnabled = enabled;
+    emit commandsEnabledChanged(enabled);
+}

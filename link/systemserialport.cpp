@@ -1,0 +1,177 @@
+#include "link/systemserialport.h"
+
+#include <QElapsedTimer>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// True when the user lacks the right to read and write the device (as
+// opposed to another program holding it).
+bool accessDenied(const QString &device) {
+#ifdef Q_OS_UNIX
+    const QByteArray path = device.toLocal8Bit();
+    return ::access(path.constData(), R_OK | W_OK) != 0 && (errno == EACCES || errno == EPERM);
+#else
+    Q_UNUSED(device);
+    return false;
+#endif
+}
+
+} // namespace
+
+SystemSerialPort::SystemSerialPort(QObject *parent) : SerialPort(parent) {
+    m_timeouts = tunedCommTimeouts(kOutputBufferSize, kBaudRate);
+    connect(&m_port, &QSerialPort::readyRead, this, &SerialPort::bytesArrived);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &SystemSerialPort::onError);
+}
+
+SystemSerialPort::~SystemSerialPort() {
+    close();
+}
+
+void SystemSerialPort::setDevice(const QString &device) {
+    m_device = device;
+}
+
+bool SystemSerialPort::open() {
+    if (m_port.isOpen())
+        return true;
+    m_failure = PortOpenFailure::None;
+    m_error.clear();
+    m_hangUpPending = false;
+    if (m_device.isEmpty()) {
+        m_failure = PortOpenFailure::NoDevice;
+        m_error = QStringLiteral("No serial port has been chosen");
+        return false;
+    }
+    m_port.setPortName(m_device);
+    m_port.setBaudRate(kBaudRate);
+    m_port.setDataBits(QSerialPort::Data8);
+    m_port.setParity(QSerialPort::NoParity);
+    m_port.setStopBits(QSerialPort::OneStop);
+    m_port.setFlowControl(QSerialPort::NoFlowControl);
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        recordOpenFailure();
+        return false;
+    }
+    return true;
+}
+
+void SystemSerialPort::recordOpenFailure() {
+    m_error = m_port.errorString();
+    switch (m_port.error()) {
+    case QSerialPort::DeviceNotFoundError:
+        m_failure = PortOpenFailure::NoDevice;
+        break;
+    case QSerialPort::PermissionError:
+        m_failure =
+            accessDenied(m_device) ? PortOpenFailure::PermissionDenied : PortOpenFailure::InUse;
+        break;
+    case QSerialPort::OpenError:
+        m_failure = PortOpenFailure::InUse;
+        break;
+    default:
+        m_failure = PortOpenFailure::Other;
+        break;
+    }
+}
+
+void SystemSerialPort::close() {
+    if (!m_port.isOpen())
+        return;
+    if (!m_hangUpPending) {
+        // Let queued bytes (the end byte above all) leave before closing.
+        const qint64 budget =
+            qint64(m_timeouts.writeTotalTimeoutConstant) +
+            qint64(m_timeouts.writeTotalTimeoutMultiplier) * m_port.bytesToWrite();
+        QElapsedTimer clock;
+        clock.start();
+        while (m_port.bytesToWrite() > 0 && clock.elapsed() < budget) {
+            if (!m_port.waitForBytesWritten(int(budget - clock.elapsed())))
+                break;
+        }
+#ifdef Q_OS_UNIX
+        if (m_port.bytesToWrite() == 0 && m_port.handle() >= 0)
+            ::tcdrain(m_port.handle());
+#endif
+    }
+    m_hangUpPending = false;
+    m_port.close();
+}
+
+bool SystemSerialPort::isOpen() const {
+    return m_port.isOpen();
+}
+
+void SystemSerialPort::writeByte(quint8 byte) {
+    if (!m_port.isOpen() || m_hangUpPending)
+        return;
+    const char c = static_cast<char>(byte);
+    m_port.write(&c, 1);
+}
+
+QByteArray SystemSerialPort::readAll() {
+    return m_port.isOpen() ? m_port.readAll() : QByteArray();
+}
+
+bool SystemSerialPort::getTimeouts(CommTimeouts *timeouts) const {
+    if (!m_port.isOpen() || !timeouts)
+        return false;
+    *timeouts = m_timeouts;
+    return true;
+}
+
+bool SystemSerialPort::setTimeouts(const CommTimeouts &timeouts) {
+    if (!m_port.isOpen())
+        return false;
+    m_timeouts = timeouts;
+    return true;
+}
+
+bool SystemSerialPort::descriptorHungUp() const {
+#ifdef Q_OS_UNIX
+    pollfd p{};
+    p.fd = int(m_port.handle());
+    p.events = POLLIN;
+    if (p.fd < 0 || ::poll(&p, 1, 0) <= 0)
+        return false;
+    return (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#else
+    return false;
+#endif
+}
+
+void SystemSerialPort::onError(QSerialPort::SerialPortError error) {
+    if (!m_port.isOpen() || m_hangUpPending)
+        return;
+    // A failed read of a device that has gone: the port keeps reporting it
+    // (on Linux a pseudo-terminal whose far end closed reports neither data
+    // nor a resource error), so close it instead of polling forever.
+    const bool hungUp = descriptorHungUp();
+    if (error != QSerialPort::ResourceError && !hungUp)
+        return;
+    m_hangUpPending = true;
+    m_lostReason =
+        error == QSerialPort::ResourceError
+            ? m_port.errorString()
+            : QStringLiteral("%1 hung up (cable unplugged or device closed)").arg(m_device);
+    // Close outside the port's own notification.
+    QMetaObject::invokeMethod(this, &SystemSerialPort::onHangUp, Qt::QueuedConnection);
+}
+
+void SystemSerialPort::onHangUp() {
+    if (!m_hangUpPending)
+        return;
+    if (m_port.isOpen()) {
+        m_port.clear(QSerialPort::Output);
+        m_port.close();
+    }
+    m_hangUpPending = false;
+    emit deviceLost(m_lostReason);
+}

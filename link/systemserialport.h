@@ -1,0 +1,54 @@
+// The serial port over QSerialPort: 9600 baud, 8 data bits, no parity,
+// 1 stop bit, no flow control, raw bytes. A device is named by port number
+// (portnames.h) or given directly (COM12, /dev/ttyUSB0, /dev/pts/3).
+//
+// Time-outs: QSerialPort has no time-out record. Reads never block here:
+// the port notifies when bytes arrive and a read returns what is waiting,
+// so the three read values have nothing to act on and are only kept. The
+// two write values bound how long closing waits for queued bytes to leave
+// (constant + multiplier x queued bytes), so the end byte written just
+// before a close reaches the radio. On Windows the same applies: QSerialPort
+// sets its own time-outs on the handle.
+//
+// A device that goes away while open (USB cable pulled, far end of a
+// pseudo-terminal closed) is detected from the port's error reports and
+// a hang-up poll of its descriptor; the port is then closed and deviceLost
+// is emitted, so nothing is left polling a dead descriptor.
+#pragma once
+
+#include "link/serialport.h"
+
+#include <QSerialPort>
+
+class SystemSerialPort : public SerialPort {
+    Q_OBJECT
+public:
+    explicit SystemSerialPort(QObject *parent = nullptr);
+    ~SystemSerialPort() override;
+
+    void setDevice(const QString &device) override;
+    QString device() const override { return m_device; }
+    bool open() override;
+    void close() override;
+    bool isOpen() const override;
+    void writeByte(quint8 byte) override;
+    QByteArray readAll() override;
+    bool getTimeouts(CommTimeouts *timeouts) const override;
+    bool setTimeouts(const CommTimeouts &timeouts) override;
+    PortOpenFailure lastOpenFailure() const override { return m_failure; }
+    QString lastOpenError() const override { return m_error; }
+
+private:
+    void onError(QSerialPort::SerialPortError error);
+    void onHangUp();
+    bool descriptorHungUp() const;
+    void recordOpenFailure();
+
+    QSerialPort m_port;
+    QString m_device;
+    CommTimeouts m_timeouts;
+    PortOpenFailure m_failure = PortOpenFailure::None;
+    QString m_error;
+    bool m_hangUpPending = false;
+    QString m_lostReason;
+};

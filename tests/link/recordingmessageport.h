@@ -1,0 +1,26 @@
+// Message port for tests: records every message and answers from a queue
+// (or the default answer). A hook runs while the box is "open", as timers
+// and port notifications would in the program's nested event loop.
+#pragma once
+
+#include "image/messageport.h"
+
+#include <QList>
+
+#include <functional>
+
+struct ShownMessage {
+    QString text;
+    quint32 flags = 0;
+    QString title;
+};
+
+class RecordingMessagePort : public MessagePort {
+public:
+    int show(const QString &text, quint32 flags, const QString &title) override;
+
+    QList<ShownMessage> shown;
+    QList<int> answers; // taken in order
+    int defaultAnswer = MsgResult::Ok;
+    std::function<void(const ShownMessage &)> whileShown;
+};

@@ -1,0 +1,271 @@
+// The Communication port menu rule, the port naming rule, the time-out
+// record and the advice printed when a device cannot be opened.
+#include "fakeserialport.h"
+#include "recordingmessageport.h"
+
+#include "link/portchooser.h"
+#include "link/portdiagnostics.h"
+#include "link/portnames.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+namespace {
+
+struct ChooserRig {
+    FakeSerialPort port;
+    RecordingMessagePort messages;
+    PortChooser chooser{port, messages};
+
+    QList<int> checked() const {
+        QList<int> items;
+        for (int n = 1; n <= kPortNumbers; ++n)
+            if (chooser.isChecked(n))
+                items << n;
+        return items;
+    }
+};
+
+} // namespace
+
+class TestPortChooser : public QObject {
+    Q_OBJECT
+private slots:
+    void choosingAPortThatOpens();
+    void choosingAPortThatCannotOpen_data();
+    void choosingAPortThatCannotOpen();
+    void failedChoiceOfTheCheckedItemKeepsItsMark();
+    void choosingTheCheckedItemReopens();
+    void openComUsesTheRememberedPort_data();
+    void openComUsesTheRememberedPort();
+    void portDevicesByPlatform_data();
+    void portDevicesByPlatform();
+    void portNumberOfName_data();
+    void portNumberOfName();
+    void tunedTimeouts_data();
+    void tunedTimeouts();
+    void permissionAdviceNamesOwnerGroupAndMode();
+    void adviceForAMissingDevice();
+};
+
+void TestPortChooser::choosingAPortThatOpens() {
+    ChooserRig rig;
+    QSignalSpy remembered(&rig.chooser, &PortChooser::rememberedPortChanged);
+    rig.chooser.choosePort(3, 1);
+    QVERIFY(rig.port.isOpen());
+    QCOMPARE(rig.port.device(), portDevice(3));
+    QCOMPARE(rig.checked(), QList<int>{3});
+    QCOMPARE(rig.chooser.rememberedPort(), 3);
+    QCOMPARE(remembered.size(), 1);
+    QVERIFY(rig.messages.shown.isEmpty());
+    QCOMPARE(rig.port.timeouts, (CommTimeouts{1, 1, 1, 1, 1000}));
+}
+
+void TestPortChooser::choosingAPortThatCannotOpen_data() {
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("message");
+    for (int n = 1; n <= kPortNumbers; ++n) {
+        QTest::addRow("COM%d English", n)
+            << n << 1
+            << QStringLiteral("Serial port %1 has been other programs use, please choose other "
+                              "serial or turn off its program.")
+                   .arg(n);
+        QTest::addRow("COM%d Chinese", n)
+            << n << 0
+            << QString::fromUtf8("串行端口%1已被其它程序使用，请选择其它串口或关掉其程序.").arg(n);
+    }
+}
+
+void TestPortChooser::choosingAPortThatCannotOpen() {
+    QFETCH(int, number);
+    QFETCH(int, language);
+    QFETCH(QString, message);
+    ChooserRig rig;
+    const int previous = number == 1 ? 2 : 1;
+    rig.chooser.choosePort(previous, 1);
+    QCOMPARE(rig.checked(), QList<int>{previous});
+    rig.port.missingDevices << portDevice(number);
+    rig.chooser.choosePort(number, qint16(language));
+    QVERIFY(!rig.port.isOpen());
+    QCOMPARE(rig.messages.shown.size(), 1);
+    QCOMPARE(rig.messages.shown.at(0).text, message);
+    QCOMPARE(rig.messages.shown.at(0).flags, quint32(64));
+    QCOMPARE(rig.messages.shown.at(0).title, QString());
+    // No item keeps a mark; the next read still uses the previous port.
+    QCOMPARE(rig.checked(), QList<int>{});
+    QCOMPARE(rig.chooser.rememberedPort(), previous);
+    rig.chooser.OpenCom();
+    QVERIFY(rig.port.isOpen());
+    QCOMPARE(rig.port.device(), portDevice(previous));
+}
+
+void TestPortChooser::failedChoiceOfTheCheckedItemKeepsItsMark() {
+    ChooserRig rig;
+    rig.chooser.choosePort(4, 1);
+    rig.port.missingDevices << portDevice(4);
+    rig.chooser.choosePort(4, 1);
+    QVERIFY(!rig.port.isOpen());
+    QCOMPARE(rig.checked(), QList<int>{4});
+    QCOMPARE(rig.messages.shown.size(), 1);
+}
+
+void TestPortChooser::choosingTheCheckedItemReopens() {
+    ChooserRig rig;
+    rig.chooser.choosePort(2, 1);
+    QCOMPARE(rig.port.opens, 1);
+    rig.chooser.choosePort(2, 1);
+    QCOMPARE(rig.port.closes, 1);
+    QCOMPARE(rig.port.opens, 2);
+    QVERIFY(rig.port.isOpen());
+    QCOMPARE(rig.checked(), QList<int>{2});
+}
+
+void TestPortChooser::openComUsesTheRememberedPort_data() {
+    QTest::addColumn<int>("remembered");
+    QTest::addColumn<QString>("devicePath");
+    QTest::addColumn<QString>("expectedDevice");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("after a restart, COM5") << 5 << QString() << portDevice(5) << true;
+    QTest::newRow("never chosen") << 0 << QString() << QString() << false;
+    QTest::newRow("a device path wins") << 5 << "/dev/pts/7"
+                                        << "/dev/pts/7" << true;
+}
+
+void TestPortChooser::openComUsesTheRememberedPort() {
+    QFETCH(int, remembered);
+    QFETCH(QString, devicePath);
+    QFETCH(QString, expectedDevice);
+    QFETCH(bool, opens);
+    ChooserRig rig;
+    rig.chooser.setRememberedPort(remembered);
+    rig.chooser.setDevicePath(devicePath);
+    rig.chooser.OpenCom();
+    QCOMPARE(rig.port.isOpen(), opens);
+    QCOMPARE(rig.port.device(), expectedDevice);
+    QCOMPARE(rig.chooser.chosenDevice(), expectedDevice);
+    // No check mark after a restart, whatever OpenCom did.
+    QCOMPARE(rig.checked(), QList<int>{});
+    QVERIFY(rig.messages.shown.isEmpty());
+    // OpenCom closes first: a second call leaves one open port.
+    rig.chooser.OpenCom();
+    QCOMPARE(rig.port.isOpen(), opens);
+    QCOMPARE(rig.port.closes, opens ? 1 : 0);
+}
+
+void TestPortChooser::portDevicesByPlatform_data() {
+    QTest::addColumn<int>("platform");
+    QTest::addColumn<QStringList>("devEntries");
+    QTest::addColumn<QStringList>("devices"); // for COM1 .. COM8
+    QTest::newRow("Windows") << int(PortPlatform::Windows) << QStringList()
+                             << QStringList{"COM1", "COM2", "COM3", "COM4",
+                                            "COM5", "COM6", "COM7", "COM8"};
+    QTest::newRow("Linux") << int(PortPlatform::Linux) << QStringList()
+                           << QStringList{"/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyUSB2",
+                                          "/dev/ttyUSB3", "/dev/ttyACM0", "/dev/ttyACM1",
+                                          "/dev/ttyS0",   "/dev/ttyS1"};
+    QTest::newRow("macOS") << int(PortPlatform::MacOS)
+                           << QStringList{"cu.usbmodem1421",
+                                          "tty.usbserial-A1",
+                                          "cu.Bluetooth-Incoming-Port",
+                                          "cu.usbserial-B2",
+                                          "cu.usbserial-A1",
+                                          "cu.SLAB_USBtoUART",
+                                          "null",
+                                          "cu.wchusbserial1410",
+                                          "cu.usbmodem11"}
+                           << QStringList{"/dev/cu.SLAB_USBtoUART",
+                                          "/dev/cu.usbserial-A1",
+                                          "/dev/cu.usbserial-B2",
+                                          "/dev/cu.wchusbserial1410",
+                                          "/dev/cu.usbmodem11",
+                                          "/dev/cu.usbmodem1421",
+                                          "",
+                                          ""};
+}
+
+void TestPortChooser::portDevicesByPlatform() {
+    QFETCH(int, platform);
+    QFETCH(QStringList, devEntries);
+    QFETCH(QStringList, devices);
+    for (int n = 1; n <= kPortNumbers; ++n)
+        QCOMPARE(portDevice(n, PortPlatform(platform), devEntries), devices.at(n - 1));
+    QCOMPARE(portDevice(0, PortPlatform(platform), devEntries), QString());
+    QCOMPARE(portDevice(9, PortPlatform(platform), devEntries), QString());
+}
+
+void TestPortChooser::portNumberOfName_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("number");
+    QTest::newRow("COM1") << "COM1" << 1;
+    QTest::newRow("com8") << "com8" << 8;
+    QTest::newRow("COM9 is a device name") << "COM9" << 0;
+    QTest::newRow("COM0") << "COM0" << 0;
+    QTest::newRow("COM12") << "COM12" << 0;
+    QTest::newRow("path") << "/dev/ttyUSB0" << 0;
+    QTest::newRow("empty") << "" << 0;
+}
+
+void TestPortChooser::portNumberOfName() {
+    QFETCH(QString, name);
+    QFETCH(int, number);
+    QCOMPARE(::portNumberOfName(name), number);
+}
+
+void TestPortChooser::tunedTimeouts_data() {
+    QTest::addColumn<int>("buffer");
+    QTest::addColumn<int>("baud");
+    QTest::addColumn<int>("writeConstant");
+    QTest::newRow("512 bytes at 9600") << 512 << 9600 << 1000;
+    QTest::newRow("9600 bytes at 9600") << 9600 << 9600 << 11000;
+    QTest::newRow("20000 bytes at 9600") << 20000 << 9600 << 21000;
+}
+
+void TestPortChooser::tunedTimeouts() {
+    QFETCH(int, buffer);
+    QFETCH(int, baud);
+    QFETCH(int, writeConstant);
+    const CommTimeouts t = tunedCommTimeouts(buffer, baud);
+    QCOMPARE(t, (CommTimeouts{1, 1, 1, 1, quint32(writeConstant)}));
+}
+
+void TestPortChooser::permissionAdviceNamesOwnerGroupAndMode() {
+    QTemporaryDir dir;
+    const QString device = dir.filePath(QStringLiteral("ttyUSB0"));
+    QFile file(device);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QVERIFY(::chmod(device.toLocal8Bit().constData(), 0660) == 0);
+    const DeviceAccess access = deviceAccess(device);
+    QVERIFY(access.known);
+    QCOMPARE(access.mode, QStringLiteral("-rw-rw----"));
+    QVERIFY(!access.owner.isEmpty() && !access.group.isEmpty());
+
+    const QStringList lines =
+        portOpenAdvice(device, PortOpenFailure::PermissionDenied, "Permission denied", 1);
+    const QString text = lines.join(QLatin1Char('\n'));
+    QVERIFY2(text.contains(QStringLiteral("Cannot open %1: Permission denied").arg(device)),
+             qPrintable(text));
+    QVERIFY2(text.contains(access.owner) && text.contains(access.mode), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("group %1").arg(access.group)), qPrintable(text));
+    QVERIFY2(text.contains(QLatin1String("usermod -aG")), qPrintable(text));
+}
+
+void TestPortChooser::adviceForAMissingDevice() {
+    const QStringList english =
+        portOpenAdvice("/dev/ttyUSB3", PortOpenFailure::NoDevice, "No such file or directory", 1);
+    QCOMPARE(english.first(),
+             QStringLiteral("Cannot open /dev/ttyUSB3: No such file or directory"));
+    QVERIFY(english.join(' ').contains(QLatin1String("plugged in")));
+    const QStringList chinese =
+        portOpenAdvice("/dev/ttyUSB3", PortOpenFailure::NoDevice, "No such file or directory", 0);
+    QVERIFY(chinese.first().startsWith(QString::fromUtf8("无法打开 /dev/ttyUSB3")));
+    QCOMPARE(portOpenAdvice(QString(), PortOpenFailure::NoDevice, QString(), 1),
+             QStringList{"No serial port has been chosen."});
+}
+
+QTEST_GUILESS_MAIN(TestPortChooser)
+#include "tst_portchooser.moc"
