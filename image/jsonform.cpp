@@ -9,7 +9,9 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 const char kJsonFormatName[] = "VQ-740 editor state";
 
@@ -269,6 +271,65 @@ bool channelFromJson(Reader &r, const QJsonValue &value, int row, qint16 languag
     return true;
 }
 
+// The order in which fields are written: the format first, then the
+// settings as the program shows them. Every field has its place here.
+const char *const kFieldOrder[] = {
+    "format", "version", "Range", "Channels", "CH", "RX frequency", "RX QT/DQT", "TX frequency",
+    "TX QT/DQT", "Power", "BCLO", "W/N", "Scan Add", "Functions Setting", "Voice Notice",
+    "Time-out Timer", "TOT Pre-Alert", "Squelch Level", "Battery Save", "Beep",
+    "Optional Function", "PTT ID", "VOX Function", "VOX Gain Level", "VOX Delay time",
+    "VOX Proceed Tone", "Duplicate", "Priority", "Priority Channel", "Look Back Time A",
+    "Look Back Time B", "Revert channel", "ID Code", "PTT ID Start Code", "PTT ID End Code",
+    "Dropout delay time", "TX Dwell time", "Cancel Operation", "VOX Inhibit On Reveive",
+    "DTMF Rate", "First Digit Time", "First Digit Delay", "Star and Hash Tone", "D Key Setting",
+    "DTMF Sidetone", "carried digit", "Auto Reset Timer", "Auto-dial Memory", "Keys", "PF1",
+    "PF2", "Embedded Information", "Embedded Information line 1",
+    "Embedded Information line 2", "Debug Parameters", "TX-High Power", "TX-Low Power",
+    "Test Frequency", "Channel", "RX Frequency", "TX Frequency"};
+
+int fieldRank(const QString &key)
+{
+    for (int i = 0; i < int(std::size(kFieldOrder)); ++i)
+        if (key == QLatin1String(kFieldOrder[i]))
+            return i;
+    return int(std::size(kFieldOrder));
+}
+
+// Writes JSON like QJsonDocument's indented form, but with the fields of
+// each object in the program's order instead of alphabetical order.
+void writeOrdered(QByteArray &out, const QJsonValue &value, int indent)
+{
+    const QByteArray pad(indent + 4, ' ');
+    if (value.isObject()) {
+        const QJsonObject obj = value.toObject();
+        QStringList keys = obj.keys();
+        std::stable_sort(keys.begin(), keys.end(), [](const QString &a, const QString &b) {
+            return fieldRank(a) < fieldRank(b);
+        });
+        out += "{\n";
+        for (int i = 0; i < keys.size(); ++i) {
+            out += pad;
+            QByteArray key = QJsonDocument(QJsonArray{keys.at(i)}).toJson(QJsonDocument::Compact);
+            out += key.mid(1, key.size() - 2) + ": ";
+            writeOrdered(out, obj.value(keys.at(i)), indent + 4);
+            out += i + 1 < keys.size() ? ",\n" : "\n";
+        }
+        out += QByteArray(indent, ' ') + "}";
+    } else if (value.isArray()) {
+        const QJsonArray array = value.toArray();
+        out += "[\n";
+        for (int i = 0; i < array.size(); ++i) {
+            out += pad;
+            writeOrdered(out, array.at(i), indent + 4);
+            out += i + 1 < array.size() ? ",\n" : "\n";
+        }
+        out += QByteArray(indent, ' ') + "]";
+    } else {
+        const QByteArray scalar = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+        out += scalar.mid(1, scalar.size() - 2);
+    }
+}
+
 } // namespace
 
 QByteArray stateToJson(const EditorState &state)
@@ -316,7 +377,9 @@ QByteArray stateToJson(const EditorState &state)
                                  {QLatin1String("RX Frequency"), s.testRx[r]},
                                  {QLatin1String("TX Frequency"), s.testTx[r]}});
     root.insert(QLatin1String("Test Frequency"), tests);
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    QByteArray out;
+    writeOrdered(out, root, 0);
+    return out + "\n";
 }
 
 bool stateFromJson(const QByteArray &json, EditorState &state, QString *error)

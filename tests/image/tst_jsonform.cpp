@@ -43,6 +43,7 @@ private slots:
     void roundTripIsLossless();
     void roundTripOfDecodedOddities();
     void languageNeutral();
+    void formatAndVersionComeFirst();
     void refusesBadValues_data();
     void refusesBadValues();
     void refusesMalformedDocuments_data();
@@ -89,6 +90,17 @@ void TestJsonForm::languageNeutral()
     QCOMPARE(ch["RX QT/DQT"].toString(), QStringLiteral("Off"));
     QCOMPARE(ch["Power"].toString(), QStringLiteral("High"));
     QCOMPARE(ch["BCLO"].toString(), QStringLiteral("Off"));
+}
+
+void TestJsonForm::formatAndVersionComeFirst()
+{
+    const QByteArray json = stateToJson(startUpState());
+    QVERIFY2(json.startsWith("{\n    \"format\": \"VQ-740 editor state\",\n    \"version\": 1,\n"),
+             json.left(80).constData());
+    // Channel fields in the order of the channel table's columns.
+    const int rx = json.indexOf("\"RX frequency\"");
+    QVERIFY(json.indexOf("\"CH\"") < rx && rx < json.indexOf("\"RX QT/DQT\"") &&
+            json.indexOf("\"W/N\"") < json.indexOf("\"Scan Add\""));
 }
 
 void TestJsonForm::refusesBadValues_data()
