@@ -17,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 class ListChooser : public FileChooser {
@@ -150,6 +151,42 @@ private slots:
         QVERIFY(open->isAncestorOf(QApplication::focusWidget()) ||
                 QApplication::focusWidget() == open || QApplication::activePopupWidget());
         QCOMPARE(w.grid()->selectionModel()->selectedIndexes().size(), 1);
+    }
+
+    void listStaysDownAfterThePressThatOpenedIt_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("picked");
+        QTest::newRow("tone") << int(ColRxTone) << 1 << "67.0";
+        QTest::newRow("Power") << int(ColPower) << 0 << "低";
+    }
+    void listStaysDownAfterThePressThatOpenedIt() {
+        QFETCH(int, column);
+        QFETCH(int, entry);
+        QFETCH(QString, picked);
+        Window w;
+        w.fillChannel2();
+        const QString before = w.cell(2, column);
+        // Through the window system, so that the open list gets the release
+        // as it does on screen.
+        QWindow *window = w.form->windowHandle();
+        const QPoint at = w.grid()->viewport()->mapTo(w.form.get(), w.centre(2, column));
+        QTest::mousePress(window, Qt::LeftButton, {}, at);
+        auto *combo = qobject_cast<QComboBox *>(w.openEditor());
+        QVERIFY(combo);
+        QVERIFY(combo->view()->isVisible());
+        QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+        QVERIFY(combo->view()->isVisible());
+        QCOMPARE(w.cell(2, column), before);
+        // A click on an entry of the list picks it.
+        QAbstractItemView *list = combo->view();
+        const QModelIndex index = list->model()->index(entry, 0);
+        const QRect item = list->visualRect(index);
+        const QPoint global =
+            list->viewport()->mapToGlobal(item.topLeft() + QPoint(4, item.height() / 2));
+        QTest::mouseClick(window, Qt::LeftButton, {}, w.form->mapFromGlobal(global));
+        QVERIFY(!w.openEditor());
+        QCOMPARE(w.cell(2, column), picked);
     }
 
     void clickIntoAChannelNotInUse_data() {
