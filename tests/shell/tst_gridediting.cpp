@@ -148,8 +148,11 @@ private slots:
         QCOMPARE(open->mapToGlobal(QPoint(0, 0)),
                  w.grid()->viewport()->mapToGlobal(cell.topLeft()));
         QCOMPARE(w.current(), w.grid()->model()->index(1, column));
-        QVERIFY(open->isAncestorOf(QApplication::focusWidget()) ||
-                QApplication::focusWidget() == open || QApplication::activePopupWidget());
+        // The frequency box takes the keys; a list drops down.
+        if (auto *combo = qobject_cast<QComboBox *>(open))
+            QVERIFY(combo->view()->isVisible());
+        else
+            QCOMPARE(QApplication::focusWidget(), open);
         QCOMPARE(w.grid()->selectionModel()->selectedIndexes().size(), 1);
     }
 
