@@ -32,6 +32,10 @@ OptionSelector *CellEditors::Combo5(int column) const {
 CellTarget CellEditors::gridClick(int row, int column) {
     if (!m_request.isSet())
         return CellTarget();
+    if (m_grid && !m_grid->isEnabled()) {
+        m_request.take();
+        return CellTarget();
+    }
     // Leaving an editor commits it before the click is looked at: the
     // commit may have deleted the channel the click lands in.
     commitOpenEditor();
@@ -56,6 +60,11 @@ CellTarget CellEditors::gridClick(int row, int column) {
         break;
     }
     return target;
+}
+
+void CellEditors::followCell() {
+    if (QWidget *editor = openEditor())
+        editor->setGeometry(m_cellRect(m_current.row, m_current.column));
 }
 
 QWidget *CellEditors::openEditor() const {

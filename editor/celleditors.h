@@ -47,8 +47,13 @@ public:
     // The grid click on cell (row, column): while the open request is set,
     // commits an editor still open, then opens the editor of the cell (the
     // RX frequency of a channel not in use). Clears the request. Returns
-    // which editor opened on which cell.
+    // which editor opened on which cell. A disabled grid (the edit lock)
+    // opens nothing.
     CellTarget gridClick(int row, int column);
+
+    // Lays the open editor over its cell again: the cells moved on screen
+    // (the window was resized, the grid scrolled). Editing goes on.
+    void followCell();
 
     // The current cell: the cell of the editor opened last.
     int currentRow() const { return m_current.row; }

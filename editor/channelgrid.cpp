@@ -4,6 +4,8 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QResizeEvent>
 #include <QScrollBar>
 
@@ -38,6 +40,10 @@ ChannelGrid::ChannelGrid(const ChannelTable &table, QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setWordWrap(false);
+    // A right press shows no menu, here or in the window around the grid.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    // The arrow keys move within the grid; Tab moves on to the next control.
+    setTabKeyNavigation(false);
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setSectionsClickable(false);
@@ -72,6 +78,22 @@ void ChannelGrid::refresh() {
             if (it->text() != text)
                 it->setText(text);
         }
+}
+
+void ChannelGrid::refreshRow(int row) {
+    if (row < 1 || row > kChannelCount)
+        return;
+    for (int c = 0; c < kColumnCount; ++c) {
+        QTableWidgetItem *it = item(row - 1, c);
+        const QString text = m_table.cell(row, c);
+        if (it->text() != text)
+            it->setText(text);
+    }
+}
+
+void ChannelGrid::selectCell(int row, int column) {
+    if (row >= 1 && row <= kChannelCount && column >= 0 && column < kColumnCount)
+        setCurrentCell(row - 1, column);
 }
 
 void ChannelGrid::setHeaderText(int column, const QString &text) {
@@ -150,6 +172,7 @@ void ChannelGrid::layoutColumns() {
         setColumnWidth(c, right - used);
         used = right;
     }
+    emit cellGeometryChanged();
 }
 
 void ChannelGrid::resizeEvent(QResizeEvent *event) {
@@ -163,4 +186,67 @@ void ChannelGrid::changeEvent(QEvent *event) {
         layoutColumns();
         updateGeometry();
     }
+}
+
+void ChannelGrid::scrollContentsBy(int dx, int dy) {
+    QTableWidget::scrollContentsBy(dx, dy);
+    emit cellGeometryChanged();
+}
+
+void ChannelGrid::keyboardSearch(const QString &) {}
+
+void ChannelGrid::clickCell(const QModelIndex &index) {
+    setCurrentIndex(index);
+    emit openRequested();
+    emit gridClick(index.row() + 1, index.column());
+}
+
+void ChannelGrid::mousePressEvent(QMouseEvent *event) {
+    // The press is the whole click: the editor of the cell under the pointer
+    // opens at once, and the drag that would select a range never starts.
+    if (event->button() == Qt::LeftButton) {
+        setFocus(Qt::MouseFocusReason);
+        const QModelIndex index = indexAt(event->position().toPoint());
+        if (index.isValid())
+            clickCell(index);
+    } else if (event->button() == Qt::RightButton) {
+        setFocus(Qt::MouseFocusReason);
+    }
+    event->accept();
+}
+
+void ChannelGrid::mouseDoubleClickEvent(QMouseEvent *event) {
+    // The second press of a double click is a press like the first.
+    mousePressEvent(event);
+}
+
+void ChannelGrid::mouseMoveEvent(QMouseEvent *event) {
+    if (event->buttons() != Qt::NoButton) {
+        event->accept();
+        return;
+    }
+    QTableWidget::mouseMoveEvent(event);
+}
+
+void ChannelGrid::mouseReleaseEvent(QMouseEvent *event) {
+    // The click already happened on the press.
+    event->accept();
+}
+
+void ChannelGrid::keyPressEvent(QKeyEvent *event) {
+    if (!hasFocus()) {
+        // A key an in-place editor did not use (Up in the frequency box,
+        // say): it must not move the selection away from the cell being
+        // edited.
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        const QModelIndex index = currentIndex();
+        if (index.isValid())
+            clickCell(index);
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
 }

@@ -2,6 +2,11 @@
 // channels 01 to 16 below it, every cell centred, every second channel
 // shaded light blue. It only shows the cell texts of the ChannelTable; the
 // in-place editors are laid over its cells (see cellRect).
+//
+// Mouse and keys ask for an editor: a left press on a cell selects it and
+// emits openRequested() and gridClick() at once (no range can be dragged);
+// Enter or Return does the same for the selected cell. A right press only
+// takes the keyboard focus. The arrow keys move the selection.
 #pragma once
 
 #include <QTableWidget>
@@ -20,6 +25,11 @@ public:
 
     // Shows the table's current cell texts.
     void refresh();
+    // Shows the cell texts of one channel (1 to 16).
+    void refreshRow(int row);
+
+    // Selects cell (row 1 to 16, column 0 to 8) as the current cell.
+    void selectCell(int row, int column);
 
     // Header row (row 0) texts.
     void setHeaderText(int column, const QString &text);
@@ -38,9 +48,27 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // Typing in the grid does not jump to a cell by its text.
+    void keyboardSearch(const QString &search) override;
+
+signals:
+    // A left press on a cell or Enter: the click that follows opens an editor.
+    void openRequested();
+    // The grid click on cell (row 1 to 16, column 0 to 8).
+    void gridClick(int row, int column);
+    // Cells moved on screen (resize, new column widths, scrolling): an
+    // editor laid over a cell must follow it.
+    void cellGeometryChanged();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // Pixels per twip that fit every text the columns may show.
@@ -49,6 +77,8 @@ private:
     int contentWidth(double scale) const;
     int fullHeight() const;
     void layoutColumns();
+    // Selects the cell at `index`, then requests an editor and clicks it.
+    void clickCell(const QModelIndex &index);
 
     const ChannelTable &m_table;
 };

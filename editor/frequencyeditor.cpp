@@ -11,7 +11,7 @@ FrequencyEditor::FrequencyEditor(EditorState &state, MessagePort *port, QWidget 
     : FilteredLineEdit(TextRule::accepting(isFrequencyKey), parent), m_state(state), m_port(port) {
     setObjectName(QStringLiteral("Text1"));
     setAlignment(Qt::AlignCenter);
-    setFrame(false);
+    setFrame(true);
     hide();
 }
 

@@ -1,6 +1,7 @@
 // Small helpers shared by the in-place editors of the channel table.
 #pragma once
 
+class QComboBox;
 class QFocusEvent;
 class QRect;
 class QWidget;
@@ -17,3 +18,10 @@ void showOver(QWidget *editor, const QRect &cellRect);
 // Hands the keyboard focus back to the grid (when there is one) after an
 // editor closed.
 void giveFocusTo(QWidget *target);
+
+// Keeps the list of `combo`, just dropped down by the press that opened it
+// over its cell, open when that press's button comes up: the first release
+// that follows neither closes the list nor picks, unless it falls on another
+// entry (a press dragged into the list picks where it is let go, as in any
+// list). A press or a key first makes the release an ordinary one.
+void keepListOpenOverRelease(QComboBox *combo);

@@ -26,6 +26,7 @@ void OptionSelector::openOver(const QRect &cellRect, int row, QWidget *returnFoc
     showOver(this, cellRect);
     m_open = true;
     showPopup();
+    keepListOpenOverRelease(this);
 }
 
 void OptionSelector::cancel() {

@@ -40,6 +40,7 @@ void ToneSelector::openOver(const QRect &cellRect, int row, int column, QWidget 
     lineEdit()->selectAll();
     m_open = true;
     showPopup();
+    keepListOpenOverRelease(this);
 }
 
 void ToneSelector::commit() {

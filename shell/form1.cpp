@@ -3,6 +3,7 @@
 
 #include "dialogs/optiondialogs.h"
 #include "editor/bands.h"
+#include "editor/celleditors.h"
 #include "editor/channelgrid.h"
 #include "shell/captiontable.h"
 #include "shell/filedialogs.h"
@@ -53,7 +54,11 @@ Form1::Form1(const ParameterFile &parameterFile, QWidget *parent)
     load();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // An editor left open must not store into the editor state while the
+    // window is taken apart.
+    finishCellEditing(false);
+}
 
 MessagePort &Form1::messagePort() {
     return *m_port;
@@ -76,12 +81,10 @@ void Form1::buildMenus() {
     mnuQuit = item(mnuFile, "mnuQuit", &Form1::commandExit);
 
     mnupro = named(bar->addMenu(QString()), "mnupro");
-    mnureadFre = item(mnupro, "mnureadFre", nullptr);
+    mnureadFre = item(mnupro, "mnureadFre", &Form1::commandRead);
     mnureadFre->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    connect(mnureadFre, &QAction::triggered, this, &Form1::readRequested);
-    mnuwriteFre = item(mnupro, "mnuwriteFre", nullptr);
+    mnuwriteFre = item(mnupro, "mnuwriteFre", &Form1::commandWrite);
     mnuwriteFre->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    connect(mnuwriteFre, &QAction::triggered, this, &Form1::writeRequested);
     mnupro->addSeparator();
     mnudtmf = item(mnupro, "mnudtmf", nullptr);
     Key_enactment = item(mnupro, "Key_enactment", nullptr);
@@ -158,8 +161,8 @@ void Form1::buildToolbar() {
     connect(m_buttons[1], &QAction::triggered, this, &Form1::commandNew);
     connect(m_buttons[2], &QAction::triggered, this, &Form1::commandOpen);
     connect(m_buttons[3], &QAction::triggered, this, &Form1::commandSave);
-    connect(m_buttons[5], &QAction::triggered, this, &Form1::readRequested);
-    connect(m_buttons[6], &QAction::triggered, this, &Form1::writeRequested);
+    connect(m_buttons[5], &QAction::triggered, this, &Form1::commandRead);
+    connect(m_buttons[6], &QAction::triggered, this, &Form1::commandWrite);
     connect(m_buttons[7], &QAction::triggered, this, &Form1::debugWriteButtonClicked);
     connect(m_buttons[8], &QAction::triggered, this, &Form1::bandOverrideButtonClicked);
     // Buttons 7 and 8 show only in their service modes and carry no tip.
@@ -216,6 +219,7 @@ void Form1::buildPanels() {
         label->installEventFilter(this);
 
     Grid1 = new ChannelGrid(m_state.channels, central);
+    buildCellEditors();
 
     ProgressBar1 = named(new QProgressBar(central), "ProgressBar1");
     ProgressBar1->setTextVisible(false);
@@ -248,6 +252,25 @@ void Form1::buildPanels() {
     auto *outer = new QVBoxLayout(central);
     outer->addLayout(top, 1);
     outer->addWidget(indicatorRow);
+}
+
+void Form1::buildCellEditors() {
+    // The editors live in the grid's viewport: they are clipped to the
+    // grid, disabled with it by the lock, and found by SetLanguageText
+    // through their names like every other list of the window.
+    QWidget *host = Grid1->viewport();
+    ChannelGrid *grid = Grid1;
+    const auto cellRect = [grid, host](int row, int column) {
+        const QRect cell = grid->cellRect(row, column);
+        return QRect(grid->viewport()->mapTo(host, cell.topLeft()), cell.size());
+    };
+    m_editors = new CellEditors(m_state, m_port.get(), host, cellRect, Grid1);
+    connect(Grid1, &ChannelGrid::openRequested, m_editors, &CellEditors::requestOpen);
+    connect(Grid1, &ChannelGrid::gridClick, m_editors,
+            [this](int row, int column) { m_editors->gridClick(row, column); });
+    connect(Grid1, &ChannelGrid::cellGeometryChanged, m_editors, &CellEditors::followCell);
+    connect(m_editors, &CellEditors::currentCellChanged, Grid1, &ChannelGrid::selectCell);
+    connect(m_editors, &CellEditors::channelChanged, Grid1, &ChannelGrid::refreshRow);
 }
 
 void Form1::load() {
@@ -288,6 +311,9 @@ void Form1::load() {
 
 void Form1::closeEvent(QCloseEvent *event) {
     if (!m_unloaded) {
+        // Nothing is saved at exit; a value being typed is dropped without
+        // a message on the way out.
+        finishCellEditing(false);
         m_unloaded = true;
         m_parameterFile.save(preferences());
         emit unloaded();

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+class CellEditors;
 class ChannelGrid;
 class FileChooser;
 class LocalizedMessagePort;
@@ -68,6 +69,15 @@ public:
     QLabel *statusLabel() const { return Label; }
     QProgressBar *progressBar() const { return ProgressBar1; }
     ChannelGrid *grid() const { return Grid1; }
+    // The in-place editors laid over the cells of Grid1.
+    CellEditors *cellEditors() const { return m_editors; }
+
+    // Ends the editing of a channel table cell, if an editor is open:
+    // `commit` stores its value as leaving the editor does (before the table
+    // is used: Save, Read, Write, a language or lock change); otherwise it
+    // closes without a change (the table is being replaced or the program
+    // ends). Runs at most one commit, whatever messages it shows.
+    void finishCellEditing(bool commit);
 
 public slots:
     // After a decode (Open, a read): the channel table, the Functions
@@ -80,6 +90,10 @@ public slots:
     void commandNew();
     void commandOpen();
     void commandSave();
+    // Read From Radio and Write To Radio: store the cell being edited, then
+    // hand the command on (readRequested, writeRequested).
+    void commandRead();
+    void commandWrite();
     void commandExit();
     void commandChinese();
     void commandEnglish();
@@ -100,6 +114,7 @@ private:
     void buildMenus();
     void buildToolbar();
     void buildPanels();
+    void buildCellEditors();
     void load();
     void applyLock(bool locked);
     void applyLanguage();
@@ -120,6 +135,7 @@ private:
     UrlOpener m_urlOpener;
     bool m_unloaded = false;
     OptionDialogs *m_dialogs = nullptr;
+    CellEditors *m_editors = nullptr;
 
     // Menus and their items.
     QMenu *mnuFile = nullptr;

@@ -4,6 +4,7 @@
 
 #include "dialogs/optiondialogs.h"
 #include "editor/bandselection.h"
+#include "editor/celleditors.h"
 #include "editor/channelgrid.h"
 #include "shell/filecommands.h"
 #include "shell/helpfile.h"
@@ -21,6 +22,8 @@
 #include <QUrl>
 
 void Form1::refreshAfterDecode() {
+    // The table was replaced: an editor still open belongs to the old one.
+    finishCellEditing(false);
     Grid1->refresh();
     refreshFunctionLists();
     // The accepted band already agrees with the decoded one: no question.
@@ -52,6 +55,9 @@ void Form1::functionListChanged() {
 void Form1::bandSelectorChanged(int position) {
     switch (BandSelectionChanged(m_state, position, *m_port)) {
     case BandChange::Accepted:
+        // The channels are gone; the value being typed must not come back
+        // into the emptied table. A refused change keeps the editor open.
+        finishCellEditing(false);
         Grid1->refresh();
         break;
     case BandChange::Refused:
@@ -65,23 +71,56 @@ void Form1::bandSelectorChanged(int position) {
 }
 
 void Form1::applyLock(bool locked) {
+    if (locked)
+        finishCellEditing(true);
     Frame1->setEnabled(!locked);
     Frame2->setEnabled(!locked);
     Grid1->setEnabled(!locked);
 }
 
+void Form1::finishCellEditing(bool commit) {
+    if (!m_editors)
+        return;
+    // The editor is closed before its value is stored, so the focus moves
+    // of a message box shown by the commit cannot run it a second time.
+    if (commit)
+        m_editors->commitOpenEditor();
+    else
+        m_editors->cancelOpenEditor();
+}
+
 void Form1::commandNew() {
-    if (newCommand(m_state, *m_port) == FileOutcome::Done)
+    // The question leaves an open editor as it is (Cancel loses nothing);
+    // once the channels are emptied it closes without storing its value.
+    if (newCommand(m_state, *m_port) == FileOutcome::Done) {
+        finishCellEditing(false);
         Grid1->refresh();
+    }
 }
 
 void Form1::commandOpen() {
+    // Likewise: a cancelled or refused file keeps the editor; a decoded
+    // one closes it (refreshAfterDecode).
     if (openCommand(m_state, *m_chooser, *m_port) == FileOutcome::Done)
         refreshAfterDecode();
 }
 
 void Form1::commandSave() {
+    // The value being typed is part of what is saved.
+    finishCellEditing(true);
     saveCommand(m_state, *m_chooser, *m_port);
+}
+
+void Form1::commandRead() {
+    // Stored first, so that a read that fails loses nothing; a read that
+    // succeeds replaces the table anyway.
+    finishCellEditing(true);
+    emit readRequested();
+}
+
+void Form1::commandWrite() {
+    finishCellEditing(true);
+    emit writeRequested();
 }
 
 void Form1::commandExit() {
@@ -91,6 +130,8 @@ void Form1::commandExit() {
 void Form1::commandChinese() {
     if (m_state.language != 1)
         return;
+    // Stored in the language it was typed in; SetGrid1Text re-captions it.
+    finishCellEditing(true);
     m_state.language = 0;
     applyLanguage();
 }
@@ -98,11 +139,14 @@ void Form1::commandChinese() {
 void Form1::commandEnglish() {
     if (m_state.language != 0)
         return;
+    finishCellEditing(true);
     m_state.language = 1;
     applyLanguage();
 }
 
 void Form1::applyLanguage() {
+    // The caption table also relabels the lists of the in-place editors
+    // (Combo8 entry 0, Combo5_5 to Combo5_8), found by their names.
     SetLanguageText(*this, *m_dialogs, m_state.language);
     m_state.channels.SetGrid1Text(m_state.language);
     Grid1->refresh();
