@@ -32,6 +32,9 @@ template <typename T> T *named(T *object, const char *name) {
 
 QComboBox *list(QWidget *parent, const char *name, int items) {
     auto *combo = named(new QComboBox(parent), name);
+    // The item texts arrive with each language; the list grows to the
+    // longest of them, so "Chinese" is never cut short after a switch.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (int i = 0; i < items; ++i)
         combo->addItem(QString());
     return combo;
