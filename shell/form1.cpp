@@ -4,6 +4,9 @@
 #include "dialogs/optiondialogs.h"
 #include "editor/bands.h"
 #include "editor/channelgrid.h"
+#include "link/clonesession.h"
+#include "link/portchooser.h"
+#include "link/systemserialport.h"
 #include "shell/captiontable.h"
 #include "shell/filedialogs.h"
 #include "shell/localizedmsgbox.h"
@@ -50,10 +53,13 @@ Form1::Form1(const ParameterFile &parameterFile, QWidget *parent)
     buildMenus();
     buildToolbar();
     buildPanels();
+    buildRadioLink();
     load();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    shutDownRadioLink();
+}
 
 MessagePort &Form1::messagePort() {
     return *m_port;
@@ -256,7 +262,7 @@ void Form1::load() {
     mnulock->setChecked(prefs.editLock);
     if (prefs.editLock)
         applyLock(true);
-    m_rememberedPort = prefs.rememberedPort;
+    setRememberedPort(prefs.rememberedPort);
     m_state.language = prefs.language;
 
     // The Time-out Timer list: 15 S to 600 S.
@@ -289,6 +295,7 @@ void Form1::load() {
 void Form1::closeEvent(QCloseEvent *event) {
     if (!m_unloaded) {
         m_unloaded = true;
+        shutDownRadioLink();
         m_parameterFile.save(preferences());
         emit unloaded();
     }
@@ -298,17 +305,13 @@ void Form1::closeEvent(QCloseEvent *event) {
 Preferences Form1::preferences() const {
     Preferences p;
     p.editLock = editLock();
-    p.rememberedPort = m_rememberedPort;
+    p.rememberedPort = rememberedPort();
     p.language = m_state.language;
     return p;
 }
 
 bool Form1::editLock() const {
     return mnulock->isChecked();
-}
-
-void Form1::setRememberedPort(int port) {
-    m_rememberedPort = port >= 0 && port <= 8 ? port : 0;
 }
 
 void Form1::setFileChooser(FileChooser *chooser) {

@@ -50,6 +50,8 @@ void Form1::functionListChanged() {
 }
 
 void Form1::bandSelectorChanged(int position) {
+    if (bandChangeHeldBySession())
+        return;
     switch (BandSelectionChanged(m_state, position, *m_port)) {
     case BandChange::Accepted:
         Grid1->refresh();
