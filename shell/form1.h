@@ -107,8 +107,8 @@ public slots:
 signals:
     void readRequested();      // Read From Radio, menu or toolbar
     void writeRequested();     // Write To Radio, menu or toolbar
-    void portChosen(int port); // COM1 to COM8 chosen (1 to 8); the check
-                               // marks are left to whoever handles it
+    void portChosen(int port); // COM1 to COM8 chosen (1 to 8); handled by
+                               // commandChoosePort, which sets the marks
     void unloaded();           // the parameter file is written; end now
 
 protected:
