@@ -147,7 +147,10 @@ void CloneSession::transferWrite() {
     if (m_progress < kProgressMaximum)
         setProgressValue(m_progress + kWriteProgressStep);
     m_watchdogCount = 0;
-    if (m_radioBand != m_state.bandPosition) {
+    // The band is checked once, before the first block: the blocks come from
+    // the image made at the handshake, so a band chosen or opened later must
+    // not cut a write off half way.
+    if (m_blockAddress == kFirstAddress && m_radioBand != m_state.bandPosition) {
         m_radioBand = m_state.bandPosition;
         if (!m_state.bandOverrideMode) {
             endSession(linkText(LinkText::BandRefused, m_state.language),
@@ -238,6 +241,19 @@ void CloneSession::endSession(const QString &status, SessionOutcome outcome) {
     sendEndByte();
     m_port.close();
     emit finished(outcome);
+}
+
+void CloneSession::shutDown() {
+    m_timer1->stop();
+    m_timer2->stop();
+    m_timer3->stop();
+    if (m_running) {
+        m_running = false;
+        m_phase = kPhaseAbandoned;
+        ++m_serial;
+        sendEndByte();
+    }
+    m_port.close();
 }
 
 void CloneSession::watchdogTick() {

@@ -86,6 +86,11 @@ public:
     bool startRead();
     bool startWrite();
 
+    // The program ends: the timers stop, a running exchange is abandoned and
+    // the radio gets its end byte, and the port closes (letting the end byte
+    // leave first). Nothing is reported.
+    void shutDown();
+
     // Receive handler: runs for every notification that bytes arrived.
     void receive();
     // Tick handlers of Timer1 (watchdog), Timer2 (blink), Timer3 (retry).

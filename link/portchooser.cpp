@@ -15,7 +15,7 @@ void PortChooser::setRememberedPort(int number) {
 }
 
 QString PortChooser::chosenDevice() const {
-    return m_devicePath.isEmpty() ? portDevice(m_remembered) : m_devicePath;
+    return m_devicePath.isEmpty() ? m_port.deviceOfNumber(m_remembered) : m_devicePath;
 }
 
 bool PortChooser::isChecked(int number) const {

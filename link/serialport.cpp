@@ -14,5 +14,13 @@ CommTimeouts tunedCommTimeouts(int outputBufferSize, int baudRate) {
 }
 
 void SerialPort::setPortNumber(int number) {
-    setDevice(portDevice(number));
+    setDevice(deviceOfNumber(number));
+}
+
+void SerialPort::setPortNaming(PortNaming naming) {
+    m_naming = std::move(naming);
+}
+
+QString SerialPort::deviceOfNumber(int number) const {
+    return m_naming ? m_naming(number) : portDevice(number);
 }

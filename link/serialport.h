@@ -8,6 +8,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
+
 // The port's time-out record, in milliseconds, in the order of the Windows
 // COMMTIMEOUTS structure.
 struct CommTimeouts {
@@ -53,6 +55,11 @@ public:
     // Port number 1 to 8 (COM1 to COM8 by the platform's naming rule, see
     // portnames.h); 0 or another number names no device. Set while closed.
     void setPortNumber(int number);
+    // The device a port number stands for: the platform's naming rule,
+    // unless replaced (tests let COM1 stand for a pseudo-terminal).
+    using PortNaming = std::function<QString(int number)>;
+    void setPortNaming(PortNaming naming); // empty: the platform's rule again
+    QString deviceOfNumber(int number) const;
     // A device given by its name or path (COM12, /dev/ttyUSB0, /dev/pts/3).
     virtual void setDevice(const QString &device) = 0;
     virtual QString device() const = 0;
@@ -83,4 +90,7 @@ signals:
     // The device went away while open (cable pulled, far end closed). The
     // port has been closed already.
     void deviceLost(const QString &reason);
+
+private:
+    PortNaming m_naming;
 };

@@ -5,6 +5,9 @@
 #include "editor/bands.h"
 #include "editor/celleditors.h"
 #include "editor/channelgrid.h"
+#include "link/clonesession.h"
+#include "link/portchooser.h"
+#include "link/systemserialport.h"
 #include "shell/captiontable.h"
 #include "shell/filedialogs.h"
 #include "shell/localizedmsgbox.h"
@@ -54,6 +57,7 @@ Form1::Form1(const ParameterFile &parameterFile, QWidget *parent)
     buildMenus();
     buildToolbar();
     buildPanels();
+    buildRadioLink();
     load();
 }
 
@@ -61,6 +65,7 @@ Form1::~Form1() {
     // An editor left open must not store into the editor state while the
     // window is taken apart.
     finishCellEditing(false);
+    shutDownRadioLink();
 }
 
 MessagePort &Form1::messagePort() {
@@ -282,7 +287,7 @@ void Form1::load() {
     mnulock->setChecked(prefs.editLock);
     if (prefs.editLock)
         applyLock(true);
-    m_rememberedPort = prefs.rememberedPort;
+    setRememberedPort(prefs.rememberedPort);
     m_state.language = prefs.language;
 
     // The Time-out Timer list: 15 S to 600 S.
@@ -318,6 +323,7 @@ void Form1::closeEvent(QCloseEvent *event) {
         // a message on the way out.
         finishCellEditing(false);
         m_unloaded = true;
+        shutDownRadioLink();
         m_parameterFile.save(preferences());
         emit unloaded();
     }
@@ -327,17 +333,13 @@ void Form1::closeEvent(QCloseEvent *event) {
 Preferences Form1::preferences() const {
     Preferences p;
     p.editLock = editLock();
-    p.rememberedPort = m_rememberedPort;
+    p.rememberedPort = rememberedPort();
     p.language = m_state.language;
     return p;
 }
 
 bool Form1::editLock() const {
     return mnulock->isChecked();
-}
-
-void Form1::setRememberedPort(int port) {
-    m_rememberedPort = port >= 0 && port <= 8 ? port : 0;
 }
 
 void Form1::setFileChooser(FileChooser *chooser) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "image/editorstate.h"
+#include "link/serialport.h"
 #include "shell/parameterfile.h"
 #include "shell/preferences.h"
 #include "shell/servicemodes.h"
@@ -14,10 +15,12 @@
 
 class CellEditors;
 class ChannelGrid;
+class CloneSession;
 class FileChooser;
 class LocalizedMessagePort;
 class MessagePort;
 class OptionDialogs;
+class PortChooser;
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -26,6 +29,8 @@ class QMenu;
 class QProgressBar;
 class QToolBar;
 class QUrl;
+class SystemSerialPort;
+enum class SessionOutcome;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -46,7 +51,9 @@ public:
     // remembered port and the language flag. Written at unload.
     Preferences preferences() const;
     bool editLock() const;
-    int rememberedPort() const { return m_rememberedPort; }
+    // The remembered port is the port chooser's: one value for the menu,
+    // the read and write commands and the parameter file.
+    int rememberedPort() const;
     void setRememberedPort(int port);
 
     // Replaces the file dialogs (null: the platform's dialogs again).
@@ -79,6 +86,15 @@ public:
     // ends). Runs at most one commit, whatever messages it shows.
     void finishCellEditing(bool commit);
 
+    // The radio link: the serial port (MSComm1), the Communication port
+    // menu's rule and the read and write sessions with their timers.
+    SerialPort &serialPort();
+    PortChooser &portChooser() { return *m_portChooser; }
+    CloneSession &cloneSession() { return *m_session; }
+    // Which device each port item stands for (tests let COM1 stand for a
+    // pseudo-terminal); the items' tips follow. Empty: the platform's rule.
+    void setPortNaming(SerialPort::PortNaming naming);
+
 public slots:
     // After a decode (Open, a read): the channel table, the Functions
     // Setting lists, the band selector (without the band question) and the
@@ -98,12 +114,15 @@ public slots:
     void commandChinese();
     void commandEnglish();
     void commandHelp();
+    void startReadSession();          // a read, once the command is given
+    void startWriteSession();         // a write, once the command is given
+    void commandChoosePort(int port); // COM1 to COM8
 
 signals:
     void readRequested();      // Read From Radio, menu or toolbar
     void writeRequested();     // Write To Radio, menu or toolbar
-    void portChosen(int port); // COM1 to COM8 chosen (1 to 8); the check
-                               // marks are left to whoever handles it
+    void portChosen(int port); // COM1 to COM8 chosen (1 to 8); handled by
+                               // commandChoosePort, which sets the marks
     void unloaded();           // the parameter file is written; end now
 
 protected:
@@ -125,10 +144,20 @@ private:
     void bandOverrideButtonClicked();
     void debugWriteButtonClicked();
 
+    // The radio link (form1radio.cpp).
+    void buildRadioLink();
+    void shutDownRadioLink();
+    void showPortCheckMarks();
+    void showPortDevices();
+    void setRadioCommandsEnabled(bool enabled);
+    void radioSessionStarted();
+    void radioSessionFinished(SessionOutcome outcome);
+    void retranslateRadioStatus();
+    bool bandChangeHeldBySession();
+
     EditorState m_state;
     ParameterFile m_parameterFile;
     ServiceModes m_modes;
-    int m_rememberedPort = 0;
     std::unique_ptr<LocalizedMessagePort> m_port;
     std::unique_ptr<FileChooser> m_ownChooser;
     FileChooser *m_chooser = nullptr;
@@ -185,4 +214,10 @@ private:
     QProgressBar *ProgressBar1 = nullptr;
     QLabel *Label = nullptr;  // status of a radio exchange
     QLabel *Label2 = nullptr; // the maker's copyright line
+
+    // The radio link, declared last so that it goes first when the window
+    // is destroyed, while the state and the message box are still there.
+    std::unique_ptr<SystemSerialPort> MSComm1;
+    std::unique_ptr<PortChooser> m_portChooser;
+    std::unique_ptr<CloneSession> m_session;
 };

@@ -53,6 +53,8 @@ void Form1::functionListChanged() {
 }
 
 void Form1::bandSelectorChanged(int position) {
+    if (bandChangeHeldBySession())
+        return;
     switch (BandSelectionChanged(m_state, position, *m_port)) {
     case BandChange::Accepted:
         // The channels are gone; the value being typed must not come back

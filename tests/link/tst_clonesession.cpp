@@ -60,6 +60,8 @@ private slots:
     void writeImageIsMadeWhenTheRadioIdentifies();
     void bandMismatchRefusesTheWrite_data();
     void bandMismatchRefusesTheWrite();
+    void bandChangedAfterTheFirstBlockDoesNotStopTheWrite_data();
+    void bandChangedAfterTheFirstBlockDoesNotStopTheWrite();
     void bandOverrideAsks_data();
     void bandOverrideAsks();
     void acknowledgementInsideIdentification_data();
@@ -243,6 +245,34 @@ void TestCloneSession::bandMismatchRefusesTheWrite() {
     QVERIFY(rig.session.sessionEnded());
     QCOMPARE(rig.session.radioBand(), 0);
     QVERIFY(!rig.session.commandsEnabled());
+}
+
+void TestCloneSession::bandChangedAfterTheFirstBlockDoesNotStopTheWrite_data() {
+    QTest::addColumn<bool>("bandOverrideMode");
+    QTest::newRow("band override mode off") << false;
+    QTest::newRow("band override mode on") << true;
+}
+
+void TestCloneSession::bandChangedAfterTheFirstBlockDoesNotStopTheWrite() {
+    QFETCH(bool, bandOverrideMode);
+    LinkRig rig;
+    rig.state.bandOverrideMode = bandOverrideMode;
+    const QByteArray image = bytesFromImage(EncodeImage(rig.state));
+    QVERIFY(rig.session.startWrite());
+    int blocks = 0;
+    for (;;) {
+        const QByteArray out = rig.port.takeWritten();
+        if (out.isEmpty())
+            break;
+        // A file of another band is opened while the second block goes out.
+        if (out.startsWith('W') && ++blocks == 2)
+            rig.state.bandPosition = rig.state.acceptedBand = 3;
+        for (const QByteArray &reply : rig.radio.feed(out))
+            rig.port.deliver(reply);
+    }
+    QCOMPARE(rig.outcomes, QList<SessionOutcome>{SessionOutcome::Success});
+    QVERIFY(rig.messages.shown.isEmpty());
+    QCOMPARE(rig.radio.frames, expectedWriteFrames(image, writeAddresses(false)));
 }
 
 void TestCloneSession::bandOverrideAsks_data() {

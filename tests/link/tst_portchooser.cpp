@@ -39,6 +39,7 @@ private slots:
     void choosingAPortThatCannotOpen();
     void failedChoiceOfTheCheckedItemKeepsItsMark();
     void choosingTheCheckedItemReopens();
+    void replacedNamingNamesTheDevices();
     void openComUsesTheRememberedPort_data();
     void openComUsesTheRememberedPort();
     void portDevicesByPlatform_data();
@@ -50,6 +51,21 @@ private slots:
     void permissionAdviceNamesOwnerGroupAndMode();
     void adviceForAMissingDevice();
 };
+
+void TestPortChooser::replacedNamingNamesTheDevices() {
+    ChooserRig rig;
+    rig.port.setPortNaming(
+        [](int number) { return QStringLiteral("/dev/pts/%1").arg(number + 40); });
+    rig.chooser.choosePort(2, 1);
+    QCOMPARE(rig.port.device(), QString("/dev/pts/42"));
+    QCOMPARE(rig.chooser.chosenDevice(), QString("/dev/pts/42"));
+    rig.chooser.setRememberedPort(5);
+    rig.chooser.OpenCom();
+    QCOMPARE(rig.port.device(), QString("/dev/pts/45"));
+    // Without it, the platform's rule again.
+    rig.port.setPortNaming(nullptr);
+    QCOMPARE(rig.chooser.chosenDevice(), portDevice(5));
+}
 
 void TestPortChooser::choosingAPortThatOpens() {
     ChooserRig rig;

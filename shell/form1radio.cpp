@@ -1,0 +1,166 @@
+// The main window's radio link: the serial port MSComm1, the Communication
+// port menu, Read From Radio and Write To Radio, and what the window shows of
+// an exchange. The rules are the core's (PortChooser, CloneSession); the
+// window forwards the commands and shows what the core reports: the check
+// marks, the status label `Label`, the progress bar `ProgressBar1` and the
+// commands that rest while the radio is busy.
+#include "shell/form1.h"
+
+#include "link/clonesession.h"
+#include "link/linktexts.h"
+#include "link/portchooser.h"
+#include "link/systemserialport.h"
+#include "shell/localizedmsgbox.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QSignalBlocker>
+#include <QToolBar>
+
+void Form1::buildRadioLink() {
+    MSComm1 = std::make_unique<SystemSerialPort>(this);
+    MSComm1->setObjectName(QStringLiteral("MSComm1"));
+    m_portChooser = std::make_unique<PortChooser>(*MSComm1, *m_port, this);
+    m_portChooser->setObjectName(QStringLiteral("portChooser"));
+    // The session makes the three timers Timer1, Timer2 and Timer3.
+    m_session = std::make_unique<CloneSession>(m_state, *MSComm1, *m_portChooser, *m_port, this);
+    m_session->setObjectName(QStringLiteral("cloneSession"));
+
+    // The Communication port menu: each item tells which device it stands
+    // for. Naming a device is a string rule (on macOS a listing of /dev), so
+    // opening the menu never waits on hardware.
+    connect(this, &Form1::portChosen, this, &Form1::commandChoosePort);
+    connect(m_portChooser.get(), &PortChooser::checkMarksChanged, this, &Form1::showPortCheckMarks);
+    mnucom->setToolTipsVisible(true);
+    connect(mnucom, &QMenu::aboutToShow, this, &Form1::showPortDevices);
+    showPortDevices();
+
+    connect(this, &Form1::readRequested, this, &Form1::startReadSession);
+    connect(this, &Form1::writeRequested, this, &Form1::startWriteSession);
+
+    // The indicators. The status label keeps its room while it blinks, so
+    // the progress bar beside it does not jump.
+    ProgressBar1->setRange(0, CloneSession::kProgressMaximum);
+    QSizePolicy statusPolicy = Label->sizePolicy();
+    statusPolicy.setRetainSizeWhenHidden(true);
+    Label->setSizePolicy(statusPolicy);
+    CloneSession *session = m_session.get();
+    connect(session, &CloneSession::statusTextChanged, Label, &QLabel::setText);
+    connect(session, &CloneSession::statusVisibleChanged, Label, &QWidget::setVisible);
+    connect(session, &CloneSession::progressVisibleChanged, ProgressBar1, &QWidget::setVisible);
+    connect(session, &CloneSession::progressValueChanged, ProgressBar1, &QProgressBar::setValue);
+    connect(session, &CloneSession::commandsEnabledChanged, this, &Form1::setRadioCommandsEnabled);
+    connect(session, &CloneSession::modelFrameActivated, this, &Form1::radioSessionStarted);
+    connect(session, &CloneSession::imageDecoded, this, &Form1::refreshAfterDecode);
+    connect(session, &CloneSession::finished, this, &Form1::radioSessionFinished);
+    // After the window's own language handlers: the status follows too.
+    for (QAction *language : {mnuChinese, mnuEnglish})
+        connect(language, &QAction::triggered, this, &Form1::retranslateRadioStatus);
+}
+
+SerialPort &Form1::serialPort() {
+    return *MSComm1;
+}
+
+int Form1::rememberedPort() const {
+    return m_portChooser->rememberedPort();
+}
+
+void Form1::setRememberedPort(int port) {
+    m_portChooser->setRememberedPort(port);
+}
+
+void Form1::setPortNaming(SerialPort::PortNaming naming) {
+    MSComm1->setPortNaming(std::move(naming));
+    showPortDevices();
+}
+
+void Form1::startReadSession() {
+    m_session->startRead();
+}
+
+void Form1::startWriteSession() {
+    m_session->startWrite();
+}
+
+void Form1::commandChoosePort(int port) {
+    // The items rest while an exchange runs: reopening the port would cut
+    // the exchange off half way.
+    if (m_session->running())
+        return;
+    m_portChooser->choosePort(port, m_state.language);
+    showPortCheckMarks();
+}
+
+void Form1::showPortCheckMarks() {
+    for (int port = 1; port <= kPortNumbers; ++port)
+        mnucomItems[port]->setChecked(m_portChooser->isChecked(port));
+}
+
+void Form1::showPortDevices() {
+    for (int port = 1; port <= kPortNumbers; ++port) {
+        const QString device = MSComm1->deviceOfNumber(port);
+        mnucomItems[port]->setToolTip(device);
+        mnucomItems[port]->setStatusTip(device);
+    }
+}
+
+void Form1::setRadioCommandsEnabled(bool enabled) {
+    Toolbar1->setEnabled(enabled);
+    mnupro->setEnabled(enabled);
+    m_buttons[5]->setEnabled(enabled);
+    m_buttons[6]->setEnabled(enabled);
+    // A disabled menu does not stop the shortcuts of its items.
+    mnureadFre->setEnabled(enabled);
+    mnuwriteFre->setEnabled(enabled);
+}
+
+void Form1::radioSessionStarted() {
+    // Also under the edit lock; the panel and the table stay as they are.
+    Frame1->setEnabled(true);
+    Combo1->setFocus(Qt::OtherFocusReason);
+    for (int port = 1; port <= kPortNumbers; ++port)
+        mnucomItems[port]->setEnabled(false);
+}
+
+void Form1::radioSessionFinished(SessionOutcome) {
+    for (int port = 1; port <= kPortNumbers; ++port)
+        mnucomItems[port]->setEnabled(true);
+}
+
+void Form1::retranslateRadioStatus() {
+    const QString shown = Label->text();
+    if (shown.isEmpty())
+        return;
+    for (LinkText text : {LinkText::Communicating, LinkText::ReadSuccess, LinkText::WriteSuccess,
+                          LinkText::BandRefused, LinkText::BandQuestion}) {
+        for (qint16 language : {qint16(0), qint16(1)}) {
+            if (shown == linkText(text, language)) {
+                Label->setText(linkText(text, m_state.language));
+                return;
+            }
+        }
+    }
+}
+
+bool Form1::bandChangeHeldBySession() {
+    // While the radio exchange runs the band stays: a read sets the radio's
+    // band at its end, and a band question left open across that end would
+    // empty the table just read. The selector simply shows the band again.
+    if (!m_session || !m_session->running())
+        return false;
+    if (Combo1->currentIndex() != m_state.bandPosition) {
+        const QSignalBlocker block(Combo1);
+        Combo1->setCurrentIndex(m_state.bandPosition);
+    }
+    return true;
+}
+
+void Form1::shutDownRadioLink() {
+    if (m_session)
+        m_session->shutDown();
+}

@@ -1,0 +1,565 @@
+// The main window and the radio, driven as a user drives them: the
+// Communication port menu, Read From Radio and Write To Radio, the status
+// label, the progress bar and the commands that rest during an exchange,
+// against the simulated radio on a pseudo-terminal through the real serial
+// port. COM1 stands for the simulated radio, COM3 for a second one, every
+// other item for a device that does not exist.
+#include "linkrig.h"
+#include "msgboxrecorder.h"
+#include "simradio.h"
+
+#include "../image/imagebuilder.h"
+
+#include "dialogs/optiondialogs.h"
+#include "editor/channelgrid.h"
+#include "image/imagecodec.h"
+#include "link/clonesession.h"
+#include "link/linktexts.h"
+#include "link/portchooser.h"
+#include "link/portnames.h"
+#include "shell/filecommands.h"
+#include "shell/form1.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+QByteArray contents(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+class ListChooser : public FileChooser {
+public:
+    QString openPath(const QString &) override {
+        return paths.isEmpty() ? QString() : paths.takeFirst();
+    }
+    QString savePath(const QString &) override { return QString(); }
+    QStringList paths;
+};
+
+QByteArray frame(std::initializer_list<int> values) {
+    QByteArray b;
+    for (int v : values)
+        b.append(static_cast<char>(v));
+    return b;
+}
+
+// A main window with its parameter file in a folder of the test's own and
+// two simulated radios behind COM1 and COM3.
+struct RadioWindow {
+    explicit RadioWindow(const QByteArray &parameterBytes = QByteArray(3, '\0')) {
+        ready =
+            writeFile(dir.filePath("parameter"), parameterBytes) && radio.open() && other.open();
+        form = std::make_unique<Form1>(ParameterFile(dir.path(), dir.filePath("config")));
+        form->setFileChooser(&chooser);
+        form->serviceModes().setClock([this] { return now; });
+        form->setPortNaming([this](int number) {
+            if (number == 1)
+                return radio.devicePath();
+            if (number == 3)
+                return other.devicePath();
+            return QStringLiteral("/dev/no-such-vq740-port%1").arg(number);
+        });
+        session = &form->cloneSession();
+        QObject::connect(session, &CloneSession::finished,
+                         [this](SessionOutcome outcome) { outcomes << outcome; });
+    }
+
+    void showActive() {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    template <typename T> T *get(const char *name) const {
+        return form->findChild<T *>(QString::fromLatin1(name));
+    }
+    QList<int> checkedItems() const {
+        QList<int> items;
+        for (int port = 1; port <= 8; ++port)
+            if (form->portItem(port)->isChecked())
+                items << port;
+        return items;
+    }
+    bool portItemsEnabled() const {
+        for (int port = 1; port <= 8; ++port)
+            if (!form->portItem(port)->isEnabled())
+                return false;
+        return true;
+    }
+    void clickLabel(const char *name, double at) {
+        now = at;
+        QTest::mouseClick(get<QLabel>(name), Qt::LeftButton);
+    }
+    // The editor as the user sees it after opening `state` from a file.
+    void open(const EditorState &state) {
+        const QString path = dir.filePath("radio.DAT");
+        QVERIFY(writeFile(path, bytesFromImage(EncodeImage(state))));
+        chooser.paths = {path};
+        form->findChild<QAction *>("mnuOpen")->trigger();
+    }
+    QByteArray parameterFile() const { return contents(dir.filePath("parameter")); }
+
+    QTemporaryDir dir;
+    MsgBoxRecorder boxes;
+    ListChooser chooser;
+    SimRadio radio;
+    SimRadio other;
+    bool ready = false;
+    double now = 1000;
+    std::unique_ptr<Form1> form;
+    CloneSession *session = nullptr;
+    QList<SessionOutcome> outcomes;
+};
+
+// The commands an exchange holds: the toolbar, the Programming menu, the
+// read and write buttons and items. The other menus stay usable.
+void checkCommands(const Form1 &form, bool enabled) {
+    QCOMPARE(form.toolbar()->isEnabled(), enabled);
+    QCOMPARE(form.programmingMenu()->isEnabled(), enabled);
+    QCOMPARE(form.programmingMenu()->menuAction()->isEnabled(), enabled);
+    QCOMPARE(form.readButton()->isEnabled(), enabled);
+    QCOMPARE(form.writeButton()->isEnabled(), enabled);
+    QCOMPARE(form.readCommand()->isEnabled(), enabled);
+    QCOMPARE(form.writeCommand()->isEnabled(), enabled);
+    for (const char *menu : {"mnuFile", "mnuset", "mnucom", "mnuLanguage", "mnuhelp"})
+        QVERIFY2(form.findChild<QMenu *>(menu)->menuAction()->isEnabled(), menu);
+}
+
+// The state a window must hold after reading this radio memory.
+EditorState expectedAfterRead(const QByteArray &memory, int band, qint16 language) {
+    EditorState st = startUpState(language);
+    DecodeImage(st, imageFromBytes(memory.mid(0x10, 0x400)));
+    st.acceptedBand = band;
+    st.bandPosition = band;
+    return st;
+}
+
+} // namespace
+
+class TestRadioWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void portItemsNameTheirDevices() {
+        QTemporaryDir dir;
+        Form1 form(ParameterFile(dir.path(), dir.filePath("config")));
+        QMenu *menu = form.findChild<QMenu *>("mnucom");
+        QVERIFY(menu->toolTipsVisible());
+        for (int port = 1; port <= 8; ++port) {
+            QCOMPARE(form.portItem(port)->text(), QString("COM%1(&%1)").arg(port));
+            QCOMPARE(form.portItem(port)->toolTip(), portDevice(port));
+            QCOMPARE(form.portItem(port)->statusTip(), portDevice(port));
+        }
+#ifdef Q_OS_LINUX
+        QCOMPARE(form.portItem(1)->toolTip(), QString("/dev/ttyUSB0"));
+        QCOMPARE(form.portItem(8)->toolTip(), QString("/dev/ttyS1"));
+#endif
+        QCOMPARE(form.findChild<QObject *>("MSComm1"), &form.serialPort());
+        for (const char *timer : {"Timer1", "Timer2", "Timer3"})
+            QVERIFY2(form.findChild<QTimer *>(timer), timer);
+    }
+
+    void choosingPorts_data() {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QList<int>>("checked");
+        QTest::addColumn<int>("remembered");
+        QTest::addColumn<QStringList>("messages");
+        const auto inUse = [](int port, int language) { return portInUseText(port, language); };
+        QTest::newRow("COM1 opens") << QList<int>{1} << 1 << QList<int>{1} << 1 << QStringList{};
+        QTest::newRow("COM3 takes the mark from COM1")
+            << QList<int>{1, 3} << 1 << QList<int>{3} << 3 << QStringList{};
+        QTest::newRow("the checked item reopens")
+            << QList<int>{1, 1} << 1 << QList<int>{1} << 1 << QStringList{};
+        QTest::newRow("a missing port leaves no mark and the remembered port")
+            << QList<int>{1, 2} << 1 << QList<int>{} << 1 << QStringList{inUse(2, 1)};
+        QTest::newRow("a missing port first, Chinese")
+            << QList<int>{5} << 0 << QList<int>{} << 0 << QStringList{inUse(5, 0)};
+        QTest::newRow("back to COM1 after a missing port")
+            << QList<int>{3, 8, 1} << 1 << QList<int>{1} << 1 << QStringList{inUse(8, 1)};
+    }
+    void choosingPorts() {
+        QFETCH(QList<int>, clicks);
+        QFETCH(int, language);
+        QFETCH(QList<int>, checked);
+        QFETCH(int, remembered);
+        QFETCH(QStringList, messages);
+        RadioWindow w(QByteArray("\x00\x00", 2) + char(language));
+        QVERIFY(w.ready);
+        for (int port : clicks)
+            w.form->portItem(port)->trigger();
+        QCOMPARE(w.checkedItems(), checked);
+        QCOMPARE(w.form->rememberedPort(), remembered);
+        QStringList shown;
+        for (const RecordedBox &box : w.boxes.boxes) {
+            shown << box.text;
+            QCOMPARE(box.flags, quint32(64));
+            QCOMPARE(box.title, QString("VQ-740 Software"));
+        }
+        QCOMPARE(shown, messages);
+        // The port is open exactly when the last choice opened it.
+        QCOMPARE(w.form->serialPort().isOpen(), !checked.isEmpty());
+        w.form->close();
+        QCOMPARE(w.parameterFile(), QByteArray("\x00", 1) + char(remembered) + char(language));
+    }
+
+    void readFillsTheWindow_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("realBlink");
+        QTest::newRow("English") << 1 << "Read frequency success!" << true;
+        QTest::newRow("Chinese") << 0 << QString::fromUtf8("读频成功！") << false;
+    }
+    void readFillsTheWindow() {
+        QFETCH(int, language);
+        QFETCH(QString, status);
+        QFETCH(bool, realBlink);
+        RadioWindow w(QByteArray("\x00\x00", 2) + char(language));
+        QVERIFY(w.ready);
+        QRandomGenerator rng(31 + language);
+        w.radio.model.memory.replace(0x10, 0x400, generatedImage(rng, 0x400));
+        w.radio.model.identification = RadioModel::identificationOf("K7402", 0x01);
+        const EditorState expected = expectedAfterRead(w.radio.model.memory, 5, qint16(language));
+        w.showActive();
+        w.form->portItem(1)->trigger();
+        QCOMPARE(w.checkedItems(), QList<int>{1});
+
+        // What the indicators show while the exchange runs.
+        QList<int> barValues;
+        bool labelShown = false;
+        const auto recordBar = [&] {
+            if (w.form->progressBar()->isVisible())
+                barValues << w.form->progressBar()->value();
+        };
+        QObject::connect(w.session, &CloneSession::progressVisibleChanged, recordBar);
+        QObject::connect(w.session, &CloneSession::progressValueChanged, recordBar);
+        QObject::connect(w.session, &CloneSession::statusVisibleChanged,
+                         [&] { labelShown = labelShown || w.form->statusLabel()->isVisible(); });
+
+        QTest::keyClick(w.form.get(), Qt::Key_R, Qt::ControlModifier);
+        checkCommands(*w.form, false);
+        QVERIFY(!w.portItemsEnabled());
+        QCOMPARE(w.form->statusLabel()->text(),
+                 linkText(LinkText::Communicating, qint16(language)));
+        // A second Ctrl+R while the radio is busy starts nothing.
+        QTest::keyClick(w.form.get(), Qt::Key_R, Qt::ControlModifier);
+
+        QTRY_COMPARE_WITH_TIMEOUT(w.outcomes.size(), 1, 10000);
+        QCOMPARE(w.outcomes.at(0), SessionOutcome::Success);
+        QCOMPARE(w.radio.model.programRequests, 1);
+        // The radio's band is adopted without the band question.
+        QVERIFY(w.boxes.boxes.isEmpty());
+        QCOMPARE(w.form->bandSelector()->currentIndex(), 5);
+        QCOMPARE(w.form->state().acceptedBand, 5);
+        QCOMPARE(EncodeImage(w.form->state()), EncodeImage(expected));
+        // Every view shows what was read.
+        for (int row = 1; row <= 16; ++row)
+            for (int column = 0; column < 9; ++column)
+                QCOMPARE(w.form->grid()->cellText(row, column),
+                         expected.channels.cell(row, column));
+        const std::pair<const char *, int> lists[] = {{"Combo2", expected.functions.voiceNotice},
+                                                      {"Combo3", expected.functions.timeoutTimer},
+                                                      {"Combo9", expected.functions.squelchLevel},
+                                                      {"Combo6", expected.functions.batterySave},
+                                                      {"Combo7", expected.functions.beep}};
+        for (const auto &[name, index] : lists)
+            QCOMPARE(w.get<QComboBox>(name)->currentIndex(), index);
+        QWidget *debugDialog = w.get<QWidget>("Form2");
+        QVERIFY(debugDialog);
+        QCOMPARE(debugDialog->findChild<QLabel *>("Lblpower1")->text(),
+                 QString::number(expected.store.txHighPower));
+        QCOMPARE(debugDialog->findChild<QLabel *>("Lblpower3")->text(),
+                 QString::number(expected.store.txLowPower));
+
+        // The progress bar went from 0 to 425 and is gone; the status text
+        // flashed and stays on the result until the commands come back.
+        QVERIFY(!barValues.isEmpty());
+        QCOMPARE(barValues.first(), 0);
+        QCOMPARE(barValues.last(), 17 * CloneSession::kReadProgressStep);
+        QCOMPARE(w.form->progressBar()->maximum(), 460);
+        QVERIFY(!w.form->progressBar()->isVisible());
+        QCOMPARE(w.form->statusLabel()->text(), status);
+        QVERIFY(w.portItemsEnabled());
+        QVERIFY(!w.form->serialPort().isOpen());
+        QTRY_COMPARE(w.radio.model.endBytes, 1);
+        checkCommands(*w.form, false);
+        if (realBlink) {
+            QTRY_VERIFY_WITH_TIMEOUT(w.form->toolbar()->isEnabled(), 5000);
+            QVERIFY(labelShown);
+        } else {
+            // The blink timer's ticks by hand: at most twelve more.
+            w.session->blinkTimer()->stop();
+            int ticks = 0;
+            while (!w.form->toolbar()->isEnabled() && ticks <= CloneSession::kBlinkTicks) {
+                w.session->blinkTick();
+                ++ticks;
+            }
+        }
+        checkCommands(*w.form, true);
+        QVERIFY(!w.form->statusLabel()->isVisible());
+        QCOMPARE(w.checkedItems(), QList<int>{1}); // the choice is still shown
+    }
+
+    void writeFromTheWindow_data() {
+        QTest::addColumn<bool>("debugWriteMode");
+        QTest::addColumn<bool>("bandOverride");
+        QTest::addColumn<int>("radioBandCode");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QString>("status");
+        const QString success = "Write frequency success!";
+        const QString refused = "Frequency band with discrepancies, do not write.";
+        const QString question = "Frequency band with discrepancies, do you wish to continue?";
+        QTest::newRow("write") << false << false << 0x33 << 0 << int(SessionOutcome::Success)
+                               << success;
+        QTest::newRow("debug write mode")
+            << true << false << 0x33 << 0 << int(SessionOutcome::Success) << success;
+        QTest::newRow("another band is refused")
+            << false << false << 0x21 << 0 << int(SessionOutcome::BandRefused) << refused;
+        QTest::newRow("band override, Yes") << false << true << 0x21 << int(MsgResult::Yes)
+                                            << int(SessionOutcome::Success) << success;
+        QTest::newRow("band override, No") << false << true << 0x21 << int(MsgResult::No)
+                                           << int(SessionOutcome::Declined) << question;
+    }
+    void writeFromTheWindow() {
+        QFETCH(bool, debugWriteMode);
+        QFETCH(bool, bandOverride);
+        QFETCH(int, radioBandCode);
+        QFETCH(int, answer);
+        QFETCH(int, outcome);
+        QFETCH(QString, status);
+        RadioWindow w(QByteArray("\x00\x01\x01", 3));
+        QVERIFY(w.ready);
+        w.radio.model.identification = RadioModel::identificationOf("K7403", quint8(radioBandCode));
+        w.showActive();
+        QRandomGenerator rng(41);
+        EditorState source = generatedState(rng, 1);
+        source.acceptedBand = source.bandPosition = 0;
+        w.open(source);
+        QCOMPARE(w.form->bandSelector()->currentIndex(), 0);
+        // The service modes, entered by their gestures.
+        if (bandOverride) {
+            w.clickLabel("Label4", 1000);
+            w.clickLabel("Label6", 1001);
+            w.clickLabel("Label8", 1002);
+        }
+        if (debugWriteMode) {
+            w.now = 1010;
+            emit w.form->optionDialogs()->debugGestureClicked(0);
+            emit w.form->optionDialogs()->debugGestureClicked(1);
+        }
+        QCOMPARE(w.form->state().bandOverrideMode, bandOverride);
+        QCOMPARE(w.form->state().debugWriteMode, debugWriteMode);
+        if (answer)
+            w.boxes.answers = {answer};
+        const QByteArray before = w.radio.model.memory;
+        const QByteArray image = bytesFromImage(EncodeImage(w.form->state()));
+
+        QTest::keyClick(w.form.get(), Qt::Key_W, Qt::ControlModifier);
+        checkCommands(*w.form, false);
+        QTRY_COMPARE_WITH_TIMEOUT(w.outcomes.size(), 1, 10000);
+        QCOMPARE(int(w.outcomes.at(0)), outcome);
+        QCOMPARE(w.form->statusLabel()->text(), status);
+        QVERIFY(!w.form->progressBar()->isVisible());
+        QVERIFY(!w.form->serialPort().isOpen());
+        QTRY_COMPARE(w.radio.model.endBytes, 1);
+        if (bandOverride) {
+            QCOMPARE(w.boxes.boxes.size(), 1);
+            QCOMPARE(w.boxes.boxes[0].text,
+                     QString("Frequency band with discrepancies, do you wish to continue?"));
+            QCOMPARE(w.boxes.boxes[0].flags, quint32(68));
+        } else {
+            QVERIFY(w.boxes.boxes.isEmpty());
+        }
+        if (outcome == int(SessionOutcome::Success)) {
+            // The radio holds the image in every range written, and only there.
+            const QList<int> addresses = writeAddresses(debugWriteMode);
+            QCOMPARE(w.radio.model.frames, expectedWriteFrames(image, addresses));
+            QByteArray expected = before;
+            for (int a : addresses)
+                expected.replace(a, 16, image.mid(a - 0x10, 16));
+            QCOMPARE(w.radio.model.memory.toHex(), expected.toHex());
+        } else {
+            // Only the end byte after the handshake; the radio is unchanged.
+            QCOMPARE(w.radio.model.frames,
+                     (QList<QByteArray>{"PROGRAM", frame({0x02}), frame({0x06}), frame({0x45})}));
+            QCOMPARE(w.radio.model.memory, before);
+        }
+    }
+
+    void openingAFileDuringAWriteDoesNotCutItOff() {
+        RadioWindow w(QByteArray("\x00\x01\x01", 3));
+        QVERIFY(w.ready);
+        w.radio.options.pace = true; // about a second for the whole write
+        w.showActive();
+        const QByteArray image = bytesFromImage(EncodeImage(w.form->state()));
+        w.form->writeButton()->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(w.form->progressBar()->value() >= 30, 5000);
+        // The File menu stays usable: a file of another band replaces the
+        // editor, while the write goes on with the image it started with.
+        QRandomGenerator rng(43);
+        EditorState other = generatedState(rng, 1);
+        other.acceptedBand = other.bandPosition = 5;
+        w.open(other);
+        QCOMPARE(w.form->bandSelector()->currentIndex(), 5);
+        QVERIFY(w.outcomes.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(w.outcomes.size(), 1, 10000);
+        QCOMPARE(w.outcomes.at(0), SessionOutcome::Success);
+        QTRY_COMPARE(w.radio.model.endBytes, 1);
+        QCOMPARE(w.radio.model.frames, expectedWriteFrames(image, writeAddresses(false)));
+        QCOMPARE(EncodeImage(w.form->state()), EncodeImage(other));
+    }
+
+    void silentRadioGivesTheCommandsBackAtOnce() {
+        RadioWindow w(QByteArray("\x00\x01\x01", 3));
+        QVERIFY(w.ready);
+        w.radio.model.faults.silent = true;
+        w.showActive();
+        const QString before = EncodeImage(w.form->state());
+        w.form->writeButton()->trigger();
+        checkCommands(*w.form, false);
+        for (int tick = 0; tick < CloneSession::kWatchdogTicks; ++tick)
+            w.session->watchdogTick();
+        QCOMPARE(w.outcomes, QList<SessionOutcome>{SessionOutcome::TimedOut});
+        QCOMPARE(w.boxes.boxes.size(), 1);
+        QCOMPARE(w.boxes.boxes[0].text, QString("Communication error, please check the intercom "
+                                                "model, fault, attachment and computer serial "
+                                                "choice!"));
+        QCOMPARE(w.boxes.boxes[0].flags, quint32(16));
+        checkCommands(*w.form, true);
+        QVERIFY(w.portItemsEnabled());
+        QVERIFY(!w.form->statusLabel()->isVisible());
+        QVERIFY(!w.form->progressBar()->isVisible());
+        QTRY_COMPARE(w.radio.model.endBytes, 1);
+        QCOMPARE(EncodeImage(w.form->state()), before);
+    }
+
+    void portNotOpenChangesNothing() {
+        RadioWindow w(QByteArray("\x00\x00\x01", 3));
+        QVERIFY(w.ready);
+        w.showActive();
+        QTest::keyClick(w.form.get(), Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(w.boxes.boxes.size(), 1);
+        QCOMPARE(w.boxes.boxes[0].text,
+                 QString("Communication port not open, please first selection menu "
+                         "'communication port' to open its serial ports!"));
+        QCOMPARE(w.boxes.boxes[0].flags, quint32(64));
+        checkCommands(*w.form, true);
+        QVERIFY(w.portItemsEnabled());
+        QVERIFY(w.form->statusLabel()->text().isEmpty());
+        QVERIFY(!w.session->watchdogTimer()->isActive());
+        QVERIFY(!w.session->blinkTimer()->isActive());
+    }
+
+    void rememberedPortWorksAfterARestart() {
+        // COM1 was chosen in the last run; a failed choice keeps it.
+        RadioWindow w(QByteArray("\x00\x01\x01", 3));
+        QVERIFY(w.ready);
+        QCOMPARE(w.form->rememberedPort(), 1);
+        QCOMPARE(w.checkedItems(), QList<int>{});
+        w.showActive();
+        w.form->portItem(2)->trigger();
+        QCOMPARE(w.boxes.boxes.size(), 1);
+        QCOMPARE(w.form->rememberedPort(), 1);
+        w.form->readCommand()->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(w.outcomes.size(), 1, 10000);
+        QCOMPARE(w.outcomes.at(0), SessionOutcome::Success);
+        QCOMPARE(w.form->serialPort().device(), w.radio.devicePath());
+        QCOMPARE(w.checkedItems(), QList<int>{});
+        w.form->findChild<QAction *>("mnuQuit")->trigger();
+        QCOMPARE(w.parameterFile(), QByteArray("\x00\x01\x01", 3));
+    }
+
+    void exchangeHoldsTheBandAndThePort() {
+        RadioWindow w(QByteArray("\x00\x01\x01", 3));
+        QVERIFY(w.ready);
+        w.radio.model.faults.silent = true;
+        w.showActive();
+        w.form->readCommand()->trigger();
+        QCOMPARE(QApplication::focusWidget(), w.form->bandSelector());
+        // The band selector has the focus, but the band stays while the
+        // radio is busy, without a question.
+        QTest::keyClick(w.form->bandSelector(), Qt::Key_Down);
+        QCOMPARE(w.form->bandSelector()->currentIndex(), 0);
+        QCOMPARE(w.form->state().bandPosition, 0);
+        QVERIFY(w.boxes.boxes.isEmpty());
+        // Another port cannot be chosen half way.
+        QVERIFY(!w.form->portItem(3)->isEnabled());
+        w.form->portItem(3)->trigger();
+        QCOMPARE(w.form->serialPort().device(), w.radio.devicePath());
+        // The language may change; the status follows.
+        w.form->findChild<QAction *>("mnuChinese")->trigger();
+        QCOMPARE(w.form->statusLabel()->text(), QString::fromUtf8("正在通信,请稍后……"));
+
+        for (int tick = 0; tick < CloneSession::kWatchdogTicks; ++tick)
+            w.session->watchdogTick();
+        QCOMPARE(w.boxes.boxes.size(), 1);
+        QCOMPARE(w.boxes.boxes[0].text,
+                 QString::fromUtf8("通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"));
+        // Afterwards the band selector asks again.
+        w.boxes.answers = {int(MsgResult::Cancel)};
+        QTest::keyClick(w.form->bandSelector(), Qt::Key_Down);
+        QCOMPARE(w.boxes.boxes.size(), 2);
+        QCOMPARE(w.form->bandSelector()->currentIndex(), 0);
+    }
+
+    void closingTheWindowEndsTheExchange_data() {
+        QTest::addColumn<bool>("lock");
+        QTest::addColumn<bool>("blocks");
+        QTest::newRow("lock on, radio silent") << true << false;
+        QTest::newRow("during the blocks") << false << true;
+    }
+    void closingTheWindowEndsTheExchange() {
+        QFETCH(bool, lock);
+        QFETCH(bool, blocks);
+        const QByteArray parameters = QByteArray(1, char(lock)) + "\x01\x01";
+        RadioWindow w(parameters);
+        QVERIFY(w.ready);
+        w.radio.model.faults.silent = !blocks;
+        w.radio.options.pace = true;
+        w.showActive();
+        QCOMPARE(w.form->modelFrame()->isEnabled(), !lock);
+        w.form->readCommand()->trigger();
+        // Starting an exchange makes the band selector usable, also under
+        // the lock; the panel and the table stay as the lock left them.
+        QVERIFY(w.form->modelFrame()->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), w.form->bandSelector());
+        QCOMPARE(w.get<QWidget>("Frame2")->isEnabled(), !lock);
+        QCOMPARE(w.form->grid()->isEnabled(), !lock);
+        if (blocks)
+            QTRY_VERIFY_WITH_TIMEOUT(w.form->progressBar()->value() >= 50, 5000);
+
+        w.form->findChild<QAction *>("mnuQuit")->trigger();
+        QCOMPARE(w.parameterFile(), parameters);
+        QVERIFY(!w.form->serialPort().isOpen());
+        for (QTimer *timer :
+             {w.session->watchdogTimer(), w.session->blinkTimer(), w.session->retryTimer()})
+            QVERIFY(!timer->isActive());
+        // The radio gets its end byte, and nothing after it.
+        QTRY_COMPARE(w.radio.model.endBytes, 1);
+        QCOMPARE(w.radio.model.frames.last(), frame({0x45}));
+        QVERIFY(w.boxes.boxes.isEmpty());
+        QVERIFY(w.outcomes.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestRadioWindow)
+#include "tst_radiowindow.moc"
