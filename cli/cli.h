@@ -25,8 +25,7 @@ void printError(const QString &text);
 void printLine(const QString &text);
 
 // Picks the Chinese or English wording by the context's language.
-inline QString tr2(const CliContext &ctx, const QString &chinese, const QString &english)
-{
+inline QString tr2(const CliContext &ctx, const QString &chinese, const QString &english) {
     return ctx.language == 0 ? chinese : english;
 }
 

@@ -12,8 +12,7 @@
 
 namespace {
 
-int load(CliContext &ctx, const QString &path, FileKind kind, EditorState &state)
-{
+int load(CliContext &ctx, const QString &path, FileKind kind, EditorState &state) {
     if (kind == FileKind::Dat) {
         DataFileError error = DataFileError::None;
         const QString image = readDataFile(path, &error);
@@ -36,8 +35,7 @@ int load(CliContext &ctx, const QString &path, FileKind kind, EditorState &state
     return ExitStatus::Success;
 }
 
-int save(CliContext &ctx, const QString &path, FileKind kind, const EditorState &state)
-{
+int save(CliContext &ctx, const QString &path, FileKind kind, const EditorState &state) {
     bool ok = false;
     if (kind == FileKind::Dat) {
         DataFileError error = DataFileError::None;
@@ -56,8 +54,7 @@ int save(CliContext &ctx, const QString &path, FileKind kind, const EditorState 
 
 } // namespace
 
-int runConvert(CliContext &ctx)
-{
+int runConvert(CliContext &ctx) {
     if (ctx.args.size() != 2) {
         printError(QStringLiteral("Usage: vq740-cli convert IN OUT"));
         return ExitStatus::Usage;

@@ -28,20 +28,17 @@ const char kUsage[] =
 
 } // namespace
 
-void printError(const QString &text)
-{
+void printError(const QString &text) {
     QTextStream err(stderr);
     err << text << Qt::endl;
 }
 
-void printLine(const QString &text)
-{
+void printLine(const QString &text) {
     QTextStream out(stdout);
     out << text << Qt::endl;
 }
 
-FileKind fileKindOf(const QString &path)
-{
+FileKind fileKindOf(const QString &path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("dat"))
         return FileKind::Dat;
@@ -50,8 +47,7 @@ FileKind fileKindOf(const QString &path)
     return FileKind::Unknown;
 }
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     CliContext ctx;
     QString command;
@@ -59,8 +55,8 @@ int main(int argc, char *argv[])
     for (int i = 0; i < all.size(); ++i) {
         const QString a = all.at(i);
         if (a == QLatin1String("--lang") || a.startsWith(QLatin1String("--lang="))) {
-            const QString value = a.contains(QLatin1Char('=')) ? a.section(QLatin1Char('='), 1)
-                                                               : all.value(++i);
+            const QString value =
+                a.contains(QLatin1Char('=')) ? a.section(QLatin1Char('='), 1) : all.value(++i);
             if (value == QLatin1String("zh"))
                 ctx.language = 0;
             else if (value == QLatin1String("en"))

@@ -13,8 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
-{
+LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     QPalette p = palette();
@@ -25,8 +24,7 @@ LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
     setFont(f);
 }
 
-void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
-{
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit activated();
         event->accept();
@@ -35,8 +33,7 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
 }
 
-void LinkLabel::keyPressEvent(QKeyEvent *event)
-{
+void LinkLabel::keyPressEvent(QKeyEvent *event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
         event->key() == Qt::Key_Space) {
         emit activated();
@@ -46,8 +43,7 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
     QLabel::keyPressEvent(event);
 }
 
-QPixmap aboutLogo()
-{
+QPixmap aboutLogo() {
     QPixmap pixmap(71, 70);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -74,15 +70,13 @@ QPixmap aboutLogo()
 
 namespace {
 
-QLabel *aboutLabel(const char *name, QWidget *parent)
-{
+QLabel *aboutLabel(const char *name, QWidget *parent) {
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     return label;
 }
 
-QFrame *line(const char *name, QWidget *parent)
-{
+QFrame *line(const char *name, QWidget *parent) {
     auto *frame = new QFrame(parent);
     frame->setObjectName(QLatin1String(name));
     frame->setFrameShape(QFrame::HLine);
@@ -93,20 +87,17 @@ QFrame *line(const char *name, QWidget *parent)
 } // namespace
 
 namespace {
-void openInBrowser(const QUrl &url)
-{
+void openInBrowser(const QUrl &url) {
     // Nothing is reported when the address cannot be opened.
     QDesktopServices::openUrl(url);
 }
 } // namespace
 
-void frmAbout::setUrlOpener(UrlOpener opener)
-{
+void frmAbout::setUrlOpener(UrlOpener opener) {
     m_openUrl = opener ? std::move(opener) : UrlOpener(openInBrowser);
 }
 
-frmAbout::frmAbout(QWidget *parent) : OptionDialog(QStringLiteral("frmAbout"), parent)
-{
+frmAbout::frmAbout(QWidget *parent) : OptionDialog(QStringLiteral("frmAbout"), parent) {
     setUrlOpener(nullptr);
     setWindowTitle(QStringLiteral("Help"));
 

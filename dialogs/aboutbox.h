@@ -14,8 +14,7 @@ class QPushButton;
 
 // A label that reads as a link: blue, with a hand pointer; a click, or
 // Enter or Space while it has the focus, activates it.
-class LinkLabel : public QLabel
-{
+class LinkLabel : public QLabel {
     Q_OBJECT
 public:
     explicit LinkLabel(QWidget *parent = nullptr);
@@ -31,8 +30,7 @@ protected:
 // Opens an address in the default browser; tests put in their own.
 using UrlOpener = std::function<void(const QUrl &)>;
 
-class frmAbout : public OptionDialog
-{
+class frmAbout : public OptionDialog {
     Q_OBJECT
 public:
     explicit frmAbout(QWidget *parent);

@@ -9,22 +9,19 @@
 
 namespace {
 
-class AutoDialDelegate : public QStyledItemDelegate
-{
+class AutoDialDelegate : public QStyledItemDelegate {
 public:
     explicit AutoDialDelegate(AutoDialGrid *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &,
-                          const QModelIndex &) const override
-    {
+                          const QModelIndex &) const override {
         auto *editor = new FilteredLineEdit(TextRules::autoDialCell(), parent);
         editor->setFrame(false);
         return editor;
     }
 
     void setModelData(QWidget *editor, QAbstractItemModel *model,
-                      const QModelIndex &index) const override
-    {
+                      const QModelIndex &index) const override {
         model->setData(index, static_cast<QLineEdit *>(editor)->text());
         const int row = index.row();
         QMetaObject::invokeMethod(
@@ -37,8 +34,7 @@ private:
 
 } // namespace
 
-AutoDialGrid::AutoDialGrid(QWidget *parent) : QTableWidget(kAutoDialCodes, 2, parent)
-{
+AutoDialGrid::AutoDialGrid(QWidget *parent) : QTableWidget(kAutoDialCodes, 2, parent) {
     setObjectName(QStringLiteral("mfgrid1"));
     setItemDelegate(new AutoDialDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -57,12 +53,10 @@ AutoDialGrid::AutoDialGrid(QWidget *parent) : QTableWidget(kAutoDialCodes, 2, pa
     }
 }
 
-QString AutoDialGrid::code(int row) const
-{
+QString AutoDialGrid::code(int row) const {
     return item(row, 1)->text();
 }
 
-void AutoDialGrid::setCode(int row, const QString &code)
-{
+void AutoDialGrid::setCode(int row, const QString &code) {
     item(row, 1)->setText(code);
 }

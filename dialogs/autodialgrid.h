@@ -5,8 +5,7 @@
 
 #include <QTableWidget>
 
-class AutoDialGrid : public QTableWidget
-{
+class AutoDialGrid : public QTableWidget {
     Q_OBJECT
 public:
     explicit AutoDialGrid(QWidget *parent = nullptr);

@@ -13,8 +13,7 @@
 
 namespace {
 
-QSlider *powerSlider(const char *name, QWidget *parent)
-{
+QSlider *powerSlider(const char *name, QWidget *parent) {
     auto *slider = new QSlider(Qt::Horizontal, parent);
     slider->setObjectName(QLatin1String(name));
     slider->setRange(0, kPowerSliderMax);
@@ -26,8 +25,7 @@ QSlider *powerSlider(const char *name, QWidget *parent)
     return slider;
 }
 
-QLabel *namedLabel(const char *name, QWidget *parent)
-{
+QLabel *namedLabel(const char *name, QWidget *parent) {
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     return label;
@@ -35,8 +33,7 @@ QLabel *namedLabel(const char *name, QWidget *parent)
 
 // One power frame: "Low" end, slider, "High" end, and the value label.
 QGroupBox *powerFrame(const char *name, QLabel *low, QSlider *slider, QLabel *high, QLabel *value,
-                      QWidget *parent)
-{
+                      QWidget *parent) {
     auto *frame = new QGroupBox(parent);
     frame->setObjectName(QLatin1String(name));
     auto *row = new QHBoxLayout(frame);
@@ -53,8 +50,7 @@ QGroupBox *powerFrame(const char *name, QLabel *low, QSlider *slider, QLabel *hi
 } // namespace
 
 Form2::Form2(SettingsStore &store, bool debugWriteMode, QWidget *parent)
-    : OptionDialog(QStringLiteral("Form2"), parent), m_store(store)
-{
+    : OptionDialog(QStringLiteral("Form2"), parent), m_store(store) {
     Slider1 = powerSlider("Slider1", this);
     Slider3 = powerSlider("Slider3", this);
     Lblpower1 = namedLabel("Lblpower1", this);
@@ -91,8 +87,7 @@ Form2::Form2(SettingsStore &store, bool debugWriteMode, QWidget *parent)
     loadFromStore();
 }
 
-void Form2::loadFromStore()
-{
+void Form2::loadFromStore() {
     m_loading = true;
     Slider1->setValue(powerSliderPosition(m_store.txHighPower));
     Slider3->setValue(powerSliderPosition(m_store.txLowPower));
@@ -104,22 +99,19 @@ void Form2::loadFromStore()
     m_lowMoved = false;
 }
 
-void Form2::setSlidersEnabled(bool enabled)
-{
+void Form2::setSlidersEnabled(bool enabled) {
     Slider1->setEnabled(enabled);
     Slider3->setEnabled(enabled);
 }
 
-void Form2::sliderChanged(QSlider *slider, QLabel *valueLabel, bool *moved)
-{
+void Form2::sliderChanged(QSlider *slider, QLabel *valueLabel, bool *moved) {
     if (m_loading)
         return;
     *moved = true;
     valueLabel->setText(QString::number(slider->value()));
 }
 
-void Form2::storeAndHide()
-{
+void Form2::storeAndHide() {
     m_store.txHighPower = powerLevelOnOk(m_store.txHighPower, Slider1->value(), m_highMoved);
     m_store.txLowPower = powerLevelOnOk(m_store.txLowPower, Slider3->value(), m_lowMoved);
     m_highMoved = false;
@@ -127,8 +119,7 @@ void Form2::storeAndHide()
     accept();
 }
 
-bool Form2::eventFilter(QObject *watched, QEvent *event)
-{
+bool Form2::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::MouseButtonPress) {
         if (watched == Label3)
             emit gestureCaptionClicked(0);

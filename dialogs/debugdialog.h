@@ -10,8 +10,7 @@ class QPushButton;
 class QSlider;
 struct SettingsStore;
 
-class Form2 : public OptionDialog
-{
+class Form2 : public OptionDialog {
     Q_OBJECT
 public:
     Form2(SettingsStore &store, bool debugWriteMode, QWidget *parent);

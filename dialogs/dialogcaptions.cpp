@@ -9,8 +9,7 @@ struct Items {
     QStringList english;
 };
 
-QStringList numbered(int from, int to, const QString &suffix = QString())
-{
+QStringList numbered(int from, int to, const QString &suffix = QString()) {
     QStringList items;
     for (int n = from; n <= to; ++n)
         items << QString::number(n) + suffix;
@@ -18,8 +17,7 @@ QStringList numbered(int from, int to, const QString &suffix = QString())
 }
 
 // Look Back Time: item 0 "Empty", then 0.50 to 5.00 seconds in steps of 0.05.
-QStringList lookBackTimes(const QString &empty)
-{
+QStringList lookBackTimes(const QString &empty) {
     QStringList items{empty};
     for (int i = 1; i <= 91; ++i) {
         const int hundredths = 50 + (i - 1) * 5;
@@ -30,13 +28,11 @@ QStringList lookBackTimes(const QString &empty)
     return items;
 }
 
-Items same(const QStringList &items)
-{
+Items same(const QStringList &items) {
     return Items{items, items};
 }
 
-const QHash<QString, Items> &listTable()
-{
+const QHash<QString, Items> &listTable() {
     static const QHash<QString, Items> table = [] {
         QHash<QString, Items> t;
         const Items offOn{{QStringLiteral("禁止"), QStringLiteral("打开")},
@@ -112,34 +108,29 @@ const QHash<QString, Items> &listTable()
 }
 
 void addRow(QVector<DialogCaption> &rows, const char *window, const char *control,
-            DialogCaption::Kind kind, int index, const QString &chinese, const QString &english)
-{
+            DialogCaption::Kind kind, int index, const QString &chinese, const QString &english) {
     rows.append(DialogCaption{QLatin1String(window), QLatin1String(control), kind, index, chinese,
                               english});
 }
 
 void addText(QVector<DialogCaption> &rows, const char *window, const char *control,
-             const QString &chinese, const QString &english)
-{
+             const QString &chinese, const QString &english) {
     addRow(rows, window, control, DialogCaption::Text, -1, chinese, english);
 }
 
 void addTitle(QVector<DialogCaption> &rows, const char *window, const QString &chinese,
-              const QString &english)
-{
+              const QString &english) {
     addRow(rows, window, "", DialogCaption::WindowTitle, -1, chinese, english);
 }
 
-void addOkCancel(QVector<DialogCaption> &rows, const char *window)
-{
+void addOkCancel(QVector<DialogCaption> &rows, const char *window) {
     addText(rows, window, "Command1", QStringLiteral("确定"), QStringLiteral("OK"));
     addText(rows, window, "Command2", QStringLiteral("取消"), QStringLiteral("Cancel"));
 }
 
 // Rows relabelling items first..last of a list.
 void addItems(QVector<DialogCaption> &rows, const char *window, const char *combo, int first,
-              int last)
-{
+              int last) {
     const QString key = QLatin1String(window) + QLatin1Char('/') + QLatin1String(combo);
     const Items &items = listTable().value(key);
     for (int i = first; i <= last; ++i)
@@ -147,8 +138,7 @@ void addItems(QVector<DialogCaption> &rows, const char *window, const char *comb
                items.english.at(i));
 }
 
-QVector<DialogCaption> buildTable()
-{
+QVector<DialogCaption> buildTable() {
     QVector<DialogCaption> r;
 
     // Debug Parameters.
@@ -234,21 +224,18 @@ QVector<DialogCaption> buildTable()
 
 } // namespace
 
-const QVector<DialogCaption> &dialogCaptionTable()
-{
+const QVector<DialogCaption> &dialogCaptionTable() {
     static const QVector<DialogCaption> table = buildTable();
     return table;
 }
 
-QStringList dialogListItems(const QString &window, const QString &control, qint16 language)
-{
+QStringList dialogListItems(const QString &window, const QString &control, qint16 language) {
     const auto it = listTable().constFind(window + QLatin1Char('/') + control);
     if (it == listTable().constEnd())
         return QStringList();
     return language == 0 ? it->chinese : it->english;
 }
 
-QString makerWebSite()
-{
+QString makerWebSite() {
     return QStringLiteral("https://www.vq740-radio.example/");
 }

@@ -2,28 +2,23 @@
 
 #include <QtGlobal>
 
-int powerSliderPosition(int level)
-{
+int powerSliderPosition(int level) {
     return qBound(0, level, kPowerSliderMax);
 }
 
-int powerLevelOnOk(int storedLevel, int sliderValue, bool sliderMoved)
-{
+int powerLevelOnOk(int storedLevel, int sliderValue, bool sliderMoved) {
     return sliderMoved ? sliderValue : storedLevel;
 }
 
-int keyListIndex(int storedFunction)
-{
+int keyListIndex(int storedFunction) {
     return storedFunction < 0 || storedFunction >= kKeyFunctions ? 1 : storedFunction;
 }
 
-int listSelection(int storedIndex, int count)
-{
+int listSelection(int storedIndex, int count) {
     return storedIndex >= 0 && storedIndex < count ? storedIndex : -1;
 }
 
-int scanSecondsOfText(const QString &text)
-{
+int scanSecondsOfText(const QString &text) {
     bool ok = false;
     const qlonglong v = text.trimmed().toLongLong(&ok);
     if (!ok || v < 0)

@@ -1,7 +1,7 @@
 #include "dialogs/embeddeddialog.h"
 
-#include "editor/filteredlineedit.h"
 #include "dialogs/inputrules.h"
+#include "editor/filteredlineedit.h"
 #include "image/settingsstore.h"
 
 #include <QHBoxLayout>
@@ -9,8 +9,7 @@
 #include <QVBoxLayout>
 
 namespace {
-FilteredLineEdit *lineBox(const char *name, QWidget *parent)
-{
+FilteredLineEdit *lineBox(const char *name, QWidget *parent) {
     auto *box = new FilteredLineEdit(TextRules::embeddedLine(), parent);
     box->setObjectName(QLatin1String(name));
     // Room for the 32 characters a line holds.
@@ -20,8 +19,7 @@ FilteredLineEdit *lineBox(const char *name, QWidget *parent)
 } // namespace
 
 Form7::Form7(SettingsStore &store, QWidget *parent)
-    : OptionDialog(QStringLiteral("Form7"), parent), m_store(store)
-{
+    : OptionDialog(QStringLiteral("Form7"), parent), m_store(store) {
     Text1 = lineBox("Text1", this);
     Text2 = lineBox("Text2", this);
     Command1 = new QPushButton(this);
@@ -48,14 +46,12 @@ Form7::Form7(SettingsStore &store, QWidget *parent)
     loadFromStore();
 }
 
-void Form7::loadFromStore()
-{
+void Form7::loadFromStore() {
     Text1->setText(m_store.embeddedLine1);
     Text2->setText(m_store.embeddedLine2);
 }
 
-void Form7::storeAndHide()
-{
+void Form7::storeAndHide() {
     m_store.embeddedLine1 = Text1->text();
     m_store.embeddedLine2 = Text2->text();
     accept();

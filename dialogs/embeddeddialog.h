@@ -7,8 +7,7 @@ class FilteredLineEdit;
 class QPushButton;
 struct SettingsStore;
 
-class Form7 : public OptionDialog
-{
+class Form7 : public OptionDialog {
     Q_OBJECT
 public:
     Form7(SettingsStore &store, QWidget *parent);

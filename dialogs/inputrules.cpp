@@ -1,29 +1,23 @@
 #include "dialogs/inputrules.h"
 
 namespace TextRules {
-TextRule idCode()
-{
+TextRule idCode() {
     return TextRule{TextRule::Characters::DialCode, 10, true, true, -1, nullptr};
 }
-TextRule pttIdCode()
-{
+TextRule pttIdCode() {
     return TextRule{TextRule::Characters::DialCode, 16, true, true, -1, nullptr};
 }
-TextRule autoDialCell()
-{
+TextRule autoDialCell() {
     return TextRule{TextRule::Characters::DialCode, 0, true, false, -1, nullptr};
 }
-TextRule embeddedLine()
-{
+TextRule embeddedLine() {
     return TextRule{TextRule::Characters::RadioByte, 32, false, false, -1, nullptr};
 }
-TextRule scanSeconds()
-{
+TextRule scanSeconds() {
     return TextRule{TextRule::Characters::Digits, 3, false, false, 300, nullptr};
 }
 } // namespace TextRules
 
-QString autoDialTooLongMessage()
-{
+QString autoDialTooLongMessage() {
     return QStringLiteral("存储器只能存储16位！");
 }

@@ -20,4 +20,3 @@ constexpr int kAutoDialMaxDigits = 16;
 // The message shown after an auto-dial code longer than that was entered.
 // It exists in Chinese only.
 QString autoDialTooLongMessage();
-

@@ -10,8 +10,7 @@ const QColor kEdge(30, 32, 36);
 const QColor kKey(95, 100, 110);
 const QColor kHighlight(255, 140, 0);
 
-void drawSideKey(QPainter &p, const QRectF &key, const QString &name, bool highlighted)
-{
+void drawSideKey(QPainter &p, const QRectF &key, const QString &name, bool highlighted) {
     p.setPen(QPen(kEdge, 1));
     p.setBrush(highlighted ? kHighlight : kKey);
     p.drawRoundedRect(key, 2, 2);
@@ -30,8 +29,7 @@ void drawSideKey(QPainter &p, const QRectF &key, const QString &name, bool highl
 
 } // namespace
 
-QPixmap keyPicture(HighlightedKey key)
-{
+QPixmap keyPicture(HighlightedKey key) {
     QPixmap pixmap(kKeyPictureWidth, kKeyPictureHeight);
     pixmap.fill(Qt::white);
     QPainter p(&pixmap);

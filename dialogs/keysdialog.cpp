@@ -14,8 +14,7 @@
 #include <QVBoxLayout>
 
 Form6::Form6(SettingsStore &store, QWidget *parent)
-    : OptionDialog(QStringLiteral("Form6"), parent), m_store(store)
-{
+    : OptionDialog(QStringLiteral("Form6"), parent), m_store(store) {
     Picture1 = keyPicture(HighlightedKey::PF1);
     Picture2 = keyPicture(HighlightedKey::PF2);
 
@@ -72,21 +71,18 @@ Form6::Form6(SettingsStore &store, QWidget *parent)
     loadFromStore();
 }
 
-void Form6::loadFromStore()
-{
+void Form6::loadFromStore() {
     Combo1->setCurrentIndex(keyListIndex(m_store.pf1));
     Combo2->setCurrentIndex(keyListIndex(m_store.pf2));
 }
 
-void Form6::storeAndHide()
-{
+void Form6::storeAndHide() {
     m_store.pf1 = Combo1->currentIndex();
     m_store.pf2 = Combo2->currentIndex();
     accept();
 }
 
-bool Form6::eventFilter(QObject *watched, QEvent *event)
-{
+bool Form6::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::FocusIn) {
         if (watched == Combo1)
             Image1->setPixmap(Picture1);

@@ -10,8 +10,7 @@ class QLabel;
 class QPushButton;
 struct SettingsStore;
 
-class Form6 : public OptionDialog
-{
+class Form6 : public OptionDialog {
     Q_OBJECT
 public:
     Form6(SettingsStore &store, QWidget *parent);

@@ -3,8 +3,8 @@
 #include "dialogs/autodialgrid.h"
 #include "dialogs/dialogcaptions.h"
 #include "dialogs/dialogvalues.h"
-#include "editor/filteredlineedit.h"
 #include "dialogs/inputrules.h"
+#include "editor/filteredlineedit.h"
 #include "image/settingsstore.h"
 
 #include <QCheckBox>
@@ -19,13 +19,11 @@
 
 namespace {
 
-void select(QComboBox *list, int storedIndex)
-{
+void select(QComboBox *list, int storedIndex) {
     list->setCurrentIndex(listSelection(storedIndex, list->count()));
 }
 
-FilteredLineEdit *textBox(const char *name, const TextRule &rule, QWidget *parent)
-{
+FilteredLineEdit *textBox(const char *name, const TextRule &rule, QWidget *parent) {
     auto *box = new FilteredLineEdit(rule, parent);
     box->setObjectName(QLatin1String(name));
     return box;
@@ -33,8 +31,7 @@ FilteredLineEdit *textBox(const char *name, const TextRule &rule, QWidget *paren
 
 // The up/down control beside a scan time box. Its value runs from -300 at
 // the top to 0 at the bottom, so that the up arrow adds a second.
-QScrollBar *secondsScroll(const char *name, QWidget *parent)
-{
+QScrollBar *secondsScroll(const char *name, QWidget *parent) {
     auto *scroll = new QScrollBar(Qt::Vertical, parent);
     scroll->setObjectName(QLatin1String(name));
     scroll->setRange(-kScanSecondsMax, 0);
@@ -43,8 +40,7 @@ QScrollBar *secondsScroll(const char *name, QWidget *parent)
     return scroll;
 }
 
-QWidget *withScroll(FilteredLineEdit *text, QScrollBar *scroll, QWidget *parent)
-{
+QWidget *withScroll(FilteredLineEdit *text, QScrollBar *scroll, QWidget *parent) {
     auto *box = new QWidget(parent);
     auto *row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
@@ -58,8 +54,7 @@ QWidget *withScroll(FilteredLineEdit *text, QScrollBar *scroll, QWidget *parent)
 } // namespace
 
 Form5::Form5(SettingsStore &store, QWidget *parent)
-    : OptionDialog(QStringLiteral("Form5"), parent), m_store(store)
-{
+    : OptionDialog(QStringLiteral("Form5"), parent), m_store(store) {
     buildScanFrame();
     buildVoxFrame();
     buildHiddenControls();
@@ -99,8 +94,7 @@ Form5::Form5(SettingsStore &store, QWidget *parent)
     loadFromStore();
 }
 
-QComboBox *Form5::list(const char *name)
-{
+QComboBox *Form5::list(const char *name) {
     auto *combo = new QComboBox(this);
     combo->setObjectName(QLatin1String(name));
     combo->setMaxVisibleItems(16);
@@ -109,15 +103,13 @@ QComboBox *Form5::list(const char *name)
     return combo;
 }
 
-QLabel *Form5::label(const char *name, const QString &text)
-{
+QLabel *Form5::label(const char *name, const QString &text) {
     auto *l = new QLabel(text, this);
     l->setObjectName(QLatin1String(name));
     return l;
 }
 
-void Form5::buildScanFrame()
-{
+void Form5::buildScanFrame() {
     Frame2 = new QGroupBox(this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Label14 = label("Label14");
@@ -156,8 +148,7 @@ void Form5::buildScanFrame()
     grid->setRowStretch(rows.size(), 1);
 }
 
-void Form5::buildVoxFrame()
-{
+void Form5::buildVoxFrame() {
     Frame1 = new QGroupBox(QStringLiteral("VOX"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Label8 = label("Label8");
@@ -187,8 +178,7 @@ void Form5::buildVoxFrame()
     grid->setRowStretch(6, 1);
 }
 
-void Form5::buildHiddenControls()
-{
+void Form5::buildHiddenControls() {
     HiddenGroup = new QWidget(this);
     HiddenGroup->setObjectName(QStringLiteral("HiddenGroup"));
 
@@ -243,8 +233,7 @@ void Form5::buildHiddenControls()
     layout->addWidget(mfgrid1);
 }
 
-void Form5::followScroll(QScrollBar *scroll, FilteredLineEdit *text)
-{
+void Form5::followScroll(QScrollBar *scroll, FilteredLineEdit *text) {
     // The scroll control steps from the seconds in the box; the box shows
     // the seconds the scroll control was moved to.
     connect(scroll, &QScrollBar::valueChanged, this, [this, text](int value) {
@@ -258,8 +247,7 @@ void Form5::followScroll(QScrollBar *scroll, FilteredLineEdit *text)
     });
 }
 
-void Form5::loadFromStore()
-{
+void Form5::loadFromStore() {
     const SettingsStore &s = m_store;
     select(Combo4, s.pttId);
     select(Combo6, s.voxFunction);
@@ -289,8 +277,7 @@ void Form5::loadFromStore()
     select(Combo21, s.autoResetTimer);
 }
 
-void Form5::storeAndHide()
-{
+void Form5::storeAndHide() {
     SettingsStore &s = m_store;
     s.pttId = Combo4->currentIndex();
     s.voxFunction = Combo6->currentIndex();

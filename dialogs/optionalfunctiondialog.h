@@ -14,8 +14,7 @@ class QPushButton;
 class QScrollBar;
 struct SettingsStore;
 
-class Form5 : public OptionDialog
-{
+class Form5 : public OptionDialog {
     Q_OBJECT
 public:
     Form5(SettingsStore &store, QWidget *parent);

@@ -10,15 +10,13 @@
 #include <QLayout>
 #include <QTableWidget>
 
-OptionDialog::OptionDialog(const QString &name, QWidget *parent) : QDialog(parent)
-{
+OptionDialog::OptionDialog(const QString &name, QWidget *parent) : QDialog(parent) {
     setObjectName(name);
     setModal(false);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
-void OptionDialog::applyLanguage(qint16 language)
-{
+void OptionDialog::applyLanguage(qint16 language) {
     applyDialogCaptions(this, language);
     // The new texts may need other widths: lay the window out afresh.
     for (QLayout *l : findChildren<QLayout *>())
@@ -27,15 +25,13 @@ void OptionDialog::applyLanguage(qint16 language)
         layout()->activate();
 }
 
-void OptionDialog::showModeless()
-{
+void OptionDialog::showModeless() {
     show();
     raise();
     activateWindow();
 }
 
-void OptionDialog::closeEvent(QCloseEvent *event)
-{
+void OptionDialog::closeEvent(QCloseEvent *event) {
     if (m_closeAllowed) {
         QDialog::closeEvent(event);
         return;
@@ -44,8 +40,7 @@ void OptionDialog::closeEvent(QCloseEvent *event)
     event->ignore();
 }
 
-void applyDialogCaptions(QWidget *window, qint16 language)
-{
+void applyDialogCaptions(QWidget *window, qint16 language) {
     for (const DialogCaption &row : dialogCaptionTable()) {
         if (row.window != window->objectName())
             continue;

@@ -6,8 +6,7 @@
 #include <QDialog>
 #include <QtGlobal>
 
-class OptionDialog : public QDialog
-{
+class OptionDialog : public QDialog {
     Q_OBJECT
 public:
     OptionDialog(const QString &name, QWidget *parent);

@@ -19,13 +19,11 @@ namespace {
 
 // Shows a message in a plain message box when the main window has not
 // given the dialogs its own.
-class PlainMessageBox : public MessagePort
-{
+class PlainMessageBox : public MessagePort {
 public:
     explicit PlainMessageBox(QWidget *owner) : m_owner(owner) {}
 
-    int show(const QString &text, quint32 flags, const QString &title) override
-    {
+    int show(const QString &text, quint32 flags, const QString &title) override {
         QMessageBox box(m_owner);
         box.setWindowTitle(title.isEmpty() ? applicationTitle() : title);
         box.setText(text);
@@ -74,8 +72,7 @@ struct OptionDialogs::Private {
     UrlOpener urlOpener;
 
     // In the order the dialogs are loaded and captioned.
-    QList<OptionDialog *> dialogs() const
-    {
+    QList<OptionDialog *> dialogs() const {
         QList<OptionDialog *> all;
         for (OptionDialog *d :
              std::initializer_list<OptionDialog *>{form2, form4, form5, form6, form7, about})
@@ -86,8 +83,7 @@ struct OptionDialogs::Private {
 };
 
 OptionDialogs::OptionDialogs(EditorState &state, QWidget *owner)
-    : QObject(owner), d(new Private(state, owner))
-{
+    : QObject(owner), d(new Private(state, owner)) {
     d->language = state.language;
     // When the program ends the dialogs close normally.
     if (QCoreApplication *app = QCoreApplication::instance()) {
@@ -98,8 +94,7 @@ OptionDialogs::OptionDialogs(EditorState &state, QWidget *owner)
     }
 }
 
-OptionDialogs::~OptionDialogs()
-{
+OptionDialogs::~OptionDialogs() {
     for (OptionDialog *dialog : d->dialogs()) {
         dialog->allowClose();
         dialog->close();
@@ -108,8 +103,7 @@ OptionDialogs::~OptionDialogs()
     delete d;
 }
 
-void OptionDialogs::SetLanguageText(qint16 language)
-{
+void OptionDialogs::SetLanguageText(qint16 language) {
     d->language = language;
     const bool loading = !d->loaded;
     d->loaded = true;
@@ -143,8 +137,7 @@ void OptionDialogs::SetLanguageText(qint16 language)
     d->about->applyLanguage(language);
 }
 
-void OptionDialogs::refreshAfterDecode()
-{
+void OptionDialogs::refreshAfterDecode() {
     if (!d->loaded)
         return; // the load step will read the store
     d->form2->loadFromStore();
@@ -155,57 +148,49 @@ void OptionDialogs::refreshAfterDecode()
 }
 
 namespace {
-void showLoaded(OptionDialog *dialog)
-{
+void showLoaded(OptionDialog *dialog) {
     if (dialog)
         dialog->showModeless();
 }
 } // namespace
 
-void OptionDialogs::showOptionalFunction()
-{
+void OptionDialogs::showOptionalFunction() {
     if (!d->loaded)
         SetLanguageText(d->language);
     showLoaded(d->form5);
 }
 
-void OptionDialogs::showKeys()
-{
+void OptionDialogs::showKeys() {
     if (!d->loaded)
         SetLanguageText(d->language);
     showLoaded(d->form6);
 }
 
-void OptionDialogs::showEmbedded()
-{
+void OptionDialogs::showEmbedded() {
     if (!d->loaded)
         SetLanguageText(d->language);
     showLoaded(d->form7);
 }
 
-void OptionDialogs::showDebug()
-{
+void OptionDialogs::showDebug() {
     if (!d->loaded)
         SetLanguageText(d->language);
     showLoaded(d->form2);
 }
 
-void OptionDialogs::showTestFrequency()
-{
+void OptionDialogs::showTestFrequency() {
     if (!d->loaded)
         SetLanguageText(d->language);
     showLoaded(d->form4);
 }
 
-void OptionDialogs::showAbout()
-{
+void OptionDialogs::showAbout() {
     if (!d->loaded)
         SetLanguageText(d->language);
     showLoaded(d->about);
 }
 
-void OptionDialogs::setPowerSlidersEnabled(bool enabled)
-{
+void OptionDialogs::setPowerSlidersEnabled(bool enabled) {
     // The dialog is loaded for this if it is not.
     if (!d->loaded)
         SetLanguageText(d->language);
@@ -213,13 +198,11 @@ void OptionDialogs::setPowerSlidersEnabled(bool enabled)
         d->form2->setSlidersEnabled(enabled);
 }
 
-void OptionDialogs::setMessagePort(MessagePort *port)
-{
+void OptionDialogs::setMessagePort(MessagePort *port) {
     d->port = port;
 }
 
-void OptionDialogs::setUrlOpener(std::function<void(const QUrl &)> opener)
-{
+void OptionDialogs::setUrlOpener(std::function<void(const QUrl &)> opener) {
     d->urlOpener = std::move(opener);
     if (d->about)
         d->about->setUrlOpener(d->urlOpener);

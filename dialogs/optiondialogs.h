@@ -13,8 +13,7 @@ class QUrl;
 class QWidget;
 struct EditorState;
 
-class OptionDialogs : public QObject
-{
+class OptionDialogs : public QObject {
     Q_OBJECT
 public:
     // `owner` is the main window; the dialogs stay on top of it.

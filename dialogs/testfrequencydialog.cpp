@@ -8,8 +8,7 @@
 #include <QVBoxLayout>
 
 namespace {
-QPushButton *plainButton(const char *name, QWidget *parent)
-{
+QPushButton *plainButton(const char *name, QWidget *parent) {
     auto *button = new QPushButton(parent);
     button->setObjectName(QLatin1String(name));
     // Enter finishes a cell edit; it must not press a button as well.
@@ -19,8 +18,7 @@ QPushButton *plainButton(const char *name, QWidget *parent)
 } // namespace
 
 Form4::Form4(SettingsStore &store, QWidget *parent)
-    : OptionDialog(QStringLiteral("Form4"), parent), m_store(store)
-{
+    : OptionDialog(QStringLiteral("Form4"), parent), m_store(store) {
     mfgrid1 = new TestFrequencyGrid(this);
     Command1 = plainButton("Command1", this);
     Command2 = plainButton("Command2", this);
@@ -40,14 +38,12 @@ Form4::Form4(SettingsStore &store, QWidget *parent)
     loadFromStore();
 }
 
-void Form4::loadFromStore()
-{
+void Form4::loadFromStore() {
     for (int r = 0; r < kTestFrequencyRows; ++r)
         mfgrid1->setRowTexts(r, TestFrequencyRow{m_store.testRx[r], m_store.testTx[r]});
 }
 
-void Form4::storeAndHide()
-{
+void Form4::storeAndHide() {
     mfgrid1->finishEditing();
     for (int r = 0; r < kTestFrequencyRows; ++r) {
         const TestFrequencyRow row = mfgrid1->rowTexts(r);
@@ -57,8 +53,7 @@ void Form4::storeAndHide()
     accept();
 }
 
-void Form4::cancel()
-{
+void Form4::cancel() {
     mfgrid1->finishEditing();
     reject();
 }

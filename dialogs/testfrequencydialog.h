@@ -7,8 +7,7 @@ class QPushButton;
 class TestFrequencyGrid;
 struct SettingsStore;
 
-class Form4 : public OptionDialog
-{
+class Form4 : public OptionDialog {
     Q_OBJECT
 public:
     Form4(SettingsStore &store, QWidget *parent);

@@ -11,14 +11,12 @@ namespace {
 
 // The cell editor: a plain line edit whose text, once the edit is done,
 // goes through the test frequency rules together with the rest of its row.
-class TestFrequencyDelegate : public QStyledItemDelegate
-{
+class TestFrequencyDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &,
-                          const QModelIndex &) const override
-    {
+                          const QModelIndex &) const override {
         auto *editor = new QLineEdit(parent);
         editor->setAlignment(Qt::AlignCenter);
         editor->setFrame(false);
@@ -26,8 +24,7 @@ public:
     }
 
     void setModelData(QWidget *editor, QAbstractItemModel *model,
-                      const QModelIndex &index) const override
-    {
+                      const QModelIndex &index) const override {
         const QString typed = static_cast<QLineEdit *>(editor)->text();
         const QModelIndex rx = model->index(index.row(), TestFrequencyGrid::ColRx);
         const QModelIndex tx = model->index(index.row(), TestFrequencyGrid::ColTx);
@@ -40,8 +37,7 @@ public:
     }
 };
 
-QTableWidgetItem *centredItem(const QString &text, bool editable)
-{
+QTableWidgetItem *centredItem(const QString &text, bool editable) {
     auto *item = new QTableWidgetItem(text);
     item->setTextAlignment(Qt::AlignCenter);
     if (!editable)
@@ -51,8 +47,8 @@ QTableWidgetItem *centredItem(const QString &text, bool editable)
 
 } // namespace
 
-TestFrequencyGrid::TestFrequencyGrid(QWidget *parent) : QTableWidget(kTestFrequencyRows, 3, parent)
-{
+TestFrequencyGrid::TestFrequencyGrid(QWidget *parent)
+    : QTableWidget(kTestFrequencyRows, 3, parent) {
     setObjectName(QStringLiteral("mfgrid1"));
     setItemDelegate(new TestFrequencyDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -99,19 +95,16 @@ TestFrequencyGrid::TestFrequencyGrid(QWidget *parent) : QTableWidget(kTestFreque
     });
 }
 
-TestFrequencyRow TestFrequencyGrid::rowTexts(int row) const
-{
+TestFrequencyRow TestFrequencyGrid::rowTexts(int row) const {
     return TestFrequencyRow{item(row, ColRx)->text(), item(row, ColTx)->text()};
 }
 
-void TestFrequencyGrid::setRowTexts(int row, const TestFrequencyRow &texts)
-{
+void TestFrequencyGrid::setRowTexts(int row, const TestFrequencyRow &texts) {
     item(row, ColRx)->setText(texts.rx);
     item(row, ColTx)->setText(texts.tx);
 }
 
-void TestFrequencyGrid::finishEditing()
-{
+void TestFrequencyGrid::finishEditing() {
     if (state() != EditingState)
         return;
     QWidget *editor = indexWidget(currentIndex());
@@ -124,8 +117,7 @@ void TestFrequencyGrid::finishEditing()
     closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
-bool TestFrequencyGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
-{
+bool TestFrequencyGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) {
     if (index.isValid() && index.column() == ColTx && !txEditAllowed(rowTexts(index.row())))
         return false;
     return QTableWidget::edit(index, trigger, event);

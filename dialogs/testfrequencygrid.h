@@ -8,8 +8,7 @@
 
 #include <QTableWidget>
 
-class TestFrequencyGrid : public QTableWidget
-{
+class TestFrequencyGrid : public QTableWidget {
     Q_OBJECT
 public:
     enum Column { ColChannel = 0, ColRx = 1, ColTx = 2 };

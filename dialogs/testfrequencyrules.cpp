@@ -6,8 +6,7 @@ namespace {
 
 // Cuts a plain decimal text after the given number of decimals, so that a
 // frequency is only ever brought down.
-QString truncatedDecimals(const QString &text, int decimals)
-{
+QString truncatedDecimals(const QString &text, int decimals) {
     const int point = text.indexOf(QLatin1Char('.'));
     if (point < 0 || text.size() - point - 1 <= decimals)
         return text;
@@ -16,8 +15,7 @@ QString truncatedDecimals(const QString &text, int decimals)
 
 } // namespace
 
-bool testFrequencyUnits(const QString &text, qint64 *units)
-{
+bool testFrequencyUnits(const QString &text, qint64 *units) {
     const QString t = text.trimmed();
     if (!isDecimalNumber(t)) {
         *units = 0;
@@ -30,8 +28,7 @@ bool testFrequencyUnits(const QString &text, qint64 *units)
     return true;
 }
 
-TestFrequencyRow afterRxEdit(const TestFrequencyRow &before, const QString &typed)
-{
+TestFrequencyRow afterRxEdit(const TestFrequencyRow &before, const QString &typed) {
     if (typed.trimmed().isEmpty())
         return TestFrequencyRow();
     qint64 f = 0;
@@ -43,8 +40,7 @@ TestFrequencyRow afterRxEdit(const TestFrequencyRow &before, const QString &type
     return TestFrequencyRow{rx, rx};
 }
 
-TestFrequencyRow afterTxEdit(const TestFrequencyRow &before, const QString &typed)
-{
+TestFrequencyRow afterTxEdit(const TestFrequencyRow &before, const QString &typed) {
     if (typed.trimmed().isEmpty())
         return TestFrequencyRow{before.rx, before.rx};
     qint64 t = 0;
@@ -57,7 +53,6 @@ TestFrequencyRow afterTxEdit(const TestFrequencyRow &before, const QString &type
     return TestFrequencyRow{before.rx, unitsToMHzText(t - RealMod(step, t))};
 }
 
-bool txEditAllowed(const TestFrequencyRow &row)
-{
+bool txEditAllowed(const TestFrequencyRow &row) {
     return !row.rx.isEmpty();
 }

@@ -15,18 +15,15 @@ const OptionPair kOptions[4] = {
 };
 } // namespace
 
-QString offCaption(qint16 language)
-{
+QString offCaption(qint16 language) {
     return isChinese(language) ? QStringLiteral("关闭") : QStringLiteral("Off");
 }
 
-bool isOffText(const QString &text)
-{
+bool isOffText(const QString &text) {
     return text == QStringLiteral("关闭") || text == QStringLiteral("Off");
 }
 
-QString optionText(int column, int item, qint16 language)
-{
+QString optionText(int column, int item, qint16 language) {
     if (column < 5 || column > 8 || item < 0 || item > 1)
         return QString();
     const OptionPair &pair = kOptions[column - 5];

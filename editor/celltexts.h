@@ -6,7 +6,9 @@
 #include <QtGlobal>
 
 // Language flag: 0 Chinese, every other value shows English captions.
-inline bool isChinese(qint16 language) { return language == 0; }
+inline bool isChinese(qint16 language) {
+    return language == 0;
+}
 
 // The Off caption, item 0 of the tone list: "关闭" or "Off".
 QString offCaption(qint16 language);

@@ -2,41 +2,34 @@
 
 #include "editor/celltexts.h"
 
-ChannelTable::ChannelTable()
-{
+ChannelTable::ChannelTable() {
     writeChannelNumbers();
 }
 
-QString ChannelTable::cell(int row, int column) const
-{
+QString ChannelTable::cell(int row, int column) const {
     return valid(row, column) ? m_cells[row][column] : QString();
 }
 
-void ChannelTable::setCell(int row, int column, const QString &text)
-{
+void ChannelTable::setCell(int row, int column, const QString &text) {
     if (valid(row, column))
         m_cells[row][column] = text;
 }
 
-int ChannelTable::optionIndex(int row, int column) const
-{
+int ChannelTable::optionIndex(int row, int column) const {
     return valid(row, column) && column >= ColPower ? m_optionIndex[row][column] : 0;
 }
 
-void ChannelTable::setOptionIndex(int row, int column, int index)
-{
+void ChannelTable::setOptionIndex(int row, int column, int index) {
     if (valid(row, column) && column >= ColPower)
         m_optionIndex[row][column] = static_cast<qint16>(index);
 }
 
-void ChannelTable::setOption(int row, int column, int index, qint16 language)
-{
+void ChannelTable::setOption(int row, int column, int index, qint16 language) {
     setCell(row, column, optionText(column, index, language));
     setOptionIndex(row, column, index);
 }
 
-void ChannelTable::ClearNO(int row)
-{
+void ChannelTable::ClearNO(int row) {
     if (row < 1 || row > kChannelCount)
         return;
     for (int c = ColRxFrequency; c < kColumnCount; ++c) {
@@ -45,14 +38,12 @@ void ChannelTable::ClearNO(int row)
     }
 }
 
-void ChannelTable::ClearGrid()
-{
+void ChannelTable::ClearGrid() {
     for (int r = 1; r <= kChannelCount; ++r)
         ClearNO(r);
 }
 
-void ChannelTable::ClearGrid1()
-{
+void ChannelTable::ClearGrid1() {
     for (int r = 1; r <= kChannelCount; ++r) {
         if (!inUse(r))
             continue;
@@ -61,8 +52,7 @@ void ChannelTable::ClearGrid1()
     }
 }
 
-void ChannelTable::SetGrid1Text(qint16 language)
-{
+void ChannelTable::SetGrid1Text(qint16 language) {
     for (int r = 1; r <= kChannelCount; ++r) {
         if (!inUse(r))
             continue;
@@ -74,14 +64,12 @@ void ChannelTable::SetGrid1Text(qint16 language)
     }
 }
 
-void ChannelTable::writeChannelNumbers()
-{
+void ChannelTable::writeChannelNumbers() {
     for (int r = 1; r <= kChannelCount; ++r)
         m_cells[r][ColNumber] = QStringLiteral("%1").arg(r, 2, 10, QLatin1Char('0'));
 }
 
-bool ChannelTable::operator==(const ChannelTable &other) const
-{
+bool ChannelTable::operator==(const ChannelTable &other) const {
     for (int r = 1; r <= kChannelCount; ++r)
         for (int c = 0; c < kColumnCount; ++c)
             if (m_cells[r][c] != other.m_cells[r][c] ||

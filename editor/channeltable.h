@@ -23,8 +23,7 @@ enum ChannelColumn {
 constexpr int kChannelCount = 16;
 constexpr int kColumnCount = 9;
 
-class ChannelTable
-{
+class ChannelTable {
 public:
     ChannelTable();
 
@@ -60,8 +59,7 @@ public:
     bool operator==(const ChannelTable &other) const;
 
 private:
-    static bool valid(int row, int column)
-    {
+    static bool valid(int row, int column) {
         return row >= 1 && row <= kChannelCount && column >= 0 && column < kColumnCount;
     }
     QString m_cells[kChannelCount + 1][kColumnCount];

@@ -9,12 +9,9 @@
 #include <QMimeData>
 
 FilteredLineEdit::FilteredLineEdit(const TextRule &rule, QWidget *parent)
-    : QLineEdit(parent), m_rule(rule)
-{
-}
+    : QLineEdit(parent), m_rule(rule) {}
 
-LineState FilteredLineEdit::lineState() const
-{
+LineState FilteredLineEdit::lineState() const {
     LineState s;
     s.text = text();
     s.cursor = cursorPosition();
@@ -25,21 +22,18 @@ LineState FilteredLineEdit::lineState() const
     return s;
 }
 
-void FilteredLineEdit::insertFiltered(const QString &text)
-{
+void FilteredLineEdit::insertFiltered(const QString &text) {
     const QString kept = pastedText(m_rule, lineState(), text);
     if (!kept.isEmpty())
         insert(kept);
 }
 
-void FilteredLineEdit::pasteFiltered()
-{
+void FilteredLineEdit::pasteFiltered() {
     if (!isReadOnly())
         insertFiltered(QGuiApplication::clipboard()->text());
 }
 
-void FilteredLineEdit::keyPressEvent(QKeyEvent *event)
-{
+void FilteredLineEdit::keyPressEvent(QKeyEvent *event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         if (m_rule.refuseEnter) {
             event->accept();
@@ -74,8 +68,7 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent *event)
     }
 }
 
-void FilteredLineEdit::inputMethodEvent(QInputMethodEvent *event)
-{
+void FilteredLineEdit::inputMethodEvent(QInputMethodEvent *event) {
     if (event->commitString().isEmpty()) {
         QLineEdit::inputMethodEvent(event);
         return;
@@ -86,8 +79,7 @@ void FilteredLineEdit::inputMethodEvent(QInputMethodEvent *event)
     QLineEdit::inputMethodEvent(&filtered);
 }
 
-void FilteredLineEdit::contextMenuEvent(QContextMenuEvent *event)
-{
+void FilteredLineEdit::contextMenuEvent(QContextMenuEvent *event) {
     const LineState before = lineState();
     QMenu *menu = createStandardContextMenu();
     menu->exec(event->globalPos());
@@ -105,8 +97,7 @@ void FilteredLineEdit::contextMenuEvent(QContextMenuEvent *event)
     insertFiltered(clip);
 }
 
-void FilteredLineEdit::mouseReleaseEvent(QMouseEvent *event)
-{
+void FilteredLineEdit::mouseReleaseEvent(QMouseEvent *event) {
     // The middle button pastes the selection clipboard on X11.
     if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
         if (!isReadOnly())
@@ -117,8 +108,7 @@ void FilteredLineEdit::mouseReleaseEvent(QMouseEvent *event)
     QLineEdit::mouseReleaseEvent(event);
 }
 
-void FilteredLineEdit::dropEvent(QDropEvent *event)
-{
+void FilteredLineEdit::dropEvent(QDropEvent *event) {
     if (!isReadOnly() && event->mimeData()->hasText()) {
         setCursorPosition(cursorPositionAt(event->position().toPoint()));
         insertFiltered(event->mimeData()->text());

@@ -7,8 +7,7 @@
 
 #include <QLineEdit>
 
-class FilteredLineEdit : public QLineEdit
-{
+class FilteredLineEdit : public QLineEdit {
     Q_OBJECT
 public:
     explicit FilteredLineEdit(const TextRule &rule, QWidget *parent = nullptr);

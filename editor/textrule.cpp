@@ -2,8 +2,7 @@
 
 namespace {
 
-bool allowedBy(const TextRule &rule, QChar c)
-{
+bool allowedBy(const TextRule &rule, QChar c) {
     const ushort u = c.unicode();
     switch (rule.characters) {
     case TextRule::Characters::DialCode:
@@ -18,21 +17,18 @@ bool allowedBy(const TextRule &rule, QChar c)
     return false;
 }
 
-QChar transformed(const TextRule &rule, QChar c)
-{
+QChar transformed(const TextRule &rule, QChar c) {
     if (rule.upperCase && c.unicode() >= 'a' && c.unicode() <= 'z')
         return QChar(c.unicode() - 'a' + 'A');
     return c;
 }
 
-bool hasSelection(const LineState &state)
-{
+bool hasSelection(const LineState &state) {
     return state.selectionStart >= 0 && state.selectionLength > 0;
 }
 
 // A number box holds digits only; its value must not pass the maximum.
-bool valueFits(const TextRule &rule, const QString &text)
-{
+bool valueFits(const TextRule &rule, const QString &text) {
     if (rule.maxValue < 0 || text.isEmpty())
         return true;
     bool ok = false;
@@ -42,14 +38,12 @@ bool valueFits(const TextRule &rule, const QString &text)
 
 } // namespace
 
-bool isRadioCharacter(QChar c)
-{
+bool isRadioCharacter(QChar c) {
     const ushort u = c.unicode();
     return (u >= 0x20 && u <= 0x7E) || (u >= 0xA0 && u <= 0xFE);
 }
 
-QString textAfterInsert(const LineState &state, const QString &inserted)
-{
+QString textAfterInsert(const LineState &state, const QString &inserted) {
     QString text = state.text;
     if (hasSelection(state)) {
         const int start = qBound(0, state.selectionStart, int(text.size()));
@@ -60,8 +54,7 @@ QString textAfterInsert(const LineState &state, const QString &inserted)
     return text;
 }
 
-QChar typedCharacter(const TextRule &rule, const LineState &state, QChar typed)
-{
+QChar typedCharacter(const TextRule &rule, const LineState &state, QChar typed) {
     const QChar c = transformed(rule, typed);
     if (!allowedBy(rule, c))
         return QChar();
@@ -72,8 +65,7 @@ QChar typedCharacter(const TextRule &rule, const LineState &state, QChar typed)
     return c;
 }
 
-QString pastedText(const TextRule &rule, const LineState &state, const QString &pasted)
-{
+QString pastedText(const TextRule &rule, const LineState &state, const QString &pasted) {
     QString kept;
     for (QChar typed : pasted) {
         const QChar c = transformed(rule, typed);

@@ -17,12 +17,11 @@ struct TextRule {
     int maxLength = 0;      // 0: no limit
     bool upperCase = false; // a-z typed become A-Z
     bool refuseEnter = false;
-    int maxValue = -1; // digits only: the largest number the text may hold
+    int maxValue = -1;               // digits only: the largest number the text may hold
     bool (*accept)(QChar) = nullptr; // the filter of Characters::Custom
 
     // A rule that takes exactly the characters `filter` accepts.
-    static TextRule accepting(bool (*filter)(QChar))
-    {
+    static TextRule accepting(bool (*filter)(QChar)) {
         return TextRule{Characters::Custom, 0, false, false, -1, filter};
     }
 };

@@ -12,8 +12,7 @@ namespace {
 constexpr qint64 kReadLength = 850;
 } // namespace
 
-QString readDataFile(const QString &path, DataFileError *error)
-{
+QString readDataFile(const QString &path, DataFileError *error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = DataFileError::CannotRead;
@@ -29,8 +28,7 @@ QString readDataFile(const QString &path, DataFileError *error)
     return imageFromBytes(bytes);
 }
 
-bool writeDataFile(const QString &path, const QString &image, DataFileError *error)
-{
+bool writeDataFile(const QString &path, const QString &image, DataFileError *error) {
     QSaveFile file(path);
     const QByteArray bytes = bytesFromImage(image);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
@@ -41,8 +39,7 @@ bool writeDataFile(const QString &path, const QString &image, DataFileError *err
     return true;
 }
 
-QString dataFileErrorMessage(DataFileError error, const QString &path, qint16 language)
-{
+QString dataFileErrorMessage(DataFileError error, const QString &path, qint16 language) {
     const QString name = QDir::toNativeSeparators(path);
     const bool zh = language == 0;
     switch (error) {

@@ -1,7 +1,6 @@
 #include "image/editorstate.h"
 
-void EditorState::loadStartUpValues()
-{
+void EditorState::loadStartUpValues() {
     acceptedBand = 0;
     bandPosition = 0;
     store.pf1 = 10;

@@ -17,8 +17,7 @@ struct FunctionSettings {
     int batterySave = 1;
     int beep = 1;
 
-    bool operator==(const FunctionSettings &o) const
-    {
+    bool operator==(const FunctionSettings &o) const {
         return voiceNotice == o.voiceNotice && timeoutTimer == o.timeoutTimer &&
                totPreAlert == o.totPreAlert && squelchLevel == o.squelchLevel &&
                batterySave == o.batterySave && beep == o.beep;

@@ -6,8 +6,7 @@
 namespace {
 const char kNibbleBits[] = "0000000100100011010001010110011110001001101010111100110111101111";
 
-int hexDigitValue(QChar c)
-{
+int hexDigitValue(QChar c) {
     const ushort u = c.unicode();
     if (u >= '0' && u <= '9')
         return u - '0';
@@ -19,8 +18,7 @@ int hexDigitValue(QChar c)
 }
 } // namespace
 
-QString HexToBits(const QString &hex)
-{
+QString HexToBits(const QString &hex) {
     QString bits;
     bits.reserve(hex.size() * 4);
     for (QChar c : hex)
@@ -28,8 +26,7 @@ QString HexToBits(const QString &hex)
     return bits;
 }
 
-QString BitsToHex(const QString &bits)
-{
+QString BitsToHex(const QString &bits) {
     QString padded = bits;
     while (padded.size() % 4 != 0)
         padded.prepend(QLatin1Char('0'));
@@ -44,30 +41,26 @@ QString BitsToHex(const QString &bits)
     return hex;
 }
 
-QString HexByte(int value)
-{
+QString HexByte(int value) {
     QString hex = QString::number(value, 16).toUpper();
     if (hex.size() == 1)
         hex.prepend(QLatin1Char('0'));
     return hex;
 }
 
-QString HexByte(double value)
-{
+QString HexByte(double value) {
     const double rounded = std::nearbyint(value);
     return HexByte(static_cast<int>(qBound(0.0, rounded, double(INT_MAX))));
 }
 
-QString HexWord(int value)
-{
+QString HexWord(int value) {
     QString hex = QString::number(static_cast<quint16>(value), 16).toUpper();
     while (hex.size() < 4)
         hex.prepend(QLatin1Char('0'));
     return hex;
 }
 
-QString snapFrequencyText(const QString &frequencyText)
-{
+QString snapFrequencyText(const QString &frequencyText) {
     const int n = frequencyText.size();
     if (n < 5)
         return frequencyText;
@@ -84,13 +77,11 @@ QString snapFrequencyText(const QString &frequencyText)
     return frequencyText.left(n - 4) + QStringLiteral("%1").arg(snapped, 4, 10, QLatin1Char('0'));
 }
 
-double SnapFrequency(const QString &frequencyText)
-{
+double SnapFrequency(const QString &frequencyText) {
     return leadingNumber(snapFrequencyText(frequencyText));
 }
 
-double RealMod(double step, double value)
-{
+double RealMod(double step, double value) {
     if (value < step)
         return value;
     // The quotient counts as exact when its 15-digit text form has no
@@ -104,15 +95,13 @@ double RealMod(double step, double value)
     return value - static_cast<double>(i) * step;
 }
 
-qint64 RealMod(qint64 step, qint64 value)
-{
+qint64 RealMod(qint64 step, qint64 value) {
     if (step <= 0 || value < step)
         return value;
     return value % step;
 }
 
-double leadingNumber(const QString &text)
-{
+double leadingNumber(const QString &text) {
     int i = 0;
     const int n = text.size();
     while (i < n && text.at(i).isSpace())
@@ -135,8 +124,7 @@ double leadingNumber(const QString &text)
     return ok ? v : 0.0;
 }
 
-bool isDecimalNumber(const QString &text)
-{
+bool isDecimalNumber(const QString &text) {
     int digits = 0;
     int points = 0;
     for (QChar c : text) {
@@ -150,8 +138,7 @@ bool isDecimalNumber(const QString &text)
     return digits > 0 && points <= 1;
 }
 
-bool decimalToUnits(const QString &text, int decimals, qint64 *units)
-{
+bool decimalToUnits(const QString &text, int decimals, qint64 *units) {
     if (!isDecimalNumber(text))
         return false;
     const int point = text.indexOf(QLatin1Char('.'));
@@ -176,8 +163,7 @@ bool decimalToUnits(const QString &text, int decimals, qint64 *units)
     return true;
 }
 
-QString unitsToMHzText(qint64 units10Hz)
-{
+QString unitsToMHzText(qint64 units10Hz) {
     return QStringLiteral("%1.%2")
         .arg(units10Hz / 100000)
         .arg(units10Hz % 100000, 5, 10, QLatin1Char('0'));

@@ -6,20 +6,17 @@
 
 namespace {
 
-QString hex2(uchar b)
-{
+QString hex2(uchar b) {
     return HexByte(static_cast<int>(b));
 }
 
 // Bit n (0 = least significant) of a byte, tested on its bit string.
-int bitOf(uchar b, int n)
-{
+int bitOf(uchar b, int n) {
     return HexToBits(hex2(b)).at(7 - n) == QLatin1Char('0') ? 0 : 1;
 }
 
 // Characters of a character field, skipping unset (FF) bytes.
-QString charactersOf(const uchar *bytes, int length)
-{
+QString charactersOf(const uchar *bytes, int length) {
     QString text;
     for (int i = 0; i < length; ++i)
         if (bytes[i] != 0xFF)
@@ -27,8 +24,7 @@ QString charactersOf(const uchar *bytes, int length)
     return text;
 }
 
-void decodeChannel(ChannelTable &table, int row, const uchar *r, qint16 language)
-{
+void decodeChannel(ChannelTable &table, int row, const uchar *r, qint16 language) {
     if (r[0] == 0xFF && r[1] == 0xFF && r[2] == 0xFF && r[3] == 0xFF) {
         for (int c = ColRxFrequency; c <= ColScanAdd; ++c)
             table.setCell(row, c, QString());
@@ -50,36 +46,33 @@ void decodeChannel(ChannelTable &table, int row, const uchar *r, qint16 language
 }
 
 // Applies a settings byte when it is below `limit`.
-void applyBelow(int &field, uchar v, int limit)
-{
+void applyBelow(int &field, uchar v, int limit) {
     if (v < limit)
         field = v;
 }
 
 } // namespace
 
-QString frequencyTextOfBytes(const uchar *b)
-{
+QString frequencyTextOfBytes(const uchar *b) {
     const QString b2 = hex2(b[2]);
     return hex2(b[3]) + b2.at(0) + QLatin1Char('.') + b2.at(1) + hex2(b[1]) + hex2(b[0]);
 }
 
-QString toneTextOfWord(const QString &word, const QString &offText)
-{
+QString toneTextOfWord(const QString &word, const QString &offText) {
     if (word == QLatin1String("FFFF"))
         return offText;
     const QChar first = word.at(0);
     if (first == QLatin1Char('2') || first == QLatin1Char('A')) {
         const int code = word.mid(1).toInt(nullptr, 16);
         const QString octal = QString::number(code, 8).right(3);
-        return QLatin1Char('D') + octal + (first == QLatin1Char('2') ? QLatin1Char('N') : QLatin1Char('I'));
+        return QLatin1Char('D') + octal +
+               (first == QLatin1Char('2') ? QLatin1Char('N') : QLatin1Char('I'));
     }
     const QString s = QString::number(word.toInt(nullptr, 16));
     return s.left(s.size() - 1) + QLatin1Char('.') + s.right(1);
 }
 
-bool DecodeImage(EditorState &state, const QString &image)
-{
+bool DecodeImage(EditorState &state, const QString &image) {
     if (image.size() < Layout::kDecodedSize * 2)
         return false;
     for (int i = 0; i < Layout::kDecodedSize * 2; ++i) {

@@ -14,21 +14,18 @@ namespace {
 // One byte of a settings value. A value that has no byte (a list without
 // selection, or anything outside 0-255) is written as FF so that the field
 // keeps its width.
-QString byteOf(int value)
-{
+QString byteOf(int value) {
     return value >= 0 && value <= 0xFF ? HexByte(value) : QStringLiteral("FF");
 }
 
-QString repeated(const char *hex, int times)
-{
+QString repeated(const char *hex, int times) {
     return QString::fromLatin1(hex).repeated(times);
 }
 
 // One byte per character position; positions past the text are FF. A
 // character whose code does not fit one byte is written as "?", so the
 // fields after it never move.
-QString characterField(const QString &text, int length, bool zeroAs3A = false)
-{
+QString characterField(const QString &text, int length, bool zeroAs3A = false) {
     QString out;
     for (int i = 0; i < length; ++i) {
         if (i >= text.size()) {
@@ -45,14 +42,12 @@ QString characterField(const QString &text, int length, bool zeroAs3A = false)
 }
 
 // The value of a 16-bit seconds field as a whole number; an empty text is 0.
-int wholeSeconds(const QString &text)
-{
+int wholeSeconds(const QString &text) {
     const double v = std::nearbyint(leadingNumber(text));
     return static_cast<int>(qBound(0.0, v, 65535.0));
 }
 
-QString channelRecord(const ChannelTable &t, int row, qint16 language)
-{
+QString channelRecord(const ChannelTable &t, int row, qint16 language) {
     const QString off = offCaption(language);
     QString rec = frequencyBytesOfText(t.cell(row, ColRxFrequency)) +
                   frequencyBytesOfText(t.cell(row, ColTxFrequency)) +
@@ -60,15 +55,17 @@ QString channelRecord(const ChannelTable &t, int row, qint16 language)
                   toneBytesOfText(t.cell(row, ColTxTone), off);
     const bool bcloOff = t.cell(row, ColBclo) == optionText(ColBclo, 0, language);
     rec += BitsToHex(bcloOff ? QStringLiteral("11110000") : QStringLiteral("11111000"));
-    const QChar wide = t.cell(row, ColWn) == optionText(ColWn, 0, language) ? QLatin1Char('0') : QLatin1Char('1');
-    const QChar high = t.cell(row, ColPower) == optionText(ColPower, 0, language) ? QLatin1Char('0') : QLatin1Char('1');
+    const QChar wide =
+        t.cell(row, ColWn) == optionText(ColWn, 0, language) ? QLatin1Char('0') : QLatin1Char('1');
+    const QChar high = t.cell(row, ColPower) == optionText(ColPower, 0, language)
+                           ? QLatin1Char('0')
+                           : QLatin1Char('1');
     rec += BitsToHex(QStringLiteral("11") + high + wide + QStringLiteral("0000"));
     rec += BitsToHex(QStringLiteral("11111100")) + QStringLiteral("FF");
     return rec;
 }
 
-QString scanAddByte(const ChannelTable &t, int firstRow, qint16 language)
-{
+QString scanAddByte(const ChannelTable &t, int firstRow, qint16 language) {
     QString bits;
     for (int row = firstRow + 7; row >= firstRow; --row) {
         const QString cell = t.cell(row, ColScanAdd);
@@ -80,8 +77,7 @@ QString scanAddByte(const ChannelTable &t, int firstRow, qint16 language)
 
 } // namespace
 
-QString frequencyBytesOfText(const QString &text)
-{
+QString frequencyBytesOfText(const QString &text) {
     static const QRegularExpression cellForm(QStringLiteral("^[0-9A-F]{3}\\.[0-9A-F]{5}$"));
     if (text.isEmpty())
         return QStringLiteral("FFFFFFFF");
@@ -99,8 +95,7 @@ QString frequencyBytesOfText(const QString &text)
     return digits.mid(6, 2) + digits.mid(4, 2) + digits.mid(2, 2) + digits.mid(0, 2);
 }
 
-QString toneBytesOfText(const QString &text, const QString &offText)
-{
+QString toneBytesOfText(const QString &text, const QString &offText) {
     if (text.isEmpty() || text == offText)
         return QStringLiteral("FFFF");
     const bool normal = text.startsWith(QLatin1Char('D')) && text.endsWith(QLatin1Char('N'));
@@ -125,8 +120,7 @@ QString toneBytesOfText(const QString &text, const QString &offText)
     return h.right(2) + QLatin1Char('0') + h.left(1);
 }
 
-QString EncodeImage(const EditorState &state)
-{
+QString EncodeImage(const EditorState &state) {
     const SettingsStore &s = state.store;
     const FunctionSettings &f = state.functions;
     const qint16 lang = state.language;
@@ -152,11 +146,12 @@ QString EncodeImage(const EditorState &state)
 
     // 5. Function settings.
     img += byteOf(f.voiceNotice) + byteOf(f.timeoutTimer + 1) + byteOf(f.totPreAlert) +
-           byteOf(s.pttId) + QStringLiteral("00") + byteOf(f.squelchLevel) +
-           byteOf(f.batterySave) + byteOf(f.beep) + byteOf(s.cancelOperation) +
-           byteOf(s.voxInhibitOnReveive) + byteOf(s.voxFunction) + byteOf(s.voxGainLevel) +
-           byteOf(s.voxDelayTime) + byteOf(s.voxProceedTone) + QStringLiteral("FF");
-    img += BitsToHex(QStringLiteral("1111111") + (s.duplicate == 0 ? QLatin1Char('0') : QLatin1Char('1')));
+           byteOf(s.pttId) + QStringLiteral("00") + byteOf(f.squelchLevel) + byteOf(f.batterySave) +
+           byteOf(f.beep) + byteOf(s.cancelOperation) + byteOf(s.voxInhibitOnReveive) +
+           byteOf(s.voxFunction) + byteOf(s.voxGainLevel) + byteOf(s.voxDelayTime) +
+           byteOf(s.voxProceedTone) + QStringLiteral("FF");
+    img += BitsToHex(QStringLiteral("1111111") +
+                     (s.duplicate == 0 ? QLatin1Char('0') : QLatin1Char('1')));
     img += QStringLiteral("FF");
 
     // 6. PTT ID codes.
@@ -208,12 +203,10 @@ QString EncodeImage(const EditorState &state)
     return img;
 }
 
-QString imageFromBytes(const QByteArray &bytes)
-{
+QString imageFromBytes(const QByteArray &bytes) {
     return QString::fromLatin1(bytes.toHex().toUpper());
 }
 
-QByteArray bytesFromImage(const QString &image)
-{
+QByteArray bytesFromImage(const QString &image) {
     return QByteArray::fromHex(image.toLatin1());
 }

@@ -17,9 +17,9 @@ const char kJsonFormatName[] = "VQ-740 editor state";
 
 namespace {
 
-const char *const kChannelKeys[kColumnCount] = {"CH",       "RX frequency", "RX QT/DQT",
-                                                "TX frequency", "TX QT/DQT", "Power",
-                                                "BCLO",     "W/N",          "Scan Add"};
+const char *const kChannelKeys[kColumnCount] = {"CH",           "RX frequency", "RX QT/DQT",
+                                                "TX frequency", "TX QT/DQT",    "Power",
+                                                "BCLO",         "W/N",          "Scan Add"};
 
 // An integer setting: its JSON name, its place in the state and its range.
 struct IntField {
@@ -86,33 +86,29 @@ const FunctionField kFunctionFields[] = {
     {"Beep", &FunctionSettings::beep, 0, kBeepItems - 1},
 };
 
-const QRegularExpression &frequencyForm()
-{
+const QRegularExpression &frequencyForm() {
     static const QRegularExpression re(QStringLiteral("^([0-9A-F]{3}\\.[0-9A-F]{5})?$"));
     return re;
 }
 
-const QRegularExpression &toneForm()
-{
-    static const QRegularExpression re(QStringLiteral("^(Off|D[0-7]{1,3}[NI]|[0-9]{0,4}\\.[0-9])?$"));
+const QRegularExpression &toneForm() {
+    static const QRegularExpression re(
+        QStringLiteral("^(Off|D[0-7]{1,3}[NI]|[0-9]{0,4}\\.[0-9])?$"));
     return re;
 }
 
 // The reader keeps the first error and the path of the field it is in.
-class Reader
-{
+class Reader {
 public:
     QString error;
 
-    bool fail(const QString &field, const QString &what)
-    {
+    bool fail(const QString &field, const QString &what) {
         if (error.isEmpty())
             error = QStringLiteral("%1: %2").arg(field, what);
         return false;
     }
 
-    bool checkKeys(const QJsonObject &obj, const QString &where, const QSet<QString> &known)
-    {
+    bool checkKeys(const QJsonObject &obj, const QString &where, const QSet<QString> &known) {
         for (auto it = obj.begin(); it != obj.end(); ++it)
             if (!known.contains(it.key()))
                 return fail(where.isEmpty() ? it.key() : where + QLatin1String(" / ") + it.key(),
@@ -121,8 +117,7 @@ public:
     }
 
     bool readInt(const QJsonObject &obj, const QString &where, const char *name, int min, int max,
-                 int *out)
-    {
+                 int *out) {
         const QString key = QString::fromLatin1(name);
         if (!obj.contains(key))
             return true;
@@ -140,8 +135,7 @@ public:
         return true;
     }
 
-    bool readText(const QJsonObject &obj, const QString &where, const QString &key, QString *out)
-    {
+    bool readText(const QJsonObject &obj, const QString &where, const QString &key, QString *out) {
         if (!obj.contains(key))
             return true;
         const QJsonValue v = obj.value(key);
@@ -153,38 +147,38 @@ public:
 
     // A character field: one byte per character, at most `maxLength`.
     bool readCharacters(const QJsonObject &obj, const QString &where, const QString &key,
-                        int maxLength, QString *out)
-    {
+                        int maxLength, QString *out) {
         QString text = *out;
         if (!readText(obj, where, key, &text))
             return false;
         const QString field = where + QLatin1String(" / ") + key;
         if (text.size() > maxLength)
-            return fail(field, QStringLiteral("\"%1\" is too long for its field (%2 characters at most)")
-                                   .arg(text)
-                                   .arg(maxLength));
+            return fail(field,
+                        QStringLiteral("\"%1\" is too long for its field (%2 characters at most)")
+                            .arg(text)
+                            .arg(maxLength));
         for (QChar c : text)
             if (c.unicode() > 0xFE)
-                return fail(field, QStringLiteral("the character '%1' does not fit one byte").arg(c));
+                return fail(field,
+                            QStringLiteral("the character '%1' does not fit one byte").arg(c));
         *out = text;
         return true;
     }
 
     bool readPattern(const QJsonObject &obj, const QString &where, const QString &key,
-                     const QRegularExpression &form, const QString &what, QString *out)
-    {
+                     const QRegularExpression &form, const QString &what, QString *out) {
         QString text = *out;
         if (!readText(obj, where, key, &text))
             return false;
         if (!form.match(text).hasMatch())
-            return fail(where + QLatin1String(" / ") + key, QStringLiteral("\"%1\" %2").arg(text, what));
+            return fail(where + QLatin1String(" / ") + key,
+                        QStringLiteral("\"%1\" %2").arg(text, what));
         *out = text;
         return true;
     }
 };
 
-QJsonObject channelToJson(const ChannelTable &t, int row)
-{
+QJsonObject channelToJson(const ChannelTable &t, int row) {
     QJsonObject ch;
     ch.insert(QLatin1String(kChannelKeys[0]), row);
     for (int c = ColRxFrequency; c <= ColTxTone; ++c) {
@@ -205,8 +199,8 @@ QJsonObject channelToJson(const ChannelTable &t, int row)
     return ch;
 }
 
-bool channelFromJson(Reader &r, const QJsonValue &value, int row, qint16 language, ChannelTable &t)
-{
+bool channelFromJson(Reader &r, const QJsonValue &value, int row, qint16 language,
+                     ChannelTable &t) {
     const QString where = QStringLiteral("Channels / %1").arg(row, 2, 10, QLatin1Char('0'));
     if (!value.isObject())
         return r.fail(where, QStringLiteral("must be an object"));
@@ -224,13 +218,15 @@ bool channelFromJson(Reader &r, const QJsonValue &value, int row, qint16 languag
         cells[c] = t.cell(row, c);
         if (c == ColRxFrequency || c == ColTxFrequency) {
             if (!r.readPattern(obj, where, key, frequencyForm(),
-                               QStringLiteral("is not a frequency of the form 146.12500"), &cells[c]))
+                               QStringLiteral("is not a frequency of the form 146.12500"),
+                               &cells[c]))
                 return false;
         } else if (c == ColRxTone || c == ColTxTone) {
             if (isOffText(cells[c]))
                 cells[c] = QStringLiteral("Off");
             if (!r.readPattern(obj, where, key, toneForm(),
-                               QStringLiteral("is not a tone (Off, 88.5, D023N or D023I)"), &cells[c]))
+                               QStringLiteral("is not a tone (Off, 88.5, D023N or D023I)"),
+                               &cells[c]))
                 return false;
         } else {
             QString text = cells[c];
@@ -248,8 +244,9 @@ bool channelFromJson(Reader &r, const QJsonValue &value, int row, qint16 languag
     if (cells[ColRxFrequency].isEmpty()) {
         for (int c = ColRxTone; c <= ColScanAdd; ++c)
             if (!cells[c].isEmpty())
-                return r.fail(where, QStringLiteral("a channel without RX frequency must have every "
-                                                    "other field empty"));
+                return r.fail(where,
+                              QStringLiteral("a channel without RX frequency must have every "
+                                             "other field empty"));
     }
     // Everything checked: write the cells in the editor's language.
     for (int c = ColRxFrequency; c <= ColScanAdd; ++c) {
@@ -273,22 +270,69 @@ bool channelFromJson(Reader &r, const QJsonValue &value, int row, qint16 languag
 
 // The order in which fields are written: the format first, then the
 // settings as the program shows them. Every field has its place here.
-const char *const kFieldOrder[] = {
-    "format", "version", "Range", "Channels", "CH", "RX frequency", "RX QT/DQT", "TX frequency",
-    "TX QT/DQT", "Power", "BCLO", "W/N", "Scan Add", "Functions Setting", "Voice Notice",
-    "Time-out Timer", "TOT Pre-Alert", "Squelch Level", "Battery Save", "Beep",
-    "Optional Function", "PTT ID", "VOX Function", "VOX Gain Level", "VOX Delay time",
-    "VOX Proceed Tone", "Duplicate", "Priority", "Priority Channel", "Look Back Time A",
-    "Look Back Time B", "Revert channel", "ID Code", "PTT ID Start Code", "PTT ID End Code",
-    "Dropout delay time", "TX Dwell time", "Cancel Operation", "VOX Inhibit On Reveive",
-    "DTMF Rate", "First Digit Time", "First Digit Delay", "Star and Hash Tone", "D Key Setting",
-    "DTMF Sidetone", "carried digit", "Auto Reset Timer", "Auto-dial Memory", "Keys", "PF1",
-    "PF2", "Embedded Information", "Embedded Information line 1",
-    "Embedded Information line 2", "Debug Parameters", "TX-High Power", "TX-Low Power",
-    "Test Frequency", "Channel", "RX Frequency", "TX Frequency"};
+const char *const kFieldOrder[] = {"format",
+                                   "version",
+                                   "Range",
+                                   "Channels",
+                                   "CH",
+                                   "RX frequency",
+                                   "RX QT/DQT",
+                                   "TX frequency",
+                                   "TX QT/DQT",
+                                   "Power",
+                                   "BCLO",
+                                   "W/N",
+                                   "Scan Add",
+                                   "Functions Setting",
+                                   "Voice Notice",
+                                   "Time-out Timer",
+                                   "TOT Pre-Alert",
+                                   "Squelch Level",
+                                   "Battery Save",
+                                   "Beep",
+                                   "Optional Function",
+                                   "PTT ID",
+                                   "VOX Function",
+                                   "VOX Gain Level",
+                                   "VOX Delay time",
+                                   "VOX Proceed Tone",
+                                   "Duplicate",
+                                   "Priority",
+                                   "Priority Channel",
+                                   "Look Back Time A",
+                                   "Look Back Time B",
+                                   "Revert channel",
+                                   "ID Code",
+                                   "PTT ID Start Code",
+                                   "PTT ID End Code",
+                                   "Dropout delay time",
+                                   "TX Dwell time",
+                                   "Cancel Operation",
+                                   "VOX Inhibit On Reveive",
+                                   "DTMF Rate",
+                                   "First Digit Time",
+                                   "First Digit Delay",
+                                   "Star and Hash Tone",
+                                   "D Key Setting",
+                                   "DTMF Sidetone",
+                                   "carried digit",
+                                   "Auto Reset Timer",
+                                   "Auto-dial Memory",
+                                   "Keys",
+                                   "PF1",
+                                   "PF2",
+                                   "Embedded Information",
+                                   "Embedded Information line 1",
+                                   "Embedded Information line 2",
+                                   "Debug Parameters",
+                                   "TX-High Power",
+                                   "TX-Low Power",
+                                   "Test Frequency",
+                                   "Channel",
+                                   "RX Frequency",
+                                   "TX Frequency"};
 
-int fieldRank(const QString &key)
-{
+int fieldRank(const QString &key) {
     for (int i = 0; i < int(std::size(kFieldOrder)); ++i)
         if (key == QLatin1String(kFieldOrder[i]))
             return i;
@@ -297,8 +341,7 @@ int fieldRank(const QString &key)
 
 // Writes JSON like QJsonDocument's indented form, but with the fields of
 // each object in the program's order instead of alphabetical order.
-void writeOrdered(QByteArray &out, const QJsonValue &value, int indent)
-{
+void writeOrdered(QByteArray &out, const QJsonValue &value, int indent) {
     const QByteArray pad(indent + 4, ' ');
     if (value.isObject()) {
         const QJsonObject obj = value.toObject();
@@ -332,8 +375,7 @@ void writeOrdered(QByteArray &out, const QJsonValue &value, int indent)
 
 } // namespace
 
-QByteArray stateToJson(const EditorState &state)
-{
+QByteArray stateToJson(const EditorState &state) {
     const SettingsStore &s = state.store;
     QJsonObject root;
     root.insert(QLatin1String("format"), QLatin1String(kJsonFormatName));
@@ -363,8 +405,8 @@ QByteArray stateToJson(const EditorState &state)
     optional.insert(QLatin1String("Auto-dial Memory"), autoDial);
     root.insert(QLatin1String("Optional Function"), optional);
 
-    root.insert(QLatin1String("Keys"), QJsonObject{{QLatin1String("PF1"), s.pf1},
-                                                   {QLatin1String("PF2"), s.pf2}});
+    root.insert(QLatin1String("Keys"),
+                QJsonObject{{QLatin1String("PF1"), s.pf1}, {QLatin1String("PF2"), s.pf2}});
     root.insert(QLatin1String("Embedded Information"),
                 QJsonObject{{QLatin1String("Embedded Information line 1"), s.embeddedLine1},
                             {QLatin1String("Embedded Information line 2"), s.embeddedLine2}});
@@ -382,8 +424,7 @@ QByteArray stateToJson(const EditorState &state)
     return out + "\n";
 }
 
-bool stateFromJson(const QByteArray &json, EditorState &state, QString *error)
-{
+bool stateFromJson(const QByteArray &json, EditorState &state, QString *error) {
     Reader r;
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
@@ -411,7 +452,8 @@ bool stateFromJson(const QByteArray &json, EditorState &state, QString *error)
                       QStringLiteral("Test Frequency")}))
         return finish();
     if (root.value(QLatin1String("format")).toString() != QLatin1String(kJsonFormatName)) {
-        r.fail(QStringLiteral("format"), QStringLiteral("must be \"%1\"").arg(QLatin1String(kJsonFormatName)));
+        r.fail(QStringLiteral("format"),
+               QStringLiteral("must be \"%1\"").arg(QLatin1String(kJsonFormatName)));
         return finish();
     }
     if (root.value(QLatin1String("version")).toDouble() != kJsonFormatVersion) {
@@ -423,7 +465,8 @@ bool stateFromJson(const QByteArray &json, EditorState &state, QString *error)
         const QString text = root.value(QLatin1String("Range")).toString();
         const int pos = bandPositionOfText(text);
         if (pos < 0) {
-            r.fail(QStringLiteral("Range"), QStringLiteral("\"%1\" is not a frequency range of the radio").arg(text));
+            r.fail(QStringLiteral("Range"),
+                   QStringLiteral("\"%1\" is not a frequency range of the radio").arg(text));
             return finish();
         }
         next.bandPosition = pos;
@@ -485,7 +528,8 @@ bool stateFromJson(const QByteArray &json, EditorState &state, QString *error)
         const QJsonValue v = of.value(QLatin1String("Auto-dial Memory"));
         const QJsonArray codes = v.toArray();
         if (!v.isArray() || codes.size() != kAutoDialCodes) {
-            r.fail(ofName + QLatin1String(" / Auto-dial Memory"), QStringLiteral("must list 8 codes"));
+            r.fail(ofName + QLatin1String(" / Auto-dial Memory"),
+                   QStringLiteral("must list 8 codes"));
             return finish();
         }
         for (int k = 0; k < kAutoDialCodes; ++k) {
@@ -514,7 +558,8 @@ bool stateFromJson(const QByteArray &json, EditorState &state, QString *error)
 
     const QString dpName = QStringLiteral("Debug Parameters");
     const QJsonObject dp = root.value(dpName).toObject();
-    if (!r.checkKeys(dp, dpName, {QStringLiteral("TX-High Power"), QStringLiteral("TX-Low Power")}) ||
+    if (!r.checkKeys(dp, dpName,
+                     {QStringLiteral("TX-High Power"), QStringLiteral("TX-Low Power")}) ||
         !r.readInt(dp, dpName, "TX-High Power", 0, 255, &s.txHighPower) ||
         !r.readInt(dp, dpName, "TX-Low Power", 0, 255, &s.txLowPower))
         return finish();
@@ -527,17 +572,21 @@ bool stateFromJson(const QByteArray &json, EditorState &state, QString *error)
             return finish();
         }
         for (int i = 0; i < kTestFrequencyRows; ++i) {
-            const QString where = QStringLiteral("Test Frequency / %1").arg(i + 1, 2, 10, QLatin1Char('0'));
+            const QString where =
+                QStringLiteral("Test Frequency / %1").arg(i + 1, 2, 10, QLatin1Char('0'));
             const QJsonObject row = rows.at(i).toObject();
             const QString what = QStringLiteral("is not a frequency of the form 446.00625");
             if (!rows.at(i).isObject()) {
                 r.fail(where, QStringLiteral("must be an object"));
                 return finish();
             }
-            if (!r.checkKeys(row, where, {QStringLiteral("Channel"), QStringLiteral("RX Frequency"),
-                                          QStringLiteral("TX Frequency")}) ||
-                !r.readPattern(row, where, QStringLiteral("RX Frequency"), frequencyForm(), what, &s.testRx[i]) ||
-                !r.readPattern(row, where, QStringLiteral("TX Frequency"), frequencyForm(), what, &s.testTx[i]))
+            if (!r.checkKeys(row, where,
+                             {QStringLiteral("Channel"), QStringLiteral("RX Frequency"),
+                              QStringLiteral("TX Frequency")}) ||
+                !r.readPattern(row, where, QStringLiteral("RX Frequency"), frequencyForm(), what,
+                               &s.testRx[i]) ||
+                !r.readPattern(row, where, QStringLiteral("TX Frequency"), frequencyForm(), what,
+                               &s.testTx[i]))
                 return finish();
         }
     }

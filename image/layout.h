@@ -25,10 +25,10 @@
 #pragma once
 
 namespace Layout {
-constexpr int kImageSize = 0x350;  // bytes of an encoded image
-constexpr int kDecodedSize = 0x330; // bytes decoding needs
+constexpr int kImageSize = 0x350;      // bytes of an encoded image
+constexpr int kDecodedSize = 0x330;    // bytes decoding needs
 constexpr int kRadioImageSize = 0x400; // bytes a read brings from the radio
-constexpr int kRadioBase = 0x0010; // radio address of image byte 0
+constexpr int kRadioBase = 0x0010;     // radio address of image byte 0
 
 constexpr int kChannelRecords = 0x000;
 constexpr int kChannelRecordSize = 16;

@@ -34,10 +34,11 @@ constexpr int No = 7;
 
 // The application title, used for message boxes given an empty title, for
 // the file dialog filter and for the help file name.
-inline QString applicationTitle() { return QStringLiteral("VQ-740 Software"); }
+inline QString applicationTitle() {
+    return QStringLiteral("VQ-740 Software");
+}
 
-class MessagePort
-{
+class MessagePort {
 public:
     virtual ~MessagePort() = default;
     // Shows the message and returns the id of the pressed button (1 to 7).

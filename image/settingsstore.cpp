@@ -1,12 +1,10 @@
 #include "image/settingsstore.h"
 
-SettingsStore::SettingsStore()
-{
+SettingsStore::SettingsStore() {
     resetToStartUp();
 }
 
-void SettingsStore::resetToStartUp()
-{
+void SettingsStore::resetToStartUp() {
     txHighPower = 63;
     txLowPower = 0;
     pttId = 1;
@@ -39,8 +37,7 @@ void SettingsStore::resetToStartUp()
         autoDialMemory[k] = QString::number(k + 1);
 }
 
-bool SettingsStore::operator==(const SettingsStore &o) const
-{
+bool SettingsStore::operator==(const SettingsStore &o) const {
     for (int k = 0; k < kAutoDialCodes; ++k)
         if (autoDialMemory[k] != o.autoDialMemory[k])
             return false;

@@ -3,8 +3,7 @@
 #include "image/imagecodec.h"
 
 DialogFixture::DialogFixture(qint16 language, const std::function<void(EditorState &)> &prepare)
-    : owner(new QWidget)
-{
+    : owner(new QWidget) {
     state.language = language;
     state.loadStartUpValues();
     if (prepare)
@@ -19,16 +18,14 @@ DialogFixture::DialogFixture(qint16 language, const std::function<void(EditorSta
 
 DialogFixture::~DialogFixture() = default;
 
-bool DialogFixture::decode(const QByteArray &bytes)
-{
+bool DialogFixture::decode(const QByteArray &bytes) {
     if (!DecodeImage(state, imageFromBytes(bytes)))
         return false;
     dialogs->refreshAfterDecode();
     return true;
 }
 
-QByteArray startUpImageWith(int offset, const QByteArray &bytes)
-{
+QByteArray startUpImageWith(int offset, const QByteArray &bytes) {
     EditorState st;
     st.language = 1;
     st.loadStartUpValues();

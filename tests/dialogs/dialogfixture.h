@@ -14,16 +14,14 @@
 #include <functional>
 #include <memory>
 
-class RecordingPort : public MessagePort
-{
+class RecordingPort : public MessagePort {
 public:
     struct Shown {
         QString text;
         quint32 flags;
         QString title;
     };
-    int show(const QString &text, quint32 flags, const QString &title) override
-    {
+    int show(const QString &text, quint32 flags, const QString &title) override {
         shown.append(Shown{text, flags, title});
         return MsgResult::Ok;
     }
@@ -37,8 +35,7 @@ struct DialogFixture {
                            const std::function<void(EditorState &)> &prepare = nullptr);
     ~DialogFixture();
 
-    template <typename T = QWidget> T *find(const char *window, const char *control = nullptr)
-    {
+    template <typename T = QWidget> T *find(const char *window, const char *control = nullptr) {
         QWidget *w = owner->findChild<QWidget *>(QLatin1String(window));
         if (!w)
             return nullptr;

@@ -7,8 +7,7 @@
 #include <QtTest>
 
 namespace {
-TextRule ruleNamed(const QString &name)
-{
+TextRule ruleNamed(const QString &name) {
     if (name == QLatin1String("id"))
         return TextRules::idCode();
     if (name == QLatin1String("ptt"))
@@ -21,8 +20,7 @@ TextRule ruleNamed(const QString &name)
 }
 } // namespace
 
-class TestDialogRules : public QObject
-{
+class TestDialogRules : public QObject {
     Q_OBJECT
 private slots:
     void rxEdit_data();
@@ -47,8 +45,7 @@ private slots:
     void captionTableOrder();
 };
 
-void TestDialogRules::rxEdit_data()
-{
+void TestDialogRules::rxEdit_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("rx");
     QTest::addColumn<QString>("tx");
@@ -109,8 +106,7 @@ void TestDialogRules::rxEdit_data()
                                              << "145.50000";
 }
 
-void TestDialogRules::rxEdit()
-{
+void TestDialogRules::rxEdit() {
     QFETCH(QString, typed);
     QFETCH(QString, rx);
     QFETCH(QString, tx);
@@ -120,8 +116,7 @@ void TestDialogRules::rxEdit()
     QCOMPARE(after.tx, tx);
 }
 
-void TestDialogRules::txEdit_data()
-{
+void TestDialogRules::txEdit_data() {
     QTest::addColumn<QString>("rx");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("tx");
@@ -152,8 +147,7 @@ void TestDialogRules::txEdit_data()
                                       << "440.00000";
 }
 
-void TestDialogRules::txEdit()
-{
+void TestDialogRules::txEdit() {
     QFETCH(QString, rx);
     QFETCH(QString, typed);
     QFETCH(QString, tx);
@@ -163,14 +157,12 @@ void TestDialogRules::txEdit()
     QCOMPARE(after.tx, tx);
 }
 
-void TestDialogRules::txEditNeedsRx()
-{
+void TestDialogRules::txEditNeedsRx() {
     QVERIFY(!txEditAllowed(TestFrequencyRow{QString(), QStringLiteral("446.10000")}));
     QVERIFY(txEditAllowed(TestFrequencyRow{QStringLiteral("446.10000"), QString()}));
 }
 
-void TestDialogRules::typedKey_data()
-{
+void TestDialogRules::typedKey_data() {
     QTest::addColumn<QString>("rule");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("cursor");
@@ -282,8 +274,7 @@ void TestDialogRules::typedKey_data()
                                                    << "0";
 }
 
-void TestDialogRules::typedKey()
-{
+void TestDialogRules::typedKey() {
     QFETCH(QString, rule);
     QFETCH(QString, text);
     QFETCH(int, cursor);
@@ -296,8 +287,7 @@ void TestDialogRules::typedKey()
     QCOMPARE(c.isNull() ? QString() : QString(c), inserted);
 }
 
-void TestDialogRules::paste_data()
-{
+void TestDialogRules::paste_data() {
     QTest::addColumn<QString>("rule");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("selectionLength"); // selection from the start
@@ -333,8 +323,7 @@ void TestDialogRules::paste_data()
                                                     << "123";
 }
 
-void TestDialogRules::paste()
-{
+void TestDialogRules::paste() {
     QFETCH(QString, rule);
     QFETCH(QString, text);
     QFETCH(int, selectionLength);
@@ -344,8 +333,7 @@ void TestDialogRules::paste()
     QCOMPARE(pastedText(ruleNamed(rule), state, pasted), inserted);
 }
 
-void TestDialogRules::radioCharacters()
-{
+void TestDialogRules::radioCharacters() {
     // Exactly 95 + 95 characters fit one byte of the radio's set.
     int count = 0;
     for (int u = 0; u <= 0xFFFF; ++u)
@@ -355,8 +343,7 @@ void TestDialogRules::radioCharacters()
     QVERIFY(!isRadioCharacter(QChar(0x1F)) && !isRadioCharacter(QChar(0xFF)));
 }
 
-void TestDialogRules::powerLevels_data()
-{
+void TestDialogRules::powerLevels_data() {
     QTest::addColumn<int>("stored");
     QTest::addColumn<int>("position");
     QTest::addColumn<int>("slider");
@@ -370,8 +357,7 @@ void TestDialogRules::powerLevels_data()
     QTest::newRow("below 0") << -4 << 0 << 0 << false << -4;
 }
 
-void TestDialogRules::powerLevels()
-{
+void TestDialogRules::powerLevels() {
     QFETCH(int, stored);
     QFETCH(int, position);
     QFETCH(int, slider);
@@ -381,8 +367,7 @@ void TestDialogRules::powerLevels()
     QCOMPARE(powerLevelOnOk(stored, slider, moved), onOk);
 }
 
-void TestDialogRules::keyAndListSelections_data()
-{
+void TestDialogRules::keyAndListSelections_data() {
     QTest::addColumn<int>("stored");
     QTest::addColumn<int>("keyEntry");
     QTest::addColumn<int>("inListOfFour");
@@ -395,8 +380,7 @@ void TestDialogRules::keyAndListSelections_data()
     QTest::newRow("255") << 255 << 1 << -1;
 }
 
-void TestDialogRules::keyAndListSelections()
-{
+void TestDialogRules::keyAndListSelections() {
     QFETCH(int, stored);
     QFETCH(int, keyEntry);
     QFETCH(int, inListOfFour);
@@ -404,8 +388,7 @@ void TestDialogRules::keyAndListSelections()
     QCOMPARE(listSelection(stored, 4), inListOfFour);
 }
 
-void TestDialogRules::scanSeconds_data()
-{
+void TestDialogRules::scanSeconds_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("seconds");
     QTest::newRow("empty") << "" << 0;
@@ -415,15 +398,13 @@ void TestDialogRules::scanSeconds_data()
     QTest::newRow("not a number") << "abc" << 0;
 }
 
-void TestDialogRules::scanSeconds()
-{
+void TestDialogRules::scanSeconds() {
     QFETCH(QString, text);
     QFETCH(int, seconds);
     QCOMPARE(scanSecondsOfText(text), seconds);
 }
 
-void TestDialogRules::lookBackTimeItems()
-{
+void TestDialogRules::lookBackTimeItems() {
     for (qint16 language : {0, 1}) {
         const QStringList items =
             dialogListItems(QStringLiteral("Form5"), QStringLiteral("Combo13"), language);
@@ -439,8 +420,7 @@ void TestDialogRules::lookBackTimeItems()
     }
 }
 
-void TestDialogRules::fixedLists_data()
-{
+void TestDialogRules::fixedLists_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("list");
     QTest::addColumn<int>("count");
@@ -503,8 +483,7 @@ void TestDialogRules::fixedLists_data()
                                << "15位";
 }
 
-void TestDialogRules::fixedLists()
-{
+void TestDialogRules::fixedLists() {
     QFETCH(QString, window);
     QFETCH(QString, list);
     QFETCH(int, count);
@@ -520,8 +499,7 @@ void TestDialogRules::fixedLists()
     QVERIFY(dialogListItems(window, QStringLiteral("Combo99"), 0).isEmpty());
 }
 
-void TestDialogRules::captionTableOrder()
-{
+void TestDialogRules::captionTableOrder() {
     // The dialogs are captioned, and so loaded, in this order.
     const QStringList order{"Form2", "Form4", "Form5", "Form6", "Form7", "frmAbout"};
     int last = 0;

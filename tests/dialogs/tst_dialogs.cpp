@@ -5,8 +5,8 @@
 #include "dialogs/aboutbox.h"
 #include "dialogs/debugdialog.h"
 #include "dialogs/embeddeddialog.h"
-#include "editor/filteredlineedit.h"
 #include "dialogs/keysdialog.h"
+#include "editor/filteredlineedit.h"
 #include "image/imagecodec.h"
 #include "image/layout.h"
 
@@ -23,8 +23,7 @@
 namespace {
 // Types any text, one key event per character, as a keyboard layout or an
 // input method without composition delivers it.
-void typeText(QWidget *widget, const QString &text)
-{
+void typeText(QWidget *widget, const QString &text) {
     for (QChar c : text) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
         QApplication::sendEvent(widget, &press);
@@ -34,8 +33,7 @@ void typeText(QWidget *widget, const QString &text)
 }
 } // namespace
 
-class TestDialogs : public QObject
-{
+class TestDialogs : public QObject {
     Q_OBJECT
 private slots:
     void loadedHiddenInOrder();
@@ -73,8 +71,7 @@ private slots:
     void aboutLanguageSwitchWhileOpen();
 };
 
-void TestDialogs::loadedHiddenInOrder()
-{
+void TestDialogs::loadedHiddenInOrder() {
     QWidget owner;
     EditorState state;
     state.loadStartUpValues();
@@ -94,8 +91,7 @@ void TestDialogs::loadedHiddenInOrder()
     QCOMPARE(owner.findChildren<QDialog *>().size(), 6);
 }
 
-void TestDialogs::captions_data()
-{
+void TestDialogs::captions_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("chinese");
@@ -190,8 +186,7 @@ void TestDialogs::captions_data()
                                   << "";
 }
 
-void TestDialogs::captions()
-{
+void TestDialogs::captions() {
     QFETCH(QString, window);
     QFETCH(QString, control);
     QFETCH(QString, chinese);
@@ -218,8 +213,7 @@ void TestDialogs::captions()
     QCOMPARE(textOf(), chinese);
 }
 
-void TestDialogs::programEndClosesTheDialogs()
-{
+void TestDialogs::programEndClosesTheDialogs() {
     DialogFixture f;
     f.dialogs->showDebug();
     f.dialogs->showAbout();
@@ -243,8 +237,7 @@ void TestDialogs::programEndClosesTheDialogs()
     QVERIFY(optional.isNull());
 }
 
-void TestDialogs::debugStartUp()
-{
+void TestDialogs::debugStartUp() {
     DialogFixture f;
     auto *form = f.find<Form2>("Form2");
     QCOMPARE(form->Slider1->value(), 63);
@@ -260,8 +253,7 @@ void TestDialogs::debugStartUp()
     }
 }
 
-void TestDialogs::debugSliderMovedThenCloseBox()
-{
+void TestDialogs::debugSliderMovedThenCloseBox() {
     DialogFixture f;
     f.dialogs->setPowerSlidersEnabled(true);
     f.dialogs->showDebug();
@@ -285,8 +277,7 @@ void TestDialogs::debugSliderMovedThenCloseBox()
     QCOMPARE(f.state.store.txLowPower, 1);
 }
 
-void TestDialogs::debugSlidersLockedOutsideDebugMode()
-{
+void TestDialogs::debugSlidersLockedOutsideDebugMode() {
     DialogFixture f;
     f.dialogs->showDebug();
     auto *form = f.find<Form2>("Form2");
@@ -299,8 +290,7 @@ void TestDialogs::debugSlidersLockedOutsideDebugMode()
     QCOMPARE(f.state.store.txLowPower, 0);
 }
 
-void TestDialogs::debugSlidersFollowTheMode()
-{
+void TestDialogs::debugSlidersFollowTheMode() {
     DialogFixture f;
     auto *form = f.find<Form2>("Form2");
     f.dialogs->setPowerSlidersEnabled(true);
@@ -313,15 +303,13 @@ void TestDialogs::debugSlidersFollowTheMode()
     QVERIFY(!form->Slider1->isEnabled() && !form->Slider3->isEnabled());
 }
 
-void TestDialogs::debugLoadedInDebugMode()
-{
+void TestDialogs::debugLoadedInDebugMode() {
     DialogFixture f{1, [](EditorState &s) { s.debugWriteMode = true; }};
     auto *form = f.find<Form2>("Form2");
     QVERIFY(form->Slider1->isEnabled() && form->Slider3->isEnabled());
 }
 
-void TestDialogs::debugGestureCaptions()
-{
+void TestDialogs::debugGestureCaptions() {
     DialogFixture f;
     f.dialogs->showDebug();
     auto *form = f.find<Form2>("Form2");
@@ -335,8 +323,7 @@ void TestDialogs::debugGestureCaptions()
     QCOMPARE(spy.at(1).at(0).toInt(), 1);
 }
 
-void TestDialogs::debugDecodedLevels_data()
-{
+void TestDialogs::debugDecodedLevels_data() {
     QTest::addColumn<int>("high");
     QTest::addColumn<int>("low");
     QTest::addColumn<int>("highSlider");
@@ -346,8 +333,7 @@ void TestDialogs::debugDecodedLevels_data()
     QTest::newRow("above the slider") << 100 << 0xFF << 63 << 63;
 }
 
-void TestDialogs::debugDecodedLevels()
-{
+void TestDialogs::debugDecodedLevels() {
     QFETCH(int, high);
     QFETCH(int, low);
     QFETCH(int, highSlider);
@@ -380,8 +366,7 @@ void TestDialogs::debugDecodedLevels()
     QCOMPARE(f.state.store.txLowPower, low);
 }
 
-void TestDialogs::keysStartUp_data()
-{
+void TestDialogs::keysStartUp_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("pf1");
     QTest::addColumn<QString>("pf2");
@@ -391,8 +376,7 @@ void TestDialogs::keysStartUp_data()
                              << "Autodial";
 }
 
-void TestDialogs::keysStartUp()
-{
+void TestDialogs::keysStartUp() {
     QFETCH(int, language);
     QFETCH(QString, pf1);
     QFETCH(QString, pf2);
@@ -404,8 +388,7 @@ void TestDialogs::keysStartUp()
     QCOMPARE(form->Combo2->currentText(), pf2);
 }
 
-void TestDialogs::keysOutOfRangeAtLoad()
-{
+void TestDialogs::keysOutOfRangeAtLoad() {
     DialogFixture f{1, [](EditorState &s) {
                         s.store.pf1 = 12;
                         s.store.pf2 = -1;
@@ -421,8 +404,7 @@ void TestDialogs::keysOutOfRangeAtLoad()
     QCOMPARE(f.state.store.pf2, 1);
 }
 
-void TestDialogs::keysCancelThenOk()
-{
+void TestDialogs::keysCancelThenOk() {
     DialogFixture f;
     f.dialogs->showKeys();
     auto *form = f.find<Form6>("Form6");
@@ -440,8 +422,7 @@ void TestDialogs::keysCancelThenOk()
     QCOMPARE(f.state.store.pf2, 0);
 }
 
-void TestDialogs::keysLanguageSwitchKeepsSelections()
-{
+void TestDialogs::keysLanguageSwitchKeepsSelections() {
     DialogFixture f{0};
     f.dialogs->showKeys();
     auto *form = f.find<Form6>("Form6");
@@ -457,8 +438,7 @@ void TestDialogs::keysLanguageSwitchKeepsSelections()
     QCOMPARE(form->Combo2->itemText(7), QStringLiteral("Scan + temporary Delete"));
 }
 
-void TestDialogs::keysPictureFollowsFocus()
-{
+void TestDialogs::keysPictureFollowsFocus() {
     DialogFixture f;
     auto *form = f.find<Form6>("Form6");
     QCOMPARE(form->Picture1.size(), QSize(113, 257));
@@ -476,8 +456,7 @@ void TestDialogs::keysPictureFollowsFocus()
     QTRY_COMPARE(form->Image1->pixmap().toImage(), form->Picture1.toImage());
 }
 
-void TestDialogs::keysDecoded()
-{
+void TestDialogs::keysDecoded() {
     DialogFixture f;
     auto *form = f.find<Form6>("Form6");
     QVERIFY(f.decode(startUpImageWith(Layout::kKeys, QByteArray::fromHex("050B"))));
@@ -492,8 +471,7 @@ void TestDialogs::keysDecoded()
     QCOMPARE(form->Combo2->currentText(), QStringLiteral("Keys lock"));
 }
 
-void TestDialogs::embeddedTypingLimit()
-{
+void TestDialogs::embeddedTypingLimit() {
     DialogFixture f;
     f.dialogs->showEmbedded();
     auto *form = f.find<Form7>("Form7");
@@ -509,8 +487,7 @@ void TestDialogs::embeddedTypingLimit()
              QLatin1Char('z') + QString(29, QLatin1Char('a')) + QLatin1Char('b'));
 }
 
-void TestDialogs::embeddedCharacters_data()
-{
+void TestDialogs::embeddedCharacters_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::newRow("Latin-1 letters") << "Gr\u00fc\u00dfe"
@@ -525,8 +502,7 @@ void TestDialogs::embeddedCharacters_data()
                                 << "~!@#$%^&*()";
 }
 
-void TestDialogs::embeddedCharacters()
-{
+void TestDialogs::embeddedCharacters() {
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     DialogFixture f;
@@ -535,8 +511,7 @@ void TestDialogs::embeddedCharacters()
     QCOMPARE(form->Text2->text(), shown);
 }
 
-void TestDialogs::embeddedAltGrCharacters()
-{
+void TestDialogs::embeddedAltGrCharacters() {
     // Control+Alt is AltGr on some keyboards: its characters are filtered
     // like any other.
     DialogFixture f;
@@ -549,8 +524,7 @@ void TestDialogs::embeddedAltGrCharacters()
     QCOMPARE(form->Text1->text(), QStringLiteral("é"));
 }
 
-void TestDialogs::embeddedPaste()
-{
+void TestDialogs::embeddedPaste() {
     DialogFixture f;
     f.dialogs->showEmbedded();
     auto *form = f.find<Form7>("Form7");
@@ -563,8 +537,7 @@ void TestDialogs::embeddedPaste()
     QCOMPARE(form->Text1->text(), expected);
 }
 
-void TestDialogs::embeddedOkCancelAndImage()
-{
+void TestDialogs::embeddedOkCancelAndImage() {
     DialogFixture f;
     f.dialogs->showEmbedded();
     auto *form = f.find<Form7>("Form7");
@@ -591,8 +564,7 @@ void TestDialogs::embeddedOkCancelAndImage()
     QVERIFY(f.state.store.embeddedLine1.isEmpty() && f.state.store.embeddedLine2.isEmpty());
 }
 
-void TestDialogs::embeddedDecoded()
-{
+void TestDialogs::embeddedDecoded() {
     DialogFixture f;
     auto *form = f.find<Form7>("Form7");
     QByteArray line1(32, char(0xFF));
@@ -604,8 +576,7 @@ void TestDialogs::embeddedDecoded()
     QCOMPARE(form->Text2->text(), QString(32, QLatin1Char('Z')));
 }
 
-void TestDialogs::aboutBox()
-{
+void TestDialogs::aboutBox() {
     DialogFixture f;
     auto *about = f.find<frmAbout>("frmAbout");
     QCOMPARE(about->windowTitle(), QStringLiteral("Help"));
@@ -625,8 +596,7 @@ void TestDialogs::aboutBox()
     QCOMPARE(about->lblVersion->text(), QStringLiteral("简体中文版"));
 }
 
-void TestDialogs::aboutLinkOpensWebSite()
-{
+void TestDialogs::aboutLinkOpensWebSite() {
     DialogFixture f;
     f.dialogs->showAbout();
     auto *about = f.find<frmAbout>("frmAbout");
@@ -641,8 +611,7 @@ void TestDialogs::aboutLinkOpensWebSite()
     QVERIFY(about->isVisible());
 }
 
-void TestDialogs::aboutLanguageSwitchWhileOpen()
-{
+void TestDialogs::aboutLanguageSwitchWhileOpen() {
     DialogFixture f{1};
     f.dialogs->showAbout();
     auto *about = f.find<frmAbout>("frmAbout");

@@ -4,8 +4,8 @@
 #include "dialogfixture.h"
 
 #include "dialogs/autodialgrid.h"
-#include "editor/filteredlineedit.h"
 #include "dialogs/optionalfunctiondialog.h"
+#include "editor/filteredlineedit.h"
 #include "image/layout.h"
 
 #include <QCheckBox>
@@ -16,8 +16,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
-class TestOptionalFunction : public QObject
-{
+class TestOptionalFunction : public QObject {
     Q_OBJECT
 private slots:
     void startUpContents_data();
@@ -40,8 +39,7 @@ private slots:
     void decodeOutOfRangeKeepsControls();
 };
 
-void TestOptionalFunction::startUpContents_data()
-{
+void TestOptionalFunction::startUpContents_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QStringList>("texts"); // Combo11, 12, 13, 14, 15, 6, 7, 8, 9
     QTest::newRow("English") << 1 << QStringList{"No", "1", "0.50", "0.50", "Selected+Talk Back",
@@ -50,8 +48,7 @@ void TestOptionalFunction::startUpContents_data()
                                                  "打开", "1", "0.5S", "打开"};
 }
 
-void TestOptionalFunction::startUpContents()
-{
+void TestOptionalFunction::startUpContents() {
     QFETCH(int, language);
     QFETCH(QStringList, texts);
     DialogFixture f{qint16(language)};
@@ -68,8 +65,7 @@ void TestOptionalFunction::startUpContents()
     QVERIFY(form->Text6->text().isEmpty());
 }
 
-void TestOptionalFunction::hiddenControlsAtStartUp()
-{
+void TestOptionalFunction::hiddenControlsAtStartUp() {
     DialogFixture f;
     f.dialogs->showOptionalFunction();
     auto *form = f.find<Form5>("Form5");
@@ -94,8 +90,7 @@ void TestOptionalFunction::hiddenControlsAtStartUp()
     QCOMPARE(form->Combo21->currentText(), QStringLiteral("关闭"));
 }
 
-void TestOptionalFunction::captions_data()
-{
+void TestOptionalFunction::captions_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("chinese");
     QTest::addColumn<QString>("english");
@@ -140,8 +135,7 @@ void TestOptionalFunction::captions_data()
                               << "Cancel";
 }
 
-void TestOptionalFunction::captions()
-{
+void TestOptionalFunction::captions() {
     QFETCH(QString, control);
     QFETCH(QString, chinese);
     QFETCH(QString, english);
@@ -166,8 +160,7 @@ void TestOptionalFunction::captions()
     QCOMPARE(textOf(), chinese);
 }
 
-void TestOptionalFunction::languageSwitchKeepsSelectionsAndItems()
-{
+void TestOptionalFunction::languageSwitchKeepsSelectionsAndItems() {
     DialogFixture f{0};
     f.dialogs->showOptionalFunction();
     auto *form = f.find<Form5>("Form5");
@@ -207,8 +200,7 @@ void TestOptionalFunction::languageSwitchKeepsSelectionsAndItems()
     QCOMPARE(form->Combo13->count(), 92);
 }
 
-void TestOptionalFunction::cancelKeepsControlsOkStores()
-{
+void TestOptionalFunction::cancelKeepsControlsOkStores() {
     DialogFixture f;
     f.dialogs->showOptionalFunction();
     auto *form = f.find<Form5>("Form5");
@@ -224,8 +216,7 @@ void TestOptionalFunction::cancelKeepsControlsOkStores()
     QCOMPARE(f.state.store.priority, 2);
 }
 
-void TestOptionalFunction::closeBoxHidesWithoutStoring()
-{
+void TestOptionalFunction::closeBoxHidesWithoutStoring() {
     DialogFixture f;
     f.dialogs->showOptionalFunction();
     auto *form = f.find<Form5>("Form5");
@@ -240,8 +231,7 @@ void TestOptionalFunction::closeBoxHidesWithoutStoring()
     QCOMPARE(f.state.store.cancelOperation, 1);
 }
 
-void TestOptionalFunction::okStoresEveryShownControl()
-{
+void TestOptionalFunction::okStoresEveryShownControl() {
     DialogFixture f;
     f.dialogs->showOptionalFunction();
     auto *form = f.find<Form5>("Form5");
@@ -275,8 +265,7 @@ void TestOptionalFunction::okStoresEveryShownControl()
     QCOMPARE(s.txDwellTime, QStringLiteral("7"));
 }
 
-void TestOptionalFunction::okLeavesUnshownDtmfValues()
-{
+void TestOptionalFunction::okLeavesUnshownDtmfValues() {
     DialogFixture f;
     // First Digit Delay 350 ms and carried digit 5, as decoding leaves them.
     QVERIFY(f.decode(startUpImageWith(Layout::kDtmf, QByteArray::fromHex("0001230101013500"))));
@@ -291,8 +280,7 @@ void TestOptionalFunction::okLeavesUnshownDtmfValues()
     QCOMPARE(f.state.store.carriedDigit, 5);
 }
 
-void TestOptionalFunction::codeFilters_data()
-{
+void TestOptionalFunction::codeFilters_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
@@ -316,8 +304,7 @@ void TestOptionalFunction::codeFilters_data()
                                          << "2ABCD";
 }
 
-void TestOptionalFunction::codeFilters()
-{
+void TestOptionalFunction::codeFilters() {
     QFETCH(QString, box);
     QFETCH(QString, typed);
     QFETCH(QString, shown);
@@ -330,8 +317,7 @@ void TestOptionalFunction::codeFilters()
     QCOMPARE(edit->text(), shown.left(box == "Text1" ? 10 : 16));
 }
 
-void TestOptionalFunction::codeBoxSelectionAndBackspace()
-{
+void TestOptionalFunction::codeBoxSelectionAndBackspace() {
     DialogFixture f;
     auto *form = f.find<Form5>("Form5");
     FilteredLineEdit *id = form->Text1;
@@ -347,8 +333,7 @@ void TestOptionalFunction::codeBoxSelectionAndBackspace()
     QCOMPARE(id->text(), QStringLiteral("0123456789A"));
 }
 
-void TestOptionalFunction::enterRefusedInCodeBoxesOnlyThere()
-{
+void TestOptionalFunction::enterRefusedInCodeBoxesOnlyThere() {
     DialogFixture f;
     f.dialogs->showOptionalFunction();
     auto *form = f.find<Form5>("Form5");
@@ -365,8 +350,7 @@ void TestOptionalFunction::enterRefusedInCodeBoxesOnlyThere()
     QCOMPARE(f.state.store.idCode, QStringLiteral("12"));
 }
 
-void TestOptionalFunction::scanTimeBoxesAndScrollControls()
-{
+void TestOptionalFunction::scanTimeBoxesAndScrollControls() {
     DialogFixture f;
     f.dialogs->showOptionalFunction();
     auto *form = f.find<Form5>("Form5");
@@ -398,8 +382,7 @@ void TestOptionalFunction::scanTimeBoxesAndScrollControls()
     QCOMPARE(form->Text6->text(), QStringLiteral("299"));
 }
 
-void TestOptionalFunction::autoDialGridEditing()
-{
+void TestOptionalFunction::autoDialGridEditing() {
     DialogFixture f;
     f.dialogs->showOptionalFunction();
     auto *form = f.find<Form5>("Form5");
@@ -441,8 +424,7 @@ void TestOptionalFunction::autoDialGridEditing()
 
 namespace {
 // An image whose every optional function byte differs from start-up.
-QByteArray optionalFunctionImage()
-{
+QByteArray optionalFunctionImage() {
     QByteArray image = startUpImageWith(Layout::kDtmf, QByteArray::fromHex("03020A0310002E0F"));
     image.replace(Layout::kIdCode, 10, QByteArray::fromHex("4131423223FFFFFFFFFF"));
     // Functions: voice, TOT, pre-alert, PTT ID 2, -, squelch, save, beep,
@@ -459,8 +441,7 @@ QByteArray optionalFunctionImage()
 }
 } // namespace
 
-void TestOptionalFunction::decodeRefreshesEveryControl()
-{
+void TestOptionalFunction::decodeRefreshesEveryControl() {
     DialogFixture f;
     auto *form = f.find<Form5>("Form5");
     // Changes typed but cancelled before the decode are replaced.
@@ -504,8 +485,7 @@ void TestOptionalFunction::decodeRefreshesEveryControl()
     QVERIFY(f.state.store == decoded);
 }
 
-void TestOptionalFunction::decodeOutOfRangeKeepsControls()
-{
+void TestOptionalFunction::decodeOutOfRangeKeepsControls() {
     DialogFixture f;
     auto *form = f.find<Form5>("Form5");
     QByteArray image = startUpImageWith(Layout::kScanSettings, QByteArray::fromHex("0311"));

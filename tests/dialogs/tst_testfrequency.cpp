@@ -12,22 +12,19 @@
 
 namespace {
 
-QModelIndex cell(TestFrequencyGrid *grid, int row, int column)
-{
+QModelIndex cell(TestFrequencyGrid *grid, int row, int column) {
     return grid->model()->index(row, column);
 }
 
 // Clicks a cell and returns its editor, or null when no edit started.
-QLineEdit *clickCell(TestFrequencyGrid *grid, int row, int column)
-{
+QLineEdit *clickCell(TestFrequencyGrid *grid, int row, int column) {
     const QRect r = grid->visualRect(cell(grid, row, column));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, r.center());
     return qobject_cast<QLineEdit *>(grid->indexWidget(cell(grid, row, column)));
 }
 
 // Types a text into a cell as a user does: click, replace, Enter.
-bool typeIntoCell(TestFrequencyGrid *grid, int row, int column, const QString &text)
-{
+bool typeIntoCell(TestFrequencyGrid *grid, int row, int column, const QString &text) {
     QLineEdit *editor = clickCell(grid, row, column);
     if (!editor)
         return false;
@@ -46,8 +43,7 @@ bool typeIntoCell(TestFrequencyGrid *grid, int row, int column, const QString &t
 
 } // namespace
 
-class TestTestFrequency : public QObject
-{
+class TestTestFrequency : public QObject {
     Q_OBJECT
 private slots:
     void startUpGrid_data();
@@ -63,8 +59,7 @@ private slots:
     void typedFrequencyReachesTheImage();
 };
 
-void TestTestFrequency::startUpGrid_data()
-{
+void TestTestFrequency::startUpGrid_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("headers");
@@ -78,8 +73,7 @@ void TestTestFrequency::startUpGrid_data()
                              << "Cancel";
 }
 
-void TestTestFrequency::startUpGrid()
-{
+void TestTestFrequency::startUpGrid() {
     QFETCH(int, language);
     QFETCH(QString, title);
     QFETCH(QStringList, headers);
@@ -105,8 +99,7 @@ void TestTestFrequency::startUpGrid()
     }
 }
 
-void TestTestFrequency::editsThroughTheGrid_data()
-{
+void TestTestFrequency::editsThroughTheGrid_data() {
     QTest::addColumn<QStringList>("edits"); // "column:text", in order, all on row 3
     QTest::addColumn<QString>("rx");
     QTest::addColumn<QString>("tx");
@@ -137,8 +130,7 @@ void TestTestFrequency::editsThroughTheGrid_data()
         << "446.20000";
 }
 
-void TestTestFrequency::editsThroughTheGrid()
-{
+void TestTestFrequency::editsThroughTheGrid() {
     QFETCH(QStringList, edits);
     QFETCH(QString, rx);
     QFETCH(QString, tx);
@@ -155,8 +147,7 @@ void TestTestFrequency::editsThroughTheGrid()
     QCOMPARE(form->mfgrid1->item(2, 2)->text(), tx);
 }
 
-void TestTestFrequency::txEditRefusedWithoutRx()
-{
+void TestTestFrequency::txEditRefusedWithoutRx() {
     DialogFixture f;
     f.dialogs->showTestFrequency();
     auto *form = f.find<Form4>("Form4");
@@ -170,8 +161,7 @@ void TestTestFrequency::txEditRefusedWithoutRx()
     QCOMPARE(form->mfgrid1->item(5, 2)->text(), QStringLiteral("446.20000"));
 }
 
-void TestTestFrequency::enterKeepsTheDialogOpen()
-{
+void TestTestFrequency::enterKeepsTheDialogOpen() {
     DialogFixture f;
     f.dialogs->showTestFrequency();
     auto *form = f.find<Form4>("Form4");
@@ -182,8 +172,7 @@ void TestTestFrequency::enterKeepsTheDialogOpen()
     QVERIFY(f.state.store.testRx[0].isEmpty());
 }
 
-void TestTestFrequency::escapeRevertsTheCellThenCancels()
-{
+void TestTestFrequency::escapeRevertsTheCellThenCancels() {
     DialogFixture f;
     f.dialogs->showTestFrequency();
     auto *form = f.find<Form4>("Form4");
@@ -201,8 +190,7 @@ void TestTestFrequency::escapeRevertsTheCellThenCancels()
     QVERIFY(f.state.store.testRx[0].isEmpty());
 }
 
-void TestTestFrequency::cancelKeepsTypedTextOkStoresIt()
-{
+void TestTestFrequency::cancelKeepsTypedTextOkStoresIt() {
     DialogFixture f;
     f.dialogs->showTestFrequency();
     auto *form = f.find<Form4>("Form4");
@@ -223,8 +211,7 @@ void TestTestFrequency::cancelKeepsTypedTextOkStoresIt()
             QVERIFY(f.state.store.testRx[r].isEmpty() && f.state.store.testTx[r].isEmpty());
 }
 
-void TestTestFrequency::closeBoxHidesWithoutStoring()
-{
+void TestTestFrequency::closeBoxHidesWithoutStoring() {
     DialogFixture f;
     f.dialogs->showTestFrequency();
     auto *form = f.find<Form4>("Form4");
@@ -236,8 +223,7 @@ void TestTestFrequency::closeBoxHidesWithoutStoring()
     QCOMPARE(form->mfgrid1->item(0, 1)->text(), QStringLiteral("446.10000"));
 }
 
-void TestTestFrequency::decodeRefreshesTheGrid()
-{
+void TestTestFrequency::decodeRefreshesTheGrid() {
     DialogFixture f;
     auto *form = f.find<Form4>("Form4");
     // Row 1: RX 146.12500, TX none; row 16: RX 446.00625, TX 446.10000.
@@ -251,8 +237,7 @@ void TestTestFrequency::decodeRefreshesTheGrid()
     QCOMPARE(form->mfgrid1->item(15, 2)->text(), QStringLiteral("446.10000"));
 }
 
-void TestTestFrequency::typedFrequencyReachesTheImage()
-{
+void TestTestFrequency::typedFrequencyReachesTheImage() {
     DialogFixture f;
     f.dialogs->showTestFrequency();
     auto *form = f.find<Form4>("Form4");

@@ -4,34 +4,29 @@
 #include "image/imagecodec.h"
 #include "image/layout.h"
 
-EditorState startUpState(qint16 language)
-{
+EditorState startUpState(qint16 language) {
     EditorState state;
     state.language = language;
     state.loadStartUpValues();
     return state;
 }
 
-QByteArray startUpImageBytes()
-{
+QByteArray startUpImageBytes() {
     return bytesFromImage(EncodeImage(startUpState()));
 }
 
-QByteArray fromHex(const char *hex)
-{
+QByteArray fromHex(const char *hex) {
     return QByteArray::fromHex(QByteArray(hex).replace(' ', ""));
 }
 
 namespace {
 
-QString frequency(QRandomGenerator &rng)
-{
+QString frequency(QRandomGenerator &rng) {
     const qint64 units = rng.bounded(13600000, 72000001);
     return QStringLiteral("%1.%2").arg(units / 100000).arg(units % 100000, 5, 10, QLatin1Char('0'));
 }
 
-QString characters(QRandomGenerator &rng, int maxLength, const QString &alphabet)
-{
+QString characters(QRandomGenerator &rng, int maxLength, const QString &alphabet) {
     QString text;
     const int n = rng.bounded(maxLength + 1);
     for (int i = 0; i < n; ++i)
@@ -41,8 +36,7 @@ QString characters(QRandomGenerator &rng, int maxLength, const QString &alphabet
 
 } // namespace
 
-EditorState generatedState(QRandomGenerator &rng, qint16 language)
-{
+EditorState generatedState(QRandomGenerator &rng, qint16 language) {
     EditorState st = startUpState(language);
     ChannelTable &t = st.channels;
     for (int row = 1; row <= kChannelCount; ++row) {
@@ -114,8 +108,7 @@ EditorState generatedState(QRandomGenerator &rng, qint16 language)
     return st;
 }
 
-QByteArray generatedImage(QRandomGenerator &rng, int length)
-{
+QByteArray generatedImage(QRandomGenerator &rng, int length) {
     QByteArray bytes(length, '\0');
     for (int i = 0; i < length; ++i)
         bytes[i] = static_cast<char>(rng.bounded(256));

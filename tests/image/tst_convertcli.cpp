@@ -14,35 +14,30 @@ struct Run {
     QString err;
 };
 
-Run cli(const QStringList &args)
-{
+Run cli(const QStringList &args) {
     QProcess p;
     p.start(QStringLiteral(VQ740_CLI), args);
     p.waitForFinished(30000);
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
+void writeFile(const QString &path, const QByteArray &bytes) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
 }
 
-QByteArray readFile(const QString &path)
-{
+QByteArray readFile(const QString &path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
 
-class TestConvertCli : public QObject
-{
+class TestConvertCli : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
+    void init() {
         m_dir.reset(new QTemporaryDir);
         QVERIFY(m_dir->isValid());
     }
@@ -61,8 +56,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-void TestConvertCli::datToDatIsOpenThenSave_data()
-{
+void TestConvertCli::datToDatIsOpenThenSave_data() {
     QTest::addColumn<QByteArray>("input");
     QRandomGenerator rng(11);
     QTest::newRow("start-up image") << startUpImageBytes();
@@ -72,8 +66,7 @@ void TestConvertCli::datToDatIsOpenThenSave_data()
     QTest::newRow("generated 848 bytes") << generatedImage(rng, 0x350);
 }
 
-void TestConvertCli::datToDatIsOpenThenSave()
-{
+void TestConvertCli::datToDatIsOpenThenSave() {
     QFETCH(QByteArray, input);
     writeFile(path("in.DAT"), input);
     const Run run = cli({"convert", path("in.DAT"), path("out.dat")});
@@ -86,8 +79,7 @@ void TestConvertCli::datToDatIsOpenThenSave()
     QCOMPARE(readFile(path("out.dat")).toHex(), expected.toHex());
 }
 
-void TestConvertCli::jsonRoundTripGivesSameBytes()
-{
+void TestConvertCli::jsonRoundTripGivesSameBytes() {
     QRandomGenerator rng(12);
     for (int i = 0; i < 5; ++i) {
         writeFile(path("in.dat"), generatedImage(rng, 0x400));
@@ -100,8 +92,7 @@ void TestConvertCli::jsonRoundTripGivesSameBytes()
     }
 }
 
-void TestConvertCli::refusesUnusableInput_data()
-{
+void TestConvertCli::refusesUnusableInput_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("message");
@@ -114,8 +105,7 @@ void TestConvertCli::refusesUnusableInput_data()
     QTest::newRow("not json") << "x.json" << QByteArray("hello") << "not valid JSON";
 }
 
-void TestConvertCli::refusesUnusableInput()
-{
+void TestConvertCli::refusesUnusableInput() {
     QFETCH(QString, name);
     QFETCH(QByteArray, content);
     QFETCH(QString, message);
@@ -130,8 +120,7 @@ void TestConvertCli::refusesUnusableInput()
     }
 }
 
-void TestConvertCli::usageErrors_data()
-{
+void TestConvertCli::usageErrors_data() {
     QTest::addColumn<QStringList>("args");
     QTest::newRow("no command") << QStringList{};
     QTest::newRow("unknown command") << QStringList{"frobnicate"};
@@ -140,22 +129,19 @@ void TestConvertCli::usageErrors_data()
     QTest::newRow("bad language") << QStringList{"--lang", "fr", "convert", "a.dat", "b.dat"};
 }
 
-void TestConvertCli::usageErrors()
-{
+void TestConvertCli::usageErrors() {
     QFETCH(QStringList, args);
     QCOMPARE(cli(args).status, 64);
 }
 
-void TestConvertCli::overwritesLongerFileWhole()
-{
+void TestConvertCli::overwritesLongerFileWhole() {
     writeFile(path("in.dat"), startUpImageBytes());
     writeFile(path("out.dat"), QByteArray(4000, 'x'));
     QCOMPARE(cli({"convert", path("in.dat"), path("out.dat")}).status, 0);
     QCOMPARE(readFile(path("out.dat")), startUpImageBytes());
 }
 
-void TestConvertCli::chineseMessages()
-{
+void TestConvertCli::chineseMessages() {
     writeFile(path("short.dat"), QByteArray(10, 'x'));
     const Run run = cli({"--lang", "zh", "convert", path("short.dat"), path("o.dat")});
     QCOMPARE(run.status, 4);

@@ -2,8 +2,7 @@
 
 #include <QtTest>
 
-class TestHexHelpers : public QObject
-{
+class TestHexHelpers : public QObject {
     Q_OBJECT
 private slots:
     void hexToBits_data();
@@ -23,47 +22,55 @@ private slots:
     void bitsRoundTripEveryByte();
 };
 
-void TestHexHelpers::hexToBits_data()
-{
+void TestHexHelpers::hexToBits_data() {
     QTest::addColumn<QString>("hex");
     QTest::addColumn<QString>("bits");
-    QTest::newRow("F8") << "F8" << "11111000";
-    QTest::newRow("2A") << "2A" << "00101010";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("lower case ff") << "ff" << "11111111";
-    QTest::newRow("non-hex counts as 0") << "G1" << "00000001";
-    QTest::newRow("three digits") << "1EC" << "000111101100";
+    QTest::newRow("F8") << "F8"
+                        << "11111000";
+    QTest::newRow("2A") << "2A"
+                        << "00101010";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("lower case ff") << "ff"
+                                   << "11111111";
+    QTest::newRow("non-hex counts as 0") << "G1"
+                                         << "00000001";
+    QTest::newRow("three digits") << "1EC"
+                                  << "000111101100";
 }
 
-void TestHexHelpers::hexToBits()
-{
+void TestHexHelpers::hexToBits() {
     QFETCH(QString, hex);
     QFETCH(QString, bits);
     QCOMPARE(HexToBits(hex), bits);
 }
 
-void TestHexHelpers::bitsToHex_data()
-{
+void TestHexHelpers::bitsToHex_data() {
     QTest::addColumn<QString>("bits");
     QTest::addColumn<QString>("hex");
-    QTest::newRow("FC") << "11111100" << "FC";
-    QTest::newRow("padded 110000") << "110000" << "30";
-    QTest::newRow("single 1") << "1" << "1";
-    QTest::newRow("10000") << "10000" << "10";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("twelve bits") << "100111101100" << "9EC";
-    QTest::newRow("thirteen bits") << "1000000000000" << "1000";
+    QTest::newRow("FC") << "11111100"
+                        << "FC";
+    QTest::newRow("padded 110000") << "110000"
+                                   << "30";
+    QTest::newRow("single 1") << "1"
+                              << "1";
+    QTest::newRow("10000") << "10000"
+                           << "10";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("twelve bits") << "100111101100"
+                                 << "9EC";
+    QTest::newRow("thirteen bits") << "1000000000000"
+                                   << "1000";
 }
 
-void TestHexHelpers::bitsToHex()
-{
+void TestHexHelpers::bitsToHex() {
     QFETCH(QString, bits);
     QFETCH(QString, hex);
     QCOMPARE(BitsToHex(bits), hex);
 }
 
-void TestHexHelpers::hexByteAndWord_data()
-{
+void TestHexHelpers::hexByteAndWord_data() {
     QTest::addColumn<QString>("actual");
     QTest::addColumn<QString>("expected");
     QTest::newRow("HexByte 5") << HexByte(5) << "05";
@@ -77,37 +84,41 @@ void TestHexHelpers::hexByteAndWord_data()
     QTest::newRow("HexWord 65535") << HexWord(65535) << "FFFF";
 }
 
-void TestHexHelpers::hexByteAndWord()
-{
+void TestHexHelpers::hexByteAndWord() {
     QFETCH(QString, actual);
     QFETCH(QString, expected);
     QCOMPARE(actual, expected);
 }
 
-void TestHexHelpers::snapFrequency_data()
-{
+void TestHexHelpers::snapFrequency_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("snapped");
-    QTest::newRow("5 kHz nearer") << "146.12345" << "146.12000";
-    QTest::newRow("6.25 kHz nearer") << "146.10700" << "146.10625";
-    QTest::newRow("on 5 kHz") << "146.12500" << "146.12500";
-    QTest::newRow("on 6.25 kHz") << "446.00625" << "446.00625";
-    QTest::newRow("999") << "446.00999" << "446.00625";
-    QTest::newRow("2300") << "146.12300" << "146.12000";
-    QTest::newRow("never crosses 100 kHz") << "146.19999" << "146.19500";
-    QTest::newRow("equal remainders") << "146.00000" << "146.00000";
+    QTest::newRow("5 kHz nearer") << "146.12345"
+                                  << "146.12000";
+    QTest::newRow("6.25 kHz nearer") << "146.10700"
+                                     << "146.10625";
+    QTest::newRow("on 5 kHz") << "146.12500"
+                              << "146.12500";
+    QTest::newRow("on 6.25 kHz") << "446.00625"
+                                 << "446.00625";
+    QTest::newRow("999") << "446.00999"
+                         << "446.00625";
+    QTest::newRow("2300") << "146.12300"
+                          << "146.12000";
+    QTest::newRow("never crosses 100 kHz") << "146.19999"
+                                           << "146.19500";
+    QTest::newRow("equal remainders") << "146.00000"
+                                      << "146.00000";
 }
 
-void TestHexHelpers::snapFrequency()
-{
+void TestHexHelpers::snapFrequency() {
     QFETCH(QString, text);
     QFETCH(QString, snapped);
     QCOMPARE(snapFrequencyText(text), snapped);
     QCOMPARE(SnapFrequency(text), snapped.toDouble());
 }
 
-void TestHexHelpers::realMod_data()
-{
+void TestHexHelpers::realMod_data() {
     QTest::addColumn<double>("step");
     QTest::addColumn<double>("value");
     QTest::addColumn<double>("remainder");
@@ -119,16 +130,14 @@ void TestHexHelpers::realMod_data()
     QTest::newRow("446.007 on 5 kHz") << 0.005 << 446.007 << 0.002;
 }
 
-void TestHexHelpers::realMod()
-{
+void TestHexHelpers::realMod() {
     QFETCH(double, step);
     QFETCH(double, value);
     QFETCH(double, remainder);
     QVERIFY(qAbs(RealMod(step, value) - remainder) < 1e-9);
 }
 
-void TestHexHelpers::realModUnits_data()
-{
+void TestHexHelpers::realModUnits_data() {
     QTest::addColumn<qint64>("step");
     QTest::addColumn<qint64>("value");
     QTest::addColumn<qint64>("remainder");
@@ -138,16 +147,14 @@ void TestHexHelpers::realModUnits_data()
     QTest::newRow("below step") << qint64(500) << qint64(300) << qint64(300);
 }
 
-void TestHexHelpers::realModUnits()
-{
+void TestHexHelpers::realModUnits() {
     QFETCH(qint64, step);
     QFETCH(qint64, value);
     QFETCH(qint64, remainder);
     QCOMPARE(RealMod(step, value), remainder);
 }
 
-void TestHexHelpers::decimalToUnits_data()
-{
+void TestHexHelpers::decimalToUnits_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("ok");
     QTest::addColumn<qint64>("units");
@@ -162,8 +169,7 @@ void TestHexHelpers::decimalToUnits_data()
     QTest::newRow("comma is no separator") << "146,5" << false << qint64(0);
 }
 
-void TestHexHelpers::decimalToUnits()
-{
+void TestHexHelpers::decimalToUnits() {
     QFETCH(QString, text);
     QFETCH(bool, ok);
     QFETCH(qint64, units);
@@ -173,8 +179,7 @@ void TestHexHelpers::decimalToUnits()
         QCOMPARE(actual, units);
 }
 
-void TestHexHelpers::bitsRoundTripEveryByte()
-{
+void TestHexHelpers::bitsRoundTripEveryByte() {
     for (int v = 0; v < 256; ++v) {
         const QString hex = HexByte(v);
         QCOMPARE(HexToBits(hex).size(), 8);

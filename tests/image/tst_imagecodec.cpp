@@ -7,30 +7,26 @@
 
 namespace {
 
-QString hexAt(const QString &image, int offset, int length)
-{
+QString hexAt(const QString &image, int offset, int length) {
     return image.mid(offset * 2, length * 2);
 }
 
 // Decodes bytes into a start-up state in the given language.
-EditorState decoded(const QByteArray &bytes, qint16 language = 1)
-{
+EditorState decoded(const QByteArray &bytes, qint16 language = 1) {
     EditorState state = startUpState(language);
     if (!DecodeImage(state, imageFromBytes(bytes)))
         qFatal("image was refused");
     return state;
 }
 
-QByteArray withBytes(QByteArray image, int offset, const QByteArray &bytes)
-{
+QByteArray withBytes(QByteArray image, int offset, const QByteArray &bytes) {
     image.replace(offset, bytes.size(), bytes);
     return image;
 }
 
 } // namespace
 
-class TestImageCodec : public QObject
-{
+class TestImageCodec : public QObject {
     Q_OBJECT
 private slots:
     void startUpImage_data();
@@ -59,8 +55,7 @@ private slots:
     void decodeLeavesDebugWriteMode();
 };
 
-void TestImageCodec::startUpImage_data()
-{
+void TestImageCodec::startUpImage_data() {
     QTest::addColumn<int>("offset");
     QTest::addColumn<QString>("hex");
     const QString emptyRecord = QStringLiteral("FFFFFFFFFFFFFFFFFFFFFFFFF8F0FCFF");
@@ -83,8 +78,7 @@ void TestImageCodec::startUpImage_data()
                           << "FF51582D37343033FFFFFFFFFF33FFFFFF34373331383235308888888888888888";
 }
 
-void TestImageCodec::startUpImage()
-{
+void TestImageCodec::startUpImage() {
     QFETCH(int, offset);
     QFETCH(QString, hex);
     const QString image = EncodeImage(startUpState());
@@ -92,8 +86,7 @@ void TestImageCodec::startUpImage()
     QCOMPARE(hexAt(image, offset, hex.size() / 2), hex);
 }
 
-void TestImageCodec::channelRecordWorkedExample()
-{
+void TestImageCodec::channelRecordWorkedExample() {
     for (qint16 language : {0, 1}) {
         EditorState st = startUpState(language);
         ChannelTable &t = st.channels;
@@ -114,8 +107,7 @@ void TestImageCodec::channelRecordWorkedExample()
     }
 }
 
-void TestImageCodec::toneWords_data()
-{
+void TestImageCodec::toneWords_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("reencoded");
@@ -137,8 +129,7 @@ void TestImageCodec::toneWords_data()
     QTest::newRow("largest CTCSS word") << fromHex("FEFF") << "6553.4" << fromHex("9A01");
 }
 
-void TestImageCodec::toneWords()
-{
+void TestImageCodec::toneWords() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QFETCH(QByteArray, reencoded);
@@ -152,22 +143,28 @@ void TestImageCodec::toneWords()
     QCOMPARE(out.mid(8, 4).toHex().toUpper(), (reencoded + reencoded).toHex().toUpper());
 }
 
-void TestImageCodec::frequencyFields_data()
-{
+void TestImageCodec::frequencyFields_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("hex");
-    QTest::newRow("146.12500") << "146.12500" << "00256114";
-    QTest::newRow("438.00625") << "438.00625" << "25068043";
-    QTest::newRow("empty") << "" << "FFFFFFFF";
-    QTest::newRow("non-decimal digits kept") << "1A6.1250B" << "0B25611A";
-    QTest::newRow("below 100 MHz by value") << "30.50000" << "00000503";
-    QTest::newRow("zero") << "0.00000" << "00000000";
-    QTest::newRow("1000 MHz or more is blank") << "1234.50000" << "FFFFFFFF";
-    QTest::newRow("not a number is blank") << "1.2.3" << "FFFFFFFF";
+    QTest::newRow("146.12500") << "146.12500"
+                               << "00256114";
+    QTest::newRow("438.00625") << "438.00625"
+                               << "25068043";
+    QTest::newRow("empty") << ""
+                           << "FFFFFFFF";
+    QTest::newRow("non-decimal digits kept") << "1A6.1250B"
+                                             << "0B25611A";
+    QTest::newRow("below 100 MHz by value") << "30.50000"
+                                            << "00000503";
+    QTest::newRow("zero") << "0.00000"
+                          << "00000000";
+    QTest::newRow("1000 MHz or more is blank") << "1234.50000"
+                                               << "FFFFFFFF";
+    QTest::newRow("not a number is blank") << "1.2.3"
+                                           << "FFFFFFFF";
 }
 
-void TestImageCodec::frequencyFields()
-{
+void TestImageCodec::frequencyFields() {
     QFETCH(QString, text);
     QFETCH(QString, hex);
     QCOMPARE(frequencyBytesOfText(text), hex);
@@ -178,21 +175,23 @@ void TestImageCodec::frequencyFields()
     QCOMPARE(hexAt(image, 0x270 + 3 * 8, 4), hex);
 }
 
-void TestImageCodec::optionBits_data()
-{
-    QTest::addColumn<QByteArray>("bytes"); // BCLO byte, power/bandwidth byte
+void TestImageCodec::optionBits_data() {
+    QTest::addColumn<QByteArray>("bytes");  // BCLO byte, power/bandwidth byte
     QTest::addColumn<QStringList>("texts"); // Power, BCLO, W/N in English
     QTest::addColumn<QByteArray>("reencoded");
-    QTest::newRow("F0 F0") << fromHex("F0F0") << QStringList{"High", "Off", "Wide"} << fromHex("F0F0");
-    QTest::newRow("F8 C0") << fromHex("F8C0") << QStringList{"Low", "Carrier", "Narrow"} << fromHex("F8C0");
-    QTest::newRow("F8 D0") << fromHex("F8D0") << QStringList{"Low", "Carrier", "Wide"} << fromHex("F8D0");
-    QTest::newRow("F0 E0") << fromHex("F0E0") << QStringList{"High", "Off", "Narrow"} << fromHex("F0E0");
-    QTest::newRow("other bits ignored") << fromHex("0F2F") << QStringList{"High", "Carrier", "Narrow"}
-                                        << fromHex("F8E0");
+    QTest::newRow("F0 F0") << fromHex("F0F0") << QStringList{"High", "Off", "Wide"}
+                           << fromHex("F0F0");
+    QTest::newRow("F8 C0") << fromHex("F8C0") << QStringList{"Low", "Carrier", "Narrow"}
+                           << fromHex("F8C0");
+    QTest::newRow("F8 D0") << fromHex("F8D0") << QStringList{"Low", "Carrier", "Wide"}
+                           << fromHex("F8D0");
+    QTest::newRow("F0 E0") << fromHex("F0E0") << QStringList{"High", "Off", "Narrow"}
+                           << fromHex("F0E0");
+    QTest::newRow("other bits ignored")
+        << fromHex("0F2F") << QStringList{"High", "Carrier", "Narrow"} << fromHex("F8E0");
 }
 
-void TestImageCodec::optionBits()
-{
+void TestImageCodec::optionBits() {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, texts);
     QFETCH(QByteArray, reencoded);
@@ -209,8 +208,7 @@ void TestImageCodec::optionBits()
     QCOMPARE(hexAt(EncodeImage(blank), 12, 2), QStringLiteral("F8F0"));
 }
 
-void TestImageCodec::settingsRanges_data()
-{
+void TestImageCodec::settingsRanges_data() {
     // A byte at an offset, which setting it should give, and the byte the
     // encoder writes back. Out-of-range bytes keep the start-up value.
     QTest::addColumn<int>("offset");
@@ -218,8 +216,10 @@ void TestImageCodec::settingsRanges_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<int>("value");
     QTest::addColumn<QByteArray>("reencoded");
-    auto row = [](const char *name, int offset, const char *hex, const char *field, int value, const char *re) {
-        QTest::newRow(name) << offset << fromHex(hex) << QString::fromLatin1(field) << value << fromHex(re);
+    auto row = [](const char *name, int offset, const char *hex, const char *field, int value,
+                  const char *re) {
+        QTest::newRow(name) << offset << fromHex(hex) << QString::fromLatin1(field) << value
+                            << fromHex(re);
     };
     row("Time-out Timer 0 gives no selection", 0x120, "00", "timeout", -1, "00");
     row("Time-out Timer 40 is 600 s", 0x120, "28", "timeout", 39, "28");
@@ -258,8 +258,7 @@ void TestImageCodec::settingsRanges_data()
     row("TX low power 42", 0x178, "2A", "low", 42, "2A");
 }
 
-void TestImageCodec::settingsRanges()
-{
+void TestImageCodec::settingsRanges() {
     QFETCH(int, offset);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, field);
@@ -269,14 +268,22 @@ void TestImageCodec::settingsRanges()
     const SettingsStore &s = st.store;
     const auto number = [](const QString &t) { return t.isEmpty() ? -1 : t.toInt(); };
     const QMap<QString, int> actual = {
-        {"timeout", st.functions.timeoutTimer}, {"voice", st.functions.voiceNotice},
-        {"squelch", st.functions.squelchLevel}, {"prealert", st.functions.totPreAlert},
-        {"prioch", s.priorityChannel},          {"fdd", s.firstDigitDelay},
-        {"lbta", s.lookBackTimeA},              {"lbtb", s.lookBackTimeB},
-        {"carried", s.carriedDigit},            {"dkey", s.dKeySetting},
-        {"pf1", s.pf1},                         {"dup", s.duplicate},
-        {"voxgain", s.voxGainLevel},            {"dropout", number(s.dropoutDelayTime)},
-        {"dwell", number(s.txDwellTime)},       {"high", s.txHighPower},
+        {"timeout", st.functions.timeoutTimer},
+        {"voice", st.functions.voiceNotice},
+        {"squelch", st.functions.squelchLevel},
+        {"prealert", st.functions.totPreAlert},
+        {"prioch", s.priorityChannel},
+        {"fdd", s.firstDigitDelay},
+        {"lbta", s.lookBackTimeA},
+        {"lbtb", s.lookBackTimeB},
+        {"carried", s.carriedDigit},
+        {"dkey", s.dKeySetting},
+        {"pf1", s.pf1},
+        {"dup", s.duplicate},
+        {"voxgain", s.voxGainLevel},
+        {"dropout", number(s.dropoutDelayTime)},
+        {"dwell", number(s.txDwellTime)},
+        {"high", s.txHighPower},
         {"low", s.txLowPower},
     };
     QVERIFY(actual.contains(field));
@@ -285,26 +292,27 @@ void TestImageCodec::settingsRanges()
              reencoded.toHex().toUpper());
 }
 
-void TestImageCodec::characterFields_data()
-{
+void TestImageCodec::characterFields_data() {
     QTest::addColumn<int>("offset");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("reencoded");
-    QTest::newRow("ID Code of 3 characters") << 0x110 << fromHex("313233FFFFFFFFFFFFFF") << "123"
-                                             << fromHex("313233FFFFFFFFFFFFFF");
-    QTest::newRow("ID Code with a gap") << 0x110 << fromHex("41FF42FFFFFFFFFFFF43") << "ABC"
-                                        << fromHex("414243FFFFFFFFFFFFFF");
-    QTest::newRow("auto-dial 3A is 0") << 0x1F0 << fromHex("313A32FFFFFFFFFFFFFFFFFFFFFFFFFF") << "102"
-                                       << fromHex("313A32FFFFFFFFFFFFFFFFFFFFFFFFFF");
-    QTest::newRow("auto-dial 30 reads 0 too") << 0x1F0 << fromHex("30FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF") << "0"
-                                              << fromHex("3AFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF");
-    QTest::newRow("embedded line with a gap") << 0x2F0 << fromHex("48FF49") << "HI" << fromHex("4849FF");
-    QTest::newRow("embedded Latin-1 byte") << 0x2F0 << fromHex("E9") << QString(QChar(0xE9)) << fromHex("E9FF");
+    QTest::newRow("ID Code of 3 characters")
+        << 0x110 << fromHex("313233FFFFFFFFFFFFFF") << "123" << fromHex("313233FFFFFFFFFFFFFF");
+    QTest::newRow("ID Code with a gap")
+        << 0x110 << fromHex("41FF42FFFFFFFFFFFF43") << "ABC" << fromHex("414243FFFFFFFFFFFFFF");
+    QTest::newRow("auto-dial 3A is 0") << 0x1F0 << fromHex("313A32FFFFFFFFFFFFFFFFFFFFFFFFFF")
+                                       << "102" << fromHex("313A32FFFFFFFFFFFFFFFFFFFFFFFFFF");
+    QTest::newRow("auto-dial 30 reads 0 too")
+        << 0x1F0 << fromHex("30FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF") << "0"
+        << fromHex("3AFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF");
+    QTest::newRow("embedded line with a gap")
+        << 0x2F0 << fromHex("48FF49") << "HI" << fromHex("4849FF");
+    QTest::newRow("embedded Latin-1 byte")
+        << 0x2F0 << fromHex("E9") << QString(QChar(0xE9)) << fromHex("E9FF");
 }
 
-void TestImageCodec::characterFields()
-{
+void TestImageCodec::characterFields() {
     QFETCH(int, offset);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
@@ -318,8 +326,7 @@ void TestImageCodec::characterFields()
              reencoded.toHex().toUpper());
 }
 
-void TestImageCodec::allFFImage()
-{
+void TestImageCodec::allFFImage() {
     EditorState before = generatedState(*QRandomGenerator::global(), 1);
     EditorState st = before;
     QVERIFY(DecodeImage(st, QString(Layout::kDecodedSize * 2, QLatin1Char('F'))));
@@ -342,10 +349,10 @@ void TestImageCodec::allFFImage()
     QCOMPARE(EncodeImage(st).size(), Layout::kImageSize * 2);
 }
 
-void TestImageCodec::txFrequencyBlank()
-{
+void TestImageCodec::txFrequencyBlank() {
     // Valid RX, TX blank: TX tone FFFF shows nothing, RX tone FFFF shows Off.
-    QByteArray image = withBytes(startUpImageBytes(), 0, fromHex("00256114 FFFFFFFF FFFF FFFF F0F0"));
+    QByteArray image =
+        withBytes(startUpImageBytes(), 0, fromHex("00256114 FFFFFFFF FFFF FFFF F0F0"));
     EditorState st = decoded(image, 0);
     QCOMPARE(st.channels.cell(1, ColTxFrequency), QString());
     QCOMPARE(st.channels.cell(1, ColTxTone), QString());
@@ -358,28 +365,32 @@ void TestImageCodec::txFrequencyBlank()
     QCOMPARE(hexAt(EncodeImage(st), 0, 12), QStringLiteral("00256114FFFFFFFFFFFF7503"));
 }
 
-void TestImageCodec::bandAndIdentity_data()
-{
+void TestImageCodec::bandAndIdentity_data() {
     QTest::addColumn<QByteArray>("code");
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("identity");
     QTest::addColumn<QString>("second");
-    QTest::newRow("33") << fromHex("33") << 0 << "4B37343033" << "51582D37343033";
-    QTest::newRow("21") << fromHex("21") << 1 << "4B37343033" << "51582D37343033";
-    QTest::newRow("01 is 136-174") << fromHex("01") << 5 << "4B37343032" << "51582D37343032";
-    QTest::newRow("73 is 600-720") << fromHex("73") << 6 << "4B37343033" << "51582D37343033";
-    QTest::newRow("unknown keeps band") << fromHex("99") << 3 << "4B37343033" << "51582D37343033";
+    QTest::newRow("33") << fromHex("33") << 0 << "4B37343033"
+                        << "51582D37343033";
+    QTest::newRow("21") << fromHex("21") << 1 << "4B37343033"
+                        << "51582D37343033";
+    QTest::newRow("01 is 136-174") << fromHex("01") << 5 << "4B37343032"
+                                   << "51582D37343032";
+    QTest::newRow("73 is 600-720") << fromHex("73") << 6 << "4B37343033"
+                                   << "51582D37343033";
+    QTest::newRow("unknown keeps band") << fromHex("99") << 3 << "4B37343033"
+                                        << "51582D37343033";
 }
 
-void TestImageCodec::bandAndIdentity()
-{
+void TestImageCodec::bandAndIdentity() {
     QFETCH(QByteArray, code);
     QFETCH(int, position);
     QFETCH(QString, identity);
     QFETCH(QString, second);
     EditorState st = startUpState();
     st.bandPosition = st.acceptedBand = 3;
-    QVERIFY(DecodeImage(st, imageFromBytes(withBytes(startUpImageBytes(), Layout::kBandCode, code))));
+    QVERIFY(
+        DecodeImage(st, imageFromBytes(withBytes(startUpImageBytes(), Layout::kBandCode, code))));
     QCOMPARE(st.bandPosition, position);
     QCOMPARE(st.acceptedBand, position);
     const QString image = EncodeImage(st);
@@ -388,8 +399,7 @@ void TestImageCodec::bandAndIdentity()
     QCOMPARE(hexAt(image, 0x1AD, 1), hexAt(image, 0x33C, 1));
 }
 
-void TestImageCodec::refusesShortOrMalformedImage_data()
-{
+void TestImageCodec::refusesShortOrMalformedImage_data() {
     QTest::addColumn<QString>("image");
     const QString good = imageFromBytes(startUpImageBytes());
     QTest::newRow("empty") << QString();
@@ -398,8 +408,7 @@ void TestImageCodec::refusesShortOrMalformedImage_data()
     QTest::newRow("not hex") << QString(good).replace(40, 1, QLatin1Char('G'));
 }
 
-void TestImageCodec::refusesShortOrMalformedImage()
-{
+void TestImageCodec::refusesShortOrMalformedImage() {
     QFETCH(QString, image);
     QRandomGenerator rng(7);
     EditorState st = generatedState(rng, 1);
@@ -408,18 +417,17 @@ void TestImageCodec::refusesShortOrMalformedImage()
     QCOMPARE(EncodeImage(st), before);
 }
 
-void TestImageCodec::encodeKeepsSizeWhateverTheEditorHolds_data()
-{
+void TestImageCodec::encodeKeepsSizeWhateverTheEditorHolds_data() {
     QTest::addColumn<QString>("embedded");
     QTest::addColumn<QString>("autoDial");
     QTest::addColumn<QString>("expectLine");
-    QTest::newRow("wide characters") << QStringLiteral("中文AB") << "1" << "3F3F4142FF";
+    QTest::newRow("wide characters") << QStringLiteral("中文AB") << "1"
+                                     << "3F3F4142FF";
     QTest::newRow("too long") << QString(40, QLatin1Char('x')) << QString(20, QLatin1Char('9'))
                               << QString("78").repeated(5);
 }
 
-void TestImageCodec::encodeKeepsSizeWhateverTheEditorHolds()
-{
+void TestImageCodec::encodeKeepsSizeWhateverTheEditorHolds() {
     QFETCH(QString, embedded);
     QFETCH(QString, autoDial);
     QFETCH(QString, expectLine);
@@ -442,8 +450,7 @@ void TestImageCodec::encodeKeepsSizeWhateverTheEditorHolds()
     QCOMPARE(hexAt(image, 0x340, 8), QStringLiteral("3437333138323530"));
 }
 
-void TestImageCodec::decodeRestoresGeneratedState()
-{
+void TestImageCodec::decodeRestoresGeneratedState() {
     QRandomGenerator rng(2026);
     for (int i = 0; i < 200; ++i) {
         const qint16 language = i % 2;
@@ -457,8 +464,7 @@ void TestImageCodec::decodeRestoresGeneratedState()
     }
 }
 
-void TestImageCodec::decodeThenEncodeIsStable()
-{
+void TestImageCodec::decodeThenEncodeIsStable() {
     QRandomGenerator rng(740);
     for (int i = 0; i < 300; ++i) {
         const int length = i % 3 == 0 ? Layout::kRadioImageSize : Layout::kImageSize;
@@ -472,8 +478,7 @@ void TestImageCodec::decodeThenEncodeIsStable()
     }
 }
 
-void TestImageCodec::decodeLeavesDebugWriteMode()
-{
+void TestImageCodec::decodeLeavesDebugWriteMode() {
     EditorState st = startUpState();
     st.debugWriteMode = true;
     QVERIFY(DecodeImage(st, EncodeImage(st)));

@@ -12,8 +12,7 @@ namespace {
 
 // Sets a value at a path like "Optional Function|VOX Gain Level" or
 // "Channels|3|Power" in a JSON document.
-QJsonValue setAt(QJsonValue node, QStringList path, const QJsonValue &value)
-{
+QJsonValue setAt(QJsonValue node, QStringList path, const QJsonValue &value) {
     if (path.isEmpty())
         return value;
     const QString key = path.takeFirst();
@@ -28,16 +27,14 @@ QJsonValue setAt(QJsonValue node, QStringList path, const QJsonValue &value)
     return obj;
 }
 
-QByteArray edited(const QByteArray &json, const QString &path, const QJsonValue &value)
-{
+QByteArray edited(const QByteArray &json, const QString &path, const QJsonValue &value) {
     const QJsonValue root = setAt(QJsonDocument::fromJson(json).object(), path.split('|'), value);
     return QJsonDocument(root.toObject()).toJson();
 }
 
 } // namespace
 
-class TestJsonForm : public QObject
-{
+class TestJsonForm : public QObject {
     Q_OBJECT
 private slots:
     void roundTripIsLossless();
@@ -50,8 +47,7 @@ private slots:
     void refusesMalformedDocuments();
 };
 
-void TestJsonForm::roundTripIsLossless()
-{
+void TestJsonForm::roundTripIsLossless() {
     QRandomGenerator rng(99);
     for (int i = 0; i < 100; ++i) {
         const EditorState st = generatedState(rng, i % 2);
@@ -62,8 +58,7 @@ void TestJsonForm::roundTripIsLossless()
     }
 }
 
-void TestJsonForm::roundTripOfDecodedOddities()
-{
+void TestJsonForm::roundTripOfDecodedOddities() {
     QRandomGenerator rng(5);
     for (int i = 0; i < 100; ++i) {
         EditorState st = startUpState();
@@ -75,8 +70,7 @@ void TestJsonForm::roundTripOfDecodedOddities()
     }
 }
 
-void TestJsonForm::languageNeutral()
-{
+void TestJsonForm::languageNeutral() {
     EditorState zh = startUpState(0);
     zh.channels.setCell(1, ColRxFrequency, QStringLiteral("146.50000"));
     zh.channels.setCell(1, ColRxTone, QStringLiteral("关闭"));
@@ -92,8 +86,7 @@ void TestJsonForm::languageNeutral()
     QCOMPARE(ch["BCLO"].toString(), QStringLiteral("Off"));
 }
 
-void TestJsonForm::formatAndVersionComeFirst()
-{
+void TestJsonForm::formatAndVersionComeFirst() {
     const QByteArray json = stateToJson(startUpState());
     QVERIFY2(json.startsWith("{\n    \"format\": \"VQ-740 editor state\",\n    \"version\": 1,\n"),
              json.left(80).constData());
@@ -103,34 +96,52 @@ void TestJsonForm::formatAndVersionComeFirst()
             json.indexOf("\"W/N\"") < json.indexOf("\"Scan Add\""));
 }
 
-void TestJsonForm::refusesBadValues_data()
-{
+void TestJsonForm::refusesBadValues_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QJsonValue>("value");
     QTest::addColumn<QString>("field");
-    QTest::newRow("frequency out of form") << "Channels|0|RX frequency" << QJsonValue("146.1") << "Channels / 01 / RX frequency";
-    QTest::newRow("unknown tone") << "Channels|2|TX QT/DQT" << QJsonValue("88.55") << "Channels / 03 / TX QT/DQT";
-    QTest::newRow("DCS digit 8") << "Channels|2|RX QT/DQT" << QJsonValue("D028N") << "Channels / 03 / RX QT/DQT";
-    QTest::newRow("unknown option") << "Channels|0|Power" << QJsonValue("Medium") << "Channels / 01 / Power";
-    QTest::newRow("index outside list") << "Optional Function|VOX Gain Level" << QJsonValue(11) << "Optional Function / VOX Gain Level";
-    QTest::newRow("negative index") << "Functions Setting|Squelch Level" << QJsonValue(-1) << "Functions Setting / Squelch Level";
-    QTest::newRow("Time-out Timer 40") << "Functions Setting|Time-out Timer" << QJsonValue(40) << "Functions Setting / Time-out Timer";
+    QTest::newRow("frequency out of form")
+        << "Channels|0|RX frequency" << QJsonValue("146.1") << "Channels / 01 / RX frequency";
+    QTest::newRow("unknown tone") << "Channels|2|TX QT/DQT" << QJsonValue("88.55")
+                                  << "Channels / 03 / TX QT/DQT";
+    QTest::newRow("DCS digit 8") << "Channels|2|RX QT/DQT" << QJsonValue("D028N")
+                                 << "Channels / 03 / RX QT/DQT";
+    QTest::newRow("unknown option")
+        << "Channels|0|Power" << QJsonValue("Medium") << "Channels / 01 / Power";
+    QTest::newRow("index outside list") << "Optional Function|VOX Gain Level" << QJsonValue(11)
+                                        << "Optional Function / VOX Gain Level";
+    QTest::newRow("negative index") << "Functions Setting|Squelch Level" << QJsonValue(-1)
+                                    << "Functions Setting / Squelch Level";
+    QTest::newRow("Time-out Timer 40") << "Functions Setting|Time-out Timer" << QJsonValue(40)
+                                       << "Functions Setting / Time-out Timer";
     QTest::newRow("not a whole number") << "Keys|PF1" << QJsonValue(1.5) << "Keys / PF1";
     QTest::newRow("text instead of number") << "Keys|PF2" << QJsonValue("3") << "Keys / PF2";
-    QTest::newRow("ID Code too long") << "Optional Function|ID Code" << QJsonValue("12345678901") << "Optional Function / ID Code";
-    QTest::newRow("embedded too long") << "Embedded Information|Embedded Information line 2" << QJsonValue(QString(33, 'a')) << "Embedded Information / Embedded Information line 2";
-    QTest::newRow("character wider than a byte") << "Embedded Information|Embedded Information line 1" << QJsonValue(QStringLiteral("中")) << "Embedded Information / Embedded Information line 1";
-    QTest::newRow("auto-dial too long") << "Optional Function|Auto-dial Memory|3" << QJsonValue(QString(17, '1')) << "Optional Function / Auto-dial Memory / 4";
-    QTest::newRow("seconds not a number") << "Optional Function|TX Dwell time" << QJsonValue("1.5") << "Optional Function / TX Dwell time";
-    QTest::newRow("power above a byte") << "Debug Parameters|TX-High Power" << QJsonValue(256) << "Debug Parameters / TX-High Power";
+    QTest::newRow("ID Code too long") << "Optional Function|ID Code" << QJsonValue("12345678901")
+                                      << "Optional Function / ID Code";
+    QTest::newRow("embedded too long")
+        << "Embedded Information|Embedded Information line 2" << QJsonValue(QString(33, 'a'))
+        << "Embedded Information / Embedded Information line 2";
+    QTest::newRow("character wider than a byte")
+        << "Embedded Information|Embedded Information line 1" << QJsonValue(QStringLiteral("中"))
+        << "Embedded Information / Embedded Information line 1";
+    QTest::newRow("auto-dial too long")
+        << "Optional Function|Auto-dial Memory|3" << QJsonValue(QString(17, '1'))
+        << "Optional Function / Auto-dial Memory / 4";
+    QTest::newRow("seconds not a number") << "Optional Function|TX Dwell time" << QJsonValue("1.5")
+                                          << "Optional Function / TX Dwell time";
+    QTest::newRow("power above a byte") << "Debug Parameters|TX-High Power" << QJsonValue(256)
+                                        << "Debug Parameters / TX-High Power";
     QTest::newRow("unknown range") << "Range" << QJsonValue("144-148MHz") << "Range";
-    QTest::newRow("test frequency out of form") << "Test Frequency|5|TX Frequency" << QJsonValue("30.5") << "Test Frequency / 06 / TX Frequency";
-    QTest::newRow("misspelt setting") << "Optional Function|VOX Gain level" << QJsonValue(1) << "Optional Function / VOX Gain level";
-    QTest::newRow("half-empty channel") << "Channels|4|Power" << QJsonValue("High") << "Channels / 05";
+    QTest::newRow("test frequency out of form")
+        << "Test Frequency|5|TX Frequency" << QJsonValue("30.5")
+        << "Test Frequency / 06 / TX Frequency";
+    QTest::newRow("misspelt setting") << "Optional Function|VOX Gain level" << QJsonValue(1)
+                                      << "Optional Function / VOX Gain level";
+    QTest::newRow("half-empty channel")
+        << "Channels|4|Power" << QJsonValue("High") << "Channels / 05";
 }
 
-void TestJsonForm::refusesBadValues()
-{
+void TestJsonForm::refusesBadValues() {
     QFETCH(QString, path);
     QFETCH(QJsonValue, value);
     QFETCH(QString, field);
@@ -144,18 +155,17 @@ void TestJsonForm::refusesBadValues()
     QCOMPARE(EncodeImage(st), before);
 }
 
-void TestJsonForm::refusesMalformedDocuments_data()
-{
+void TestJsonForm::refusesMalformedDocuments_data() {
     QTest::addColumn<QByteArray>("json");
     QTest::newRow("not JSON") << QByteArray("{\"format\": ");
     QTest::newRow("array") << QByteArray("[]");
     QTest::newRow("other format") << QByteArray("{\"format\": \"x\", \"version\": 1}");
-    QTest::newRow("other version") << QByteArray("{\"format\": \"VQ-740 editor state\", \"version\": 2}");
+    QTest::newRow("other version")
+        << QByteArray("{\"format\": \"VQ-740 editor state\", \"version\": 2}");
     QTest::newRow("15 channels") << edited(stateToJson(startUpState()), "Channels", QJsonArray{});
 }
 
-void TestJsonForm::refusesMalformedDocuments()
-{
+void TestJsonForm::refusesMalformedDocuments() {
     QFETCH(QByteArray, json);
     EditorState st = startUpState();
     QString error;
