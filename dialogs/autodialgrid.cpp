@@ -2,6 +2,7 @@
 
 #include "dialogs/inputrules.h"
 #include "editor/filteredlineedit.h"
+#include "editor/plainheaderview.h"
 #include "image/settingsstore.h"
 
 #include <QHeaderView>
@@ -43,6 +44,7 @@ AutoDialGrid::AutoDialGrid(QWidget *parent) : QTableWidget(kAutoDialCodes, 2, pa
     verticalHeader()->hide();
     setHorizontalHeaderItem(0, new QTableWidgetItem(QStringLiteral("编号")));
     setHorizontalHeaderItem(1, new QTableWidgetItem(QStringLiteral("自动拨号存储器")));
+    setHorizontalHeader(new PlainHeaderView(this));
     horizontalHeader()->setStretchLastSection(true);
     for (int r = 0; r < kAutoDialCodes; ++r) {
         auto *number = new QTableWidgetItem(QString::number(r + 1));

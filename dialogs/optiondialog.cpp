@@ -18,10 +18,12 @@ OptionDialog::OptionDialog(const QString &name, QWidget *parent) : QDialog(paren
 
 void OptionDialog::applyLanguage(qint16 language) {
     applyDialogCaptions(this, language);
-    // The new texts may need other widths: lay the window out afresh.
+    // The new texts may need other widths: lay the window out afresh. A
+    // hidden window is laid out when it is shown, so it waits till then
+    // (measuring its texts earlier would load fonts nobody sees yet).
     for (QLayout *l : findChildren<QLayout *>())
         l->invalidate();
-    if (layout())
+    if (layout() && isVisible())
         layout()->activate();
 }
 

@@ -1,5 +1,6 @@
 #include "dialogs/testfrequencygrid.h"
 
+#include "editor/plainheaderview.h"
 #include "image/settingsstore.h"
 
 #include <QApplication>
@@ -56,6 +57,7 @@ TestFrequencyGrid::TestFrequencyGrid(QWidget *parent)
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     setTabKeyNavigation(true);
     verticalHeader()->hide();
+    setHorizontalHeader(new PlainHeaderView(this));
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

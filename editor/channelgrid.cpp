@@ -1,6 +1,7 @@
 #include "editor/channelgrid.h"
 
 #include "editor/channeltable.h"
+#include "editor/plainheaderview.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -44,6 +45,7 @@ ChannelGrid::ChannelGrid(const ChannelTable &table, QWidget *parent)
     setContextMenuPolicy(Qt::PreventContextMenu);
     // The arrow keys move within the grid; Tab moves on to the next control.
     setTabKeyNavigation(false);
+    setHorizontalHeader(new PlainHeaderView(this));
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setSectionsClickable(false);
@@ -142,8 +144,10 @@ int ChannelGrid::contentWidth(double scale) const {
 }
 
 int ChannelGrid::fullHeight() const {
-    const int header = std::max(horizontalHeader()->sizeHint().height(), rowHeight());
-    return header + kChannelCount * rowHeight() + 2 * frameWidth();
+    // The header row is as high as a channel row, as in the radio's own
+    // table. (The header view's size hint would measure its texts in bold
+    // and load a second font just for that.)
+    return (kChannelCount + 1) * rowHeight() + 2 * frameWidth();
 }
 
 QSize ChannelGrid::minimumSizeHint() const {
@@ -158,8 +162,7 @@ void ChannelGrid::layoutColumns() {
     const int rowPixels = rowHeight();
     for (int r = 0; r < kChannelCount; ++r)
         setRowHeight(r, rowPixels);
-    horizontalHeader()->setFixedHeight(
-        std::max(horizontalHeader()->sizeHint().height(), rowPixels));
+    horizontalHeader()->setFixedHeight(rowPixels);
 
     // Columns keep the twip proportions and share the whole width.
     const int available = std::max(viewport()->width(), contentWidth(minimumScale()));
