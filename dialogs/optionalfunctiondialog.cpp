@@ -29,12 +29,13 @@ FilteredLineEdit *textBox(const char *name, const TextRule &rule, QWidget *paren
     return box;
 }
 
-// The up/down control beside a scan time box. Its value runs from -300 at
-// the top to 0 at the bottom, so that the up arrow adds a second.
+// The up/down control beside a scan time box, as the radio's programming
+// windows have always had it: 0 at the top and 300 at the bottom, so the
+// down arrow adds a second and the up arrow takes one away.
 QScrollBar *secondsScroll(const char *name, QWidget *parent) {
     auto *scroll = new QScrollBar(Qt::Vertical, parent);
     scroll->setObjectName(QLatin1String(name));
-    scroll->setRange(-kScanSecondsMax, 0);
+    scroll->setRange(0, kScanSecondsMax);
     scroll->setSingleStep(1);
     scroll->setPageStep(10);
     return scroll;
@@ -238,11 +239,11 @@ void Form5::followScroll(QScrollBar *scroll, FilteredLineEdit *text) {
     // the seconds the scroll control was moved to.
     connect(scroll, &QScrollBar::valueChanged, this, [this, text](int value) {
         if (!m_syncing)
-            text->setText(QString::number(-value));
+            text->setText(QString::number(value));
     });
     connect(text, &QLineEdit::textChanged, this, [this, scroll](const QString &t) {
         m_syncing = true;
-        scroll->setValue(-scanSecondsOfText(t));
+        scroll->setValue(scanSecondsOfText(t));
         m_syncing = false;
     });
 }

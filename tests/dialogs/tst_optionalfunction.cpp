@@ -361,24 +361,24 @@ void TestOptionalFunction::scanTimeBoxesAndScrollControls() {
     QScrollBar *scroll = form->VScroll1;
     const QPoint upArrow(scroll->width() / 2, 2);
     const QPoint downArrow(scroll->width() / 2, scroll->height() - 3);
-    // The arrows step from the typed value: up adds a second, down takes one.
-    QTest::mouseClick(scroll, Qt::LeftButton, {}, upArrow);
+    // The arrows step from the typed value: down adds a second, up takes one.
+    QTest::mouseClick(scroll, Qt::LeftButton, {}, downArrow);
     QCOMPARE(form->Text5->text(), QStringLiteral("31"));
-    QTest::mouseClick(scroll, Qt::LeftButton, {}, downArrow);
-    QTest::mouseClick(scroll, Qt::LeftButton, {}, downArrow);
+    QTest::mouseClick(scroll, Qt::LeftButton, {}, upArrow);
+    QTest::mouseClick(scroll, Qt::LeftButton, {}, upArrow);
     QCOMPARE(form->Text5->text(), QStringLiteral("29"));
 
     form->Text5->clear();
-    QTest::mouseClick(scroll, Qt::LeftButton, {}, downArrow);
-    QCOMPARE(form->Text5->text(), QString()); // already at 0
     QTest::mouseClick(scroll, Qt::LeftButton, {}, upArrow);
+    QCOMPARE(form->Text5->text(), QString()); // already at 0
+    QTest::mouseClick(scroll, Qt::LeftButton, {}, downArrow);
     QCOMPARE(form->Text5->text(), QStringLiteral("1"));
 
     // The TX Dwell control runs up to 300 as well.
     QTest::keyClicks(form->Text6, QStringLiteral("300"));
-    QTest::mouseClick(form->VScroll2, Qt::LeftButton, {}, upArrow);
-    QCOMPARE(form->Text6->text(), QStringLiteral("300"));
     QTest::mouseClick(form->VScroll2, Qt::LeftButton, {}, downArrow);
+    QCOMPARE(form->Text6->text(), QStringLiteral("300"));
+    QTest::mouseClick(form->VScroll2, Qt::LeftButton, {}, upArrow);
     QCOMPARE(form->Text6->text(), QStringLiteral("299"));
 }
 
