@@ -66,21 +66,13 @@ void FrequencyEditor::Text1_LostFocus(const QString &typed) {
 }
 
 void FrequencyEditor::keyPressEvent(QKeyEvent *event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        finishEditing(true, true);
+    const EditKey editKey = editKeyOf(event);
+    if (editKey != EditKey::Other) {
+        finishEditing(editKey == EditKey::Store, true);
         event->accept();
         return;
-    case Qt::Key_Escape:
-        finishEditing(false, true);
-        event->accept();
-        return;
-    default:
-        FilteredLineEdit::keyPressEvent(event);
     }
+    FilteredLineEdit::keyPressEvent(event);
 }
 
 void FrequencyEditor::focusOutEvent(QFocusEvent *event) {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPersistentModelIndex>
 #include <QRect>
@@ -88,4 +89,18 @@ void keepListOpenOverRelease(QComboBox *combo) {
     if (!guard)
         guard = new ListReleaseGuard(combo);
     guard->arm();
+}
+
+EditKey editKeyOf(const QKeyEvent *event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return EditKey::Store;
+    case Qt::Key_Escape:
+        return EditKey::Cancel;
+    default:
+        return EditKey::Other;
+    }
 }

@@ -3,8 +3,14 @@
 
 class QComboBox;
 class QFocusEvent;
+class QKeyEvent;
 class QRect;
 class QWidget;
+
+// What a key does to the cell being edited: Enter, Return and Tab store the
+// value and close the editor; Escape closes it without a change.
+enum class EditKey { Other, Store, Cancel };
+EditKey editKeyOf(const QKeyEvent *event);
 
 // True when a focus loss ends the editing of a cell: the focus went to
 // another control of the program. Opening the editor's own drop-down list,

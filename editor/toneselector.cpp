@@ -95,18 +95,13 @@ bool ToneSelector::keyTypesIntoEdit(const QKeyEvent *event) const {
 }
 
 void ToneSelector::keyPressEvent(QKeyEvent *event) {
+    const EditKey editKey = editKeyOf(event);
+    if (editKey != EditKey::Other) {
+        finishEditing(editKey == EditKey::Store, true);
+        event->accept();
+        return;
+    }
     switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        finishEditing(true, true);
-        event->accept();
-        return;
-    case Qt::Key_Escape:
-        finishEditing(false, true);
-        event->accept();
-        return;
     case Qt::Key_Up:
     case Qt::Key_Down:
     case Qt::Key_PageUp:
