@@ -2,6 +2,10 @@
 
 #include "image/imagecodec.h"
 
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+
 DialogFixture::DialogFixture(qint16 language, const std::function<void(EditorState &)> &prepare)
     : owner(new QWidget) {
     state.language = language;
@@ -32,4 +36,17 @@ QByteArray startUpImageWith(int offset, const QByteArray &bytes) {
     QByteArray image = bytesFromImage(EncodeImage(st));
     image.replace(offset, bytes.size(), bytes);
     return image;
+}
+
+QString captionOf(QWidget *window, const QString &control) {
+    if (control.isEmpty())
+        return window->windowTitle();
+    QWidget *c = window->findChild<QWidget *>(control);
+    if (auto *l = qobject_cast<QLabel *>(c))
+        return l->text();
+    if (auto *b = qobject_cast<QAbstractButton *>(c))
+        return b->text();
+    if (auto *g = qobject_cast<QGroupBox *>(c))
+        return g->title();
+    return QStringLiteral("<missing>");
 }

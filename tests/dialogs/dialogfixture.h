@@ -5,6 +5,7 @@
 #include "dialogs/optiondialogs.h"
 #include "image/editorstate.h"
 #include "image/messageport.h"
+#include "tests/support/recordingmessageport.h"
 
 #include <QByteArray>
 #include <QList>
@@ -13,20 +14,6 @@
 
 #include <functional>
 #include <memory>
-
-class RecordingPort : public MessagePort {
-public:
-    struct Shown {
-        QString text;
-        quint32 flags;
-        QString title;
-    };
-    int show(const QString &text, quint32 flags, const QString &title) override {
-        shown.append(Shown{text, flags, title});
-        return MsgResult::Ok;
-    }
-    QList<Shown> shown;
-};
 
 struct DialogFixture {
     // The editor right after start-up, changed by `prepare` if given, and
@@ -50,9 +37,13 @@ struct DialogFixture {
     std::unique_ptr<QWidget> owner;
     EditorState state;
     OptionDialogs *dialogs;
-    RecordingPort port;
+    RecordingMessagePort port;
     QList<QUrl> opened;
 };
+
+// The caption a window shows for a control: its title for an empty name,
+// the text of a label or button, the title of a frame.
+QString captionOf(QWidget *window, const QString &control);
 
 // The bytes of the image encoded right after start-up, with `bytes` put in
 // at `offset`.

@@ -194,18 +194,7 @@ void TestDialogs::captions() {
     DialogFixture f{0};
     QWidget *w = f.owner->findChild<QWidget *>(window);
     QVERIFY(w);
-    auto textOf = [&]() -> QString {
-        if (control.isEmpty())
-            return w->windowTitle();
-        QWidget *c = w->findChild<QWidget *>(control);
-        if (auto *l = qobject_cast<QLabel *>(c))
-            return l->text();
-        if (auto *b = qobject_cast<QAbstractButton *>(c))
-            return b->text();
-        if (auto *g = qobject_cast<QGroupBox *>(c))
-            return g->title();
-        return QStringLiteral("<missing>");
-    };
+    auto textOf = [&] { return captionOf(w, control); };
     QCOMPARE(textOf(), chinese);
     f.dialogs->SetLanguageText(1);
     QCOMPARE(textOf(), english);

@@ -141,18 +141,7 @@ void TestOptionalFunction::captions() {
     QFETCH(QString, english);
     DialogFixture f{0};
     auto *form = f.find<Form5>("Form5");
-    auto textOf = [&]() -> QString {
-        if (control.isEmpty())
-            return form->windowTitle();
-        QWidget *w = form->findChild<QWidget *>(control);
-        if (auto *l = qobject_cast<QLabel *>(w))
-            return l->text();
-        if (auto *b = qobject_cast<QAbstractButton *>(w))
-            return b->text();
-        if (auto *g = qobject_cast<QGroupBox *>(w))
-            return g->title();
-        return QStringLiteral("<missing>");
-    };
+    auto textOf = [&] { return captionOf(form, control); };
     QCOMPARE(textOf(), chinese);
     f.dialogs->SetLanguageText(1);
     QCOMPARE(textOf(), english);

@@ -6,7 +6,7 @@
 #include "editor/optionselectors.h"
 #include "editor/toneselector.h"
 #include "image/editorstate.h"
-#include "recordingport.h"
+#include "tests/support/recordingmessageport.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -90,7 +90,7 @@ private:
     QWidget *m_grid = nullptr;
     QLineEdit *m_other = nullptr; // another control of the window
     EditorState m_state;
-    RecordingPort m_port;
+    RecordingMessagePort m_port;
     CellEditors *m_editors = nullptr;
 };
 
@@ -98,7 +98,7 @@ void TestCellEditors::init() {
     m_state = EditorState();
     m_state.language = kEnglish;
     m_state.bandPosition = 0; // 400-470MHz
-    m_port = RecordingPort();
+    m_port = RecordingMessagePort();
     m_window = std::make_unique<QWidget>();
     m_window->resize(700, 420);
     m_grid = new QWidget(m_window.get());
@@ -212,7 +212,7 @@ void TestCellEditors::enterCommitsNewChannel() {
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.at(0).at(0).toInt(), 7);
     QCOMPARE(finished.count(), 1);
-    QVERIFY(m_port.messages.isEmpty());
+    QVERIFY(m_port.shown.isEmpty());
 }
 
 void TestCellEditors::focusLossCommits() {
@@ -268,10 +268,10 @@ void TestCellEditors::outOfBandMessageShownOnce() {
         press(Qt::Key_Return);
     else
         m_other->setFocus();
-    QCOMPARE(m_port.messages.size(), 1);
-    QCOMPARE(m_port.messages.at(0).text, QStringLiteral("Beyond the frequency range"));
-    QCOMPARE(m_port.messages.at(0).flags, MsgStyle::OkOnly);
-    QCOMPARE(m_port.messages.at(0).title, QString());
+    QCOMPARE(m_port.shown.size(), 1);
+    QCOMPARE(m_port.shown.at(0).text, QStringLiteral("Beyond the frequency range"));
+    QCOMPARE(m_port.shown.at(0).flags, MsgStyle::OkOnly);
+    QCOMPARE(m_port.shown.at(0).title, QString());
     QVERIFY(m_state.channels == before);
     QVERIFY(!m_editors->Text1()->isVisible());
     QCOMPARE(focused(), m_grid);

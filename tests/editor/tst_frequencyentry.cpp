@@ -2,7 +2,7 @@
 #include "editor/channeltable.h"
 #include "editor/frequencyentry.h"
 #include "image/editorstate.h"
-#include "recordingport.h"
+#include "tests/support/recordingmessageport.h"
 
 #include <QLocale>
 #include <QtTest>
@@ -166,7 +166,7 @@ void TestFrequencyEntry::newChannelGetsDefaults() {
     QFETCH(int, language);
     QFETCH(QStringList, expected);
     ChannelTable table;
-    RecordingPort port;
+    RecordingMessagePort port;
     const FrequencyCommit result =
         commitFrequency(table, 7, ColRxFrequency, QStringLiteral("146.5"),
                         limitsOf(QStringLiteral("136-174MHz")), qint16(language), &port);
@@ -178,7 +178,7 @@ void TestFrequencyEntry::newChannelGetsDefaults() {
     QCOMPARE(table.optionIndex(7, ColBclo), 0);
     QCOMPARE(table.optionIndex(7, ColWn), 1);
     QCOMPARE(table.optionIndex(7, ColScanAdd), 1);
-    QVERIFY(port.messages.isEmpty());
+    QVERIFY(port.shown.isEmpty());
     QVERIFY(!table.inUse(6));
     QVERIFY(!table.inUse(8));
 }
@@ -262,12 +262,12 @@ void TestFrequencyEntry::notANumberChangesNothing() {
     ChannelTable table;
     fillChannel(table, 2);
     const ChannelTable before = table;
-    RecordingPort port;
+    RecordingMessagePort port;
     const FrequencyCommit result = commitFrequency(
         table, 2, column, typed, limitsOf(QStringLiteral("136-174MHz")), kEnglish, &port);
     QCOMPARE(int(result.outcome), int(FrequencyOutcome::Unchanged));
     QVERIFY(table == before);
-    QVERIFY(port.messages.isEmpty());
+    QVERIFY(port.shown.isEmpty());
 }
 
 void TestFrequencyEntry::outOfBandShowsMessage_data() {
@@ -291,15 +291,15 @@ void TestFrequencyEntry::outOfBandShowsMessage() {
     ChannelTable table;
     fillChannel(table, 9);
     const ChannelTable before = table;
-    RecordingPort port;
+    RecordingMessagePort port;
     const FrequencyCommit result = commitFrequency(
         table, 9, column, typed, limitsOf(QStringLiteral("136-174MHz")), qint16(language), &port);
     QCOMPARE(int(result.outcome), int(FrequencyOutcome::OutOfBand));
     QVERIFY(table == before);
-    QCOMPARE(port.messages.size(), 1);
-    QCOMPARE(port.messages.at(0).text, message);
-    QCOMPARE(port.messages.at(0).flags, MsgStyle::OkOnly);
-    QCOMPARE(port.messages.at(0).title, QString());
+    QCOMPARE(port.shown.size(), 1);
+    QCOMPARE(port.shown.at(0).text, message);
+    QCOMPARE(port.shown.at(0).flags, MsgStyle::OkOnly);
+    QCOMPARE(port.shown.at(0).title, QString());
 }
 
 void TestFrequencyEntry::txNeverStartsAChannel() {
@@ -338,7 +338,7 @@ void TestFrequencyEntry::cellsOutsideFrequencyColumnsUntouched() {
 void TestFrequencyEntry::selectedBandOfState() {
     EditorState state;
     state.language = kEnglish;
-    RecordingPort port;
+    RecordingMessagePort port;
     state.bandPosition = bandPositionOfText(QStringLiteral("136-174MHz"));
     QCOMPARE(int(commitFrequency(state, 1, ColRxFrequency, QStringLiteral("446"), &port).outcome),
              int(FrequencyOutcome::OutOfBand));
@@ -346,7 +346,7 @@ void TestFrequencyEntry::selectedBandOfState() {
     QCOMPARE(int(commitFrequency(state, 1, ColRxFrequency, QStringLiteral("446"), &port).outcome),
              int(FrequencyOutcome::Written));
     QCOMPARE(state.channels.cell(1, ColPower), QStringLiteral("High"));
-    QCOMPARE(port.messages.size(), 1);
+    QCOMPARE(port.shown.size(), 1);
 }
 
 void TestFrequencyEntry::pointIsSeparatorInAnyLocale() {

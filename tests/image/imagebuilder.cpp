@@ -15,6 +15,14 @@ QByteArray startUpImageBytes() {
     return bytesFromImage(EncodeImage(startUpState()));
 }
 
+EditorState stateAfterRead(const QByteArray &memory, int band, qint16 language) {
+    EditorState st = startUpState(language);
+    DecodeImage(st, imageFromBytes(memory.mid(0x10, 0x400)));
+    st.acceptedBand = band;
+    st.bandPosition = band;
+    return st;
+}
+
 QByteArray fromHex(const char *hex) {
     return QByteArray::fromHex(QByteArray(hex).replace(' ', ""));
 }

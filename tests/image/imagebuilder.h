@@ -21,5 +21,9 @@ EditorState generatedState(QRandomGenerator &rng, qint16 language);
 // and settings in and out of range.
 QByteArray generatedImage(QRandomGenerator &rng, int length);
 
+// The editor state the program holds after reading a radio whose memory
+// (from address 0) is `memory` and whose band is `band`.
+EditorState stateAfterRead(const QByteArray &memory, int band, qint16 language);
+
 // Reads a field of hex text / writes bytes into image bytes.
 QByteArray fromHex(const char *hex);

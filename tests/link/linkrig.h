@@ -4,7 +4,7 @@
 
 #include "fakeserialport.h"
 #include "radiomodel.h"
-#include "recordingmessageport.h"
+#include "tests/support/recordingmessageport.h"
 
 #include "image/editorstate.h"
 #include "link/clonesession.h"

@@ -37,15 +37,6 @@ void handshake(LinkRig &rig, bool write, const QByteArray &identification) {
     QCOMPARE(rig.session.phase(), int(CloneSession::kPhaseTransfer));
 }
 
-// The state the program must hold after reading this radio.
-EditorState expectedAfterRead(const QByteArray &memory, int band, qint16 language) {
-    EditorState st = startUpState(language);
-    DecodeImage(st, imageFromBytes(memory.mid(0x10, 0x400)));
-    st.acceptedBand = band;
-    st.bandPosition = band;
-    return st;
-}
-
 } // namespace
 
 class TestCloneSession : public QObject {
@@ -124,7 +115,7 @@ void TestCloneSession::readExchangeFrameByFrame() {
     QCOMPARE(rig.decodedCount, 1);
     QCOMPARE(rig.outcomes, QList<SessionOutcome>{SessionOutcome::Success});
     QCOMPARE(rig.session.readImage().size(), 2048);
-    const EditorState expected = expectedAfterRead(rig.radio.memory, 0, qint16(language));
+    const EditorState expected = stateAfterRead(rig.radio.memory, 0, qint16(language));
     QCOMPARE(EncodeImage(rig.state), EncodeImage(expected));
     QVERIFY(!rig.session.commandsEnabled());
 }
@@ -167,7 +158,7 @@ void TestCloneSession::readAdoptsTheRadiosBand() {
     QCOMPARE(rig.outcomes.last(), SessionOutcome::Success);
     QCOMPARE(rig.state.acceptedBand, band);
     QCOMPARE(rig.state.bandPosition, band);
-    const EditorState expected = expectedAfterRead(rig.radio.memory, band, 1);
+    const EditorState expected = stateAfterRead(rig.radio.memory, band, 1);
     QCOMPARE(EncodeImage(rig.state), EncodeImage(expected));
 }
 

@@ -1,7 +1,7 @@
 // The Communication port menu rule, the port naming rule, the time-out
 // record and the advice printed when a device cannot be opened.
 #include "fakeserialport.h"
-#include "recordingmessageport.h"
+#include "tests/support/recordingmessageport.h"
 
 #include "link/portchooser.h"
 #include "link/portdiagnostics.h"

@@ -2,7 +2,7 @@
 // and the band limits that follow the selection.
 #include "editor/bandselection.h"
 #include "image/editorstate.h"
-#include "recordingport.h"
+#include "tests/support/recordingmessageport.h"
 
 #include <QTest>
 
@@ -39,7 +39,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, text);
         EditorState s = stateWithChannels(static_cast<qint16>(language));
-        RecordingPort port;
+        RecordingMessagePort port;
         port.answers = {MsgResult::Ok};
         QCOMPARE(BandSelectionChanged(s, 5, port), BandChange::Accepted);
         QCOMPARE(port.shown.size(), 1);
@@ -60,7 +60,7 @@ private slots:
     void cancelKeepsEverything() {
         EditorState s = stateWithChannels(1);
         const EditorState before = s;
-        RecordingPort port;
+        RecordingMessagePort port;
         port.answers = {MsgResult::Cancel};
         QCOMPARE(BandSelectionChanged(s, 5, port), BandChange::Refused);
         QCOMPARE(s.bandPosition, 0);
@@ -75,7 +75,7 @@ private slots:
 
     void acceptedBandAsksNothing() {
         EditorState s = stateWithChannels(0);
-        RecordingPort port;
+        RecordingMessagePort port;
         QCOMPARE(BandSelectionChanged(s, 0, port), BandChange::Unchanged);
         QVERIFY(port.shown.isEmpty());
         QVERIFY(s.channels.inUse(7));
@@ -83,7 +83,7 @@ private slots:
 
     void adoptedBandAsksNothing() {
         EditorState s = stateWithChannels(0);
-        RecordingPort port;
+        RecordingMessagePort port;
         adoptBand(s, 6);
         QCOMPARE(BandSelectionChanged(s, 6, port), BandChange::Unchanged);
         QVERIFY(port.shown.isEmpty());
@@ -94,7 +94,7 @@ private slots:
 
     void positionOutsideTheListIsIgnored() {
         EditorState s = stateWithChannels(0);
-        RecordingPort port;
+        RecordingMessagePort port;
         QCOMPARE(BandSelectionChanged(s, -1, port), BandChange::Unchanged);
         QCOMPARE(BandSelectionChanged(s, 7, port), BandChange::Unchanged);
         QCOMPARE(s.bandPosition, 0);

@@ -3,8 +3,8 @@
 #include "../image/imagebuilder.h"
 #include "image/datafile.h"
 #include "image/imagecodec.h"
-#include "recordingport.h"
 #include "shell/filecommands.h"
+#include "tests/support/recordingmessageport.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,7 +78,7 @@ private slots:
         EditorState s = stateWithChannel(static_cast<qint16>(language));
         s.bandPosition = s.acceptedBand = 5;
         const EditorState before = s;
-        RecordingPort port;
+        RecordingMessagePort port;
         port.answers = {answer};
         QCOMPARE(newCommand(s, port), cleared ? FileOutcome::Done : FileOutcome::Cancelled);
         QCOMPARE(port.shown.size(), 1);
@@ -97,7 +97,7 @@ private slots:
         const EditorState saved = stateWithChannel(1);
         ListChooser chooser;
         chooser.paths = {dir.filePath("a.DAT")};
-        RecordingPort port;
+        RecordingMessagePort port;
         QCOMPARE(saveCommand(saved, chooser, port), FileOutcome::Done);
         QVERIFY(port.shown.isEmpty());
         QCOMPARE(chooser.filters, QStringList{dataFileFilter()});
@@ -141,7 +141,7 @@ private slots:
         chooser.paths = {path};
         if (answers.size() > 1)
             chooser.paths << path;
-        RecordingPort port;
+        RecordingMessagePort port;
         port.answers = answers;
         QCOMPARE(int(saveCommand(s, chooser, port)), outcome);
         QCOMPARE(chooser.filters.size(), dialogs);
@@ -156,7 +156,7 @@ private slots:
         EditorState s = stateWithChannel(1);
         const EditorState before = s;
         ListChooser chooser;
-        RecordingPort port;
+        RecordingMessagePort port;
         QCOMPARE(openCommand(s, chooser, port), FileOutcome::Cancelled);
         QCOMPARE(saveCommand(s, chooser, port), FileOutcome::Cancelled);
         QVERIFY(port.shown.isEmpty());
@@ -184,7 +184,7 @@ private slots:
         const EditorState before = s;
         ListChooser chooser;
         chooser.paths = {path};
-        RecordingPort port;
+        RecordingMessagePort port;
         QCOMPARE(openCommand(s, chooser, port), FileOutcome::Failed);
         QCOMPARE(port.shown.size(), 1);
         QVERIFY2(port.shown[0].text.contains(needle), qPrintable(port.shown[0].text));
@@ -201,7 +201,7 @@ private slots:
         EditorState s = stateWithChannel(1);
         ListChooser chooser;
         chooser.paths = {path};
-        RecordingPort port;
+        RecordingMessagePort port;
         QCOMPARE(openCommand(s, chooser, port), FileOutcome::Done);
         QVERIFY(!s.channels.inUse(3));
     }
@@ -214,7 +214,7 @@ private slots:
         const EditorState s = stateWithChannel(1);
         ListChooser chooser;
         chooser.paths = {path};
-        RecordingPort port;
+        RecordingMessagePort port;
         port.answers = {MsgResult::Yes};
         QCOMPARE(saveCommand(s, chooser, port), FileOutcome::Failed);
         QCOMPARE(port.shown.size(), 2);

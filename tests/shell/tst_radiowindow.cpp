@@ -144,15 +144,6 @@ void checkCommands(const Form1 &form, bool enabled) {
         QVERIFY2(form.findChild<QMenu *>(menu)->menuAction()->isEnabled(), menu);
 }
 
-// The state a window must hold after reading this radio memory.
-EditorState expectedAfterRead(const QByteArray &memory, int band, qint16 language) {
-    EditorState st = startUpState(language);
-    DecodeImage(st, imageFromBytes(memory.mid(0x10, 0x400)));
-    st.acceptedBand = band;
-    st.bandPosition = band;
-    return st;
-}
-
 } // namespace
 
 class TestRadioWindow : public QObject {
@@ -237,7 +228,7 @@ private slots:
         QRandomGenerator rng(31 + language);
         w.radio.model.memory.replace(0x10, 0x400, generatedImage(rng, 0x400));
         w.radio.model.identification = RadioModel::identificationOf("K7402", 0x01);
-        const EditorState expected = expectedAfterRead(w.radio.model.memory, 5, qint16(language));
+        const EditorState expected = stateAfterRead(w.radio.model.memory, 5, qint16(language));
         w.showActive();
         w.form->portItem(1)->trigger();
         QCOMPARE(w.checkedItems(), QList<int>{1});
