@@ -6,11 +6,11 @@
 //   linkbench [ROUNDS]
 #include "simradio.h"
 
-#include "image/editorstate.h"
-#include "image/messageport.h"
 #include "link/clonesession.h"
 #include "link/portchooser.h"
 #include "link/systemserialport.h"
+#include "model/editorstate.h"
+#include "model/messageport.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

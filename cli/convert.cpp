@@ -3,9 +3,9 @@
 #include "cli/cli.h"
 
 #include "image/datafile.h"
-#include "image/editorstate.h"
 #include "image/imagecodec.h"
 #include "image/jsonform.h"
+#include "model/editorstate.h"
 
 #include <QFile>
 #include <QSaveFile>

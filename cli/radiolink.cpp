@@ -2,14 +2,14 @@
 // that prints, the progress line, and running one session to its end.
 #include "cli/cli.h"
 
-#include "image/editorstate.h"
-#include "image/messageport.h"
 #include "link/clonesession.h"
 #include "link/linktexts.h"
 #include "link/portchooser.h"
 #include "link/portdiagnostics.h"
 #include "link/portnames.h"
 #include "link/systemserialport.h"
+#include "model/editorstate.h"
+#include "model/messageport.h"
 
 #include <QEventLoop>
 

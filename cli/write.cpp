@@ -3,10 +3,10 @@
 #include "cli/cli.h"
 
 #include "image/datafile.h"
-#include "image/editorstate.h"
 #include "image/imagecodec.h"
 #include "image/jsonform.h"
 #include "link/clonesession.h"
+#include "model/editorstate.h"
 
 #include <QFile>
 

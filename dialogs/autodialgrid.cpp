@@ -3,7 +3,7 @@
 #include "dialogs/inputrules.h"
 #include "editor/filteredlineedit.h"
 #include "editor/plainheaderview.h"
-#include "image/settingsstore.h"
+#include "model/settingsstore.h"
 
 #include <QHeaderView>
 #include <QStyledItemDelegate>

@@ -1,7 +1,7 @@
 #include "dialogs/debugdialog.h"
 
 #include "dialogs/dialogvalues.h"
-#include "image/settingsstore.h"
+#include "model/settingsstore.h"
 
 #include <QEvent>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 
 #include "dialogs/inputrules.h"
 #include "editor/filteredlineedit.h"
-#include "image/settingsstore.h"
+#include "model/settingsstore.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

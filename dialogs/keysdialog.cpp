@@ -3,7 +3,7 @@
 #include "dialogs/dialogcaptions.h"
 #include "dialogs/dialogvalues.h"
 #include "dialogs/keypictures.h"
-#include "image/settingsstore.h"
+#include "model/settingsstore.h"
 
 #include <QComboBox>
 #include <QEvent>

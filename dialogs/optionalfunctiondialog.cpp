@@ -5,7 +5,7 @@
 #include "dialogs/dialogvalues.h"
 #include "dialogs/inputrules.h"
 #include "editor/filteredlineedit.h"
-#include "image/settingsstore.h"
+#include "model/settingsstore.h"
 
 #include <QCheckBox>
 #include <QComboBox>

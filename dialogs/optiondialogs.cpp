@@ -7,8 +7,8 @@
 #include "dialogs/keysdialog.h"
 #include "dialogs/optionalfunctiondialog.h"
 #include "dialogs/testfrequencydialog.h"
-#include "image/editorstate.h"
-#include "image/messageport.h"
+#include "model/editorstate.h"
+#include "model/messageport.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 #include "dialogs/testfrequencydialog.h"
 
 #include "dialogs/testfrequencygrid.h"
-#include "image/settingsstore.h"
+#include "model/settingsstore.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "dialogs/testfrequencygrid.h"
 
 #include "editor/plainheaderview.h"
-#include "image/settingsstore.h"
+#include "model/settingsstore.h"
 
 #include <QApplication>
 #include <QHeaderView>

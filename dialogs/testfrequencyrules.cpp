@@ -1,6 +1,6 @@
 #include "dialogs/testfrequencyrules.h"
 
-#include "image/hexhelpers.h"
+#include "model/hexhelpers.h"
 
 namespace {
 

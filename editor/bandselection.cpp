@@ -1,7 +1,7 @@
 #include "editor/bandselection.h"
 
-#include "image/editorstate.h"
-#include "image/messageport.h"
+#include "model/editorstate.h"
+#include "model/messageport.h"
 
 BandChange BandSelectionChanged(EditorState &state, int position, MessagePort &port) {
     if (position < 0 || position >= kBandCount)

@@ -3,7 +3,7 @@
 // accepted band empties the channel table after a confirmation.
 #pragma once
 
-#include "editor/bands.h"
+#include "model/bands.h"
 
 struct EditorState;
 class MessagePort;

@@ -1,6 +1,6 @@
 #include "editor/celldispatch.h"
 
-#include "editor/channeltable.h"
+#include "model/channeltable.h"
 
 CellTarget dispatchGridClick(const ChannelTable &table, int row, int column, OpenRequest &request) {
     CellTarget target;

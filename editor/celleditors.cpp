@@ -1,10 +1,10 @@
 #include "editor/celleditors.h"
 
-#include "editor/channeltable.h"
 #include "editor/frequencyeditor.h"
 #include "editor/optionselectors.h"
 #include "editor/toneselector.h"
-#include "image/editorstate.h"
+#include "model/channeltable.h"
+#include "model/editorstate.h"
 
 CellEditors::CellEditors(EditorState &state, MessagePort *port, QWidget *host, CellRect cellRect,
                          QWidget *grid)

@@ -1,7 +1,7 @@
 #include "editor/channelgrid.h"
 
-#include "editor/channeltable.h"
 #include "editor/plainheaderview.h"
+#include "model/channeltable.h"
 
 #include <QEvent>
 #include <QHeaderView>

@@ -2,7 +2,7 @@
 
 #include "editor/frequencyentry.h"
 #include "editor/inplaceediting.h"
-#include "image/editorstate.h"
+#include "model/editorstate.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

@@ -1,11 +1,11 @@
 #include "editor/frequencyentry.h"
 
-#include "editor/celltexts.h"
-#include "editor/channeltable.h"
-#include "editor/decimaltext.h"
-#include "image/editorstate.h"
-#include "image/hexhelpers.h"
-#include "image/messageport.h"
+#include "model/celltexts.h"
+#include "model/channeltable.h"
+#include "model/decimaltext.h"
+#include "model/editorstate.h"
+#include "model/hexhelpers.h"
+#include "model/messageport.h"
 
 namespace {
 constexpr int kFrequencyDecimals = 5; // cell texts are MHz in 10 Hz steps

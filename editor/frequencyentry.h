@@ -2,7 +2,7 @@
 // frequency editor Text1 accepts, and the commit run when it loses the focus.
 #pragma once
 
-#include "editor/bands.h"
+#include "model/bands.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -1,7 +1,7 @@
 #include "editor/optionentry.h"
 
-#include "editor/celltexts.h"
-#include "editor/channeltable.h"
+#include "model/celltexts.h"
+#include "model/channeltable.h"
 
 bool isOptionColumn(int column) {
     return column >= ColPower && column <= ColScanAdd;

@@ -2,7 +2,7 @@
 
 #include "editor/inplaceediting.h"
 #include "editor/optionentry.h"
-#include "image/editorstate.h"
+#include "model/editorstate.h"
 
 #include <QAbstractItemView>
 #include <QFocusEvent>

@@ -1,9 +1,9 @@
 #include "editor/toneentry.h"
 
-#include "editor/channeltable.h"
-#include "editor/decimaltext.h"
-#include "editor/tonelist.h"
-#include "image/hexhelpers.h"
+#include "model/channeltable.h"
+#include "model/decimaltext.h"
+#include "model/hexhelpers.h"
+#include "model/tonelist.h"
 
 namespace {
 bool isToneCell(const ChannelTable &table, int row, int column) {

@@ -1,11 +1,11 @@
 #include "editor/toneselector.h"
 
-#include "editor/celltexts.h"
 #include "editor/filteredlineedit.h"
 #include "editor/inplaceediting.h"
 #include "editor/toneentry.h"
-#include "editor/tonelist.h"
-#include "image/editorstate.h"
+#include "model/celltexts.h"
+#include "model/editorstate.h"
+#include "model/tonelist.h"
 
 #include <QAbstractItemView>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "image/datafile.h"
 
 #include "image/imagecodec.h"
-#include "image/layout.h"
+#include "model/layout.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The codec between the memory image (upper-case hex text) and the editor.
 #pragma once
 
-#include "image/editorstate.h"
+#include "model/editorstate.h"
 
 #include <QByteArray>
 #include <QString>

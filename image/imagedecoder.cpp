@@ -1,8 +1,8 @@
-#include "editor/bands.h"
-#include "editor/celltexts.h"
-#include "image/hexhelpers.h"
 #include "image/imagecodec.h"
-#include "image/layout.h"
+#include "model/bands.h"
+#include "model/celltexts.h"
+#include "model/hexhelpers.h"
+#include "model/layout.h"
 
 namespace {
 

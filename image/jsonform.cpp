@@ -1,7 +1,7 @@
 #include "image/jsonform.h"
 
-#include "editor/bands.h"
-#include "editor/celltexts.h"
+#include "model/bands.h"
+#include "model/celltexts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

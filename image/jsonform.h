@@ -4,7 +4,7 @@
 // encoding the state itself.
 #pragma once
 
-#include "image/editorstate.h"
+#include "model/editorstate.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,12 +1,12 @@
 #include "link/clonesession.h"
 
-#include "editor/bands.h"
-#include "image/hexhelpers.h"
 #include "image/imagecodec.h"
-#include "image/messageport.h"
 #include "link/linktexts.h"
 #include "link/portchooser.h"
 #include "link/serialport.h"
+#include "model/bands.h"
+#include "model/hexhelpers.h"
+#include "model/messageport.h"
 
 #include <QTimer>
 

@@ -27,7 +27,7 @@
 // public so tests can drive them without waiting for real time.
 #pragma once
 
-#include "image/editorstate.h"
+#include "model/editorstate.h"
 
 #include <QByteArray>
 #include <QObject>

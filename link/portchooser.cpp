@@ -1,7 +1,7 @@
 #include "link/portchooser.h"
 
-#include "image/messageport.h"
 #include "link/linktexts.h"
+#include "model/messageport.h"
 
 PortChooser::PortChooser(SerialPort &port, MessagePort &messages, QObject *parent)
     : QObject(parent), m_port(port), m_messages(messages) {}

@@ -1,9 +1,9 @@
 #include "shell/filecommands.h"
 
 #include "image/datafile.h"
-#include "image/editorstate.h"
 #include "image/imagecodec.h"
-#include "image/messageport.h"
+#include "model/editorstate.h"
+#include "model/messageport.h"
 
 #include <QFileInfo>
 

@@ -2,12 +2,12 @@
 #include "shell/form1.h"
 
 #include "dialogs/optiondialogs.h"
-#include "editor/bands.h"
 #include "editor/celleditors.h"
 #include "editor/channelgrid.h"
 #include "link/clonesession.h"
 #include "link/portchooser.h"
 #include "link/systemserialport.h"
+#include "model/bands.h"
 #include "shell/captiontable.h"
 #include "shell/filedialogs.h"
 #include "shell/localizedmsgbox.h"

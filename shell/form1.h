@@ -3,8 +3,8 @@
 // indicators and the copyright line, and forwards every command to the core.
 #pragma once
 
-#include "image/editorstate.h"
 #include "link/serialport.h"
+#include "model/editorstate.h"
 #include "shell/parameterfile.h"
 #include "shell/preferences.h"
 #include "shell/servicemodes.h"

@@ -1,6 +1,6 @@
 #include "shell/helpfile.h"
 
-#include "image/messageport.h"
+#include "model/messageport.h"
 
 #include <QDir>
 

@@ -2,7 +2,7 @@
 // main window, whose button captions follow the program's language flag.
 #pragma once
 
-#include "image/messageport.h"
+#include "model/messageport.h"
 
 #include <QString>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "shell/msgboxstyle.h"
 
-#include "image/messageport.h"
+#include "model/messageport.h"
 
 namespace {
 struct ButtonCaptions {

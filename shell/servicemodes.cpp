@@ -1,6 +1,6 @@
 #include "shell/servicemodes.h"
 
-#include "image/editorstate.h"
+#include "model/editorstate.h"
 
 #include <QTime>
 

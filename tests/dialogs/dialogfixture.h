@@ -3,8 +3,8 @@
 #pragma once
 
 #include "dialogs/optiondialogs.h"
-#include "image/editorstate.h"
-#include "image/messageport.h"
+#include "model/editorstate.h"
+#include "model/messageport.h"
 #include "tests/support/recordingmessageport.h"
 
 #include <QByteArray>

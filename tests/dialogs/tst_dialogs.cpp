@@ -8,7 +8,7 @@
 #include "dialogs/keysdialog.h"
 #include "editor/filteredlineedit.h"
 #include "image/imagecodec.h"
-#include "image/layout.h"
+#include "model/layout.h"
 
 #include <QClipboard>
 #include <QComboBox>

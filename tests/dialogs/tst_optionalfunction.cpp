@@ -6,7 +6,7 @@
 #include "dialogs/autodialgrid.h"
 #include "dialogs/optionalfunctiondialog.h"
 #include "editor/filteredlineedit.h"
-#include "image/layout.h"
+#include "model/layout.h"
 
 #include <QCheckBox>
 #include <QComboBox>

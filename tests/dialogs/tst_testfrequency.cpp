@@ -4,7 +4,7 @@
 #include "dialogs/testfrequencydialog.h"
 #include "dialogs/testfrequencygrid.h"
 #include "image/imagecodec.h"
-#include "image/layout.h"
+#include "model/layout.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "editor/celldispatch.h"
-#include "editor/channeltable.h"
 #include "editor/optionentry.h"
+#include "model/channeltable.h"
 
 #include <QtTest>
 

@@ -1,11 +1,11 @@
 // The in-place editors driven as a user drives them: keys and focus changes
 // through QTest, on a plain widget standing in for the grid.
 #include "editor/celleditors.h"
-#include "editor/channeltable.h"
 #include "editor/frequencyeditor.h"
 #include "editor/optionselectors.h"
 #include "editor/toneselector.h"
-#include "image/editorstate.h"
+#include "model/channeltable.h"
+#include "model/editorstate.h"
 #include "tests/support/recordingmessageport.h"
 
 #include <QAbstractItemView>

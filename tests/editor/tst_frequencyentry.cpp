@@ -1,7 +1,7 @@
-#include "editor/bands.h"
-#include "editor/channeltable.h"
 #include "editor/frequencyentry.h"
-#include "image/editorstate.h"
+#include "model/bands.h"
+#include "model/channeltable.h"
+#include "model/editorstate.h"
 #include "tests/support/recordingmessageport.h"
 
 #include <QLocale>

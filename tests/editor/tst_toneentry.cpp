@@ -1,6 +1,6 @@
-#include "editor/channeltable.h"
 #include "editor/toneentry.h"
-#include "editor/tonelist.h"
+#include "model/channeltable.h"
+#include "model/tonelist.h"
 
 #include <QtTest>
 

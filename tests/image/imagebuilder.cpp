@@ -1,8 +1,8 @@
 #include "imagebuilder.h"
 
-#include "editor/tonelist.h"
 #include "image/imagecodec.h"
-#include "image/layout.h"
+#include "model/layout.h"
+#include "model/tonelist.h"
 
 EditorState startUpState(qint16 language) {
     EditorState state;

@@ -2,7 +2,7 @@
 // images, and byte access to images.
 #pragma once
 
-#include "image/editorstate.h"
+#include "model/editorstate.h"
 
 #include <QByteArray>
 #include <QRandomGenerator>

@@ -1,4 +1,4 @@
-#include "image/hexhelpers.h"
+#include "model/hexhelpers.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 #include "imagebuilder.h"
 
 #include "image/imagecodec.h"
-#include "image/layout.h"
+#include "model/layout.h"
 
 #include <QtTest>
 

@@ -6,9 +6,9 @@
 #include "radiomodel.h"
 #include "tests/support/recordingmessageport.h"
 
-#include "image/editorstate.h"
 #include "link/clonesession.h"
 #include "link/portchooser.h"
+#include "model/editorstate.h"
 
 #include <QList>
 

@@ -6,8 +6,8 @@
 #include "../image/imagebuilder.h"
 
 #include "image/imagecodec.h"
-#include "image/layout.h"
 #include "link/linktexts.h"
+#include "model/layout.h"
 
 #include <QSignalSpy>
 #include <QTimer>

@@ -1,7 +1,7 @@
 // Band selection: the question before a change of range, OK and Cancel,
 // and the band limits that follow the selection.
 #include "editor/bandselection.h"
-#include "image/editorstate.h"
+#include "model/editorstate.h"
 #include "tests/support/recordingmessageport.h"
 
 #include <QTest>

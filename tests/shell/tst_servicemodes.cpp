@@ -1,6 +1,6 @@
 // The hidden service modes: the caption gestures with their 5-second window
 // and the double click on the toolbar buttons with whole-second times.
-#include "image/editorstate.h"
+#include "model/editorstate.h"
 #include "shell/servicemodes.h"
 
 #include <QTest>

@@ -4,7 +4,7 @@
 // event loop.
 #pragma once
 
-#include "image/messageport.h"
+#include "model/messageport.h"
 
 #include <QList>
 #include <QString>

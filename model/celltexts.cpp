@@ -1,4 +1,4 @@
-#include "editor/celltexts.h"
+#include "model/celltexts.h"
 
 namespace {
 struct OptionPair {

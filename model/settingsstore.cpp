@@ -1,4 +1,4 @@
-#include "image/settingsstore.h"
+#include "model/settingsstore.h"
 
 SettingsStore::SettingsStore() {
     resetToStartUp();

@@ -1,4 +1,4 @@
-#include "image/editorstate.h"
+#include "model/editorstate.h"
 
 void EditorState::loadStartUpValues() {
     acceptedBand = 0;

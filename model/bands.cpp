@@ -1,6 +1,6 @@
-#include "editor/bands.h"
+#include "model/bands.h"
 
-#include "image/hexhelpers.h"
+#include "model/hexhelpers.h"
 
 namespace {
 const char *const kBandTexts[kBandCount] = {"400-470MHz", "200-260MHz", "400-430MHz", "370-390MHz",

@@ -3,8 +3,8 @@
 // by the main window (or the command-line tool) and passed by reference.
 #pragma once
 
-#include "editor/channeltable.h"
-#include "image/settingsstore.h"
+#include "model/channeltable.h"
+#include "model/settingsstore.h"
 
 #include <QtGlobal>
 

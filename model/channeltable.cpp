@@ -1,6 +1,6 @@
-#include "editor/channeltable.h"
+#include "model/channeltable.h"
 
-#include "editor/celltexts.h"
+#include "model/celltexts.h"
 
 ChannelTable::ChannelTable() {
     writeChannelNumbers();

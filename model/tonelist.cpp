@@ -1,6 +1,6 @@
-#include "editor/tonelist.h"
+#include "model/tonelist.h"
 
-#include "editor/celltexts.h"
+#include "model/celltexts.h"
 
 const QStringList &ctcssTones() {
     static const QStringList tones =

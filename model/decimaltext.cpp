@@ -1,4 +1,4 @@
-#include "editor/decimaltext.h"
+#include "model/decimaltext.h"
 
 namespace {
 bool isDigit(QChar c) {
