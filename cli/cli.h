@@ -1,9 +1,17 @@
-// Shared pieces of the vq740-cli commands.
+// Shared pieces of the vq740-cli commands: exit statuses, the commands'
+// table entry, printing, and loading and saving state files.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+
+#include <functional>
+
+class QCommandLineParser;
+struct EditorState;
+struct StateFileStatus;
+enum class SessionKind;
 
 namespace ExitStatus {
 constexpr int Success = 0;
@@ -11,51 +19,52 @@ constexpr int CommunicationError = 1;
 constexpr int BandRefused = 2;
 constexpr int PortNotOpen = 3;
 constexpr int UnusableInput = 4;
-constexpr int CannotWriteOutput = 73;
 constexpr int Usage = 64;
+constexpr int CannotWriteOutput = 73;
 } // namespace ExitStatus
 
 struct CliContext {
     qint16 language = 1; // 1 English, 0 Chinese (--lang zh)
-    QStringList args;    // the command's own arguments, options removed
 };
+
+// One command of the tool: its name, what it takes, what it does, the
+// options it adds to the common ones, and how it runs once its command line
+// has been parsed. One source file per command makes its entry.
+struct CliCommand {
+    QString name;
+    QString synopsis;    // the arguments after the name, for the usage line
+    QString description; // one paragraph for --help
+    std::function<void(QCommandLineParser &)> addOptions;
+    std::function<int(CliContext &, const QCommandLineParser &)> run;
+};
+
+CliCommand convertCommand();
+CliCommand readCommand();
+CliCommand writeCommand();
 
 // Prints a line on standard error / standard output.
 void printError(const QString &text);
 void printLine(const QString &text);
+
+// Reports a usage error of a command: the error, then its usage line.
+int usageError(const CliCommand &command, const QString &error);
 
 // Picks the Chinese or English wording by the context's language.
 inline QString tr2(const CliContext &ctx, const QString &chinese, const QString &english) {
     return ctx.language == 0 ? chinese : english;
 }
 
-// File kinds by extension, case-insensitive.
-enum class FileKind { Unknown, Dat, Json };
-FileKind fileKindOf(const QString &path);
+// The exit status of a failed load or save of a state file.
+int exitStatusOf(const StateFileStatus &status);
 
-int runConvert(CliContext &ctx);
+// Loads a state file (data file or JSON form, by extension) over the state
+// and saves one; on failure the message is printed and the exit status
+// returned, otherwise Success.
+int loadInput(const CliContext &ctx, const QString &path, EditorState &state);
+int saveOutput(const CliContext &ctx, const QString &path, const EditorState &state);
 
-// Radio transfers: vq740-cli read / write.
-int runRead(CliContext &ctx);
-int runWrite(CliContext &ctx);
-
-struct EditorState;
-enum class SessionKind;
-
-// Options of the read and write commands.
-struct RadioOptions {
-    QString port;           // --port: COM1..COM8 or a device path
-    QString output;         // -o / --output (read)
-    QStringList positional; // the input file (write)
-    bool bandOverride = false;
-    bool debugWrite = false;
-};
-
-// Parses the command's arguments; `allowed` lists the options it takes
-// ("--port", "-o", "--band-override", "--debug-write"). Returns false with
-// a message on an unknown or incomplete option.
-bool parseRadioOptions(const QStringList &args, const QStringList &allowed, RadioOptions *options,
-                       QString *error);
+// The --port option of the read and write commands.
+void addPortOption(QCommandLineParser &parser);
 
 // Runs one read or write session on the editor state over the named port,
 // printing the program's messages, a progress line on a terminal, and what

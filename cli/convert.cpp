@@ -2,76 +2,38 @@
 // would after starting, and save it in the other (or the same) form.
 #include "cli/cli.h"
 
-#include "image/datafile.h"
-#include "image/imagecodec.h"
-#include "image/jsonform.h"
+#include "image/statefile.h"
 #include "model/editorstate.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QCommandLineParser>
 
-namespace {
-
-int load(CliContext &ctx, const QString &path, FileKind kind, EditorState &state) {
-    if (kind == FileKind::Dat) {
-        DataFileError error = DataFileError::None;
-        const QString image = readDataFile(path, &error);
-        if (error != DataFileError::None || !DecodeImage(state, image)) {
-            printError(dataFileErrorMessage(error, path, ctx.language));
-            return ExitStatus::UnusableInput;
-        }
-        return ExitStatus::Success;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        printError(dataFileErrorMessage(DataFileError::CannotRead, path, ctx.language));
-        return ExitStatus::UnusableInput;
-    }
-    QString error;
-    if (!stateFromJson(file.readAll(), state, &error)) {
-        printError(QStringLiteral("%1: %2").arg(path, error));
-        return ExitStatus::UnusableInput;
-    }
-    return ExitStatus::Success;
-}
-
-int save(CliContext &ctx, const QString &path, FileKind kind, const EditorState &state) {
-    bool ok = false;
-    if (kind == FileKind::Dat) {
-        DataFileError error = DataFileError::None;
-        ok = writeDataFile(path, EncodeImage(state), &error);
-    } else {
-        QSaveFile file(path);
-        const QByteArray json = stateToJson(state);
-        ok = file.open(QIODevice::WriteOnly) && file.write(json) == json.size() && file.commit();
-    }
-    if (!ok) {
-        printError(dataFileErrorMessage(DataFileError::CannotWrite, path, ctx.language));
-        return ExitStatus::CannotWriteOutput;
-    }
-    return ExitStatus::Success;
-}
-
-} // namespace
-
-int runConvert(CliContext &ctx) {
-    if (ctx.args.size() != 2) {
-        printError(QStringLiteral("Usage: vq740-cli convert IN OUT"));
-        return ExitStatus::Usage;
-    }
-    const QString in = ctx.args.at(0);
-    const QString out = ctx.args.at(1);
-    const FileKind inKind = fileKindOf(in);
-    const FileKind outKind = fileKindOf(out);
-    if (inKind == FileKind::Unknown || outKind == FileKind::Unknown) {
-        printError(QStringLiteral("convert: files must end in .dat or .json"));
-        return ExitStatus::Usage;
-    }
-    EditorState state;
-    state.language = ctx.language;
-    state.loadStartUpValues();
-    const int loaded = load(ctx, in, inKind, state);
-    if (loaded != ExitStatus::Success)
-        return loaded;
-    return save(ctx, out, outKind, state);
+CliCommand convertCommand() {
+    CliCommand command;
+    command.name = QStringLiteral("convert");
+    command.synopsis = QStringLiteral("IN OUT");
+    command.description = QStringLiteral(
+        "Converts between data files (.dat) and the JSON form (.json), by extension in\n"
+        "any case. IN is opened as the program opens a file right after starting, and\n"
+        "saved as OUT; nothing is written when the command fails.");
+    command.addOptions = [](QCommandLineParser &parser) {
+        parser.addPositionalArgument(QStringLiteral("IN"), QStringLiteral("The file to open."));
+        parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("The file to write."));
+    };
+    command.run = [command](CliContext &ctx, const QCommandLineParser &parser) {
+        const QStringList files = parser.positionalArguments();
+        if (files.size() != 2)
+            return usageError(command, QStringLiteral("takes two files"));
+        for (const QString &file : files)
+            if (stateFileKindOf(file) == StateFileKind::Unknown)
+                return usageError(command,
+                                  QStringLiteral("%1: files must end in .dat or .json").arg(file));
+        EditorState state;
+        state.language = ctx.language;
+        state.loadStartUpValues();
+        const int loaded = loadInput(ctx, files.at(0), state);
+        if (loaded != ExitStatus::Success)
+            return loaded;
+        return saveOutput(ctx, files.at(1), state);
+    };
+    return command;
 }

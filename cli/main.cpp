@@ -1,30 +1,92 @@
-// vq740-cli: the program's data file and radio functions for scripts.
+// vq740-cli: the program's file conversions and radio transfers for
+// scripts. Options common to every command: --lang, --help, --version.
 #include "cli/cli.h"
 
+#include "image/statefile.h"
+
+#include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
 
 namespace {
 
-const char kUsage[] =
-    "Usage:\n"
-    "  vq740-cli [--lang zh|en] convert IN OUT\n"
-    "      Converts between data files (.dat) and the JSON form (.json).\n"
-    "  vq740-cli [--lang zh|en] read --port PORT -o OUT.DAT\n"
-    "      Reads the radio and saves what it holds (a .json name saves the JSON form).\n"
-    "  vq740-cli [--lang zh|en] write --port PORT IN.DAT [--band-override] [--debug-write]\n"
-    "      Writes a data file (or JSON form) to the radio. --band-override writes to a\n"
-    "      radio of another band; --debug-write also writes the power levels block.\n"
-    "\n"
-    "PORT is COM1 to COM8 (on Linux COM1-COM4 = /dev/ttyUSB0-3, COM5-COM6 =\n"
-    "/dev/ttyACM0-1, COM7-COM8 = /dev/ttyS0-1) or a device path.\n"
-    "\n"
-    "Exit status: 0 success, 1 communication error, 2 band refused,\n"
-    "3 port cannot be opened, 4 unusable input file, 64 usage error,\n"
-    "73 output file cannot be written.\n";
+QList<CliCommand> commands() {
+    return {convertCommand(), readCommand(), writeCommand()};
+}
+
+QCommandLineOption languageOption() {
+    return QCommandLineOption(QStringLiteral("lang"),
+                              QStringLiteral("Messages in Chinese (zh) or English (en, the "
+                                             "default)."),
+                              QStringLiteral("zh|en"));
+}
+
+QCommandLineOption helpOption() {
+    return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                              QStringLiteral("Shows this help and ends."));
+}
+
+QCommandLineOption versionOption() {
+    return QCommandLineOption(QStringLiteral("version"),
+                              QStringLiteral("Shows the version and ends."));
+}
+
+void addCommonOptions(QCommandLineParser &parser) {
+    parser.addOption(languageOption());
+    parser.addOption(helpOption());
+    parser.addOption(versionOption());
+}
+
+QString overview() {
+    QString text = QStringLiteral("Usage: vq740-cli [--lang zh|en] COMMAND [options] ...\n\n"
+                                  "Commands:\n");
+    for (const CliCommand &c : commands())
+        text += QStringLiteral("  %1 %2\n").arg(c.name, c.synopsis);
+    text += QStringLiteral(
+        "\n`vq740-cli COMMAND --help` describes a command.\n"
+        "\n"
+        "PORT is COM1 to COM8 (on Linux COM1-COM4 = /dev/ttyUSB0-3, COM5-COM6 =\n"
+        "/dev/ttyACM0-1, COM7-COM8 = /dev/ttyS0-1) or a device path.\n"
+        "\n"
+        "Exit status: 0 success, 1 communication error, 2 band refused,\n"
+        "3 port cannot be opened, 4 unusable input file, 64 usage error,\n"
+        "73 output file cannot be written.\n");
+    return text;
+}
+
+QString commandHelp(const CliCommand &command, const QCommandLineParser &parser) {
+    // The parser lists the options; the usage line and the description are
+    // the command's own.
+    QString options = parser.helpText();
+    options = options.mid(options.indexOf(QLatin1String("Options:")));
+    return QStringLiteral("Usage: vq740-cli %1 %2\n\n%3\n\n%4")
+        .arg(command.name, command.synopsis, command.description, options);
+}
+
+void printOut(const QString &text) {
+    QTextStream(stdout) << text;
+}
+
+QString version() {
+    return QStringLiteral("vq740-cli %1\n").arg(QStringLiteral(VQ740_VERSION));
+}
+
+// Takes --lang from a parsed command line; false for a value other than
+// zh or en.
+bool takeLanguage(const QCommandLineParser &parser, CliContext &ctx) {
+    if (!parser.isSet(QStringLiteral("lang")))
+        return true;
+    const QString value = parser.value(QStringLiteral("lang"));
+    if (value == QLatin1String("zh"))
+        ctx.language = 0;
+    else if (value == QLatin1String("en"))
+        ctx.language = 1;
+    else
+        return false;
+    return true;
+}
 
 } // namespace
 
@@ -38,48 +100,102 @@ void printLine(const QString &text) {
     out << text << Qt::endl;
 }
 
-FileKind fileKindOf(const QString &path) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("dat"))
-        return FileKind::Dat;
-    if (suffix == QLatin1String("json"))
-        return FileKind::Json;
-    return FileKind::Unknown;
+int usageError(const CliCommand &command, const QString &error) {
+    if (!error.isEmpty())
+        printError(QStringLiteral("%1: %2").arg(command.name, error));
+    printError(QStringLiteral("Usage: vq740-cli %1 %2").arg(command.name, command.synopsis));
+    return ExitStatus::Usage;
+}
+
+int exitStatusOf(const StateFileStatus &status) {
+    switch (status.error) {
+    case StateFileError::None:
+        return ExitStatus::Success;
+    case StateFileError::UnknownKind:
+        return ExitStatus::Usage;
+    case StateFileError::CannotRead:
+    case StateFileError::TooShort:
+    case StateFileError::BadContent:
+        return ExitStatus::UnusableInput;
+    case StateFileError::CannotWrite:
+        return ExitStatus::CannotWriteOutput;
+    }
+    return ExitStatus::Usage;
+}
+
+int loadInput(const CliContext &ctx, const QString &path, EditorState &state) {
+    const StateFileStatus status = loadStateFile(path, state);
+    if (!status.ok())
+        printError(stateFileMessage(status, path, ctx.language));
+    return exitStatusOf(status);
+}
+
+int saveOutput(const CliContext &ctx, const QString &path, const EditorState &state) {
+    const StateFileStatus status = saveStateFile(path, state);
+    if (!status.ok())
+        printError(stateFileMessage(status, path, ctx.language));
+    return exitStatusOf(status);
 }
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vq740-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VQ740_VERSION));
+    const QStringList arguments = app.arguments();
+
+    // The common options may come before the command; everything from the
+    // command on is the command's.
+    QCommandLineParser common;
+    addCommonOptions(common);
+    common.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     CliContext ctx;
-    QString command;
-    const QStringList all = app.arguments().mid(1);
-    for (int i = 0; i < all.size(); ++i) {
-        const QString a = all.at(i);
-        if (a == QLatin1String("--lang") || a.startsWith(QLatin1String("--lang="))) {
-            const QString value =
-                a.contains(QLatin1Char('=')) ? a.section(QLatin1Char('='), 1) : all.value(++i);
-            if (value == QLatin1String("zh"))
-                ctx.language = 0;
-            else if (value == QLatin1String("en"))
-                ctx.language = 1;
-            else {
-                printError(QStringLiteral("--lang takes zh or en"));
-                return ExitStatus::Usage;
-            }
-        } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-            std::fputs(kUsage, stdout);
-            return ExitStatus::Success;
-        } else if (command.isEmpty()) {
-            command = a;
-        } else {
-            ctx.args << a;
-        }
+    if (!common.parse(arguments)) {
+        printError(common.errorText());
+        std::fputs(overview().toLocal8Bit().constData(), stderr);
+        return ExitStatus::Usage;
     }
-    if (command == QLatin1String("convert"))
-        return runConvert(ctx);
-    if (command == QLatin1String("read"))
-        return runRead(ctx);
-    if (command == QLatin1String("write"))
-        return runWrite(ctx);
-    std::fputs(kUsage, stderr);
+    if (!takeLanguage(common, ctx)) {
+        printError(QStringLiteral("--lang takes zh or en"));
+        return ExitStatus::Usage;
+    }
+    const QStringList rest = common.positionalArguments();
+    if (rest.isEmpty() || common.isSet(QStringLiteral("help")) ||
+        common.isSet(QStringLiteral("version"))) {
+        if (common.isSet(QStringLiteral("version"))) {
+            printOut(version());
+            return ExitStatus::Success;
+        }
+        if (common.isSet(QStringLiteral("help"))) {
+            printOut(overview());
+            return ExitStatus::Success;
+        }
+        std::fputs(overview().toLocal8Bit().constData(), stderr);
+        return ExitStatus::Usage;
+    }
+
+    for (const CliCommand &command : commands()) {
+        if (command.name != rest.first())
+            continue;
+        QCommandLineParser parser;
+        addCommonOptions(parser);
+        command.addOptions(parser);
+        if (!parser.parse(QStringList{arguments.first()} + rest.mid(1)))
+            return usageError(command, parser.errorText());
+        if (parser.isSet(QStringLiteral("help"))) {
+            printOut(commandHelp(command, parser));
+            return ExitStatus::Success;
+        }
+        if (parser.isSet(QStringLiteral("version"))) {
+            printOut(version());
+            return ExitStatus::Success;
+        }
+        if (!takeLanguage(parser, ctx)) {
+            printError(QStringLiteral("--lang takes zh or en"));
+            return ExitStatus::Usage;
+        }
+        return command.run(ctx, parser);
+    }
+    printError(QStringLiteral("unknown command %1").arg(rest.first()));
+    std::fputs(overview().toLocal8Bit().constData(), stderr);
     return ExitStatus::Usage;
 }

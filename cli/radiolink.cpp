@@ -11,6 +11,7 @@
 #include "model/editorstate.h"
 #include "model/messageport.h"
 
+#include <QCommandLineParser>
 #include <QEventLoop>
 
 #include <cstdio>
@@ -78,53 +79,10 @@ private:
 
 } // namespace
 
-bool parseRadioOptions(const QStringList &args, const QStringList &allowed, RadioOptions *options,
-                       QString *error) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString a = args.at(i);
-        QString name = a;
-        QString value;
-        bool hasValue = false;
-        if (a.startsWith(QLatin1String("--")) && a.contains(QLatin1Char('='))) {
-            name = a.section(QLatin1Char('='), 0, 0);
-            value = a.section(QLatin1Char('='), 1);
-            hasValue = true;
-        }
-        if (name == QLatin1String("--output"))
-            name = QStringLiteral("-o");
-        const bool takesValue = name == QLatin1String("--port") || name == QLatin1String("-o");
-        if (!a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) {
-            options->positional << a;
-            continue;
-        }
-        if (!allowed.contains(name)) {
-            *error = QStringLiteral("unknown option %1").arg(a);
-            return false;
-        }
-        if (takesValue && !hasValue) {
-            if (i + 1 >= args.size()) {
-                *error = QStringLiteral("%1 needs a value").arg(a);
-                return false;
-            }
-            value = args.at(++i);
-        } else if (!takesValue && hasValue) {
-            *error = QStringLiteral("%1 takes no value").arg(name);
-            return false;
-        }
-        if (takesValue && value.isEmpty()) {
-            *error = QStringLiteral("%1 needs a value").arg(name);
-            return false;
-        }
-        if (name == QLatin1String("--port"))
-            options->port = value;
-        else if (name == QLatin1String("-o"))
-            options->output = value;
-        else if (name == QLatin1String("--band-override"))
-            options->bandOverride = true;
-        else if (name == QLatin1String("--debug-write"))
-            options->debugWrite = true;
-    }
-    return true;
+void addPortOption(QCommandLineParser &parser) {
+    parser.addOption(QCommandLineOption(QStringLiteral("port"),
+                                        QStringLiteral("COM1 to COM8 or a device path."),
+                                        QStringLiteral("PORT")));
 }
 
 int runRadioSession(const CliContext &ctx, EditorState &state, const QString &portName,

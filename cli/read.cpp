@@ -2,59 +2,54 @@
 // what was read as a data file (or as the JSON form for a .json name).
 #include "cli/cli.h"
 
-#include "image/datafile.h"
-#include "image/imagecodec.h"
-#include "image/jsonform.h"
+#include "image/statefile.h"
 #include "link/clonesession.h"
 #include "model/editorstate.h"
 
-#include <QDir>
+#include <QCommandLineParser>
 #include <QFileInfo>
-#include <QSaveFile>
 
-namespace {
+CliCommand readCommand() {
+    CliCommand command;
+    command.name = QStringLiteral("read");
+    command.synopsis = QStringLiteral("--port PORT -o OUT.DAT");
+    command.description = QStringLiteral(
+        "Reads the radio on PORT, starting from the program's start-up values, and saves\n"
+        "what it read as OUT: a data file, or the JSON form for a name ending in .json.\n"
+        "OUT is written only when the read succeeded.");
+    command.addOptions = [](QCommandLineParser &parser) {
+        addPortOption(parser);
+        parser.addOption(QCommandLineOption({QStringLiteral("o"), QStringLiteral("output")},
+                                            QStringLiteral("The file to save what was read in."),
+                                            QStringLiteral("OUT")));
+    };
+    command.run = [command](CliContext &ctx, const QCommandLineParser &parser) {
+        const QString port = parser.value(QStringLiteral("port"));
+        const QString output = parser.value(QStringLiteral("output"));
+        if (port.isEmpty())
+            return usageError(command, QStringLiteral("--port is needed"));
+        if (output.isEmpty())
+            return usageError(command, QStringLiteral("-o is needed"));
+        if (!parser.positionalArguments().isEmpty())
+            return usageError(command, QStringLiteral("takes no file names besides -o"));
+        if (stateFileKindOf(output) == StateFileKind::Unknown)
+            return usageError(command,
+                              QStringLiteral("%1: files must end in .dat or .json").arg(output));
+        // Refuse an output that can never be written before talking to the radio.
+        const QFileInfo out(output);
+        if (out.isDir() || !QFileInfo(out.absolutePath()).isDir()) {
+            const StateFileStatus status{StateFileError::CannotWrite, QString()};
+            printError(stateFileMessage(status, output, ctx.language));
+            return exitStatusOf(status);
+        }
 
-const char kReadUsage[] = "Usage: vq740-cli read --port PORT -o OUT.DAT";
-
-bool save(const QString &path, const EditorState &state) {
-    if (fileKindOf(path) == FileKind::Json) {
-        QSaveFile file(path);
-        const QByteArray json = stateToJson(state);
-        return file.open(QIODevice::WriteOnly) && file.write(json) == json.size() && file.commit();
-    }
-    DataFileError error = DataFileError::None;
-    return writeDataFile(path, EncodeImage(state), &error);
-}
-
-} // namespace
-
-int runRead(CliContext &ctx) {
-    RadioOptions options;
-    QString error;
-    if (!parseRadioOptions(ctx.args, {QStringLiteral("--port"), QStringLiteral("-o")}, &options,
-                           &error) ||
-        options.port.isEmpty() || options.output.isEmpty() || !options.positional.isEmpty()) {
-        if (!error.isEmpty())
-            printError(QStringLiteral("read: %1").arg(error));
-        printError(QString::fromLatin1(kReadUsage));
-        return ExitStatus::Usage;
-    }
-    // Refuse an output that can never be written before talking to the radio.
-    const QFileInfo out(options.output);
-    if (out.isDir() || !QFileInfo(out.absolutePath()).isDir()) {
-        printError(dataFileErrorMessage(DataFileError::CannotWrite, options.output, ctx.language));
-        return ExitStatus::CannotWriteOutput;
-    }
-
-    EditorState state;
-    state.language = ctx.language;
-    state.loadStartUpValues();
-    const int status = runRadioSession(ctx, state, options.port, SessionKind::Read);
-    if (status != ExitStatus::Success)
-        return status;
-    if (!save(options.output, state)) {
-        printError(dataFileErrorMessage(DataFileError::CannotWrite, options.output, ctx.language));
-        return ExitStatus::CannotWriteOutput;
-    }
-    return ExitStatus::Success;
+        EditorState state;
+        state.language = ctx.language;
+        state.loadStartUpValues();
+        const int status = runRadioSession(ctx, state, port, SessionKind::Read);
+        if (status != ExitStatus::Success)
+            return status;
+        return saveOutput(ctx, output, state);
+    };
+    return command;
 }

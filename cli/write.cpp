@@ -2,65 +2,50 @@
 // fresh, open a data file (or JSON form), Write To Radio.
 #include "cli/cli.h"
 
-#include "image/datafile.h"
-#include "image/imagecodec.h"
-#include "image/jsonform.h"
+#include "image/statefile.h"
 #include "link/clonesession.h"
 #include "model/editorstate.h"
 
-#include <QFile>
+#include <QCommandLineParser>
 
-namespace {
+CliCommand writeCommand() {
+    CliCommand command;
+    command.name = QStringLiteral("write");
+    command.synopsis = QStringLiteral("--port PORT IN.DAT [--band-override] [--debug-write]");
+    command.description = QStringLiteral(
+        "Opens IN (a data file, or the JSON form for a name ending in .json), starting\n"
+        "from the program's start-up values, and writes it to the radio on PORT. A radio\n"
+        "of another band than the file's gets nothing (exit status 2).");
+    command.addOptions = [](QCommandLineParser &parser) {
+        addPortOption(parser);
+        parser.addOption(QCommandLineOption(QStringLiteral("band-override"),
+                                            QStringLiteral("Writes to a radio of another band.")));
+        parser.addOption(
+            QCommandLineOption(QStringLiteral("debug-write"),
+                               QStringLiteral("Also writes the block of the TX power levels.")));
+        parser.addPositionalArgument(QStringLiteral("IN"), QStringLiteral("The file to write."));
+    };
+    command.run = [command](CliContext &ctx, const QCommandLineParser &parser) {
+        const QString port = parser.value(QStringLiteral("port"));
+        const QStringList files = parser.positionalArguments();
+        if (port.isEmpty())
+            return usageError(command, QStringLiteral("--port is needed"));
+        if (files.size() != 1)
+            return usageError(command, QStringLiteral("takes one file"));
+        if (stateFileKindOf(files.first()) == StateFileKind::Unknown)
+            return usageError(
+                command, QStringLiteral("%1: files must end in .dat or .json").arg(files.first()));
 
-const char kWriteUsage[] =
-    "Usage: vq740-cli write --port PORT IN.DAT [--band-override] [--debug-write]";
-
-bool load(const CliContext &ctx, const QString &path, EditorState &state) {
-    if (fileKindOf(path) == FileKind::Json) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            printError(dataFileErrorMessage(DataFileError::CannotRead, path, ctx.language));
-            return false;
-        }
-        QString error;
-        if (!stateFromJson(file.readAll(), state, &error)) {
-            printError(QStringLiteral("%1: %2").arg(path, error));
-            return false;
-        }
-        return true;
-    }
-    DataFileError error = DataFileError::None;
-    const QString image = readDataFile(path, &error);
-    if (error != DataFileError::None || !DecodeImage(state, image)) {
-        printError(dataFileErrorMessage(
-            error == DataFileError::None ? DataFileError::TooShort : error, path, ctx.language));
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
-int runWrite(CliContext &ctx) {
-    RadioOptions options;
-    QString error;
-    const QStringList allowed{QStringLiteral("--port"), QStringLiteral("--band-override"),
-                              QStringLiteral("--debug-write")};
-    if (!parseRadioOptions(ctx.args, allowed, &options, &error) || options.port.isEmpty() ||
-        options.positional.size() != 1) {
-        if (!error.isEmpty())
-            printError(QStringLiteral("write: %1").arg(error));
-        printError(QString::fromLatin1(kWriteUsage));
-        return ExitStatus::Usage;
-    }
-
-    EditorState state;
-    state.language = ctx.language;
-    state.loadStartUpValues();
-    if (!load(ctx, options.positional.first(), state))
-        return ExitStatus::UnusableInput;
-    // Opening a file switches debug write mode off; the options come after.
-    state.bandOverrideMode = options.bandOverride;
-    state.debugWriteMode = options.debugWrite;
-    return runRadioSession(ctx, state, options.port, SessionKind::Write);
+        EditorState state;
+        state.language = ctx.language;
+        state.loadStartUpValues();
+        const int loaded = loadInput(ctx, files.first(), state);
+        if (loaded != ExitStatus::Success)
+            return loaded;
+        // Opening a file switches debug write mode off; the options come after.
+        state.bandOverrideMode = parser.isSet(QStringLiteral("band-override"));
+        state.debugWriteMode = parser.isSet(QStringLiteral("debug-write"));
+        return runRadioSession(ctx, state, port, SessionKind::Write);
+    };
+    return command;
 }

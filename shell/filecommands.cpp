@@ -1,7 +1,6 @@
 #include "shell/filecommands.h"
 
-#include "image/datafile.h"
-#include "image/imagecodec.h"
+#include "image/statefile.h"
 #include "model/editorstate.h"
 #include "model/messageport.h"
 
@@ -12,9 +11,9 @@ bool chinese(const EditorState &state) {
     return state.language == 0;
 }
 
-void reportFileError(const EditorState &state, MessagePort &port, DataFileError error,
+void reportFileError(const EditorState &state, MessagePort &port, const StateFileStatus &status,
                      const QString &path) {
-    port.show(dataFileErrorMessage(error, path, state.language), MsgStyle::IconStop, QString());
+    port.show(stateFileMessage(status, path, state.language), MsgStyle::IconStop, QString());
 }
 } // namespace
 
@@ -43,14 +42,10 @@ FileOutcome openCommand(EditorState &state, FileChooser &chooser, MessagePort &p
     const QString path = chooser.openPath(dataFileFilter());
     if (path.isEmpty())
         return FileOutcome::Cancelled;
-    DataFileError error = DataFileError::None;
-    const QString image = readDataFile(path, &error);
-    if (error != DataFileError::None) {
-        reportFileError(state, port, error, path);
-        return FileOutcome::Failed;
-    }
-    if (!DecodeImage(state, image)) {
-        reportFileError(state, port, DataFileError::TooShort, path);
+    // A name ending in .json opens the JSON form; any other is a data file.
+    const StateFileStatus status = loadStateFile(path, state, StateFileKind::DataFile);
+    if (!status.ok()) {
+        reportFileError(state, port, status, path);
         return FileOutcome::Failed;
     }
     return FileOutcome::Done;
@@ -61,7 +56,6 @@ FileOutcome saveCommand(const EditorState &state, FileChooser &chooser, MessageP
         const QString path = chooser.savePath(dataFileFilter());
         if (path.isEmpty())
             return FileOutcome::Cancelled;
-        const QString image = EncodeImage(state);
         if (QFileInfo::exists(path)) {
             const int answer = port.show(
                 chinese(state) ? QStringLiteral("该文件已存在，是否覆盖？")
@@ -70,9 +64,9 @@ FileOutcome saveCommand(const EditorState &state, FileChooser &chooser, MessageP
             if (answer != MsgResult::Yes)
                 continue;
         }
-        DataFileError error = DataFileError::None;
-        if (!writeDataFile(path, image, &error)) {
-            reportFileError(state, port, error, path);
+        const StateFileStatus status = saveStateFile(path, state, StateFileKind::DataFile);
+        if (!status.ok()) {
+            reportFileError(state, port, status, path);
             return FileOutcome::Failed;
         }
         return FileOutcome::Done;

@@ -1,10 +1,11 @@
 #include "shell/parameterfile.h"
 
+#include "image/filewriter.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -56,8 +57,7 @@ bool ParameterFile::save(const Preferences &preferences) {
             candidates << pathIn(folder);
     for (const QString &candidate : candidates) {
         QDir().mkpath(QFileInfo(candidate).absolutePath());
-        QSaveFile file(candidate);
-        if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+        if (writeWholeFile(candidate, bytes)) {
             m_path = candidate;
             return true;
         }

@@ -12,13 +12,15 @@ namespace {
 struct Run {
     int status = -1;
     QString err;
+    QString out;
 };
 
 Run cli(const QStringList &args) {
     QProcess p;
     p.start(QStringLiteral(VQ740_CLI), args);
     p.waitForFinished(30000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError()),
+            QString::fromUtf8(p.readAllStandardOutput())};
 }
 
 void writeFile(const QString &path, const QByteArray &bytes) {
@@ -49,6 +51,8 @@ private slots:
     void usageErrors_data();
     void usageErrors();
     void overwritesLongerFileWhole();
+    void helpAndVersionOfEveryCommand_data();
+    void helpAndVersionOfEveryCommand();
     void chineseMessages();
 
 private:
@@ -127,11 +131,38 @@ void TestConvertCli::usageErrors_data() {
     QTest::newRow("one file") << QStringList{"convert", "a.dat"};
     QTest::newRow("unknown extension") << QStringList{"convert", "a.dat", "b.txt"};
     QTest::newRow("bad language") << QStringList{"--lang", "fr", "convert", "a.dat", "b.dat"};
+    QTest::newRow("bad language after the command")
+        << QStringList{"convert", "a.dat", "b.dat", "--lang=fr"};
+    QTest::newRow("unknown option") << QStringList{"convert", "--fast", "a.dat", "b.dat"};
+    QTest::newRow("option before the command") << QStringList{"--port", "COM1", "read"};
 }
 
 void TestConvertCli::usageErrors() {
     QFETCH(QStringList, args);
     QCOMPARE(cli(args).status, 64);
+}
+
+void TestConvertCli::helpAndVersionOfEveryCommand_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("version") << QStringList{"--version"} << "vq740-cli 1.20\n";
+    QTest::newRow("help") << QStringList{"--help"} << "Commands:";
+    for (const char *command : {"convert", "read", "write"}) {
+        QTest::addRow("%s --help", command)
+            << QStringList{command, "--help"}
+            << QStringLiteral("Usage: vq740-cli %1 ").arg(QLatin1String(command));
+        QTest::addRow("%s --version", command)
+            << QStringList{"--lang", "zh", command, "--version"} << "vq740-cli 1.20\n";
+    }
+}
+
+void TestConvertCli::helpAndVersionOfEveryCommand() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, expected);
+    const Run run = cli(args);
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.out.contains(expected), qPrintable(run.out));
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
 }
 
 void TestConvertCli::overwritesLongerFileWhole() {

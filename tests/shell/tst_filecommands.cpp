@@ -1,7 +1,6 @@
 // New, Open and Save on the editor state, answered by a test chooser and a
 // test message port.
 #include "../image/imagebuilder.h"
-#include "image/datafile.h"
 #include "image/imagecodec.h"
 #include "shell/filecommands.h"
 #include "tests/support/recordingmessageport.h"
@@ -218,7 +217,10 @@ private slots:
         port.answers = {MsgResult::Yes};
         QCOMPARE(saveCommand(s, chooser, port), FileOutcome::Failed);
         QCOMPARE(port.shown.size(), 2);
-        QCOMPARE(port.shown[1].text, dataFileErrorMessage(DataFileError::CannotWrite, path, 1));
+        const QString text = port.shown[1].text;
+        QVERIFY2(text.contains(QDir::toNativeSeparators(path)) && text.contains("cannot be written") &&
+                     text.endsWith("the old file is unchanged."),
+                 qPrintable(text));
         QCOMPARE(port.shown[1].flags, quint32(16));
         QVERIFY(QFileInfo(path + "/inside").isDir());
     }

@@ -1,0 +1,106 @@
+#include "image/statefile.h"
+
+#include "image/datafile.h"
+#include "image/filewriter.h"
+#include "image/imagecodec.h"
+#include "image/jsonform.h"
+#include "model/editorstate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+StateFileKind stateFileKindOf(const QString &path, StateFileKind other) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("dat"))
+        return StateFileKind::DataFile;
+    if (suffix == QLatin1String("json"))
+        return StateFileKind::Json;
+    return other;
+}
+
+StateFileStatus loadStateFile(const QString &path, EditorState &state, StateFileKind other) {
+    StateFileStatus status;
+    switch (stateFileKindOf(path, other)) {
+    case StateFileKind::Unknown:
+        status.error = StateFileError::UnknownKind;
+        return status;
+    case StateFileKind::DataFile: {
+        DataFileError error = DataFileError::None;
+        const QString image = readDataFile(path, &error);
+        if (error == DataFileError::CannotRead)
+            status.error = StateFileError::CannotRead;
+        else if (error != DataFileError::None || !DecodeImage(state, image))
+            status.error = StateFileError::TooShort;
+        return status;
+    }
+    case StateFileKind::Json: {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            status.error = StateFileError::CannotRead;
+            status.detail = file.errorString();
+            return status;
+        }
+        const QByteArray json = file.readAll();
+        if (file.error() != QFileDevice::NoError) {
+            status.error = StateFileError::CannotRead;
+            status.detail = file.errorString();
+            return status;
+        }
+        if (!stateFromJson(json, state, &status.detail))
+            status.error = StateFileError::BadContent;
+        return status;
+    }
+    }
+    return status;
+}
+
+StateFileStatus saveStateFile(const QString &path, const EditorState &state,
+                              StateFileKind other) {
+    StateFileStatus status;
+    QByteArray bytes;
+    switch (stateFileKindOf(path, other)) {
+    case StateFileKind::Unknown:
+        status.error = StateFileError::UnknownKind;
+        return status;
+    case StateFileKind::DataFile:
+        bytes = bytesFromImage(EncodeImage(state));
+        break;
+    case StateFileKind::Json:
+        bytes = stateToJson(state);
+        break;
+    }
+    if (!writeWholeFile(path, bytes, &status.detail))
+        status.error = StateFileError::CannotWrite;
+    return status;
+}
+
+QString stateFileMessage(const StateFileStatus &status, const QString &path, qint16 language) {
+    const QString name = QDir::toNativeSeparators(path);
+    const bool zh = language == 0;
+    switch (status.error) {
+    case StateFileError::None:
+        return QString();
+    case StateFileError::UnknownKind:
+        return zh ? QStringLiteral("文件 %1 的类型未知：文件名须以 .dat 或 .json 结尾。").arg(name)
+                  : QStringLiteral("The file %1 is of an unknown kind: its name must end in .dat "
+                                   "or .json.")
+                        .arg(name);
+    case StateFileError::CannotRead:
+        return zh ? QStringLiteral("无法读取文件 %1。").arg(name)
+                  : QStringLiteral("The file %1 cannot be read.").arg(name);
+    case StateFileError::TooShort:
+        return zh ? QStringLiteral("文件 %1 太短，不是有效的数据文件。").arg(name)
+                  : QStringLiteral("The file %1 is too short to be a data file.").arg(name);
+    case StateFileError::BadContent:
+        return zh ? QStringLiteral("文件 %1 无法使用：%2").arg(name, status.detail)
+                  : QStringLiteral("The file %1 cannot be used: %2").arg(name, status.detail);
+    case StateFileError::CannotWrite: {
+        const QString reason = status.detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(status.detail);
+        return zh ? QStringLiteral("无法写入文件 %1%2，原文件未改动。").arg(name, reason)
+                  : QStringLiteral("The file %1 cannot be written%2; the old file is unchanged.")
+                        .arg(name, reason);
+    }
+    }
+    return QString();
+}
