@@ -95,6 +95,13 @@ public:
     // pseudo-terminal); the items' tips follow. Empty: the platform's rule.
     void setPortNaming(SerialPort::PortNaming naming);
 
+    // Replaces what the editor holds (channels, function settings, band,
+    // settings store) with `next` as one user action described by `what`
+    // ("Import", "Paste", ...), and shows it. The language flag and the
+    // service modes stay as they are. Every change the window makes to more
+    // than one value at once goes through here, so that it is one step.
+    void applyEditorChange(const QString &what, const EditorState &next);
+
 public slots:
     // After a decode (Open, a read): the channel table, the Functions
     // Setting lists, the band selector (without the band question) and the

@@ -31,6 +31,18 @@ void Form1::refreshAfterDecode() {
     m_dialogs->refreshAfterDecode();
 }
 
+void Form1::applyEditorChange(const QString &what, const EditorState &next) {
+    Q_UNUSED(what);
+    EditorState changed = next;
+    changed.language = m_state.language;
+    changed.bandOverrideMode = m_state.bandOverrideMode;
+    changed.debugWriteMode = m_state.debugWriteMode;
+    m_state = changed;
+    // The channel table follows the language of the window.
+    m_state.channels.SetGrid1Text(m_state.language);
+    refreshAfterDecode();
+}
+
 void Form1::refreshFunctionLists() {
     const FunctionSettings &f = m_state.functions;
     const std::pair<QComboBox *, int> lists[] = {{Combo2, f.voiceNotice}, {Combo3, f.timeoutTimer},
