@@ -135,6 +135,9 @@ void OptionDialogs::SetLanguageText(qint16 language) {
         d->about->setUrlOpener(d->urlOpener);
     }
     d->about->applyLanguage(language);
+    if (loading)
+        for (OptionDialog *dialog : d->dialogs())
+            connect(dialog, &QDialog::accepted, this, &OptionDialogs::settingsStored);
 }
 
 void OptionDialogs::refreshAfterDecode() {

@@ -51,6 +51,8 @@ signals:
     // A click on one of the two captions of the Debug Parameters dialog
     // that make the debug write mode gesture; `which` is 0 or 1.
     void debugGestureClicked(int which);
+    // OK in one of the option dialogs stored its values.
+    void settingsStored();
 
 private:
     struct Private;

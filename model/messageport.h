@@ -12,6 +12,7 @@
 namespace MsgStyle {
 constexpr quint32 OkOnly = 0;
 constexpr quint32 OkCancel = 1;
+constexpr quint32 YesNoCancel = 3;
 constexpr quint32 YesNo = 4;
 constexpr quint32 IconStop = 16;
 constexpr quint32 IconQuestion = 32;

@@ -29,7 +29,8 @@ QVector<CaptionRow> buildTable() {
              "VQ-740 Radio Software V1.20");
     t << caption("mnuFile", "文件(&F)", "File(&F)") << caption("mnuNew", "新建(&N)", "New(&N)")
       << caption("mnuOpen", "打开(&O)", "Open(&O)") << caption("mnuAssave", "保存(&S)", "Save(&S)")
-      << caption("mnuQuit", "退出(&Q)", "Exit(&Q)")
+      << caption("mnuQuit", "退出(&Q)", "Exit(&Q)") << caption("mnuEdit", "编辑(&E)", "Edit(&E)")
+      << caption("mnuUndo", "撤销(&U)", "Undo(&U)") << caption("mnuRedo", "重做(&R)", "Redo(&R)")
       << caption("mnupro", "编程(&P)", "Programming(&P)")
       << caption("mnureadFre", "读频(&R)", "Read From Radio(&R)")
       << caption("mnuwriteFre", "写频(&W)", "Write To Radio(&W)")

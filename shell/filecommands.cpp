@@ -38,7 +38,8 @@ FileOutcome newCommand(EditorState &state, MessagePort &port) {
     return FileOutcome::Done;
 }
 
-FileOutcome openCommand(EditorState &state, FileChooser &chooser, MessagePort &port) {
+FileOutcome openCommand(EditorState &state, FileChooser &chooser, MessagePort &port,
+                        QString *opened) {
     const QString path = chooser.openPath(dataFileFilter());
     if (path.isEmpty())
         return FileOutcome::Cancelled;
@@ -48,10 +49,13 @@ FileOutcome openCommand(EditorState &state, FileChooser &chooser, MessagePort &p
         reportFileError(state, port, status, path);
         return FileOutcome::Failed;
     }
+    if (opened)
+        *opened = path;
     return FileOutcome::Done;
 }
 
-FileOutcome saveCommand(const EditorState &state, FileChooser &chooser, MessagePort &port) {
+FileOutcome saveCommand(const EditorState &state, FileChooser &chooser, MessagePort &port,
+                        QString *saved) {
     for (;;) {
         const QString path = chooser.savePath(dataFileFilter());
         if (path.isEmpty())
@@ -69,6 +73,34 @@ FileOutcome saveCommand(const EditorState &state, FileChooser &chooser, MessageP
             reportFileError(state, port, status, path);
             return FileOutcome::Failed;
         }
+        if (saved)
+            *saved = path;
         return FileOutcome::Done;
+    }
+}
+
+QString untitledName(qint16 language) {
+    return language == 0 ? QStringLiteral("未命名") : QStringLiteral("untitled");
+}
+
+UnsavedAnswer askToSaveChanges(MessagePort &port, const QString &name, qint16 language) {
+    const bool zh = language == 0;
+    const QString text =
+        zh ? QStringLiteral("信道或设置的修改尚未保存。是否将修改保存到 %1？\n"
+                            "选“是”保存，选“否”放弃修改。")
+                 .arg(name)
+           : QStringLiteral("The channels or settings have changes that are not saved. Save the "
+                            "changes to %1?\nYes saves them, No discards them.")
+                 .arg(name);
+    const int answer =
+        port.show(text, MsgStyle::YesNoCancel | MsgStyle::IconExclamation,
+                  zh ? QStringLiteral("未保存的修改") : QStringLiteral("Unsaved changes"));
+    switch (answer) {
+    case MsgResult::Yes:
+        return UnsavedAnswer::Save;
+    case MsgResult::No:
+        return UnsavedAnswer::Discard;
+    default:
+        return UnsavedAnswer::Cancel;
     }
 }

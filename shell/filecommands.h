@@ -34,9 +34,22 @@ FileOutcome newCommand(EditorState &state, MessagePort &port);
 // Open: asks for a file, reads it and decodes it into the editor. A file
 // that cannot be read or is too short is refused with a message and the
 // editor keeps what it had.
-FileOutcome openCommand(EditorState &state, FileChooser &chooser, MessagePort &port);
+// `path`, when given, gets the name of the file opened.
+FileOutcome openCommand(EditorState &state, FileChooser &chooser, MessagePort &port,
+                        QString *path = nullptr);
 
 // Save: asks for a file name, encodes the editor and writes the file
 // atomically. An existing file is overwritten only after Yes; No asks for a
 // name again. A failed write is reported.
-FileOutcome saveCommand(const EditorState &state, FileChooser &chooser, MessagePort &port);
+// `path`, when given, gets the name of the file written.
+FileOutcome saveCommand(const EditorState &state, FileChooser &chooser, MessagePort &port,
+                        QString *path = nullptr);
+
+// The name the window shows for an editor not yet saved to a file.
+QString untitledName(qint16 language);
+
+enum class UnsavedAnswer { Save, Discard, Cancel };
+
+// Asks whether the changes the editor holds should be saved to `name`
+// first (Yes saves, No discards, Cancel keeps everything as it is).
+UnsavedAnswer askToSaveChanges(MessagePort &port, const QString &name, qint16 language);

@@ -9,6 +9,7 @@
 #include "link/systemserialport.h"
 #include "model/bands.h"
 #include "shell/captiontable.h"
+#include "shell/editorhistory.h"
 #include "shell/filedialogs.h"
 #include "shell/localizedmsgbox.h"
 #include "shell/setlanguagetext.h"
@@ -59,12 +60,15 @@ Form1::Form1(const ParameterFile &parameterFile, QWidget *parent)
     buildPanels();
     buildRadioLink();
     load();
+    buildHistory();
 }
 
 Form1::~Form1() {
     // An editor left open must not store into the editor state while the
     // window is taken apart.
     finishCellEditing(false);
+    delete m_history;
+    m_history = nullptr;
     shutDownRadioLink();
 }
 
@@ -87,6 +91,14 @@ void Form1::buildMenus() {
     mnuAssave = item(mnuFile, "mnuAssave", &Form1::commandSave);
     mnuFile->addSeparator();
     mnuQuit = item(mnuFile, "mnuQuit", &Form1::commandExit);
+
+    mnuEdit = named(bar->addMenu(QString()), "mnuEdit");
+    mnuUndo = item(mnuEdit, "mnuUndo", &Form1::commandUndo);
+    mnuUndo->setShortcut(QKeySequence::Undo);
+    mnuRedo = item(mnuEdit, "mnuRedo", &Form1::commandRedo);
+    mnuRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    mnuEdit->addSeparator();
 
     mnupro = named(bar->addMenu(QString()), "mnupro");
     mnureadFre = item(mnupro, "mnureadFre", &Form1::commandRead);
@@ -319,8 +331,12 @@ void Form1::load() {
 
 void Form1::closeEvent(QCloseEvent *event) {
     if (!m_unloaded) {
-        // Nothing is saved at exit; a value being typed is dropped without
-        // a message on the way out.
+        // Work not saved is not lost without a word: the user saves it,
+        // discards it, or stays.
+        if (!keepUnsavedWork()) {
+            event->ignore();
+            return;
+        }
         finishCellEditing(false);
         m_unloaded = true;
         shutDownRadioLink();

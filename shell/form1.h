@@ -16,6 +16,7 @@
 class CellEditors;
 class ChannelGrid;
 class CloneSession;
+class EditorHistory;
 class FileChooser;
 class LocalizedMessagePort;
 class MessagePort;
@@ -102,6 +103,16 @@ public:
     // than one value at once goes through here, so that it is one step.
     void applyEditorChange(const QString &what, const EditorState &next);
 
+    // The history of edits: Undo, Redo and the unsaved-change mark.
+    EditorHistory &history();
+    // The file the editor was last opened from or saved to; empty for an
+    // editor not saved yet (or just read from a radio).
+    QString filePath() const { return m_filePath; }
+    // Before work not saved would be replaced or lost (closing, Exit, Open,
+    // a read): asks Save / Discard / Cancel when there is any. Returns true
+    // when the command may go on.
+    bool keepUnsavedWork();
+
 public slots:
     // After a decode (Open, a read): the channel table, the Functions
     // Setting lists, the band selector (without the band question) and the
@@ -118,6 +129,8 @@ public slots:
     void commandRead();
     void commandWrite();
     void commandExit();
+    void commandUndo();
+    void commandRedo();
     void commandChinese();
     void commandEnglish();
     void commandHelp();
@@ -141,6 +154,9 @@ private:
     void buildToolbar();
     void buildPanels();
     void buildCellEditors();
+    void buildHistory();
+    void recordEdit(const QString &what);
+    void updateTitle();
     void load();
     void applyLock(bool locked);
     void applyLanguage();
@@ -170,6 +186,8 @@ private:
     FileChooser *m_chooser = nullptr;
     UrlOpener m_urlOpener;
     bool m_unloaded = false;
+    EditorHistory *m_history = nullptr;
+    QString m_filePath;
     OptionDialogs *m_dialogs = nullptr;
     CellEditors *m_editors = nullptr;
 
@@ -179,6 +197,9 @@ private:
     QAction *mnuOpen = nullptr;
     QAction *mnuAssave = nullptr;
     QAction *mnuQuit = nullptr;
+    QMenu *mnuEdit = nullptr;
+    QAction *mnuUndo = nullptr;
+    QAction *mnuRedo = nullptr;
     QMenu *mnupro = nullptr;
     QAction *mnureadFre = nullptr;
     QAction *mnuwriteFre = nullptr;

@@ -6,6 +6,7 @@
 #include "editor/bandselection.h"
 #include "editor/celleditors.h"
 #include "editor/channelgrid.h"
+#include "shell/editorhistory.h"
 #include "shell/filecommands.h"
 #include "shell/helpfile.h"
 #include "shell/localizedmsgbox.h"
@@ -32,7 +33,6 @@ void Form1::refreshAfterDecode() {
 }
 
 void Form1::applyEditorChange(const QString &what, const EditorState &next) {
-    Q_UNUSED(what);
     EditorState changed = next;
     changed.language = m_state.language;
     changed.bandOverrideMode = m_state.bandOverrideMode;
@@ -41,6 +41,7 @@ void Form1::applyEditorChange(const QString &what, const EditorState &next) {
     // The channel table follows the language of the window.
     m_state.channels.SetGrid1Text(m_state.language);
     refreshAfterDecode();
+    recordEdit(what);
 }
 
 void Form1::refreshFunctionLists() {
@@ -62,6 +63,7 @@ void Form1::functionListChanged() {
     f.squelchLevel = Combo9->currentIndex();
     f.batterySave = Combo6->currentIndex();
     f.beep = Combo7->currentIndex();
+    recordEdit(QStringLiteral("function settings"));
 }
 
 void Form1::bandSelectorChanged(int position) {
@@ -73,6 +75,7 @@ void Form1::bandSelectorChanged(int position) {
         // into the emptied table. A refused change keeps the editor open.
         finishCellEditing(false);
         Grid1->refresh();
+        recordEdit(QStringLiteral("range"));
         break;
     case BandChange::Refused:
         // Selecting the accepted band again runs this handler once more,
@@ -109,26 +112,43 @@ void Form1::commandNew() {
     if (newCommand(m_state, *m_port) == FileOutcome::Done) {
         finishCellEditing(false);
         Grid1->refresh();
+        recordEdit(QStringLiteral("new"));
     }
 }
 
 void Form1::commandOpen() {
     // Likewise: a cancelled or refused file keeps the editor; a decoded
     // one closes it (refreshAfterDecode).
-    if (openCommand(m_state, *m_chooser, *m_port) == FileOutcome::Done)
+    if (!keepUnsavedWork())
+        return;
+    QString opened;
+    if (openCommand(m_state, *m_chooser, *m_port, &opened) == FileOutcome::Done) {
         refreshAfterDecode();
+        recordEdit(QStringLiteral("open"));
+        m_filePath = opened;
+        m_history->markSaved();
+        updateTitle();
+    }
 }
 
 void Form1::commandSave() {
     // The value being typed is part of what is saved.
     finishCellEditing(true);
-    saveCommand(m_state, *m_chooser, *m_port);
+    recordEdit(QString());
+    QString saved;
+    if (saveCommand(m_state, *m_chooser, *m_port, &saved) == FileOutcome::Done) {
+        m_filePath = saved;
+        m_history->markSaved();
+        updateTitle();
+    }
 }
 
 void Form1::commandRead() {
     // Stored first, so that a read that fails loses nothing; a read that
-    // succeeds replaces the table anyway.
+    // succeeds replaces the table, so unsaved work is asked about first.
     finishCellEditing(true);
+    if (!keepUnsavedWork())
+        return;
     emit readRequested();
 }
 
@@ -164,6 +184,7 @@ void Form1::applyLanguage() {
     SetLanguageText(*this, *m_dialogs, m_state.language);
     m_state.channels.SetGrid1Text(m_state.language);
     Grid1->refresh();
+    updateTitle();
 }
 
 void Form1::commandHelp() {

@@ -6,7 +6,7 @@
 #include "editor/frequencyeditor.h"
 #include "editor/optionselectors.h"
 #include "editor/toneselector.h"
-#include "msgboxrecorder.h"
+#include "mainwindowfixture.h"
 #include "shell/filecommands.h"
 #include "shell/form1.h"
 
@@ -20,19 +20,6 @@
 #include <QWindow>
 
 namespace {
-class ListChooser : public FileChooser {
-public:
-    QString openPath(const QString &) override { return take(); }
-    QString savePath(const QString &) override { return take(); }
-    QString take() { return paths.isEmpty() ? QString() : paths.takeFirst(); }
-    QStringList paths;
-};
-
-QByteArray contents(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 // Channel records as the radio stores them (16 bytes, frequencies in BCD of
 // 10 Hz, least significant byte first; tones Off FFFF; BCLO Off F0; High and
 // Wide F0).
@@ -43,71 +30,6 @@ constexpr int kScanAddBitmap = 0x16E; // channels 1-8, then 9-16, bit (c-1) mod 
 QString beyondRange(bool chinese) {
     return chinese ? QStringLiteral("超出频段范围") : QStringLiteral("Beyond the frequency range");
 }
-
-// A shown main window whose parameter file lives in a folder of its own.
-struct Window {
-    explicit Window(bool english = false) {
-        if (english) {
-            QFile f(dir.filePath("parameter"));
-            if (f.open(QIODevice::WriteOnly))
-                f.write(QByteArray("\x00\x00\x01", 3));
-        }
-        form = std::make_unique<Form1>(ParameterFile(dir.path(), dir.filePath("config")));
-        form->setFileChooser(&chooser);
-        form->show();
-        form->activateWindow();
-        if (!QTest::qWaitForWindowActive(form.get()))
-            qWarning("the main window did not become active");
-        grid()->setFocus();
-    }
-    ChannelGrid *grid() const { return form->grid(); }
-    CellEditors *editors() const { return form->cellEditors(); }
-    QWidget *openEditor() const { return editors()->openEditor(); }
-    EditorState &state() const { return form->state(); }
-    QString cell(int row, int column) const { return grid()->cellText(row, column); }
-    QPoint centre(int row, int column) const { return grid()->cellRect(row, column).center(); }
-
-    void press(int row, int column, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(grid()->viewport(), button, {}, centre(row, column));
-    }
-    // A key from the keyboard: to the open list if there is one, else to
-    // the control that has the focus.
-    void key(int key) {
-        QWidget *target = QApplication::activePopupWidget();
-        if (target && target->focusWidget())
-            target = target->focusWidget();
-        if (!target)
-            target = QApplication::focusWidget();
-        QTest::keyClick(target, Qt::Key(key));
-    }
-    void keys(int key, int times) {
-        for (int i = 0; i < times; ++i)
-            this->key(key);
-    }
-    void type(const QString &text) { QTest::keyClicks(QApplication::focusWidget(), text); }
-    QModelIndex current() const { return grid()->currentIndex(); }
-
-    // Channel 2 in use: 446.00625 both ways, tones Off / D754N, High, Off,
-    // Wide, Yes, in the window's language.
-    void fillChannel2() {
-        const qint16 language = state().language;
-        ChannelTable &t = state().channels;
-        t.setCell(2, ColRxFrequency, "446.00625");
-        t.setCell(2, ColTxFrequency, "446.00625");
-        t.setCell(2, ColRxTone, language ? "Off" : "关闭");
-        t.setCell(2, ColTxTone, "D754N");
-        t.setOption(2, ColPower, 1, language);
-        t.setOption(2, ColBclo, 0, language);
-        t.setOption(2, ColWn, 1, language);
-        t.setOption(2, ColScanAdd, 1, language);
-        grid()->refresh();
-    }
-
-    QTemporaryDir dir;
-    ListChooser chooser;
-    MsgBoxRecorder boxes;
-    std::unique_ptr<Form1> form;
-};
 
 QStringList itemsOf(const QComboBox *combo) {
     QStringList items;
@@ -508,6 +430,11 @@ private slots:
         w.fillChannel2();
         w.press(2, ColTxFrequency);
         w.type("451");
+        // The unsaved edits are asked about, with the editor still open;
+        // Cancel keeps it, Discard goes on to the file dialog.
+        w.boxes.answers = {MsgResult::Cancel, MsgResult::No, MsgResult::No};
+        w.form->commandOpen();
+        QCOMPARE(w.openEditor(), w.editors()->Text1());
         w.form->commandOpen(); // no file chosen: the editor stays
         QCOMPARE(w.openEditor(), w.editors()->Text1());
         w.chooser.paths = {path};
