@@ -176,6 +176,10 @@ void TestDialogs::captions_data() {
                                   << "Label3"
                                   << "版本号:1.20"
                                   << "Version:1.20";
+    QTest::newRow("About lblHelp") << "frmAbout"
+                                   << "lblHelp"
+                                   << "按 F1 键打开使用说明"
+                                   << "Press F1 to open the user guide";
     QTest::newRow("About cmdOK") << "frmAbout"
                                  << "cmdOK"
                                  << "确定"
@@ -575,6 +579,8 @@ void TestDialogs::aboutBox() {
     QVERIFY(about->Line1_0->objectName() == "Line1_0" && about->Line1_1->objectName() == "Line1_1");
     f.dialogs->showAbout();
     QVERIFY(about->isVisible());
+    QVERIFY(about->lblHelp->isVisible());
+    QVERIFY(about->lblHelp->text().contains("F1"));
     QTest::mouseClick(about->cmdOK, Qt::LeftButton);
     QVERIFY(about->isHidden());
     f.dialogs->showAbout();
