@@ -115,6 +115,7 @@ frmAbout::frmAbout(QWidget *parent) : OptionDialog(QStringLiteral("frmAbout"), p
     lblVersion = aboutLabel("lblVersion", this);
     Label2 = aboutLabel("Label2", this);
     Label3 = aboutLabel("Label3", this);
+    lblHelp = aboutLabel("lblHelp", this);
     lblDescription = new LinkLabel(this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     Label1 = aboutLabel("Label1", this);
@@ -130,6 +131,8 @@ frmAbout::frmAbout(QWidget *parent) : OptionDialog(QStringLiteral("frmAbout"), p
     texts->addSpacing(6);
     texts->addWidget(Label2);
     texts->addWidget(Label3);
+    texts->addSpacing(6);
+    texts->addWidget(lblHelp);
     auto *top = new QHBoxLayout;
     top->addWidget(Image2, 0, Qt::AlignTop);
     top->addSpacing(12);

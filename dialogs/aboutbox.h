@@ -43,6 +43,7 @@ public:
     QLabel *lblVersion;        // language edition
     QLabel *Label2;            // issue date
     QLabel *Label3;            // version number
+    QLabel *lblHelp;           // names F1, which opens the user guide
     LinkLabel *lblDescription; // maker's credit line, opens the web site
     QLabel *Label1;            // empty
     QFrame *Line1_0;           // decorative lines

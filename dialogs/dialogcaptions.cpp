@@ -215,6 +215,8 @@ QVector<DialogCaption> buildTable() {
     addText(r, "frmAbout", "Label2", QStringLiteral("发布：2012.2"),
             QStringLiteral("Issue：2012.4"));
     addText(r, "frmAbout", "Label3", QStringLiteral("版本号:1.20"), QStringLiteral("Version:1.20"));
+    addText(r, "frmAbout", "lblHelp", QStringLiteral("按 F1 键打开使用说明"),
+            QStringLiteral("Press F1 to open the user guide"));
     addText(r, "frmAbout", "lblDescription",
             QStringLiteral("VQ 无线电设备有限公司  www.vq740-radio.example"),
             QStringLiteral("VQ Radio Equipment Co., Ltd.  www.vq740-radio.example"));

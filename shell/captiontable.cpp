@@ -69,7 +69,8 @@ QVector<CaptionRow> buildTable() {
       << caption("Label5", "发射超时", "Time-out Timer:")
       << caption("Label1", "发射超时预警", "TOT Pre-Alert:")
       << caption("Label6", "静噪等级", "Squelch Level:")
-      << caption("Label7", "省电", "Battery Save:") << caption("Label8", "提示音", "Beep:");
+      << caption("Label7", "省电", "Battery Save:") << caption("Label8", "提示音", "Beep:")
+      << caption("lblHelpHint", "按 F1 查看使用说明", "Press F1 for the user guide");
     // List items.
     t << row("Combo8", K::ListItem, 0, "关闭", "Off");
     const char *options[4][2][2] = {{{"低", "Low"}, {"高", "High"}},

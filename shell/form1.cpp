@@ -248,6 +248,7 @@ void Form1::buildPanels() {
     statusFont.setBold(true);
     Label->setFont(statusFont);
     Label->hide();
+    lblHelpHint = named(new QLabel(central), "lblHelpHint");
     Label2 = named(new QLabel(central), "Label2");
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label2->setEnabled(false);
@@ -260,6 +261,7 @@ void Form1::buildPanels() {
     top->addWidget(Grid1, 1);
     auto *indicators = new QHBoxLayout;
     indicators->addWidget(Label);
+    indicators->addWidget(lblHelpHint);
     indicators->addWidget(ProgressBar1, 1);
     indicators->addStretch();
     indicators->addWidget(Label2);

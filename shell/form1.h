@@ -75,6 +75,8 @@ public:
     QGroupBox *modelFrame() const { return Frame1; }
     QComboBox *bandSelector() const { return Combo1; }
     QLabel *statusLabel() const { return Label; }
+    // The hint naming F1 that the status line shows while no exchange runs.
+    QLabel *helpHint() const { return lblHelpHint; }
     QProgressBar *progressBar() const { return ProgressBar1; }
     ChannelGrid *grid() const { return Grid1; }
     // The in-place editors laid over the cells of Grid1.
@@ -123,6 +125,9 @@ public slots:
 
     void commandNew();
     void commandOpen();
+    // Opens the data file `path` as File > Open does once the file is
+    // chosen, with the same messages (the file named at start).
+    void openFile(const QString &path);
     void commandSave();
     // Read From Radio and Write To Radio: store the cell being edited, then
     // hand the command on (readRequested, writeRequested).
@@ -158,6 +163,7 @@ private:
     void recordEdit(const QString &what);
     void updateTitle();
     void load();
+    void openWith(FileChooser &chooser);
     void applyLock(bool locked);
     void applyLanguage();
     void bandSelectorChanged(int position);
@@ -240,8 +246,9 @@ private:
     QComboBox *Combo7 = nullptr;
     ChannelGrid *Grid1 = nullptr;
     QProgressBar *ProgressBar1 = nullptr;
-    QLabel *Label = nullptr;  // status of a radio exchange
-    QLabel *Label2 = nullptr; // the maker's copyright line
+    QLabel *Label = nullptr;       // status of a radio exchange
+    QLabel *Label2 = nullptr;      // the maker's copyright line
+    QLabel *lblHelpHint = nullptr; // "Press F1 for the user guide", while idle
 
     // The radio link, declared last so that it goes first when the window
     // is destroyed, while the state and the message box are still there.

@@ -117,12 +117,31 @@ void Form1::commandNew() {
 }
 
 void Form1::commandOpen() {
+    openWith(*m_chooser);
+}
+
+void Form1::openFile(const QString &path) {
+    // The path stands in for the Open dialog's answer.
+    class GivenPath final : public FileChooser {
+    public:
+        explicit GivenPath(const QString &path) : m_path(path) {}
+        QString openPath(const QString &) override { return m_path; }
+        QString savePath(const QString &) override { return QString(); }
+
+    private:
+        QString m_path;
+    };
+    GivenPath given(path);
+    openWith(given);
+}
+
+void Form1::openWith(FileChooser &chooser) {
     // Likewise: a cancelled or refused file keeps the editor; a decoded
     // one closes it (refreshAfterDecode).
     if (!keepUnsavedWork())
         return;
     QString opened;
-    if (openCommand(m_state, *m_chooser, *m_port, &opened) == FileOutcome::Done) {
+    if (openCommand(m_state, chooser, *m_port, &opened) == FileOutcome::Done) {
         refreshAfterDecode();
         recordEdit(QStringLiteral("open"));
         m_filePath = opened;

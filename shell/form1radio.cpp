@@ -54,6 +54,9 @@ void Form1::buildRadioLink() {
     connect(session, &CloneSession::progressVisibleChanged, ProgressBar1, &QWidget::setVisible);
     connect(session, &CloneSession::progressValueChanged, ProgressBar1, &QProgressBar::setValue);
     connect(session, &CloneSession::commandsEnabledChanged, this, &Form1::setRadioCommandsEnabled);
+    // The F1 hint holds the status line while the radio is idle and gives
+    // it up to the exchange's status and progress.
+    connect(session, &CloneSession::commandsEnabledChanged, lblHelpHint, &QWidget::setVisible);
     connect(session, &CloneSession::modelFrameActivated, this, &Form1::radioSessionStarted);
     connect(session, &CloneSession::imageDecoded, this, &Form1::refreshAfterDecode);
     connect(session, &CloneSession::finished, this, &Form1::radioSessionFinished);

@@ -1,6 +1,7 @@
 #include "shell/helpfile.h"
 
 #include "model/messageport.h"
+#include "shell/programlayout.h"
 
 #include <QDir>
 
@@ -9,9 +10,8 @@ QString helpFilePath(const QString &programFolder) {
 }
 
 QString userGuidePath(const QString &programFolder, qint16 language) {
-    return QDir(programFolder)
-        .filePath(language == 0 ? QStringLiteral("docs/guide-zh.html")
-                                : QStringLiteral("docs/guide.html"));
+    return QDir(guideFolder(programFolder))
+        .filePath(language == 0 ? QStringLiteral("guide-zh.html") : QStringLiteral("guide.html"));
 }
 
 QString helpTarget(const QString &programFolder, qint16 language) {

@@ -1,7 +1,8 @@
 // Where the help command finds its help: the compiled help file
 // "VQ-740 Software.CHM" in the program's folder where a viewer for it
-// exists (Windows), otherwise the user guide that ships in the program's
-// "docs" folder, in Chinese for language flag 0 and in English otherwise.
+// exists (Windows), otherwise the user guide that comes with the program
+// (in "docs" beside it, or in the data folder of an installation; see
+// programlayout.h), in Chinese for language flag 0 and in English otherwise.
 #pragma once
 
 #include <QString>

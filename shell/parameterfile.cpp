@@ -1,6 +1,7 @@
 #include "shell/parameterfile.h"
 
 #include "image/filewriter.h"
+#include "shell/programlayout.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,9 +16,14 @@ constexpr int kFileSize = 3;
 ParameterFile::ParameterFile(const QString &programFolder, const QString &fallbackFolder)
     : m_programFolder(programFolder), m_fallbackFolder(fallbackFolder) {}
 
+ParameterFile ParameterFile::forProgram(const QString &programFolder, const QString &userFolder) {
+    // No program folder: load and save skip it and use the user's folder.
+    return ParameterFile(isInstalledProgram(programFolder) ? QString() : programFolder, userFolder);
+}
+
 ParameterFile ParameterFile::standard() {
-    return ParameterFile(QCoreApplication::applicationDirPath(),
-                         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    return forProgram(QCoreApplication::applicationDirPath(),
+                      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
 }
 
 QString ParameterFile::pathIn(const QString &folder) const {

@@ -1,8 +1,8 @@
 // The parameter file "parameter" (three bytes, no extension): edit lock,
 // remembered port number and language flag. It lives in the program's
-// folder; where that folder cannot be written it lives in the per-user
-// configuration folder instead. Failures are silent: a file that cannot be
-// read gives the start-up preferences, one that cannot be written is skipped.
+// folder; where that folder cannot be written, and always for an installed
+// program, it lives in the per-user configuration folder instead. Failures are silent: a file that
+// cannot be read gives the start-up preferences, one that cannot be written is skipped.
 #pragma once
 
 #include "shell/preferences.h"
@@ -16,7 +16,13 @@ public:
     // per-user folder used when the program folder cannot be written.
     ParameterFile(const QString &programFolder, const QString &fallbackFolder);
 
-    // The program's folder and the per-user configuration folder.
+    // The file of a program in `programFolder`: next to it, falling back to
+    // `userFolder`; only in `userFolder` when the program is installed (see
+    // programlayout.h), so an installation never writes into its own
+    // folders, even when run by the administrator.
+    static ParameterFile forProgram(const QString &programFolder, const QString &userFolder);
+
+    // The running program's file, with the per-user configuration folder.
     static ParameterFile standard();
 
     static QString fileName() { return QStringLiteral("parameter"); }

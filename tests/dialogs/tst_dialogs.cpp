@@ -524,6 +524,8 @@ void TestDialogs::aboutBox() {
     QVERIFY(about->Line1_0->objectName() == "Line1_0" && about->Line1_1->objectName() == "Line1_1");
     f.dialogs->showAbout();
     QVERIFY(about->isVisible());
+    QVERIFY(about->lblHelp->isVisible());
+    QVERIFY(about->lblHelp->text().contains("F1"));
     QTest::mouseClick(about->cmdOK, Qt::LeftButton);
     QVERIFY(about->isHidden());
     f.dialogs->showAbout();

@@ -186,6 +186,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
         for (const char *name : {"Label1", "Combo4", "ProgressBar1", "Label"})
             QVERIFY2(!w.get<QWidget>(name)->isVisible(), name);
+        // The idle status line names F1; the exchange's status label stays
+        // hidden and empty.
+        QVERIFY(w.form->helpHint()->isVisible());
+        QVERIFY(w.form->statusLabel()->text().isEmpty());
         QVERIFY(w.get<QWidget>("Label2")->isVisible());
         QVERIFY(!w.get<QLabel>("Label2")->text().isEmpty());
         // Exit leaves a three-byte parameter file.
@@ -424,6 +428,65 @@ private slots:
         QCOMPARE(w.form->grid()->cellText(6, ColRxFrequency), QString("446.10000"));
         QCOMPARE(w.combo("Combo9")->currentIndex(), 8);
         QCOMPARE(w.form->state().functions.squelchLevel, 8);
+    }
+
+    // A file named on the command line takes the path of File > Open: the
+    // same messages and the same editor afterwards.
+    void fileGivenAtStartOpensAsFileOpen_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<int>("language");
+        EditorState source = startUpState(1);
+        source.channels.setCell(3, ColRxFrequency, "146.12500");
+        source.channels.setCell(3, ColTxFrequency, "146.50000");
+        source.bandPosition = source.acceptedBand = 5;
+        source.functions.squelchLevel = 7;
+        const QByteArray file = bytesFromImage(EncodeImage(source));
+        QTest::newRow("data file, Chinese") << file << true << 0;
+        QTest::newRow("data file, English") << file << true << 1;
+        QTest::newRow("too short") << file.left(815) << true << 1;
+        QTest::newRow("missing") << QByteArray() << false << 0;
+    }
+    void fileGivenAtStartOpensAsFileOpen() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, exists);
+        QFETCH(int, language);
+        QTemporaryDir files;
+        const QString path = files.filePath("radio.DAT");
+        if (exists)
+            write(path, bytes);
+        const QByteArray parameters = QByteArray(2, '\0') + char(language);
+        struct Outcome {
+            QStringList messages;
+            QString image;
+            QString rxText;
+        };
+        const auto outcome = [&](bool givenAtStart) {
+            Window w(&parameters);
+            w.form->show();
+            if (givenAtStart) {
+                w.form->openFile(path);
+            } else {
+                w.chooser.paths = {path};
+                w.action("mnuOpen")->trigger();
+            }
+            Outcome o;
+            for (const RecordedBox &box : w.boxes.boxes)
+                o.messages << box.text + QLatin1Char('|') + box.title;
+            o.image = EncodeImage(w.form->state());
+            o.rxText = w.form->grid()->cellText(3, ColRxFrequency);
+            return o;
+        };
+        const Outcome menu = outcome(false);
+        const Outcome start = outcome(true);
+        QCOMPARE(start.messages, menu.messages);
+        QCOMPARE(start.image, menu.image);
+        QCOMPARE(start.rxText, menu.rxText);
+        const bool opens = exists && bytes.size() >= 816;
+        QCOMPARE(start.messages.isEmpty(), opens);
+        QCOMPARE(start.rxText, opens ? QString("146.12500") : QString());
+        if (!opens)
+            QCOMPARE(start.image, EncodeImage(Window(&parameters).form->state()));
     }
 
     void saveOverwriteNoAsksAgainAndCancelWritesNothing() {

@@ -1,5 +1,6 @@
-// The parameter file: first run, restore, odd contents and the fallback
-// folder.
+// The parameter file: first run, restore, odd contents, the fallback
+// folder and the per-user folder of an installed program.
+#include "installtree.h"
 #include "shell/parameterfile.h"
 
 #include <QFile>
@@ -109,6 +110,43 @@ private slots:
         QVERIFY(file.save(p));
         QCOMPARE(contents(configFolder + "/parameter"), QByteArray("\x01\x02\x01", 3));
         QCOMPARE(ParameterFile(notAFolder, configFolder).load(), p);
+    }
+
+    // An installed program keeps its file in the user's folder although its
+    // own folder can be written (as when the administrator runs it); a
+    // program elsewhere keeps it next to itself.
+    void installedProgramUsesTheUserFolder_data() {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<bool>("userFolder");
+        QTest::newRow("build folder") << "build" << false;
+        QTest::newRow("installed under /usr") << "usr" << true;
+        QTest::newRow("installation moved elsewhere") << "opt/vq740" << true;
+        QTest::newRow("program folder named bin, no data folder") << "bin-only" << false;
+    }
+    void installedProgramUsesTheUserFolder() {
+        QFETCH(QString, layout);
+        QFETCH(bool, userFolder);
+        QTemporaryDir base, config;
+        QString programFolder;
+        if (layout == "build") {
+            programFolder = base.filePath("build/shell");
+        } else if (layout == "bin-only") {
+            programFolder = base.filePath("usr/" VQ740_INSTALL_BIN);
+        } else {
+            programFolder = makeInstallation(base.filePath(layout));
+        }
+        QVERIFY(QDir().mkpath(programFolder));
+        ParameterFile file = ParameterFile::forProgram(programFolder, config.path());
+        file.load();
+        Preferences p;
+        p.rememberedPort = 4;
+        p.language = 1;
+        QVERIFY(file.save(p));
+        const QString expected = (userFolder ? config.path() : programFolder) + "/parameter";
+        QCOMPARE(file.path(), expected);
+        QCOMPARE(contents(expected), QByteArray("\x00\x04\x01", 3));
+        QCOMPARE(QFile::exists(programFolder + "/parameter"), !userFolder);
+        QCOMPARE(ParameterFile::forProgram(programFolder, config.path()).load(), p);
     }
 
     void nowhereToWriteIsSilent() {

@@ -138,6 +138,8 @@ void checkCommands(const Form1 &form, bool enabled) {
     QCOMPARE(form.programmingMenu()->menuAction()->isEnabled(), enabled);
     QCOMPARE(form.readButton()->isEnabled(), enabled);
     QCOMPARE(form.writeButton()->isEnabled(), enabled);
+    // The F1 hint leaves the status line to the exchange.
+    QCOMPARE(form.helpHint()->isHidden(), !enabled);
     QCOMPARE(form.readCommand()->isEnabled(), enabled);
     QCOMPARE(form.writeCommand()->isEnabled(), enabled);
     for (const char *menu : {"mnuFile", "mnuset", "mnucom", "mnuLanguage", "mnuhelp"})

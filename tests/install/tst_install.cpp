@@ -1,0 +1,252 @@
+// The installation as `cmake --install` lays it out under a prefix of the
+// test's own: the programs run from there, the desktop entry and the
+// metainfo pass Debian's validators, every icon has its directory's size,
+// the manual pages are compressed without name or time and read without
+// warnings, and the installed program finds its guide and keeps its
+// parameter file in the user's folder.
+#include "shell/helpfile.h"
+#include "shell/parameterfile.h"
+#include "shell/programlayout.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// Runs a program to its end; a missing tool fails with the package to get.
+Run run(const QString &program, const QStringList &arguments) {
+    Run r;
+    const QString path = QStandardPaths::findExecutable(program).isEmpty()
+                             ? program
+                             : QStandardPaths::findExecutable(program);
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    p.setProcessEnvironment(env);
+    p.start(path, arguments);
+    if (!p.waitForStarted(30000))
+        return r;
+    p.waitForFinished(60000);
+    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+QByteArray contents(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+const QString kId = QStringLiteral(VQ740_DESKTOP_ID);
+
+} // namespace
+
+class TestInstall : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir m_stage;
+    QString m_prefix;
+
+    QString installed(const QString &path) const { return QDir(m_prefix).filePath(path); }
+    QString bin(const QString &name) const {
+        return installed(QStringLiteral(VQ740_INSTALL_BIN "/") + name);
+    }
+    QString share(const QString &path) const {
+        return installed(QStringLiteral(VQ740_INSTALL_SHARE "/") + path);
+    }
+    void needTool(const char *tool, const char *package) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            QFAIL(
+                qPrintable(QStringLiteral("%1 is missing: scripts/install-deps --test installs %2")
+                               .arg(tool, package)));
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_stage.isValid());
+        // As a package build stages it: under /usr, below DESTDIR, so that
+        // nothing lands outside the folder, not even under an absolute
+        // destination.
+        m_prefix = m_stage.filePath("usr");
+        qputenv("DESTDIR", m_stage.path().toLocal8Bit());
+        const Run r =
+            run(QStringLiteral(VQ740_CMAKE), {"--install", VQ740_BUILD_DIR, "--prefix", "/usr"});
+        qunsetenv("DESTDIR");
+        QVERIFY2(r.status == 0, qPrintable(r.out + r.err));
+    }
+
+    void programsRunFromTheInstallation_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("expected"); // a line of standard output
+        QTest::newRow("vq740 --version")
+            << "vq740" << QStringList{"--version"} << "vq740 " VQ740_VERSION;
+        QTest::newRow("vq740 -v") << "vq740" << QStringList{"-v"} << "vq740 " VQ740_VERSION;
+        QTest::newRow("vq740 --help") << "vq740" << QStringList{"--help"} << "Arguments:";
+        QTest::newRow("vq740-cli --help") << "vq740-cli" << QStringList{"--help"} << "Commands:";
+        QTest::newRow("vq740-cli --version")
+            << "vq740-cli" << QStringList{"--version"} << "vq740-cli " VQ740_VERSION;
+    }
+    void programsRunFromTheInstallation() {
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, expected);
+        // No display: the text options do not need one.
+        const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+        const QByteArray display = qgetenv("DISPLAY");
+        qunsetenv("QT_QPA_PLATFORM");
+        qunsetenv("DISPLAY");
+        const Run r = run(bin(program), arguments);
+        qputenv("QT_QPA_PLATFORM", platform);
+        if (!display.isEmpty())
+            qputenv("DISPLAY", display);
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.out.split('\n').contains(expected) || r.out.contains(expected + "\n"),
+                 qPrintable(r.out));
+    }
+
+    void desktopEntryIsValid() {
+        needTool("desktop-file-validate", "desktop-file-utils");
+        const QString entry = share("applications/" + kId + ".desktop");
+        QVERIFY(QFile::exists(entry));
+        const Run r = run("desktop-file-validate", {entry});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out + r.err, QString()); // not even a hint
+        const QStringList lines = QString::fromUtf8(contents(entry)).split('\n');
+        for (const QString &line : {QString("Categories=Network;HamRadio;"), "Icon=" + kId,
+                                    QString("Exec=vq740 %f"), QString("Terminal=false")})
+            QVERIFY2(lines.contains(line), qPrintable(line));
+        // Both languages; the command it starts is installed.
+        for (const char *key : {"Name", "Comment", "GenericName"}) {
+            QVERIFY2(lines.filter(QRegularExpression(QString("^%1=.+").arg(key))).size() == 1, key);
+            QVERIFY2(
+                lines.filter(QRegularExpression(QString("^%1\\[zh_CN\\]=.+").arg(key))).size() == 1,
+                key);
+        }
+        QVERIFY(QFileInfo(bin("vq740")).isExecutable());
+    }
+
+    void metainfoIsValid() {
+        needTool("appstreamcli", "appstream");
+        const QString metainfo = share("metainfo/" + kId + ".metainfo.xml");
+        QVERIFY(QFile::exists(metainfo));
+        const Run r = run("appstreamcli", {"validate", "--no-net", "--pedantic", metainfo});
+        QVERIFY2(r.status == 0, qPrintable(r.out + r.err));
+        const QString xml = QString::fromUtf8(contents(metainfo));
+        QVERIFY(xml.contains("<id>" + kId + "</id>"));
+        QVERIFY(xml.contains("<launchable type=\"desktop-id\">" + kId + ".desktop</launchable>"));
+        QVERIFY(xml.contains("<release version=\"" VQ740_VERSION "\""));
+        // Devices are named only when the udev rule is installed.
+        QCOMPARE(xml.contains("<modalias>"), bool(VQ740_UDEV_RULES_INSTALLED));
+    }
+
+    void iconHasTheSizeOfItsDirectory_data() {
+        QTest::addColumn<int>("size");
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+            QTest::addRow("%dx%d", size, size) << size;
+    }
+    void iconHasTheSizeOfItsDirectory() {
+        QFETCH(int, size);
+        const QString icon = share(QString("icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kId));
+        const QImage image(icon);
+        QVERIFY2(!image.isNull(), qPrintable(icon));
+        QCOMPARE(image.size(), QSize(size, size));
+    }
+
+    void scalableIconIsInstalled() {
+        const QByteArray svg = contents(share("icons/hicolor/scalable/apps/" + kId + ".svg"));
+        QVERIFY(svg.contains("<svg"));
+    }
+
+    void manualPages_data() {
+        QTest::addColumn<QString>("page");
+        QTest::newRow("vq740") << "vq740";
+        QTest::newRow("vq740-cli") << "vq740-cli";
+    }
+    void manualPages() {
+        QFETCH(QString, page);
+        needTool("man", "man-db");
+        const QString path = installed(QString(VQ740_INSTALL_MAN "/man1/%1.1.gz").arg(page));
+        const QByteArray gz = contents(path);
+        QVERIFY2(gz.size() > 10, qPrintable(path));
+        // gzip, maximum compression, no file name (flag 0x08) and no time.
+        QCOMPARE(quint8(gz[0]), quint8(0x1f));
+        QCOMPARE(quint8(gz[1]), quint8(0x8b));
+        QCOMPARE(quint8(gz[3]) & 0x08, 0);
+        QCOMPARE(gz.mid(4, 4), QByteArray(4, '\0'));
+        QCOMPARE(quint8(gz[8]), quint8(2));
+        // As lintian reads it: no warning from man or groff.
+        const Run r = run("man", {"--warnings", "-E", "UTF-8", "-l", "-Tutf8", "-Z", path});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.err, QString());
+        const Run text = run("man", {"-l", path});
+        QVERIFY2(text.out.contains(page + " - "), qPrintable(text.out.left(400)));
+    }
+
+    // The installed program opens the installed guide; every file the
+    // guide refers to is installed too.
+    void installedGuide_data() {
+        QTest::addColumn<int>("language");
+        QTest::newRow("Chinese") << 0;
+        QTest::newRow("English") << 1;
+    }
+    void installedGuide() {
+        QFETCH(int, language);
+        const QString programFolder = QDir::cleanPath(bin(QString()));
+        QVERIFY(isInstalledProgram(programFolder));
+        const QString guide = helpTarget(programFolder, qint16(language));
+        QCOMPARE(QFileInfo(guide).absolutePath(), QDir::cleanPath(installed(VQ740_INSTALL_DATA)));
+        const QString html = QString::fromUtf8(contents(guide));
+        QVERIFY2(html.contains("</html>"), qPrintable(guide));
+        QVERIFY(html.contains("F1"));
+        const QRegularExpression link(QStringLiteral("(?:href|src)=\"([^\"#]+)"));
+        int local = 0;
+        for (const auto &m : link.globalMatch(html)) {
+            const QString target = m.captured(1);
+            if (target.contains(QLatin1Char(':')))
+                continue; // a web address
+            ++local;
+            QVERIFY2(QFile::exists(QFileInfo(guide).dir().filePath(target)), qPrintable(target));
+        }
+        QVERIFY(local >= 2); // the style sheet and the guide in the other language
+    }
+
+    void installedProgramKeepsItsParameterFileInTheUserFolder() {
+        QTemporaryDir config;
+        const QString programFolder = QDir::cleanPath(bin(QString()));
+        ParameterFile file = ParameterFile::forProgram(programFolder, config.path());
+        file.load();
+        QVERIFY(file.save(Preferences()));
+        QCOMPARE(file.path(), config.filePath("parameter"));
+        QVERIFY(!QFile::exists(bin("parameter")));
+    }
+
+    void copyrightChangelogAndUdevExample() {
+        const QString doc = installed(VQ740_INSTALL_DOC);
+        QVERIFY(contents(doc + "/copyright").startsWith("Format: https://www.debian.org/doc/"));
+        QCOMPARE(quint8(contents(doc + "/changelog.gz").at(0)), quint8(0x1f));
+        const QByteArray rule = contents(doc + "/examples/70-vq740.rules");
+        QVERIFY(rule.contains("TAG+=\"uaccess\""));
+        // An example only, unless asked for.
+        const QString rules = QStringLiteral(VQ740_UDEV_DIR "/70-vq740.rules");
+        const QString installedRules =
+            QDir::isAbsolutePath(rules) ? m_stage.path() + rules : installed(rules);
+        QCOMPARE(QFile::exists(installedRules), bool(VQ740_UDEV_RULES_INSTALLED));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInstall)
+#include "tst_install.moc"
