@@ -47,6 +47,7 @@ struct RadioOptions {
     QString port;           // --port: COM1..COM8 or a device path
     QString output;         // -o / --output (read)
     QStringList positional; // the input file (write)
+    QString trace;          // --trace: the serial trace is written here
     bool bandOverride = false;
     bool debugWrite = false;
 };
@@ -59,6 +60,7 @@ bool parseRadioOptions(const QStringList &args, const QStringList &allowed, Radi
 
 // Runs one read or write session on the editor state over the named port,
 // printing the program's messages, a progress line on a terminal, and what
-// the system says when the port cannot be opened. Returns the exit status.
+// the system says when the port cannot be opened; with a `tracePath`, writes
+// the serial trace of the session there. Returns the exit status.
 int runRadioSession(const CliContext &ctx, EditorState &state, const QString &port,
-                    SessionKind kind);
+                    SessionKind kind, const QString &tracePath = QString());

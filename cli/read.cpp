@@ -14,7 +14,7 @@
 
 namespace {
 
-const char kReadUsage[] = "Usage: vq740-cli read --port PORT -o OUT.DAT";
+const char kReadUsage[] = "Usage: vq740-cli read --port PORT -o OUT.DAT [--trace FILE]";
 
 bool save(const QString &path, const EditorState &state) {
     if (fileKindOf(path) == FileKind::Json) {
@@ -31,8 +31,9 @@ bool save(const QString &path, const EditorState &state) {
 int runRead(CliContext &ctx) {
     RadioOptions options;
     QString error;
-    if (!parseRadioOptions(ctx.args, {QStringLiteral("--port"), QStringLiteral("-o")}, &options,
-                           &error) ||
+    if (!parseRadioOptions(
+            ctx.args, {QStringLiteral("--port"), QStringLiteral("-o"), QStringLiteral("--trace")},
+            &options, &error) ||
         options.port.isEmpty() || options.output.isEmpty() || !options.positional.isEmpty()) {
         if (!error.isEmpty())
             printError(QStringLiteral("read: %1").arg(error));
@@ -49,7 +50,7 @@ int runRead(CliContext &ctx) {
     EditorState state;
     state.language = ctx.language;
     state.loadStartUpValues();
-    const int status = runRadioSession(ctx, state, options.port, SessionKind::Read);
+    const int status = runRadioSession(ctx, state, options.port, SessionKind::Read, options.trace);
     if (status != ExitStatus::Success)
         return status;
     if (!save(options.output, state)) {

@@ -13,7 +13,7 @@
 namespace {
 
 const char kWriteUsage[] =
-    "Usage: vq740-cli write --port PORT IN.DAT [--band-override] [--debug-write]";
+    "Usage: vq740-cli write --port PORT IN.DAT [--band-override] [--debug-write] [--trace FILE]";
 
 bool load(const CliContext &ctx, const QString &path, EditorState &state) {
     if (fileKindOf(path) == FileKind::Json) {
@@ -45,7 +45,7 @@ int runWrite(CliContext &ctx) {
     RadioOptions options;
     QString error;
     const QStringList allowed{QStringLiteral("--port"), QStringLiteral("--band-override"),
-                              QStringLiteral("--debug-write")};
+                              QStringLiteral("--debug-write"), QStringLiteral("--trace")};
     if (!parseRadioOptions(ctx.args, allowed, &options, &error) || options.port.isEmpty() ||
         options.positional.size() != 1) {
         if (!error.isEmpty())
@@ -62,5 +62,5 @@ int runWrite(CliContext &ctx) {
     // Opening a file switches debug write mode off; the options come after.
     state.bandOverrideMode = options.bandOverride;
     state.debugWriteMode = options.debugWrite;
-    return runRadioSession(ctx, state, options.port, SessionKind::Write);
+    return runRadioSession(ctx, state, options.port, SessionKind::Write, options.trace);
 }
