@@ -49,8 +49,9 @@ void writeFile(const QString &path, const QByteArray &bytes) {
 qint64 endedProcessId() {
     QProcess child;
     child.start(QStringLiteral("true"), QStringList());
+    const qint64 pid = child.waitForStarted() ? child.processId() : 0;
     child.waitForFinished();
-    return child.processId() > 0 ? child.processId() : 0;
+    return pid;
 }
 
 } // namespace
