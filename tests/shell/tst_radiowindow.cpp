@@ -29,6 +29,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -151,6 +152,11 @@ void checkCommands(const Form1 &form, bool enabled) {
 class TestRadioWindow : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() {
+        // The window keeps a chosen device in the user's settings: not here.
+        QStandardPaths::setTestModeEnabled(true);
+    }
+
     void portItemsNameTheirDevices() {
         QTemporaryDir dir;
         Form1 form(ParameterFile(dir.path(), dir.filePath("config")));
