@@ -1,5 +1,7 @@
 #include "link/portdevices.h"
 
+#include "link/linktexts.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSerialPortInfo>
@@ -21,10 +23,6 @@ std::pair<QString, qint64> nameKey(const QString &device) {
         --digits;
     const QString tail = device.mid(digits);
     return {device.left(digits), tail.isEmpty() ? -1 : tail.left(18).toLongLong()};
-}
-
-QString pick(qint16 language, const char *chinese, const char *english) {
-    return QString::fromUtf8(language == 0 ? chinese : english);
 }
 
 } // namespace
@@ -129,14 +127,15 @@ QString devicePathProblemText(DevicePathProblem problem, const QString &path, qi
     case DevicePathProblem::None:
         break;
     case DevicePathProblem::Empty:
-        return pick(language, "请输入串口设备的路径，例如 /dev/ttyUSB0。",
-                    "Please type the path of the serial device, such as /dev/ttyUSB0.");
+        return inLanguage(language, "请输入串口设备的路径，例如 /dev/ttyUSB0。",
+                          "Please type the path of the serial device, such as /dev/ttyUSB0.");
     case DevicePathProblem::Missing:
-        return pick(language, "没有设备 %1：请检查路径，以及写频线是否已插好。",
-                    "There is no device %1: check the path, and that the cable is plugged in.")
+        return inLanguage(
+                   language, "没有设备 %1：请检查路径，以及写频线是否已插好。",
+                   "There is no device %1: check the path, and that the cable is plugged in.")
             .arg(path);
     case DevicePathProblem::NotADevice:
-        return pick(language, "%1 不是串口设备。", "%1 is not a serial device.").arg(path);
+        return inLanguage(language, "%1 不是串口设备。", "%1 is not a serial device.").arg(path);
     }
     return QString();
 }

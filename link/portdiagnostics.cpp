@@ -1,5 +1,7 @@
 #include "link/portdiagnostics.h"
 
+#include "link/linktexts.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -19,10 +21,6 @@
 #endif
 
 namespace {
-
-QString tr2(qint16 language, const char *chinese, const char *english) {
-    return QString::fromUtf8(language == 0 ? chinese : english);
-}
 
 const QLatin1String kSerialGroup("dialout");
 const QLatin1String kUdevRuleFile("/etc/udev/rules.d/50-vq740-cable.rules");
@@ -67,25 +65,26 @@ bool processAlive(qint64 pid) {
 }
 
 QString holderText(const QString &program, qint64 pid, qint16 language) {
-    const QString name = program.isEmpty() ? tr2(language, "某个程序", "a program") : program;
-    return tr2(language, "%1（进程 %2）", "%1 (process %2)").arg(name).arg(pid);
+    const QString name =
+        program.isEmpty() ? inLanguage(language, "某个程序", "a program") : program;
+    return inLanguage(language, "%1（进程 %2）", "%1 (process %2)").arg(name).arg(pid);
 }
 
 QString presentDevicesLine(const QList<SerialDeviceInfo> &present, qint16 language) {
     if (present.isEmpty())
-        return tr2(language, "现在没有任何串口设备。", "No serial device is present now.");
+        return inLanguage(language, "现在没有任何串口设备。", "No serial device is present now.");
     QStringList names;
     for (const SerialDeviceInfo &info : present)
         names << deviceItemLabel(info);
-    return tr2(language, "现有的串口设备：%1。", "Serial devices present now: %1.")
+    return inLanguage(language, "现有的串口设备：%1。", "Serial devices present now: %1.")
         .arg(names.join(QStringLiteral(", ")));
 }
 
 void addPermissionAdvice(QStringList &lines, const PortFacts &facts, qint16 language) {
     const DeviceAccess &access = facts.access;
     if (access.known) {
-        lines << tr2(language, "%1 的所有者为 %2，组为 %3，权限为 %4。",
-                     "%1 belongs to user %2 and group %3, mode %4.")
+        lines << inLanguage(language, "%1 的所有者为 %2，组为 %3，权限为 %4。",
+                            "%1 belongs to user %2 and group %3, mode %4.")
                      .arg(facts.device, access.owner, access.group, access.mode);
     }
     const bool groupMayUse = access.known && access.gid != 0 && (access.permissions & 060) == 060;
@@ -93,14 +92,16 @@ void addPermissionAdvice(QStringList &lines, const PortFacts &facts, qint16 lang
         const QString group = access.known ? access.group : QString(kSerialGroup);
         if (access.known && facts.user.listedGroups.contains(access.gid) &&
             !facts.user.sessionGroups.contains(access.gid)) {
-            lines << tr2(language,
+            lines << inLanguage(
+                         language,
                          "您的用户已属于组 %1，但本次登录早于加入该组：请注销后重新登录。",
                          "Your user is in the group %1, but this login began before it joined: "
                          "log out and in again.")
                          .arg(group);
             return;
         }
-        lines << tr2(language, "您的用户必须属于组 %1：sudo usermod -aG %1 $USER，然后重新登录。",
+        lines << inLanguage(
+                     language, "您的用户必须属于组 %1：sudo usermod -aG %1 $USER，然后重新登录。",
                      "Your user must be in the group %1: sudo usermod -aG %1 $USER, then log "
                      "out and in again.")
                      .arg(group);
@@ -119,13 +120,15 @@ void addPermissionAdvice(QStringList &lines, const PortFacts &facts, qint16 lang
                     .arg(kernelName.isEmpty() ? QFileInfo(facts.device).fileName() : kernelName);
     }
     const QString rule = QStringLiteral("%1, GROUP=\"%2\", MODE=\"0660\"").arg(match, kSerialGroup);
-    lines << tr2(language, "没有哪个组可以使用该设备。请安装一条 udev 规则，把它交给组 %1：",
+    lines << inLanguage(
+                 language, "没有哪个组可以使用该设备。请安装一条 udev 规则，把它交给组 %1：",
                  "No group may use this device. Install a udev rule that gives it to the group "
                  "%1:")
                  .arg(kSerialGroup);
     lines << QStringLiteral("  echo '%1' | sudo tee %2").arg(rule, kUdevRuleFile);
     lines << QStringLiteral("  sudo udevadm control --reload-rules && sudo udevadm trigger");
-    lines << tr2(language,
+    lines << inLanguage(
+                 language,
                  "然后把写频线重新插一次，并让您的用户加入该组：sudo usermod -aG %1 "
                  "$USER，再重新登录。",
                  "Then plug the cable in again, and join the group: sudo usermod -aG %1 $USER, "
@@ -137,18 +140,20 @@ void addInUseAdvice(QStringList &lines, const PortFacts &facts, qint16 language)
     if (facts.lock) {
         const PortLock &lock = *facts.lock;
         if (lock.alive) {
-            lines << tr2(language, "%1 正被 %2 使用（锁文件 %3）：请关掉该程序。",
-                         "%1 is in use by %2 (lock file %3): close that program.")
+            lines << inLanguage(language, "%1 正被 %2 使用（锁文件 %3）：请关掉该程序。",
+                                "%1 is in use by %2 (lock file %3): close that program.")
                          .arg(facts.device, holderText(lock.program, lock.pid, language),
                               lock.path);
         } else if (lock.pid > 0) {
-            lines << tr2(language, "已结束的程序（进程 %2）留下了锁文件 %1。请删除它：sudo rm %1",
+            lines << inLanguage(
+                         language, "已结束的程序（进程 %2）留下了锁文件 %1。请删除它：sudo rm %1",
                          "A program that has ended (process %2) left the lock file %1 behind. "
                          "Remove it: sudo rm %1")
                          .arg(lock.path)
                          .arg(lock.pid);
         } else {
-            lines << tr2(language,
+            lines << inLanguage(
+                         language,
                          "锁文件 %1 表明该设备正被使用。若没有程序在用它，请删除它：sudo rm %1",
                          "The lock file %1 marks the device as in use. If no program is using "
                          "it, remove it: sudo rm %1")
@@ -160,13 +165,13 @@ void addInUseAdvice(QStringList &lines, const PortFacts &facts, qint16 language)
         QStringList holders;
         for (const DeviceHolder &holder : facts.holders)
             holders << holderText(holder.program, holder.pid, language);
-        lines << tr2(language, "%1 正被 %2 使用：请关掉该程序。",
-                     "%1 is open in %2: close that program.")
+        lines << inLanguage(language, "%1 正被 %2 使用：请关掉该程序。",
+                            "%1 is open in %2: close that program.")
                      .arg(facts.device, holders.join(QStringLiteral(", ")));
         return;
     }
-    lines << tr2(language, "该串口正被其它程序使用，请关掉该程序。",
-                 "Another program is using the port; close that program.");
+    lines << inLanguage(language, "该串口正被其它程序使用，请关掉该程序。",
+                        "Another program is using the port; close that program.");
 }
 
 } // namespace
@@ -349,16 +354,18 @@ QStringList portOpenAdvice(const PortFacts &facts, PortOpenFailure failure,
                            const QString &systemError, qint16 language) {
     QStringList lines;
     if (facts.device.isEmpty()) {
-        lines << tr2(language, "没有选择串口。", "No serial port has been chosen.");
+        lines << inLanguage(language, "没有选择串口。", "No serial port has been chosen.");
         return lines;
     }
     const QString reason = systemError.isEmpty() ? QStringLiteral("-") : systemError;
-    lines << tr2(language, "无法打开 %1：%2", "Cannot open %1: %2").arg(facts.device, reason);
+    lines
+        << inLanguage(language, "无法打开 %1：%2", "Cannot open %1: %2").arg(facts.device, reason);
     switch (failure) {
     case PortOpenFailure::NoDevice:
-        lines << tr2(language, "该设备不存在：请检查写频线是否已插好，或选择其它串口。",
-                     "There is no such device: check that the programming cable is plugged in, "
-                     "or choose another port.");
+        lines << inLanguage(
+            language, "该设备不存在：请检查写频线是否已插好，或选择其它串口。",
+            "There is no such device: check that the programming cable is plugged in, "
+            "or choose another port.");
         lines << presentDevicesLine(facts.present, language);
         break;
     case PortOpenFailure::PermissionDenied:

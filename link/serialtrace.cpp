@@ -1,21 +1,19 @@
 #include "link/serialtrace.h"
 
+#include "link/linktexts.h"
+
 #include <QSaveFile>
 
 namespace {
 
-QString pick(qint16 language, const char *chinese, const char *english) {
-    return QString::fromUtf8(language == 0 ? chinese : english);
-}
-
 QString sessionTitle(TraceSessionKind kind, qint16 language) {
     switch (kind) {
     case TraceSessionKind::Read:
-        return pick(language, "读频", "Read From Radio");
+        return inLanguage(language, "读频", "Read From Radio");
     case TraceSessionKind::Write:
-        return pick(language, "写频", "Write To Radio");
+        return inLanguage(language, "写频", "Write To Radio");
     case TraceSessionKind::Radio:
-        return pick(language, "模拟对讲机", "Simulated radio");
+        return inLanguage(language, "模拟对讲机", "Simulated radio");
     }
     return QString();
 }
@@ -23,24 +21,26 @@ QString sessionTitle(TraceSessionKind kind, qint16 language) {
 QString markText(const TraceEvent &event, qint16 language) {
     switch (event.kind) {
     case TraceEventKind::Opened:
-        return pick(language, "打开 %1", "open %1").arg(event.text);
+        return inLanguage(language, "打开 %1", "open %1").arg(event.text);
     case TraceEventKind::OpenFailed:
-        return pick(language, "无法打开：%1", "cannot open: %1").arg(event.text);
+        return inLanguage(language, "无法打开：%1", "cannot open: %1").arg(event.text);
     case TraceEventKind::Closed:
-        return pick(language, "关闭", "close");
+        return inLanguage(language, "关闭", "close");
     case TraceEventKind::Lost:
-        return pick(language, "设备已断开：%1", "device lost: %1").arg(event.text);
+        return inLanguage(language, "设备已断开：%1", "device lost: %1").arg(event.text);
     case TraceEventKind::Repeated:
-        return pick(language, "对讲机未应答，重发 PROGRAM", "no answer yet, PROGRAM sent again");
+        return inLanguage(language, "对讲机未应答，重发 PROGRAM",
+                          "no answer yet, PROGRAM sent again");
     case TraceEventKind::TimedOut:
-        return pick(language, "超时：对讲机未按时应答，放弃本次通信",
-                    "time-out: the radio did not answer in time, exchange given up");
+        return inLanguage(language, "超时：对讲机未按时应答，放弃本次通信",
+                          "time-out: the radio did not answer in time, exchange given up");
     case TraceEventKind::Ended:
-        return pick(language, "结束：%1", "end: %1").arg(event.text);
+        return inLanguage(language, "结束：%1", "end: %1").arg(event.text);
     case TraceEventKind::Abandoned:
-        return pick(language, "程序退出，通信中断", "the program ended during the exchange");
+        return inLanguage(language, "程序退出，通信中断", "the program ended during the exchange");
     case TraceEventKind::Truncated:
-        return pick(language, "记录已满，其后的字节未保留", "trace full, later bytes are not kept");
+        return inLanguage(language, "记录已满，其后的字节未保留",
+                          "trace full, later bytes are not kept");
     case TraceEventKind::Sent:
     case TraceEventKind::Received:
         break;
@@ -163,20 +163,21 @@ QByteArray SerialTrace::bytesOf(const TraceSession &session, TraceEventKind dire
 }
 
 QString SerialTrace::headerText(qint16 language) {
-    return pick(language,
-                "VQ-740 串口记录\n"
-                "TX：程序发往对讲机；RX：对讲机发往程序；时间为自本次通信开始起的毫秒数。\n",
-                "VQ-740 serial trace\n"
-                "TX: program to radio; RX: radio to program; time in milliseconds since the "
-                "session started.\n");
+    return inLanguage(language,
+                      "VQ-740 串口记录\n"
+                      "TX：程序发往对讲机；RX：对讲机发往程序；时间为自本次通信开始起的毫秒数。\n",
+                      "VQ-740 serial trace\n"
+                      "TX: program to radio; RX: radio to program; time in milliseconds since the "
+                      "session started.\n");
 }
 
 QString SerialTrace::sessionText(const TraceSession &session, int number, qint16 language) {
-    QString out = pick(language, "== 第 %1 次：%2，%3，%4 ==\n", "== Session %1: %2, %3, %4 ==\n")
-                      .arg(number)
-                      .arg(sessionTitle(session.kind, language),
-                           session.device.isEmpty() ? QStringLiteral("-") : session.device,
-                           session.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")));
+    QString out =
+        inLanguage(language, "== 第 %1 次：%2，%3，%4 ==\n", "== Session %1: %2, %3, %4 ==\n")
+            .arg(number)
+            .arg(sessionTitle(session.kind, language),
+                 session.device.isEmpty() ? QStringLiteral("-") : session.device,
+                 session.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")));
     for (const TraceEvent &event : session.events) {
         if (event.kind == TraceEventKind::Sent || event.kind == TraceEventKind::Received)
             appendBytes(out, event);

@@ -43,7 +43,7 @@ TraceWindow::TraceWindow(SerialTrace &trace, MessagePort &messages, const qint16
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(txtTrace, 1);
     layout->addLayout(buttons);
-    const int width = QFontMetrics(txtTrace->font()).horizontalAdvance(QLatin1Char('0')) * 96;
+    const int width = QFontMetrics(txtTrace->font()).horizontalAdvance(QLatin1Char('0')) * 108;
     resize(width, width * 2 / 3);
     retranslate();
 }

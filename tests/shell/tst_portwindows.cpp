@@ -221,6 +221,7 @@ private slots:
         QCOMPARE(w.checkedDevice(), QString());
         QCOMPARE(w.form->portChooser().devicePath(), w.radio.devicePath());
         w.read();
+        QTRY_COMPARE(w.radio.model.endBytes, 1); // the end byte is on its way
         QCOMPARE(w.radio.model.frames, expectedReadFrames());
     }
 
@@ -236,6 +237,7 @@ private slots:
         QCOMPARE(w.checkedDevice(), w.radio.devicePath());
         QCOMPARE(w.checkedItems(), QList<int>{});
         w.read();
+        QTRY_COMPARE(w.radio.model.endBytes, 1); // the end byte is on its way
         QCOMPARE(w.radio.model.frames, expectedReadFrames());
         QCOMPARE(w.form->serialTrace().sessions().back().device, w.radio.devicePath());
 
@@ -249,7 +251,9 @@ private slots:
         QCOMPARE(w.checkedItems(), QList<int>{});
         QCOMPARE(w.itemDevices(), QStringList{w.radio.devicePath()});
         w.radio.model.frames.clear();
+        w.radio.model.endBytes = 0;
         w.read();
+        QTRY_COMPARE(w.radio.model.endBytes, 1); // the end byte is on its way
         QCOMPARE(w.radio.model.frames, expectedReadFrames());
         // The dialog offers the remembered device.
         w.form->otherPortItem()->trigger();
@@ -374,6 +378,7 @@ private slots:
         w.read();
         const QString text = w.form->serialTrace().text(qint16(language));
         QCOMPARE(view->toPlainText(), text);
+        QTRY_COMPARE(w.other.model.endBytes, 1); // the radio's log is complete
         const TraceTextBytes shown = traceTextBytes(view->toPlainText());
         const TraceSession &radio = w.other.wireLog.sessions().back();
         QCOMPARE(shown.sent.toHex(' '),
