@@ -63,11 +63,11 @@ int exitStatusOf(const StateFileStatus &status);
 int loadInput(const CliContext &ctx, const QString &path, EditorState &state);
 int saveOutput(const CliContext &ctx, const QString &path, const EditorState &state);
 
-// The --port option of the read and write commands.
+// The --port and --trace options of the read and write commands.
 void addPortOption(QCommandLineParser &parser);
 
 // Runs one read or write session on the editor state over the named port,
 // printing the program's messages, a progress line on a terminal, and what
 // the system says when the port cannot be opened. Returns the exit status.
 int runRadioSession(const CliContext &ctx, EditorState &state, const QString &port,
-                    SessionKind kind);
+                    SessionKind kind, const QString &tracePath = QString());

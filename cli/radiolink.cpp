@@ -5,8 +5,8 @@
 #include "link/clonesession.h"
 #include "link/linktexts.h"
 #include "link/portchooser.h"
-#include "link/portdiagnostics.h"
 #include "link/portnames.h"
+#include "link/serialtrace.h"
 #include "link/systemserialport.h"
 #include "model/editorstate.h"
 #include "model/messageport.h"
@@ -83,11 +83,17 @@ void addPortOption(QCommandLineParser &parser) {
     parser.addOption(QCommandLineOption(QStringLiteral("port"),
                                         QStringLiteral("COM1 to COM8 or a device path."),
                                         QStringLiteral("PORT")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("trace"),
+        QStringLiteral("Writes every byte of the exchange, with times, to FILE (for support)."),
+        QStringLiteral("FILE")));
 }
 
 int runRadioSession(const CliContext &ctx, EditorState &state, const QString &portName,
-                    SessionKind kind) {
+                    SessionKind kind, const QString &tracePath) {
     SystemSerialPort port;
+    SerialTrace trace;
+    port.setTrace(&trace);
     PrintingMessagePort messages(ctx);
     PortChooser chooser(port, messages);
     const int number = portNumberOfName(portName);
@@ -118,30 +124,27 @@ int runRadioSession(const CliContext &ctx, EditorState &state, const QString &po
     });
 
     const bool started = reading ? session.startRead() : session.startWrite();
-    if (!started) {
-        // The program's own message is out; add what the system says.
-        const QString device = chooser.chosenDevice();
-        for (const QString &line :
-             portOpenAdvice(device, port.lastOpenFailure(), port.lastOpenError(), ctx.language))
-            printError(line);
-        return ExitStatus::PortNotOpen;
-    }
-    if (!done)
+    if (started && !done)
         loop.exec();
     progress.end();
     // After a time-out the port is still open: let the end byte leave.
     port.close();
-
-    switch (outcome) {
-    case SessionOutcome::Success:
+    int status = ExitStatus::CommunicationError;
+    if (!started) {
+        status = ExitStatus::PortNotOpen; // the message is out, with the system's reason
+    } else if (outcome == SessionOutcome::Success) {
         printLine(session.statusText());
-        return ExitStatus::Success;
-    case SessionOutcome::BandRefused:
-    case SessionOutcome::Declined:
+        status = ExitStatus::Success;
+    } else if (outcome != SessionOutcome::TimedOut) {
         printError(session.statusText());
-        return ExitStatus::BandRefused;
-    case SessionOutcome::TimedOut:
-        break;
+        status = ExitStatus::BandRefused;
     }
-    return ExitStatus::CommunicationError;
+    // The trace is written whatever happened: a failure is what it is for.
+    QString traceError;
+    if (!tracePath.isEmpty() && !saveTextFile(tracePath, trace.text(ctx.language), &traceError)) {
+        printError(QStringLiteral("%1: %2").arg(tracePath, traceError));
+        if (status == ExitStatus::Success)
+            status = ExitStatus::CannotWriteOutput;
+    }
+    return status;
 }

@@ -12,7 +12,7 @@
 CliCommand readCommand() {
     CliCommand command;
     command.name = QStringLiteral("read");
-    command.synopsis = QStringLiteral("--port PORT -o OUT.DAT");
+    command.synopsis = QStringLiteral("--port PORT -o OUT.DAT [--trace FILE]");
     command.description = QStringLiteral(
         "Reads the radio on PORT, starting from the program's start-up values, and saves\n"
         "what it read as OUT: a data file, or the JSON form for a name ending in .json.\n"
@@ -46,7 +46,8 @@ CliCommand readCommand() {
         EditorState state;
         state.language = ctx.language;
         state.loadStartUpValues();
-        const int status = runRadioSession(ctx, state, port, SessionKind::Read);
+        const int status = runRadioSession(ctx, state, port, SessionKind::Read,
+                                           parser.value(QStringLiteral("trace")));
         if (status != ExitStatus::Success)
             return status;
         return saveOutput(ctx, output, state);

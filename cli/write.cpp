@@ -11,7 +11,8 @@
 CliCommand writeCommand() {
     CliCommand command;
     command.name = QStringLiteral("write");
-    command.synopsis = QStringLiteral("--port PORT IN.DAT [--band-override] [--debug-write]");
+    command.synopsis =
+        QStringLiteral("--port PORT IN.DAT [--band-override] [--debug-write] [--trace FILE]");
     command.description = QStringLiteral(
         "Opens IN (a data file, or the JSON form for a name ending in .json), starting\n"
         "from the program's start-up values, and writes it to the radio on PORT. A radio\n"
@@ -45,7 +46,8 @@ CliCommand writeCommand() {
         // Opening a file switches debug write mode off; the options come after.
         state.bandOverrideMode = parser.isSet(QStringLiteral("band-override"));
         state.debugWriteMode = parser.isSet(QStringLiteral("debug-write"));
-        return runRadioSession(ctx, state, port, SessionKind::Write);
+        return runRadioSession(ctx, state, port, SessionKind::Write,
+                               parser.value(QStringLiteral("trace")));
     };
     return command;
 }

@@ -3,7 +3,9 @@
 #include "image/imagecodec.h"
 #include "link/linktexts.h"
 #include "link/portchooser.h"
+#include "link/portdiagnostics.h"
 #include "link/serialport.h"
+#include "link/serialtrace.h"
 #include "model/bands.h"
 #include "model/hexhelpers.h"
 #include "model/messageport.h"
@@ -67,9 +69,15 @@ bool CloneSession::startWrite() {
 bool CloneSession::start(QChar kind) {
     if (!m_commandsEnabled)
         return false;
+    if (SerialTrace *trace = m_port.trace())
+        trace->beginSession(kind == QLatin1Char('R') ? TraceSessionKind::Read
+                                                     : TraceSessionKind::Write,
+                            m_chooser.chosenDevice());
     m_chooser.OpenCom();
     if (!m_port.isOpen()) {
-        m_messages.show(linkText(LinkText::PortNotOpen, m_state.language),
+        // The program's message, then what the system says about the device.
+        m_messages.show(messageWithReason(linkText(LinkText::PortNotOpen, m_state.language),
+                                          m_chooser.openFailureReason(m_state.language)),
                         MsgStyle::IconInformation, QString());
         return false;
     }
@@ -229,6 +237,7 @@ void CloneSession::finishRead() {
     setProgressVisible(false);
     sendEndByte();
     m_port.close();
+    traceMark(TraceEventKind::Ended, m_statusText);
     emit finished(SessionOutcome::Success);
 }
 
@@ -240,6 +249,7 @@ void CloneSession::endSession(const QString &status, SessionOutcome outcome) {
     m_timer1->stop();
     sendEndByte();
     m_port.close();
+    traceMark(TraceEventKind::Ended, status);
     emit finished(outcome);
 }
 
@@ -251,6 +261,7 @@ void CloneSession::shutDown() {
         m_running = false;
         m_phase = kPhaseAbandoned;
         ++m_serial;
+        traceMark(TraceEventKind::Abandoned);
         sendEndByte();
     }
     m_port.close();
@@ -258,8 +269,11 @@ void CloneSession::shutDown() {
 
 void CloneSession::watchdogTick() {
     ++m_watchdogCount;
-    if (m_watchdogCount >= kWatchdogTicks)
+    if (m_watchdogCount >= kWatchdogTicks) {
+        // A lost device has its own mark from the port.
+        traceMark(TraceEventKind::TimedOut);
         timeOut();
+    }
 }
 
 void CloneSession::timeOut() {
@@ -306,6 +320,7 @@ void CloneSession::retryTick() {
     ++m_retryCount;
     if (m_retryCount >= kRetryTicks) {
         m_retryCount = 0;
+        traceMark(TraceEventKind::Repeated);
         send(programRequest());
         m_timer3->stop();
     }
@@ -315,6 +330,11 @@ void CloneSession::send(const QByteArray &frame) {
     m_receiveText.clear();
     for (const char byte : frame)
         m_port.writeByte(static_cast<quint8>(byte));
+}
+
+void CloneSession::traceMark(TraceEventKind kind, const QString &text) {
+    if (SerialTrace *trace = m_port.trace())
+        trace->mark(kind, text);
 }
 
 void CloneSession::sendEndByte() {

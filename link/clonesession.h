@@ -37,6 +37,7 @@ class MessagePort;
 class PortChooser;
 class QTimer;
 class SerialPort;
+enum class TraceEventKind : quint8;
 
 enum class SessionKind { Read, Write };
 
@@ -155,6 +156,8 @@ private:
     void onDeviceLost(const QString &reason);
     void send(const QByteArray &frame);
     void sendEndByte();
+    // A mark in the port's serial trace, if it keeps one.
+    void traceMark(TraceEventKind kind, const QString &text = QString());
 
     void setStatusText(const QString &text);
     void setStatusVisible(bool visible);

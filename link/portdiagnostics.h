@@ -1,12 +1,23 @@
 // Plain words on why a serial device could not be opened, with what to do
-// about it. Used by the command-line tool next to the program's own
-// "not open" message.
+// about it: no such device (is the cable plugged in?), no permission (the
+// device's owner, group and mode, and the group that would grant access or
+// the udev rule to install), in use by another program (which one, when it
+// can be found), or a lock file left behind by a program that has ended.
+// One wording for the window's messages and the command-line tool.
+//
+// The facts are gathered by examinePort() and the words made from them by
+// a plain function, so tests can give it any facts they like.
 #pragma once
 
+#include "link/portdevices.h"
 #include "link/serialport.h"
 
+#include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // Owner, group and mode of a device file as `ls -l` shows them.
 struct DeviceAccess {
@@ -14,13 +25,76 @@ struct DeviceAccess {
     QString owner;
     QString group;
     QString mode; // e.g. "crw-rw----"
+    uint uid = 0;
+    uint gid = 0;
+    quint32 permissions = 0;      // the permission bits, e.g. 0660
+    bool characterDevice = false; // what serial devices are
 };
 
 DeviceAccess deviceAccess(const QString &device);
 
+// The user the program runs as and its groups.
+struct UserAccess {
+    uint uid = 0;
+    QSet<uint> sessionGroups; // the groups this process has now
+    QSet<uint> listedGroups;  // the groups the system lists for the user
+};
+
+UserAccess currentUser();
+
+// A lock file of the kind serial programs leave in /var/lock (LCK..ttyUSB0):
+// the process that holds the device, if it can be read.
+struct PortLock {
+    QString path;
+    qint64 pid = 0; // 0 when the file cannot be read
+    bool alive = false;
+    QString program; // the process's name, when it is alive
+};
+
+// The folders QSerialPort looks for lock files in, in its order.
+QStringList serialLockDirectories();
+// The lock file names of a device: Qt's (the path below /dev with '/' made
+// '_') and, for a link, the real device's, which other programs use.
+QStringList lockFileNames(const QString &device);
+// The first lock file of the device found in the folders.
+std::optional<PortLock> findPortLock(const QString &device, const QStringList &folders);
+// Reads a lock file: QLockFile's form (pid, program, host) or the older
+// forms (a decimal number padded with spaces, or 4 binary bytes).
+PortLock readPortLock(const QString &path);
+
+// A process that has the device open.
+struct DeviceHolder {
+    qint64 pid = 0;
+    QString program;
+};
+
+// The other processes that have the device open (Linux; only those whose
+// descriptors the user may look at).
+QList<DeviceHolder> deviceHolders(const QString &device);
+
+struct PortFacts {
+    QString device;
+    DeviceAccess access;
+    UserAccess user;
+    std::optional<PortLock> lock;
+    QList<DeviceHolder> holders;
+    std::optional<SerialDeviceInfo> usb; // the device as the system lists it
+    QList<SerialDeviceInfo> present;     // every serial device present now
+};
+
+// Gathers what is needed to explain the failure (only what it needs: the
+// lock files and the holders for a device in use, and so on).
+PortFacts examinePort(const QString &device, PortOpenFailure failure,
+                      const QStringList &lockFolders = serialLockDirectories(),
+                      PortEnumerator *enumerator = nullptr);
+
 // Lines explaining the failure: the device and the system's reason, then
-// advice for the kind of failure (for a permission error on Linux: the
-// device's owner, group and mode and that the user must be in its group,
-// usually dialout). 0 Chinese, anything else English.
+// what to do about it. 0 Chinese, anything else English.
+QStringList portOpenAdvice(const PortFacts &facts, PortOpenFailure failure,
+                           const QString &systemError, qint16 language);
+// The same, examining the device first.
 QStringList portOpenAdvice(const QString &device, PortOpenFailure failure,
                            const QString &systemError, qint16 language);
+
+// A message followed by the reason lines, a blank line between.
+QString messageWithReason(const QString &message, const QStringList &reason);

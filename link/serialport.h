@@ -10,6 +10,8 @@
 
 #include <functional>
 
+class SerialTrace;
+
 // The port's time-out record, in milliseconds, in the order of the Windows
 // COMMTIMEOUTS structure.
 struct CommTimeouts {
@@ -84,6 +86,11 @@ public:
     virtual PortOpenFailure lastOpenFailure() const = 0;
     virtual QString lastOpenError() const = 0;
 
+    // The serial trace the port records into (its bytes, opening, closing
+    // and loss); none when null. Not owned.
+    void setTrace(SerialTrace *trace) { m_trace = trace; }
+    SerialTrace *trace() const { return m_trace; }
+
 signals:
     // At least one received byte is waiting.
     void bytesArrived();
@@ -93,4 +100,5 @@ signals:
 
 private:
     PortNaming m_naming;
+    SerialTrace *m_trace = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "link/systemserialport.h"
 
+#include "link/serialtrace.h"
+
 #include <QElapsedTimer>
 
 #ifdef Q_OS_UNIX
@@ -48,6 +50,8 @@ bool SystemSerialPort::open() {
     if (m_device.isEmpty()) {
         m_failure = PortOpenFailure::NoDevice;
         m_error = QStringLiteral("No serial port has been chosen");
+        if (SerialTrace *t = trace())
+            t->mark(TraceEventKind::OpenFailed, m_error);
         return false;
     }
     m_port.setPortName(m_device);
@@ -58,8 +62,12 @@ bool SystemSerialPort::open() {
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port.open(QIODevice::ReadWrite)) {
         recordOpenFailure();
+        if (SerialTrace *t = trace())
+            t->mark(TraceEventKind::OpenFailed, QStringLiteral("%1: %2").arg(m_device, m_error));
         return false;
     }
+    if (SerialTrace *t = trace())
+        t->mark(TraceEventKind::Opened, m_device);
     return true;
 }
 
@@ -103,6 +111,8 @@ void SystemSerialPort::close() {
     }
     m_hangUpPending = false;
     m_port.close();
+    if (SerialTrace *t = trace())
+        t->mark(TraceEventKind::Closed);
 }
 
 bool SystemSerialPort::isOpen() const {
@@ -114,10 +124,17 @@ void SystemSerialPort::writeByte(quint8 byte) {
         return;
     const char c = static_cast<char>(byte);
     m_port.write(&c, 1);
+    if (SerialTrace *t = trace())
+        t->sent(byte);
 }
 
 QByteArray SystemSerialPort::readAll() {
-    return m_port.isOpen() ? m_port.readAll() : QByteArray();
+    if (!m_port.isOpen())
+        return QByteArray();
+    const QByteArray bytes = m_port.readAll();
+    if (SerialTrace *t = trace())
+        t->received(bytes);
+    return bytes;
 }
 
 bool SystemSerialPort::getTimeouts(CommTimeouts *timeouts) const {
@@ -173,5 +190,7 @@ void SystemSerialPort::onHangUp() {
         m_port.close();
     }
     m_hangUpPending = false;
+    if (SerialTrace *t = trace())
+        t->mark(TraceEventKind::Lost, m_lostReason);
     emit deviceLost(m_lostReason);
 }

@@ -45,7 +45,11 @@ QVector<CaptionRow> buildTable() {
       << caption("mnuChinese", "中文", "Chinese") << caption("mnuEnglish", "英文", "English")
       << caption("mnuhelp", "帮助(&H)", "Help(&H)")
       << caption("mnumainhelp", "帮助主题  F1", "The help topic  F1 ")
-      << caption("mnuabout", "关于", "About");
+      << caption("mnuabout", "关于", "About") << caption("mnutrace", "串口记录", "Serial trace");
+    // The Communication port menu below COM1 to COM8.
+    t << caption("mnucomNone", "（未找到串口设备）", "(no serial devices found)")
+      << caption("mnucomOther", "其它端口...", "Other port...")
+      << caption("mnucomFind", "查找写频线...", "Find my cable...");
     // Header row of the channel table.
     const char *headers[9][2] = {{"信道", "CH"},          {"接收频率", "RX frequency"},
                                  {"亚音频", "QT/DQT"},    {"发射频率", "TX frequency"},
@@ -103,6 +107,13 @@ const QVector<CaptionRow> &mainWindowCaptions() {
 
 QString portItemCaption(int port) {
     return QStringLiteral("COM%1(&%1)").arg(port);
+}
+
+QString captionOf(const QString &control, qint16 language) {
+    for (const CaptionRow &row : mainWindowCaptions())
+        if (row.control == control && row.kind == CaptionKind::Caption)
+            return row.text(language);
+    return QString();
 }
 
 QString mainWindowTitle(qint16 language) {

@@ -31,5 +31,8 @@ const QVector<CaptionRow> &mainWindowCaptions();
 // the same in both languages.
 QString portItemCaption(int port);
 
+// The caption of a control (a menu item made while the program runs).
+QString captionOf(const QString &control, qint16 language);
+
 // The program's title for a language (the main window's title).
 QString mainWindowTitle(qint16 language);

@@ -6,6 +6,8 @@
 #include "editor/channelgrid.h"
 #include "link/clonesession.h"
 #include "link/portchooser.h"
+#include "link/portdevices.h"
+#include "link/serialtrace.h"
 #include "link/systemserialport.h"
 #include "model/bands.h"
 #include "shell/captiontable.h"
@@ -48,7 +50,12 @@ QComboBox *list(QWidget *parent, const char *name, int items) {
 Form1::Form1(QWidget *parent) : Form1(ParameterFile::standard(), parent) {}
 
 Form1::Form1(const ParameterFile &parameterFile, QWidget *parent)
-    : QMainWindow(parent), m_parameterFile(parameterFile), m_modes(m_state) {
+    : Form1(parameterFile, DeviceSetting(), parent) {}
+
+Form1::Form1(const ParameterFile &parameterFile, const DeviceSetting &deviceSetting,
+             QWidget *parent)
+    : QMainWindow(parent), m_parameterFile(parameterFile), m_modes(m_state),
+      m_deviceSetting(deviceSetting) {
     setObjectName(QStringLiteral("Form1"));
     m_port = std::make_unique<LocalizedMessagePort>(this, m_state.language);
     m_ownChooser = std::make_unique<DataFileDialogs>(this, m_state.language);
@@ -132,6 +139,12 @@ void Form1::buildMenus() {
         });
         mnucomItems[port] = action;
     }
+    // Below COM1 to COM8: the devices present (made each time the menu
+    // opens), then any device by its path, and the search for the cable.
+    mnucom->addSeparator();
+    m_devicesEnd = mnucom->addSeparator();
+    mnucomOther = item(mnucom, "mnucomOther", &Form1::commandOtherPort);
+    mnucomFind = item(mnucom, "mnucomFind", &Form1::commandFindCable);
 
     mnuLanguage = named(bar->addMenu(QString()), "mnuLanguage");
     mnuChinese = item(mnuLanguage, "mnuChinese", &Form1::commandChinese);
@@ -140,6 +153,7 @@ void Form1::buildMenus() {
     mnuhelp = named(bar->addMenu(QString()), "mnuhelp");
     mnumainhelp = item(mnuhelp, "mnumainhelp", &Form1::commandHelp);
     mnumainhelp->setVisible(false);
+    mnutrace = item(mnuhelp, "mnutrace", &Form1::commandTrace);
     mnuabout = item(mnuhelp, "mnuabout", nullptr);
 
     // The help topic item is hidden, but F1 opens the help all the same.
@@ -302,6 +316,7 @@ void Form1::load() {
     if (prefs.editLock)
         applyLock(true);
     setRememberedPort(prefs.rememberedPort);
+    loadRememberedDevice();
     m_state.language = prefs.language;
 
     // The Time-out Timer list: 15 S to 600 S.
@@ -343,6 +358,7 @@ void Form1::closeEvent(QCloseEvent *event) {
         m_unloaded = true;
         shutDownRadioLink();
         m_parameterFile.save(preferences());
+        saveRememberedDevice();
         emit unloaded();
     }
     event->accept();

@@ -5,6 +5,7 @@
 
 #include "link/serialport.h"
 #include "model/editorstate.h"
+#include "shell/devicesetting.h"
 #include "shell/parameterfile.h"
 #include "shell/preferences.h"
 #include "shell/servicemodes.h"
@@ -21,7 +22,9 @@ class FileChooser;
 class LocalizedMessagePort;
 class MessagePort;
 class OptionDialogs;
+class OtherPortDialog;
 class PortChooser;
+class PortEnumerator;
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -30,7 +33,10 @@ class QMenu;
 class QProgressBar;
 class QToolBar;
 class QUrl;
+class SerialTrace;
+class SystemPortEnumerator;
 class SystemSerialPort;
+class TraceWindow;
 enum class SessionOutcome;
 
 class Form1 : public QMainWindow {
@@ -38,8 +44,12 @@ class Form1 : public QMainWindow {
 public:
     // The parameter file in the program's folder (or the per-user folder).
     explicit Form1(QWidget *parent = nullptr);
-    // The parameter file given (tests point it at a folder of their own).
+    // The parameter file given (tests point it at a folder of their own);
+    // the device setting is the user's.
     explicit Form1(const ParameterFile &parameterFile, QWidget *parent = nullptr);
+    // The parameter file and the device setting given.
+    Form1(const ParameterFile &parameterFile, const DeviceSetting &deviceSetting,
+          QWidget *parent = nullptr);
     ~Form1() override;
 
     EditorState &state() { return m_state; }
@@ -72,6 +82,16 @@ public:
     QAction *readCommand() const { return mnureadFre; }
     QAction *writeCommand() const { return mnuwriteFre; }
     QAction *portItem(int port) const; // mnucom1 to mnucom8
+    QMenu *portMenu() const { return mnucom; }
+    // The device items of the Communication port menu as last built (when
+    // the menu opened): mnucomDevice_0 and on, each with its device as data.
+    QList<QAction *> deviceItems() const { return m_deviceItems; }
+    QAction *otherPortItem() const { return mnucomOther; }
+    QAction *findCableItem() const { return mnucomFind; }
+    QAction *traceItem() const { return mnutrace; }
+    // The windows of Other port... and Help > Serial trace, once opened.
+    OtherPortDialog *otherPortDialog() const { return m_otherPort; }
+    TraceWindow *traceWindow() const { return m_traceWindow; }
     QGroupBox *modelFrame() const { return Frame1; }
     QComboBox *bandSelector() const { return Combo1; }
     QLabel *statusLabel() const { return Label; }
@@ -97,6 +117,17 @@ public:
     // Which device each port item stands for (tests let COM1 stand for a
     // pseudo-terminal); the items' tips follow. Empty: the platform's rule.
     void setPortNaming(SerialPort::PortNaming naming);
+    // Where the menu's device items and Find my cable get the devices
+    // present (null: the system's).
+    void setPortEnumerator(PortEnumerator *enumerator);
+    // How long Find my cable waits for a cable just plugged in.
+    void setCableSearch(int polls, int intervalMs);
+    // The serial trace of the last exchanges (Help > Serial trace).
+    SerialTrace &serialTrace() { return *m_trace; }
+    // The device given on the command line (vq740 --port DEVICE): chosen
+    // as from the menu, but not remembered for the next start unless a port
+    // is chosen from the menu meanwhile.
+    void chooseStartDevice(const QString &device);
 
     // Replaces what the editor holds (channels, function settings, band,
     // settings store) with `next` as one user action described by `what`
@@ -139,9 +170,13 @@ public slots:
     void commandChinese();
     void commandEnglish();
     void commandHelp();
-    void startReadSession();          // a read, once the command is given
-    void startWriteSession();         // a write, once the command is given
-    void commandChoosePort(int port); // COM1 to COM8
+    void startReadSession();                         // a read, once the command is given
+    void startWriteSession();                        // a write, once the command is given
+    void commandChoosePort(int port);                // COM1 to COM8
+    void commandChooseDevice(const QString &device); // a device item
+    void commandOtherPort();                         // Other port...
+    void commandFindCable();                         // Find my cable...
+    void commandTrace();                             // Help > Serial trace
 
 signals:
     void readRequested();      // Read From Radio, menu or toolbar
@@ -178,6 +213,10 @@ private:
     void shutDownRadioLink();
     void showPortCheckMarks();
     void showPortDevices();
+    void rebuildDeviceItems();
+    void setPortItemsEnabled(bool enabled);
+    void loadRememberedDevice();
+    void saveRememberedDevice();
     void setRadioCommandsEnabled(bool enabled);
     void radioSessionStarted();
     void radioSessionFinished(SessionOutcome outcome);
@@ -217,13 +256,18 @@ private:
     QMenu *mnuset = nullptr;
     QAction *mnulock = nullptr;
     QMenu *mnucom = nullptr;
-    QAction *mnucomItems[9] = {}; // mnucom1 to mnucom8 at 1 to 8
+    QAction *mnucomItems[9] = {};    // mnucom1 to mnucom8 at 1 to 8
+    QAction *m_devicesEnd = nullptr; // the separator after the device items
+    QList<QAction *> m_deviceItems;  // mnucomDevice_0 ... (or mnucomNone)
+    QAction *mnucomOther = nullptr;  // Other port...
+    QAction *mnucomFind = nullptr;   // Find my cable...
     QMenu *mnuLanguage = nullptr;
     QAction *mnuChinese = nullptr;
     QAction *mnuEnglish = nullptr;
     QMenu *mnuhelp = nullptr;
     QAction *mnumainhelp = nullptr; // the help topic (hidden; F1 still opens help)
     QAction *mnuabout = nullptr;
+    QAction *mnutrace = nullptr; // Serial trace
 
     QToolBar *Toolbar1 = nullptr;
     QAction *m_buttons[9] = {}; // Toolbar1 buttons 1 to 8
@@ -249,6 +293,19 @@ private:
     QLabel *Label = nullptr;       // status of a radio exchange
     QLabel *Label2 = nullptr;      // the maker's copyright line
     QLabel *lblHelpHint = nullptr; // "Press F1 for the user guide", while idle
+
+    // Ports by path: the remembered device, the devices present, the
+    // windows of Other port... and the serial trace.
+    DeviceSetting m_deviceSetting;
+    QString m_savedDevice;                // as loaded at start
+    bool m_deviceFromCommandLine = false; // not to be remembered
+    std::unique_ptr<SystemPortEnumerator> m_systemEnumerator;
+    PortEnumerator *m_enumerator = nullptr;
+    int m_cablePolls = 25;
+    int m_cablePollInterval = 200;
+    OtherPortDialog *m_otherPort = nullptr;
+    TraceWindow *m_traceWindow = nullptr;
+    std::unique_ptr<SerialTrace> m_trace; // outlives the port that records into it
 
     // The radio link, declared last so that it goes first when the window
     // is destroyed, while the state and the message box are still there.

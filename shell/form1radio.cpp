@@ -9,8 +9,12 @@
 #include "link/clonesession.h"
 #include "link/linktexts.h"
 #include "link/portchooser.h"
+#include "link/portdevices.h"
+#include "link/serialtrace.h"
 #include "link/systemserialport.h"
 #include "shell/localizedmsgbox.h"
+#include "shell/otherportdialog.h"
+#include "shell/tracewindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -21,22 +25,31 @@
 #include <QSignalBlocker>
 #include <QToolBar>
 
+#include <utility>
+
 void Form1::buildRadioLink() {
+    // Every exchange is traced (Help > Serial trace); recording a byte is
+    // an append, so the link runs as fast without it.
+    m_trace = std::make_unique<SerialTrace>();
+    m_systemEnumerator = std::make_unique<SystemPortEnumerator>();
+    m_enumerator = m_systemEnumerator.get();
     MSComm1 = std::make_unique<SystemSerialPort>(this);
     MSComm1->setObjectName(QStringLiteral("MSComm1"));
+    MSComm1->setTrace(m_trace.get());
     m_portChooser = std::make_unique<PortChooser>(*MSComm1, *m_port, this);
     m_portChooser->setObjectName(QStringLiteral("portChooser"));
     // The session makes the three timers Timer1, Timer2 and Timer3.
     m_session = std::make_unique<CloneSession>(m_state, *MSComm1, *m_portChooser, *m_port, this);
     m_session->setObjectName(QStringLiteral("cloneSession"));
 
-    // The Communication port menu: each item tells which device it stands
-    // for. Naming a device is a string rule (on macOS a listing of /dev), so
-    // opening the menu never waits on hardware.
+    // The Communication port menu: each COM item tells which device it
+    // stands for (a string rule: on macOS a listing of /dev); below them the
+    // devices present are listed afresh each time the menu opens.
     connect(this, &Form1::portChosen, this, &Form1::commandChoosePort);
     connect(m_portChooser.get(), &PortChooser::checkMarksChanged, this, &Form1::showPortCheckMarks);
     mnucom->setToolTipsVisible(true);
     connect(mnucom, &QMenu::aboutToShow, this, &Form1::showPortDevices);
+    connect(mnucom, &QMenu::aboutToShow, this, &Form1::rebuildDeviceItems);
     showPortDevices();
 
     connect(this, &Form1::readRequested, this, &Form1::startReadSession);
@@ -61,8 +74,15 @@ void Form1::buildRadioLink() {
     connect(session, &CloneSession::imageDecoded, this, &Form1::refreshAfterDecode);
     connect(session, &CloneSession::finished, this, &Form1::radioSessionFinished);
     // After the window's own language handlers: the status follows too.
-    for (QAction *language : {mnuChinese, mnuEnglish})
+    for (QAction *language : {mnuChinese, mnuEnglish}) {
         connect(language, &QAction::triggered, this, &Form1::retranslateRadioStatus);
+        connect(language, &QAction::triggered, this, [this] {
+            if (m_otherPort)
+                m_otherPort->retranslate();
+            if (m_traceWindow)
+                m_traceWindow->retranslate();
+        });
+    }
 }
 
 SerialPort &Form1::serialPort() {
@@ -95,6 +115,7 @@ void Form1::commandChoosePort(int port) {
     // the exchange off half way.
     if (m_session->running())
         return;
+    m_deviceFromCommandLine = false;
     m_portChooser->choosePort(port, m_state.language);
     showPortCheckMarks();
 }
@@ -102,6 +123,8 @@ void Form1::commandChoosePort(int port) {
 void Form1::showPortCheckMarks() {
     for (int port = 1; port <= kPortNumbers; ++port)
         mnucomItems[port]->setChecked(m_portChooser->isChecked(port));
+    for (QAction *item : std::as_const(m_deviceItems))
+        item->setChecked(m_portChooser->isDeviceChecked(item->data().toString()));
 }
 
 void Form1::showPortDevices() {
@@ -126,13 +149,11 @@ void Form1::radioSessionStarted() {
     // Also under the edit lock; the panel and the table stay as they are.
     Frame1->setEnabled(true);
     Combo1->setFocus(Qt::OtherFocusReason);
-    for (int port = 1; port <= kPortNumbers; ++port)
-        mnucomItems[port]->setEnabled(false);
+    setPortItemsEnabled(false);
 }
 
 void Form1::radioSessionFinished(SessionOutcome) {
-    for (int port = 1; port <= kPortNumbers; ++port)
-        mnucomItems[port]->setEnabled(true);
+    setPortItemsEnabled(true);
 }
 
 void Form1::retranslateRadioStatus() {

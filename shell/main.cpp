@@ -23,6 +23,10 @@ void describeCommandLine(QCommandLineParser &parser) {
                        "of a VQ-740 radio."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(QCommandLineOption(QStringLiteral("port"),
+                                        QStringLiteral("The serial device to use for this run "
+                                                       "(as Other port... would choose it)."),
+                                        QStringLiteral("DEVICE")));
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("A data file (.DAT) to open at start."),
                                  QStringLiteral("[FILE]"));
@@ -77,6 +81,11 @@ int main(int argc, char *argv[]) {
         // owner on screen.
         const QString file = files.first();
         QTimer::singleShot(0, &window, [&window, file] { window.openFile(file); });
+    }
+    // vq740 --port DEVICE: that device is chosen at start (for this run).
+    if (parser.isSet(QStringLiteral("port"))) {
+        const QString device = parser.value(QStringLiteral("port"));
+        QTimer::singleShot(0, &window, [&window, device] { window.chooseStartDevice(device); });
     }
     return app.exec();
 }

@@ -1,16 +1,25 @@
 #include "fakeserialport.h"
 
+#include "link/serialtrace.h"
+
 bool FakeSerialPort::open() {
     if (m_open)
         return true;
-    if (m_device.isEmpty() || missingDevices.contains(m_device)) {
-        m_failure = m_device.isEmpty() ? PortOpenFailure::NoDevice : PortOpenFailure::InUse;
-        m_error = QStringLiteral("cannot open %1").arg(m_device);
+    const bool busy = busyDevices.contains(m_device);
+    if (m_device.isEmpty() || missingDevices.contains(m_device) || busy) {
+        // The failures and texts QSerialPort gives on Linux.
+        m_failure = busy ? PortOpenFailure::InUse : PortOpenFailure::NoDevice;
+        m_error = busy ? QStringLiteral("Device or resource busy")
+                       : QStringLiteral("No such file or directory");
+        if (trace())
+            trace()->mark(TraceEventKind::OpenFailed, m_error);
         return false;
     }
     m_failure = PortOpenFailure::None;
     m_error.clear();
     m_open = true;
+    if (trace())
+        trace()->mark(TraceEventKind::Opened, m_device);
     ++opens;
     timeouts = CommTimeouts();
     return true;
@@ -22,17 +31,24 @@ void FakeSerialPort::close() {
     m_open = false;
     m_input.clear();
     ++closes;
+    if (trace())
+        trace()->mark(TraceEventKind::Closed);
 }
 
 void FakeSerialPort::writeByte(quint8 byte) {
     ++writeCalls;
-    if (m_open)
-        written.append(static_cast<char>(byte));
+    if (!m_open)
+        return;
+    written.append(static_cast<char>(byte));
+    if (trace())
+        trace()->sent(byte);
 }
 
 QByteArray FakeSerialPort::readAll() {
     QByteArray bytes = m_input;
     m_input.clear();
+    if (trace())
+        trace()->received(bytes);
     return bytes;
 }
 
@@ -62,6 +78,8 @@ void FakeSerialPort::loseDevice() {
         return;
     m_open = false;
     m_input.clear();
+    if (trace())
+        trace()->mark(TraceEventKind::Lost, QStringLiteral("%1 was unplugged").arg(m_device));
     emit deviceLost(QStringLiteral("%1 was unplugged").arg(m_device));
 }
 

@@ -6,6 +6,7 @@
 #include "link/serialport.h"
 
 #include <QSet>
+#include <QString>
 
 class FakeSerialPort : public SerialPort {
     Q_OBJECT
@@ -25,7 +26,8 @@ public:
     QString lastOpenError() const override { return m_error; }
 
     // Test side.
-    QSet<QString> missingDevices; // devices that fail to open
+    QSet<QString> missingDevices; // devices that fail to open: not there
+    QSet<QString> busyDevices;    // devices that fail to open: in use
     QByteArray written;           // every byte written while open, in order
     int writeCalls = 0;           // one per byte
     int opens = 0;

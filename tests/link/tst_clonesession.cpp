@@ -536,7 +536,13 @@ void TestCloneSession::portNotOpenChangesNothing() {
     QSignalSpy frame(&rig.session, &CloneSession::modelFrameActivated);
     QVERIFY(!rig.session.startWrite());
     QCOMPARE(rig.messages.shown.size(), 1);
-    QCOMPARE(rig.messages.shown.at(0).text, message);
+    // The message, then why the remembered device did not open.
+    const QStringList parts = rig.messages.shown.at(0).text.split(QStringLiteral("\n\n"));
+    QCOMPARE(parts.size(), 2);
+    QCOMPARE(parts.at(0), message);
+    QVERIFY2(parts.at(1).startsWith(language == 0 ? QString::fromUtf8("无法打开 /dev/fake0：")
+                                                  : QStringLiteral("Cannot open /dev/fake0: ")),
+             qPrintable(parts.at(1)));
     QCOMPARE(rig.messages.shown.at(0).flags, quint32(64));
     QCOMPARE(rig.messages.shown.at(0).title, QString());
     QVERIFY(commands.isEmpty() && status.isEmpty() && frame.isEmpty());

@@ -7,6 +7,16 @@
 
 #include "image/imagecodec.h"
 #include "image/jsonform.h"
+#include "link/portdiagnostics.h"
+#include "link/serialtrace.h"
+#include "link/systemserialport.h"
+#include "tests/support/tracebytes.h"
+
+#include <QCoreApplication>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QProcess>
 #include <QSignalSpy>
@@ -22,10 +32,10 @@ struct CliRun {
 };
 
 // Runs the tool while this process's event loop keeps the radio answering.
-CliRun runCli(const QStringList &args) {
+CliRun runProgram(const QString &program, const QStringList &args) {
     QProcess p;
     QSignalSpy finished(&p, &QProcess::finished);
-    p.start(QStringLiteral(VQ740_CLI), args);
+    p.start(program, args);
     if (!finished.wait(20000)) {
         p.kill();
         p.waitForFinished();
@@ -33,6 +43,33 @@ CliRun runCli(const QStringList &args) {
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
             QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
+}
+
+CliRun runCli(const QStringList &args) {
+    return runProgram(QStringLiteral(VQ740_CLI), args);
+}
+
+// The tool run as the user nobody (when the tests run as root), so that the
+// system refuses it what it refuses users.
+QString asNobody() {
+    if (::geteuid() != 0)
+        return QString();
+    return QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+}
+
+CliRun runCliAsNobody(const QStringList &args) {
+    return runProgram(asNobody(), QStringList{"--reuid=65534", "--regid=65534", "--clear-groups",
+                                              QStringLiteral(VQ740_CLI)} +
+                                      args);
+}
+
+// A process id that no process has: a child that has ended.
+qint64 endedProcessId() {
+    QProcess child;
+    child.start(QStringLiteral("true"), QStringList());
+    const qint64 pid = child.waitForStarted() ? child.processId() : 0;
+    child.waitForFinished();
+    return pid;
 }
 
 QByteArray readFile(const QString &path) {
@@ -65,6 +102,15 @@ private slots:
     void usageErrors_data();
     void usageErrors();
     void unwritableOutputIsRefusedBeforeReading();
+    void traceFileHoldsTheExchange_data();
+    void traceFileHoldsTheExchange();
+    void traceOfAPortThatDidNotOpen();
+    void traceThatCannotBeWritten();
+    void refusedAsAnotherUser_data();
+    void refusedAsAnotherUser();
+    void simulatedRadioProgram();
+    void simulatedRadioUsage_data();
+    void simulatedRadioUsage();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -262,6 +308,188 @@ void TestLinkCli::unwritableOutputIsRefusedBeforeReading() {
         runCli({"read", "--port", m_sim->devicePath(), "-o", path("no/such/folder/out.dat")});
     QCOMPARE(run.status, 73);
     QVERIFY(m_sim->model.frames.isEmpty());
+}
+
+void TestLinkCli::traceFileHoldsTheExchange_data() {
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<QString>("lang");
+    QTest::newRow("read") << false << "en";
+    QTest::newRow("write, Chinese") << true << "zh";
+}
+
+void TestLinkCli::traceFileHoldsTheExchange() {
+    QFETCH(bool, write);
+    QFETCH(QString, lang);
+    const qint16 language = lang == QLatin1String("zh") ? 0 : 1;
+    QRandomGenerator rng(33);
+    m_sim->model.memory.replace(0x10, 0x400, generatedImage(rng, 0x400));
+    const QString input = path("in.dat");
+    writeFile(input, bytesFromImage(EncodeImage(startUpState(1))));
+    const QString trace = path("trace.txt");
+    const QStringList args =
+        write ? QStringList{"--lang", lang,      "write", "--port", m_sim->devicePath(),
+                            input,    "--trace", trace}
+              : QStringList{"--lang",  lang,  "read", "--port",       m_sim->devicePath(),
+                            "--trace", trace, "-o",   path("out.dat")};
+    const CliRun run = runCli(args);
+    QCOMPARE(run.status, 0);
+    QTRY_COMPARE(m_sim->model.endBytes, 1);
+    const QString text = QString::fromUtf8(readFile(trace));
+    QVERIFY2(text.startsWith(SerialTrace::headerText(language)), qPrintable(text));
+    const TraceTextBytes bytes = traceTextBytes(text);
+    QCOMPARE(bytes.sessions, 1);
+    const TraceSession &radio = m_sim->wireLog.sessions().back();
+    QCOMPARE(bytes.sent.toHex(' '), SerialTrace::bytesOf(radio, TraceEventKind::Sent).toHex(' '));
+    QCOMPARE(bytes.received.toHex(' '),
+             SerialTrace::bytesOf(radio, TraceEventKind::Received).toHex(' '));
+    QCOMPARE(bytes.marks.last(),
+             (language == 0 ? QString::fromUtf8("结束：") : "end: ") + run.out.trimmed());
+}
+
+void TestLinkCli::traceOfAPortThatDidNotOpen() {
+    const QString trace = path("trace.txt");
+    const CliRun run =
+        runCli({"read", "--port", "/dev/vq740-missing", "-o", path("out.dat"), "--trace", trace});
+    QCOMPARE(run.status, 3);
+    const TraceTextBytes bytes = traceTextBytes(QString::fromUtf8(readFile(trace)));
+    QCOMPARE(bytes.marks,
+             QStringList{"cannot open: /dev/vq740-missing: No such file or directory"});
+    QVERIFY(bytes.sent.isEmpty());
+}
+
+void TestLinkCli::traceThatCannotBeWritten() {
+    const QString trace = path("no/such/folder/trace.txt");
+    const CliRun run =
+        runCli({"read", "--port", m_sim->devicePath(), "-o", path("out.dat"), "--trace", trace});
+    QCOMPARE(run.status, 73);
+    QVERIFY2(run.err.contains(trace), qPrintable(run.err));
+    QVERIFY(!QFile::exists(path("out.dat")));
+    QCOMPARE(m_sim->model.frames, expectedReadFrames());
+}
+
+void TestLinkCli::refusedAsAnotherUser_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("reason"); // {device} {owner} {group} {program} {pid} {lock}
+    QTest::newRow("no permission") << "permission"
+                                   << "{device} belongs to user {owner} and group {group}, mode "
+                                      "crw-------.";
+    QTest::newRow("in use") << "busy"
+                            << "{device} is in use by {program} (process {pid}) (lock file "
+                               "{lock}): close that program.";
+    QTest::newRow("lock file left behind")
+        << "stale"
+        << "A program that has ended (process {pid}) left the lock file {lock} behind. Remove it: "
+           "sudo rm {lock}";
+}
+
+void TestLinkCli::refusedAsAnotherUser() {
+    QFETCH(QString, fault);
+    QFETCH(QString, reason);
+    if (asNobody().isEmpty())
+        QSKIP("needs root and setpriv to run the tool as another user");
+    const QString device = m_sim->devicePath();
+    const QByteArray devicePath = device.toLocal8Bit();
+    QVERIFY(::chmod(devicePath.constData(), fault == QLatin1String("permission") ? 0600 : 0666) ==
+            0);
+    SystemSerialPort holder;
+    QString lockPath;
+    qint64 pid = 0;
+    QString program;
+    if (fault == QLatin1String("busy")) {
+        holder.setDevice(device);
+        QVERIFY(holder.open());
+        const std::optional<PortLock> lock = findPortLock(device, serialLockDirectories());
+        if (!lock)
+            QSKIP("QSerialPort found no lock folder here");
+        lockPath = lock->path;
+        pid = lock->pid;
+        program = lock->program;
+    } else if (fault == QLatin1String("stale")) {
+        // Where QSerialPort looks first: a lock of root's that nobody may remove.
+        lockPath = QStringLiteral("/var/lock/") + lockFileNames(device).first();
+        pid = endedProcessId();
+        QFile lock(lockPath);
+        if (!lock.open(QIODevice::WriteOnly))
+            QSKIP("/var/lock cannot be written here");
+        lock.write(QByteArray::number(pid) + "\nminicom\n\n");
+        lock.close();
+        QFileInfo folder(QStringLiteral("/var/lock/"));
+        if (!(folder.permissions() & QFile::WriteOther)) {
+            QFile::remove(lockPath);
+            QSKIP("/var/lock is not the shared lock folder here");
+        }
+    }
+    QTemporaryDir out;
+    QFile::setPermissions(out.path(), QFileDevice::Permissions(0x7777));
+    const CliRun run = runCliAsNobody({"read", "--port", device, "-o", out.filePath("x.dat")});
+    if (!lockPath.isEmpty() && fault == QLatin1String("stale"))
+        QFile::remove(lockPath);
+    holder.close();
+    QCOMPARE(run.status, 3);
+    const DeviceAccess access = deviceAccess(device);
+    const QString expected = QString(reason)
+                                 .replace("{device}", device)
+                                 .replace("{owner}", access.owner)
+                                 .replace("{group}", access.group)
+                                 .replace("{program}", program)
+                                 .replace("{pid}", QString::number(pid))
+                                 .replace("{lock}", lockPath);
+    QVERIFY2(run.err.contains(QStringLiteral("Cannot open %1: ").arg(device)), qPrintable(run.err));
+    QVERIFY2(run.err.contains(expected), qPrintable(run.err + "\nexpected: " + expected));
+    QVERIFY(m_sim->model.frames.isEmpty());
+}
+
+void TestLinkCli::simulatedRadioProgram() {
+    // The program prints its device; with --log and --once it keeps what
+    // crossed the wire and ends after the exchange.
+    const QString log = path("radio.log");
+    QProcess radio;
+    radio.start(QStringLiteral(VQ740_SIMRADIO), {"--sample", "--once", "--log", log});
+    QVERIFY(radio.waitForReadyRead(5000));
+    const QString device = QString::fromLocal8Bit(radio.readLine()).trimmed();
+    QVERIFY2(device.startsWith(QLatin1String("/dev/")), qPrintable(device));
+    const QString trace = path("trace.txt");
+    const CliRun run = runCli({"read", "--port", device, "-o", path("out.json"), "--trace", trace});
+    QCOMPARE(run.status, 0);
+    // (It may have ended while the tool's run was waited for.)
+    const bool ended = radio.state() == QProcess::NotRunning || radio.waitForFinished(5000);
+    QVERIFY2(ended, radio.readAllStandardError().constData());
+    QCOMPARE(radio.exitCode(), 0);
+    const TraceTextBytes program = traceTextBytes(QString::fromUtf8(readFile(trace)));
+    const TraceTextBytes wire = traceTextBytes(QString::fromUtf8(readFile(log)));
+    QCOMPARE(wire.sessions, 1);
+    QCOMPARE(program.sent.toHex(' '), wire.sent.toHex(' '));
+    QCOMPARE(program.received.toHex(' '), wire.received.toHex(' '));
+    QCOMPARE(program.sent.size(), 7 + 1 + 1 + 16 * (4 + 1) + 1);
+    // The sample channels were read.
+    EditorState state = startUpState(1);
+    QString error;
+    QVERIFY2(stateFromJson(readFile(path("out.json")), state, &error), qPrintable(error));
+    QCOMPARE(state.channels.cell(1, ColRxFrequency), QStringLiteral("446.00625"));
+}
+
+void TestLinkCli::simulatedRadioUsage_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::newRow("help") << QStringList{"--help"} << 0;
+    QTest::newRow("unknown option") << QStringList{"--fast"} << 64;
+    QTest::newRow("missing value") << QStringList{"--pieces"} << 64;
+    QTest::newRow("bad number") << QStringList{"--close-after", "x"} << 64;
+    QTest::newRow("bad band") << QStringList{"--band", "zz"} << 64;
+    QTest::newRow("missing memory file") << QStringList{"--memory", "/no/such.dat"} << 4;
+}
+
+void TestLinkCli::simulatedRadioUsage() {
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    const CliRun run = runProgram(QStringLiteral(VQ740_SIMRADIO), args);
+    QCOMPARE(run.status, status);
+    if (status != 0)
+        return;
+    QVERIFY(run.out.startsWith(QLatin1String("Usage: vq740-simradio")));
+    for (const char *option : {"--sample", "--memory FILE", "--band HEX", "--pace", "--pieces N",
+                               "--silent", "--close-after N", "--log FILE", "--once", "--help"})
+        QVERIFY2(run.out.contains(QLatin1String(option)), option);
 }
 
 QTEST_GUILESS_MAIN(TestLinkCli)

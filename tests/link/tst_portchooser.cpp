@@ -50,6 +50,9 @@ private slots:
     void tunedTimeouts();
     void permissionAdviceNamesOwnerGroupAndMode();
     void adviceForAMissingDevice();
+    void choosingDeviceItems_data();
+    void choosingDeviceItems();
+    void failedDeviceChoiceSaysWhy();
 };
 
 void TestPortChooser::replacedNamingNamesTheDevices() {
@@ -108,7 +111,15 @@ void TestPortChooser::choosingAPortThatCannotOpen() {
     rig.chooser.choosePort(number, qint16(language));
     QVERIFY(!rig.port.isOpen());
     QCOMPARE(rig.messages.shown.size(), 1);
-    QCOMPARE(rig.messages.shown.at(0).text, message);
+    // The item's message as the program always had it, then the system's
+    // reason in the same language.
+    const QString reason =
+        (language == 0 ? QString::fromUtf8("无法打开 %1：No such file or directory")
+                       : QStringLiteral("Cannot open %1: No such file or directory"))
+            .arg(portDevice(number));
+    const QString shown = rig.messages.shown.at(0).text;
+    QVERIFY2(shown.startsWith(message + QStringLiteral("\n\n") + reason + QLatin1Char('\n')),
+             qPrintable(shown));
     QCOMPARE(rig.messages.shown.at(0).flags, quint32(64));
     QCOMPARE(rig.messages.shown.at(0).title, QString());
     // No item keeps a mark; the next read still uses the previous port.
@@ -281,6 +292,91 @@ void TestPortChooser::adviceForAMissingDevice() {
     QVERIFY(chinese.first().startsWith(QString::fromUtf8("无法打开 /dev/ttyUSB3")));
     QCOMPARE(portOpenAdvice(QString(), PortOpenFailure::NoDevice, QString(), 1),
              QStringList{"No serial port has been chosen."});
+}
+
+// Clicks on the menu: "COMn" for a COM item, a path for a device item. A
+// click prefixed with "!" finds its device gone first.
+void TestPortChooser::choosingDeviceItems_data() {
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QList<int>>("checked");
+    QTest::addColumn<QString>("checkedDevice");
+    QTest::addColumn<int>("remembered");
+    QTest::addColumn<QString>("devicePath");
+    QTest::addColumn<int>("messages");
+    QTest::newRow("a device opens") << QStringList{"/dev/ttyUSB4"} << QList<int>{} << "/dev/ttyUSB4"
+                                    << 0 << "/dev/ttyUSB4" << 0;
+    QTest::newRow("a device takes the mark from COM1, the COM number stays")
+        << QStringList{"COM1", "/dev/ttyUSB4"} << QList<int>{} << "/dev/ttyUSB4" << 1
+        << "/dev/ttyUSB4" << 0;
+    QTest::newRow("COM3 takes the mark from a device and forgets it")
+        << QStringList{"/dev/ttyUSB4", "COM3"} << QList<int>{3} << "" << 3 << "" << 0;
+    QTest::newRow("another device moves the mark")
+        << QStringList{"/dev/ttyUSB4", "/dev/rfcomm0"} << QList<int>{} << "/dev/rfcomm0" << 0
+        << "/dev/rfcomm0" << 0;
+    QTest::newRow("a missing device: no mark, the chosen device stays")
+        << QStringList{"COM2", "/dev/ttyUSB4", "!/dev/pts/9"} << QList<int>{} << "" << 2
+        << "/dev/ttyUSB4" << 1;
+    QTest::newRow("the checked device gone: it keeps its mark")
+        << QStringList{"/dev/ttyUSB4", "!/dev/ttyUSB4"} << QList<int>{} << "/dev/ttyUSB4" << 0
+        << "/dev/ttyUSB4" << 1;
+    QTest::newRow("a missing COM item after a device: no mark, the device stays")
+        << QStringList{"/dev/ttyUSB4", "!COM5"} << QList<int>{} << "" << 0 << "/dev/ttyUSB4" << 1;
+}
+
+void TestPortChooser::choosingDeviceItems() {
+    QFETCH(QStringList, clicks);
+    QFETCH(QList<int>, checked);
+    QFETCH(QString, checkedDevice);
+    QFETCH(int, remembered);
+    QFETCH(QString, devicePath);
+    QFETCH(int, messages);
+    ChooserRig rig;
+    QSignalSpy devices(&rig.chooser, &PortChooser::devicePathChanged);
+    for (QString click : clicks) {
+        const bool gone = click.startsWith(QLatin1Char('!'));
+        click.remove(QLatin1Char('!'));
+        const int number = ::portNumberOfName(click);
+        if (gone)
+            rig.port.missingDevices << (number ? portDevice(number) : click);
+        if (number)
+            rig.chooser.choosePort(number, 1);
+        else
+            rig.chooser.chooseDevice(click, 1);
+    }
+    QCOMPARE(rig.checked(), checked);
+    QCOMPARE(rig.chooser.checkedDevice(), checkedDevice);
+    for (const QString device : {"/dev/ttyUSB4", "/dev/rfcomm0", "/dev/pts/9"})
+        QCOMPARE(rig.chooser.isDeviceChecked(device), device == checkedDevice);
+    QCOMPARE(rig.chooser.rememberedPort(), remembered);
+    QCOMPARE(rig.chooser.devicePath(), devicePath);
+    QCOMPARE(rig.messages.shown.size(), messages);
+    if (!devices.isEmpty())
+        QCOMPARE(devices.last().at(0).toString(), devicePath);
+    // Read and Write open the remembered device before the COM number.
+    rig.port.missingDevices.clear();
+    rig.chooser.OpenCom();
+    QCOMPARE(rig.port.device(), devicePath.isEmpty() ? portDevice(remembered) : devicePath);
+}
+
+void TestPortChooser::failedDeviceChoiceSaysWhy() {
+    ChooserRig rig;
+    rig.port.missingDevices << QStringLiteral("/dev/ttyUSB9");
+    rig.chooser.chooseDevice(QStringLiteral("/dev/ttyUSB9"), 1);
+    QCOMPARE(rig.messages.shown.size(), 1);
+    const QStringList lines = rig.messages.shown.at(0).text.split(QLatin1Char('\n'));
+    QCOMPARE(lines.mid(0, 2),
+             (QStringList{"Cannot open /dev/ttyUSB9: No such file or directory",
+                          "There is no such device: check that the programming cable is plugged "
+                          "in, or choose another port."}));
+    QCOMPARE(rig.messages.shown.at(0).flags, quint32(64));
+    rig.port.busyDevices << QStringLiteral("/dev/ttyUSB8");
+    rig.chooser.chooseDevice(QStringLiteral("/dev/ttyUSB8"), 0);
+    QVERIFY(rig.messages.shown.at(1).text.startsWith(
+        QString::fromUtf8("无法打开 /dev/ttyUSB8：Device or resource busy\n")));
+    // An empty path is no item: nothing happens.
+    rig.chooser.chooseDevice(QString(), 1);
+    QCOMPARE(rig.messages.shown.size(), 2);
+    QCOMPARE(rig.port.opens, 0);
 }
 
 QTEST_GUILESS_MAIN(TestPortChooser)

@@ -6,7 +6,16 @@
 #include "../image/imagebuilder.h"
 
 #include "image/imagecodec.h"
+#include "link/portdiagnostics.h"
+#include "link/serialtrace.h"
 #include "link/systemserialport.h"
+#include "tests/support/tracebytes.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QSignalSpy>
 #include <QTimer>
@@ -17,6 +26,7 @@ namespace {
 struct PtyRig {
     PtyRig() {
         sim.open();
+        port.setTrace(&trace);
         chooser.setDevicePath(sim.devicePath());
         QObject::connect(&session, &CloneSession::finished,
                          [this](SessionOutcome o) { outcomes << o; });
@@ -28,6 +38,7 @@ struct PtyRig {
 
     SimRadio sim;
     EditorState state = startUpState(1);
+    SerialTrace trace;
     SystemSerialPort port;
     RecordingMessagePort messages;
     PortChooser chooser{port, messages};
@@ -49,6 +60,10 @@ private slots:
     void farEndClosedMidSession();
     void farEndClosedWhileIdle();
     void missingDeviceDoesNotOpen();
+    void traceIsWhatTheRadioSaw_data();
+    void traceIsWhatTheRadioSaw();
+    void busyDeviceNamesItsHolder();
+    void deviceWithoutPermission();
 };
 
 void TestSerialPath::readWithRealTimers() {
@@ -140,6 +155,16 @@ void TestSerialPath::silentRadioEndsByTimeOut() {
     QVERIFY(rig.port.isOpen());
     QTRY_COMPARE(rig.sim.model.endBytes, 1);
     QCOMPARE(EncodeImage(rig.state), before);
+    // The trace shows the repeat and the time-out, and what the radio got.
+    const TraceTextBytes text = traceTextBytes(rig.trace.text(1));
+    QCOMPARE(text.marks,
+             (QStringList{"open " + rig.sim.devicePath(), "no answer yet, PROGRAM sent again",
+                          "time-out: the radio did not answer in time, exchange "
+                          "given up"}));
+    QCOMPARE(text.sent, QByteArray("PROGRAMPROGRAM\x45"));
+    QCOMPARE(SerialTrace::bytesOf(rig.sim.wireLog.sessions().back(), TraceEventKind::Sent),
+             text.sent);
+    QVERIFY(text.received.isEmpty());
 }
 
 void TestSerialPath::farEndClosedMidSession_data() {
@@ -199,6 +224,102 @@ void TestSerialPath::missingDeviceDoesNotOpen() {
     port.setDevice(QString());
     QVERIFY(!port.open());
     QCOMPARE(port.lastOpenFailure(), PortOpenFailure::NoDevice);
+}
+
+void TestSerialPath::traceIsWhatTheRadioSaw_data() {
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<int>("pieceSize");
+    QTest::newRow("read") << false << 0;
+    QTest::newRow("read, replies in pieces") << false << 5;
+    QTest::newRow("write") << true << 0;
+}
+
+void TestSerialPath::traceIsWhatTheRadioSaw() {
+    QFETCH(bool, write);
+    QFETCH(int, pieceSize);
+    PtyRig rig;
+    rig.sim.options.pieceSize = pieceSize;
+    QRandomGenerator rng(23);
+    rig.sim.model.memory.replace(0x10, 0x400, generatedImage(rng, 0x400));
+    QVERIFY(write ? rig.session.startWrite() : rig.session.startRead());
+    QVERIFY(rig.waitFinished(10000));
+    QCOMPARE(rig.outcomes, QList<SessionOutcome>{SessionOutcome::Success});
+    QTRY_COMPARE(rig.sim.model.endBytes, 1);
+    QCOMPARE(int(rig.trace.sessions().size()), 1);
+    QCOMPARE(int(rig.sim.wireLog.sessions().size()), 1);
+    const TraceSession &program = rig.trace.sessions().back();
+    const TraceSession &radio = rig.sim.wireLog.sessions().back();
+    QCOMPARE(program.kind, write ? TraceSessionKind::Write : TraceSessionKind::Read);
+    QCOMPARE(program.device, rig.sim.devicePath());
+    // Byte for byte, each way, in the program's trace, its text and the
+    // radio's own log.
+    for (TraceEventKind direction : {TraceEventKind::Sent, TraceEventKind::Received}) {
+        const QByteArray sent = SerialTrace::bytesOf(program, direction);
+        QVERIFY(!sent.isEmpty());
+        QCOMPARE(sent.toHex(' '), SerialTrace::bytesOf(radio, direction).toHex(' '));
+    }
+    QByteArray frames;
+    for (const QByteArray &frame : rig.sim.model.frames)
+        frames += frame;
+    const TraceTextBytes text = traceTextBytes(rig.trace.text(1));
+    QCOMPARE(text.sent, frames);
+    QCOMPARE(text.received, SerialTrace::bytesOf(radio, TraceEventKind::Received));
+    QCOMPARE(text.marks.first(), QStringLiteral("open ") + rig.sim.devicePath());
+    QCOMPARE(text.marks.last(), QStringLiteral("end: ") + rig.session.statusText());
+    // Received pieces are kept as the port delivered them.
+    if (pieceSize > 0) {
+        int pieces = 0;
+        for (const TraceEvent &event : program.events)
+            pieces += event.kind == TraceEventKind::Received;
+        QVERIFY(pieces > 2 + 16 * 2);
+    }
+}
+
+void TestSerialPath::busyDeviceNamesItsHolder() {
+    // The port opened elsewhere holds the device's lock file (QSerialPort
+    // locks the device, also against root, for whom TIOCEXCL does not count).
+    PtyRig rig;
+    SystemSerialPort holder;
+    holder.setDevice(rig.sim.devicePath());
+    QVERIFY(holder.open());
+    QVERIFY(!rig.session.startRead());
+    QCOMPARE(rig.port.lastOpenFailure(), PortOpenFailure::InUse);
+    QCOMPARE(rig.messages.shown.size(), 1);
+    const QString text = rig.messages.shown.at(0).text;
+    QVERIFY2(text.startsWith(QStringLiteral("Communication port not open, please first selection "
+                                            "menu 'communication port' to open its serial "
+                                            "ports!\n\nCannot open %1: ")
+                                 .arg(rig.sim.devicePath())),
+             qPrintable(text));
+    const std::optional<PortLock> lock =
+        findPortLock(rig.sim.devicePath(), serialLockDirectories());
+    if (!lock)
+        QSKIP("QSerialPort found no lock folder it may write here");
+    QVERIFY(lock->alive);
+    QCOMPARE(lock->pid, QCoreApplication::applicationPid());
+    QVERIFY2(text.contains(QStringLiteral("is in use by %1 (process %2) (lock file %3)")
+                               .arg(lock->program)
+                               .arg(lock->pid)
+                               .arg(lock->path)),
+             qPrintable(text));
+    // Once the other port lets go, the device opens.
+    holder.close();
+    QVERIFY(rig.session.startRead());
+    QVERIFY(rig.waitFinished(10000));
+    QCOMPARE(rig.outcomes, QList<SessionOutcome>{SessionOutcome::Success});
+}
+
+void TestSerialPath::deviceWithoutPermission() {
+    if (::geteuid() == 0)
+        QSKIP("root opens every device; vq740-cli is run as another user in tst_linkcli");
+    PtyRig rig;
+    const QByteArray path = rig.sim.devicePath().toLocal8Bit();
+    QVERIFY(::chmod(path.constData(), 0) == 0);
+    QVERIFY(!rig.session.startRead());
+    QCOMPARE(rig.port.lastOpenFailure(), PortOpenFailure::PermissionDenied);
+    const QString text = rig.messages.shown.at(0).text;
+    QVERIFY2(text.contains(QStringLiteral("mode c---------")), qPrintable(text));
+    ::chmod(path.constData(), 0620);
 }
 
 QTEST_GUILESS_MAIN(TestSerialPath)

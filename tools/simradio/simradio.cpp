@@ -81,6 +81,11 @@ void SimRadio::onReadable() {
         if (n <= 0)
             break;
         m_fromProgram += n;
+        if (!m_logSessionOpen) {
+            wireLog.beginSession(TraceSessionKind::Radio, m_path);
+            m_logSessionOpen = true;
+        }
+        wireLog.sent(QByteArray(buffer, int(n)));
         for (ssize_t i = 0; i < n; ++i) {
             qint64 due = now;
             if (options.pace) {
@@ -124,6 +129,8 @@ void SimRadio::pump() {
         const QList<QByteArray> replies = model.feed(arrived);
         for (const QByteArray &frame : replies)
             queueReply(frame, lastArrival, now);
+        if (model.endBytes > endsBefore)
+            m_logSessionOpen = false;
         for (int i = endsBefore; i < model.endBytes; ++i)
             emit endReceived();
         if (m_master < 0)
@@ -139,6 +146,7 @@ void SimRadio::pump() {
         const ssize_t n = ::write(m_master, out.constData(), size_t(out.size()));
         const qint64 written = n > 0 ? n : 0;
         m_toProgram += written;
+        wireLog.received(out.left(int(written)));
         for (qint64 i = out.size() - 1; i >= written; --i)
             m_tx.push_front({now, out.at(int(i))});
     }

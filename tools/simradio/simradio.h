@@ -4,10 +4,17 @@
 // directions (10 bits per byte), replies cut into pieces, or the far end
 // closed after a number of replies, as when a cable is pulled.
 //
+// Every byte that crosses the wire is kept in wireLog, a serial trace seen
+// from the program's side (TX: program to radio, RX: radio to program), one
+// session from the first byte after an end byte up to the next end byte,
+// so it can be laid beside the program's own trace.
+//
 // Lives in one thread: call open() in the thread the object belongs to.
 #pragma once
 
 #include "radiomodel.h"
+
+#include "link/serialtrace.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -35,6 +42,7 @@ public:
 
     RadioModel model;
     Options options;
+    SerialTrace wireLog;
 
     bool open();
     bool isOpen() const { return m_master >= 0; }
@@ -72,4 +80,5 @@ private:
     qint64 m_fromProgram = 0;
     qint64 m_toProgram = 0;
     int m_repliesQueued = 0;
+    bool m_logSessionOpen = false;
 };

@@ -1,0 +1,26 @@
+// The device chosen by its path in the Communication port menu (a device
+// item, Other port... or Find my cable), kept per user with QSettings: the
+// parameter file has room only for the port numbers 0 to 8, and keeps the
+// last COM number chosen meanwhile.
+#pragma once
+
+#include <QString>
+
+class DeviceSetting {
+public:
+    // The user's settings of the program (the organisation and application
+    // names main() sets: on Linux ~/.config/VQ-740/vq740.conf).
+    DeviceSetting() = default;
+    // A settings file of its own (INI form), for tests.
+    explicit DeviceSetting(const QString &file) : m_file(file) {}
+
+    // The remembered device, or empty.
+    QString load() const;
+    // Remembers a device; empty forgets it.
+    void save(const QString &device) const;
+
+    static QString key() { return QStringLiteral("Communication port/device"); }
+
+private:
+    QString m_file;
+};

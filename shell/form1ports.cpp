@@ -1,0 +1,172 @@
+// The main window's ports by path: the devices present, listed in the
+// Communication port menu below COM1 to COM8, Other port..., Find my cable,
+// the remembered device, and Help > Serial trace. The rules are the core's
+// (PortChooser, CableFinder, the serial trace); the window shows them.
+#include "shell/form1.h"
+
+#include "link/cablefinder.h"
+#include "link/clonesession.h"
+#include "link/portchooser.h"
+#include "link/portdevices.h"
+#include "link/serialtrace.h"
+#include "link/systemserialport.h"
+#include "shell/captiontable.h"
+#include "shell/localizedmsgbox.h"
+#include "shell/otherportdialog.h"
+#include "shell/tracewindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QMenu>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+// A menu text shows `&` as it is.
+QString menuText(const QString &text) {
+    QString escaped = text;
+    return escaped.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+} // namespace
+
+void Form1::setPortEnumerator(PortEnumerator *enumerator) {
+    m_enumerator = enumerator ? enumerator : m_systemEnumerator.get();
+}
+
+void Form1::setCableSearch(int polls, int intervalMs) {
+    m_cablePolls = qMax(0, polls);
+    m_cablePollInterval = qMax(0, intervalMs);
+}
+
+void Form1::rebuildDeviceItems() {
+    for (QAction *item : std::as_const(m_deviceItems))
+        delete item;
+    m_deviceItems.clear();
+
+    QList<SerialDeviceInfo> devices = m_enumerator->devices();
+    // The remembered device is listed too when the system does not list it
+    // (a pseudo-terminal, a link of the user's own), as long as it exists.
+    const QString remembered = m_portChooser->devicePath();
+    const bool listed = std::any_of(devices.begin(), devices.end(), [&](const SerialDeviceInfo &d) {
+        return d.device == remembered;
+    });
+    if (!remembered.isEmpty() && !listed && QFileInfo::exists(remembered)) {
+        SerialDeviceInfo own;
+        own.device = remembered;
+        devices << own;
+    }
+
+    const bool enabled = !m_session->running();
+    if (devices.isEmpty()) {
+        auto *none = new QAction(captionOf(QStringLiteral("mnucomNone"), m_state.language), mnucom);
+        none->setObjectName(QStringLiteral("mnucomNone"));
+        none->setEnabled(false);
+        mnucom->insertAction(m_devicesEnd, none);
+        m_deviceItems << none;
+        return;
+    }
+    int index = 0;
+    for (const SerialDeviceInfo &info : std::as_const(devices)) {
+        auto *action = new QAction(menuText(deviceItemLabel(info)), mnucom);
+        action->setObjectName(QStringLiteral("mnucomDevice_%1").arg(index++));
+        action->setData(info.device);
+        action->setCheckable(true);
+        action->setChecked(m_portChooser->isDeviceChecked(info.device));
+        action->setToolTip(deviceItemTip(info));
+        action->setStatusTip(deviceItemTip(info));
+        action->setEnabled(enabled);
+        const QString device = info.device;
+        connect(action, &QAction::triggered, this, [this, action, device](bool checked) {
+            // As for the COM items, the mark follows the port actually chosen.
+            action->setChecked(!checked);
+            commandChooseDevice(device);
+        });
+        mnucom->insertAction(m_devicesEnd, action);
+        m_deviceItems << action;
+    }
+}
+
+void Form1::setPortItemsEnabled(bool enabled) {
+    for (int port = 1; port <= kPortNumbers; ++port)
+        mnucomItems[port]->setEnabled(enabled);
+    for (QAction *item : std::as_const(m_deviceItems))
+        item->setEnabled(enabled && item->objectName() != QLatin1String("mnucomNone"));
+    mnucomOther->setEnabled(enabled);
+    mnucomFind->setEnabled(enabled);
+}
+
+void Form1::commandChooseDevice(const QString &device) {
+    if (m_session->running())
+        return;
+    m_deviceFromCommandLine = false;
+    m_portChooser->chooseDevice(device, m_state.language);
+    showPortCheckMarks();
+}
+
+void Form1::chooseStartDevice(const QString &device) {
+    if (device.isEmpty() || m_session->running())
+        return;
+    m_portChooser->chooseDevice(device, m_state.language);
+    showPortCheckMarks();
+    m_deviceFromCommandLine = true;
+}
+
+void Form1::commandOtherPort() {
+    if (m_session->running())
+        return;
+    if (!m_otherPort) {
+        m_otherPort = new OtherPortDialog(*m_port, m_state.language, this);
+        connect(m_otherPort, &OtherPortDialog::deviceChosen, this, &Form1::commandChooseDevice);
+    }
+    const QString device = m_portChooser->devicePath().isEmpty() ? m_portChooser->chosenDevice()
+                                                                 : m_portChooser->devicePath();
+    m_otherPort->ask(device);
+}
+
+void Form1::commandFindCable() {
+    if (m_session->running())
+        return;
+    const qint16 language = m_state.language;
+    const quint32 step = MsgStyle::OkCancel | MsgStyle::IconInformation;
+    CableFinder finder(*m_enumerator);
+    if (m_port->show(cableText(CableText::Unplug, language), step, QString()) != MsgResult::Ok)
+        return;
+    finder.noteUnplugged();
+    if (m_port->show(cableText(CableText::PlugIn, language), step, QString()) != MsgResult::Ok)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QList<SerialDeviceInfo> found = finder.waitForAppeared(m_cablePolls, m_cablePollInterval);
+    QApplication::restoreOverrideCursor();
+    if (found.isEmpty()) {
+        m_port->show(cableText(CableText::None, language), MsgStyle::IconExclamation, QString());
+        return;
+    }
+    const int answer = m_port->show(cableFoundText(found, language),
+                                    MsgStyle::OkCancel | MsgStyle::IconQuestion, QString());
+    if (answer == MsgResult::Ok)
+        commandChooseDevice(found.first().device);
+}
+
+void Form1::commandTrace() {
+    if (!m_traceWindow)
+        m_traceWindow = new TraceWindow(*m_trace, *m_port, m_state.language, this);
+    m_traceWindow->show();
+    m_traceWindow->raise();
+    m_traceWindow->activateWindow();
+}
+
+void Form1::loadRememberedDevice() {
+    m_savedDevice = m_deviceSetting.load();
+    m_portChooser->setDevicePath(m_savedDevice);
+}
+
+void Form1::saveRememberedDevice() {
+    // A device given on the command line is for that run only.
+    if (m_deviceFromCommandLine)
+        return;
+    const QString device = m_portChooser->devicePath();
+    if (device != m_savedDevice)
+        m_deviceSetting.save(device);
+}
