@@ -90,6 +90,25 @@ QVector<CaptionRow> buildTable() {
     t << row("Combo6", K::ListItem, 0, "禁止", "Off") << row("Combo6", K::ListItem, 1, "使能", "On")
       << row("Combo7", K::ListItem, 0, "禁止", "Off")
       << row("Combo7", K::ListItem, 1, "使能", "On");
+    // The preview before a write.
+    t << caption("frmWritePreview", "写频预览", "Write To Radio: preview")
+      << row("PreviewList", K::TableHeader, 0, "项目", "Item")
+      << row("PreviewList", K::TableHeader, 1, "原值（对讲机）", "Old value (radio)")
+      << row("PreviewList", K::TableHeader, 2, "新值（写入）", "New value (to write)")
+      << caption("lblWarnings", "写入前请注意：", "Before writing, note:")
+      << caption("cmdWrite", "写入(&W)", "&Write")
+      << caption("cmdWriteAnyway", "仍然写入(&W)", "&Write anyway")
+      << caption("cmdCancelWrite", "取消", "Cancel");
+    // The Backups window.
+    t << caption("frmBackups", "备份", "Backups")
+      << caption("lblBackupFolder", "备份文件夹：", "Backup folder:")
+      << caption("lblNoBackups", "还没有备份。每次读频和写频前都会自动备份。",
+                 "No backups yet. Every read and every write makes one.")
+      << row("BackupList", K::TableHeader, 0, "日期", "Date")
+      << row("BackupList", K::TableHeader, 1, "类型", "Kind")
+      << row("BackupList", K::TableHeader, 2, "频段", "Band")
+      << caption("cmdOpenBackup", "打开(&O)", "&Open")
+      << caption("cmdCloseBackups", "关闭", "Close");
     return t;
 }
 } // namespace
@@ -105,4 +124,10 @@ QString portItemCaption(int port) {
 
 QString mainWindowTitle(qint16 language) {
     return mainWindowCaptions().first().text(language);
+}
+
+QString backupKindCaption(bool beforeWrite, qint16 language) {
+    if (language == 0)
+        return beforeWrite ? QStringLiteral("写频前") : QStringLiteral("读频");
+    return beforeWrite ? QStringLiteral("Before write") : QStringLiteral("Read");
 }

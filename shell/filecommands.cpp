@@ -42,6 +42,10 @@ FileOutcome openCommand(EditorState &state, FileChooser &chooser, MessagePort &p
     const QString path = chooser.openPath(dataFileFilter());
     if (path.isEmpty())
         return FileOutcome::Cancelled;
+    return openDataFile(state, path, port);
+}
+
+FileOutcome openDataFile(EditorState &state, const QString &path, MessagePort &port) {
     // A name ending in .json opens the JSON form; any other is a data file.
     const StateFileStatus status = loadStateFile(path, state, StateFileKind::DataFile);
     if (!status.ok()) {

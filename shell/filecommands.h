@@ -36,6 +36,11 @@ FileOutcome newCommand(EditorState &state, MessagePort &port);
 // editor keeps what it had.
 FileOutcome openCommand(EditorState &state, FileChooser &chooser, MessagePort &port);
 
+// Open without the file dialog: reads the file named and decodes it into
+// the editor, with the same messages (a backup chosen in the Backups window
+// opens through here).
+FileOutcome openDataFile(EditorState &state, const QString &path, MessagePort &port);
+
 // Save: asks for a file name, encodes the editor and writes the file
 // atomically. An existing file is overwritten only after Yes; No asks for a
 // name again. A failed write is reported.

@@ -7,6 +7,7 @@
 #include "link/clonesession.h"
 #include "link/portchooser.h"
 #include "link/systemserialport.h"
+#include "link/writeflow.h"
 #include "model/bands.h"
 #include "shell/captiontable.h"
 #include "shell/filedialogs.h"
@@ -58,6 +59,7 @@ Form1::Form1(const ParameterFile &parameterFile, QWidget *parent)
     buildToolbar();
     buildPanels();
     buildRadioLink();
+    buildWriteFlow();
     load();
 }
 
@@ -85,6 +87,7 @@ void Form1::buildMenus() {
     mnuNew = item(mnuFile, "mnuNew", &Form1::commandNew);
     mnuOpen = item(mnuFile, "mnuOpen", &Form1::commandOpen);
     mnuAssave = item(mnuFile, "mnuAssave", &Form1::commandSave);
+    mnuBackups = item(mnuFile, "mnuBackups", &Form1::commandBackups);
     mnuFile->addSeparator();
     mnuQuit = item(mnuFile, "mnuQuit", &Form1::commandExit);
 

@@ -3,6 +3,7 @@
 // indicators and the copyright line, and forwards every command to the core.
 #pragma once
 
+#include "image/backups.h"
 #include "link/serialport.h"
 #include "model/editorstate.h"
 #include "shell/parameterfile.h"
@@ -13,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+class BackupsWindow;
 class CellEditors;
 class ChannelGrid;
 class CloneSession;
@@ -30,7 +32,10 @@ class QProgressBar;
 class QToolBar;
 class QUrl;
 class SystemSerialPort;
+class WriteFlow;
+class WritePreviewWindow;
 enum class SessionOutcome;
+enum class WriteFlowOutcome;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -95,6 +100,17 @@ public:
     // pseudo-terminal); the items' tips follow. Empty: the platform's rule.
     void setPortNaming(SerialPort::PortNaming naming);
 
+    // Write To Radio as a whole (backup read, preview, write, read back),
+    // the backups of reads and writes, the preview and Backups windows, and
+    // the line under the window that keeps the outcome of the last read or
+    // write (form1backups.cpp).
+    WriteFlow &writeFlow() { return *m_writeFlow; }
+    void setBackupStore(const BackupStore &store);
+    const BackupStore &backupStore() const { return m_backups; }
+    WritePreviewWindow *writePreview() const { return m_preview; }
+    BackupsWindow *backupsWindow() const { return m_backupsWindow; }
+    QLabel *statusLine() const { return StatusLine; }
+
     // Replaces what the editor holds (channels, function settings, band,
     // settings store) with `next` as one user action described by `what`
     // ("Import", "Paste", ...), and shows it. The language flag and the
@@ -124,6 +140,9 @@ public slots:
     void startReadSession();          // a read, once the command is given
     void startWriteSession();         // a write, once the command is given
     void commandChoosePort(int port); // COM1 to COM8
+    void commandBackups();            // File > Backups...
+    // Opens a data file named (a backup) as Open does.
+    void openBackup(const QString &path);
 
 signals:
     void readRequested();      // Read From Radio, menu or toolbar
@@ -161,6 +180,15 @@ private:
     void radioSessionFinished(SessionOutcome outcome);
     void retranslateRadioStatus();
     bool bandChangeHeldBySession();
+    bool radioBusy() const;
+
+    // The write flow and the backups (form1backups.cpp).
+    void buildWriteFlow();
+    void showWritePreview();
+    void writeFlowFinished(WriteFlowOutcome outcome);
+    void readSessionEnded(SessionOutcome outcome);
+    void setStatusLine(std::function<QString(qint16)> text);
+    void retranslateStatusLine();
 
     EditorState m_state;
     ParameterFile m_parameterFile;
@@ -178,6 +206,7 @@ private:
     QAction *mnuNew = nullptr;
     QAction *mnuOpen = nullptr;
     QAction *mnuAssave = nullptr;
+    QAction *mnuBackups = nullptr;
     QAction *mnuQuit = nullptr;
     QMenu *mnupro = nullptr;
     QAction *mnureadFre = nullptr;
@@ -219,12 +248,18 @@ private:
     QComboBox *Combo7 = nullptr;
     ChannelGrid *Grid1 = nullptr;
     QProgressBar *ProgressBar1 = nullptr;
-    QLabel *Label = nullptr;  // status of a radio exchange
-    QLabel *Label2 = nullptr; // the maker's copyright line
+    QLabel *Label = nullptr;      // status of a radio exchange
+    QLabel *Label2 = nullptr;     // the maker's copyright line
+    QLabel *StatusLine = nullptr; // outcome of the last read or write, kept
+    std::function<QString(qint16)> m_statusLineText;
+    BackupStore m_backups;
+    WritePreviewWindow *m_preview = nullptr;
+    BackupsWindow *m_backupsWindow = nullptr;
 
     // The radio link, declared last so that it goes first when the window
     // is destroyed, while the state and the message box are still there.
     std::unique_ptr<SystemSerialPort> MSComm1;
     std::unique_ptr<PortChooser> m_portChooser;
     std::unique_ptr<CloneSession> m_session;
+    std::unique_ptr<WriteFlow> m_writeFlow;
 };

@@ -10,6 +10,7 @@
 #include "link/linktexts.h"
 #include "link/portchooser.h"
 #include "link/systemserialport.h"
+#include "link/writeflow.h"
 #include "shell/localizedmsgbox.h"
 
 #include <QAction>
@@ -84,13 +85,19 @@ void Form1::startReadSession() {
 }
 
 void Form1::startWriteSession() {
-    m_session->startWrite();
+    // A write reads the radio first, shows what will change and reads it
+    // back afterwards: the write flow (form1backups.cpp).
+    m_writeFlow->start();
+}
+
+bool Form1::radioBusy() const {
+    return m_session->running() || (m_writeFlow && m_writeFlow->running());
 }
 
 void Form1::commandChoosePort(int port) {
     // The items rest while an exchange runs: reopening the port would cut
     // the exchange off half way.
-    if (m_session->running())
+    if (radioBusy())
         return;
     m_portChooser->choosePort(port, m_state.language);
     showPortCheckMarks();
@@ -110,6 +117,8 @@ void Form1::showPortDevices() {
 }
 
 void Form1::setRadioCommandsEnabled(bool enabled) {
+    // Between the sessions of a write the commands stay at rest.
+    enabled = enabled && !(m_writeFlow && m_writeFlow->running());
     Toolbar1->setEnabled(enabled);
     mnupro->setEnabled(enabled);
     m_buttons[5]->setEnabled(enabled);
@@ -128,6 +137,8 @@ void Form1::radioSessionStarted() {
 }
 
 void Form1::radioSessionFinished(SessionOutcome) {
+    if (m_writeFlow && m_writeFlow->running())
+        return;
     for (int port = 1; port <= kPortNumbers; ++port)
         mnucomItems[port]->setEnabled(true);
 }
@@ -151,7 +162,7 @@ bool Form1::bandChangeHeldBySession() {
     // While the radio exchange runs the band stays: a read sets the radio's
     // band at its end, and a band question left open across that end would
     // empty the table just read. The selector simply shows the band again.
-    if (!m_session || !m_session->running())
+    if (!m_session || !radioBusy())
         return false;
     if (Combo1->currentIndex() != m_state.bandPosition) {
         const QSignalBlocker block(Combo1);

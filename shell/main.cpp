@@ -1,3 +1,4 @@
+#include "image/backups.h"
 #include "shell/form1.h"
 
 #include <QApplication>
@@ -6,6 +7,8 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vq740"));
     QApplication::setOrganizationName(QStringLiteral("VQ-740"));
+    // Backups older than the retention period go at every start.
+    BackupStore().prune();
     Form1 window;
     QObject::connect(&window, &Form1::unloaded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);

@@ -4,6 +4,7 @@
 //
 //   vq740-simradio [--pace] [--pieces N] [--close-after N] [--silent]
 //                  [--band HEX] [--memory FILE.DAT] [--once]
+//                  [--drop-block HEX] [--change-byte HEX]
 #include "simradio.h"
 
 #include <QCoreApplication>
@@ -25,6 +26,10 @@ int main(int argc, char *argv[]) {
             sim.options.closeAfterReplies = args.value(++i).toInt();
         else if (a == QLatin1String("--silent"))
             sim.model.faults.silent = true;
+        else if (a == QLatin1String("--drop-block"))
+            sim.model.faults.droppedWriteBlock = args.value(++i).toInt(nullptr, 16);
+        else if (a == QLatin1String("--change-byte"))
+            sim.model.faults.changedWriteByte = args.value(++i).toInt(nullptr, 16);
         else if (a == QLatin1String("--once"))
             once = true;
         else if (a == QLatin1String("--band"))
