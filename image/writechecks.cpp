@@ -15,6 +15,13 @@ bool isFrequencyText(const QString &text) {
     return form.match(text).hasMatch();
 }
 
+// A tone cell reads Off, or empty on a channel without TX frequency: the
+// same tone word either way.
+bool sameCell(int column, const QString &a, const QString &b) {
+    const auto off = [](const QString &t) { return t.isEmpty() || isOffText(t); };
+    return a == b || ((column == ColRxTone || column == ColTxTone) && off(a) && off(b));
+}
+
 // The state as the radio will hold it: encoded, then decoded over the
 // start-up values, so that a value decoding would not apply shows.
 EditorState asHeld(const EditorState &state) {
@@ -47,7 +54,7 @@ QList<WriteWarning> checkBeforeWrite(const EditorState &state, int radioBand) {
             const QString text = table.cell(c, column);
             const bool frequency = column == ColRxFrequency || column == ColTxFrequency;
             const bool malformed = frequency && !text.isEmpty() && !isFrequencyText(text);
-            if (malformed || held.channels.cell(c, column) != text) {
+            if (malformed || !sameCell(column, held.channels.cell(c, column), text)) {
                 warnings << WriteWarning{WriteWarningKind::NotHeld, c, column, text};
                 continue;
             }

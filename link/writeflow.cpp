@@ -45,6 +45,8 @@ bool WriteFlow::startRestore() {
     m_differences = ImageChanges();
     m_readBack.clear();
     m_debugWrite = m_editor.debugWriteMode;
+    // Asked for as the last flow ends: its blink need not run out first.
+    m_session.endBlink();
     if (!m_session.startImageWrite(m_writeImage, m_writeBand)) {
         m_restoring = false;
         return false;
