@@ -58,9 +58,12 @@ void Form1::writeFlowFinished(WriteFlowOutcome outcome) {
     WriteFlow *flow = m_writeFlow.get();
     setStatusLine(
         [flow, outcome](qint16 language) { return writeOutcomeText(*flow, outcome, language); });
-    // The flashing status label tells the same, in short.
-    if (outcome != WriteFlowOutcome::BandRefused && outcome != WriteFlowOutcome::Declined &&
-        outcome != WriteFlowOutcome::TimedOut)
+    // The flashing status label tells the same, in short; a refused band
+    // and a time-out keep the session's own texts.
+    if (outcome == WriteFlowOutcome::Verified || outcome == WriteFlowOutcome::Written)
+        m_session->showStatus(linkText(LinkText::WriteSuccess, m_state.language));
+    else if (outcome != WriteFlowOutcome::BandRefused && outcome != WriteFlowOutcome::Declined &&
+             outcome != WriteFlowOutcome::TimedOut)
         m_session->showStatus(StatusLine->text());
     for (int port = 1; port <= kPortNumbers; ++port)
         portItem(port)->setEnabled(true);

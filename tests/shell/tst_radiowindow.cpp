@@ -17,8 +17,10 @@
 #include "link/linktexts.h"
 #include "link/portchooser.h"
 #include "link/portnames.h"
+#include "link/writeflow.h"
 #include "shell/filecommands.h"
 #include "shell/form1.h"
+#include "shell/writepreviewwindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -28,7 +30,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -78,9 +82,23 @@ struct RadioWindow {
                 return other.devicePath();
             return QStringLiteral("/dev/no-such-vq740-port%1").arg(number);
         });
+        form->setBackupStore(BackupStore(dir.filePath("backups")));
         session = &form->cloneSession();
         QObject::connect(session, &CloneSession::finished,
                          [this](SessionOutcome outcome) { outcomes << outcome; });
+        QObject::connect(&form->writeFlow(), &WriteFlow::finished,
+                         [this](WriteFlowOutcome outcome) { flowOutcomes << outcome; });
+    }
+
+    // Waits for the preview of a write and presses one of its buttons.
+    void answerPreview(const char *button) {
+        WritePreviewWindow *preview = form->writePreview();
+        QTRY_VERIFY_WITH_TIMEOUT(preview->isVisible(), 10000);
+        QTest::mouseClick(preview->findChild<QPushButton *>(button), Qt::LeftButton);
+        QVERIFY(!preview->isVisible());
+    }
+    QStringList backups() const {
+        return QDir(dir.filePath("backups")).entryList(QDir::Files, QDir::Name);
     }
 
     void showActive() {
@@ -128,6 +146,7 @@ struct RadioWindow {
     std::unique_ptr<Form1> form;
     CloneSession *session = nullptr;
     QList<SessionOutcome> outcomes;
+    QList<WriteFlowOutcome> flowOutcomes;
 };
 
 // The commands an exchange holds: the toolbar, the Programming menu, the
@@ -256,6 +275,14 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(w.outcomes.size(), 1, 10000);
         QCOMPARE(w.outcomes.at(0), SessionOutcome::Success);
         QCOMPARE(w.radio.model.programRequests, 1);
+        // The read is kept as a backup, and the line under the window says so.
+        QCOMPARE(w.backups().size(), 1);
+        QVERIFY2(w.backups().first().endsWith("_read_136-174MHz.DAT"),
+                 qPrintable(w.backups().first()));
+        QCOMPARE(contents(QDir(w.dir.filePath("backups")).filePath(w.backups().first())),
+                 w.radio.model.memory.mid(0x10, 0x400));
+        QVERIFY(w.form->statusLine()->text().contains(w.backups().first()));
+        QVERIFY(w.form->statusLine()->text().startsWith(status));
         // The radio's band is adopted without the band question.
         QVERIFY(w.boxes.boxes.isEmpty());
         QCOMPARE(w.form->bandSelector()->currentIndex(), 5);
@@ -366,12 +393,20 @@ private slots:
 
         QTest::keyClick(w.form.get(), Qt::Key_W, Qt::ControlModifier);
         checkCommands(*w.form, false);
-        QTRY_COMPARE_WITH_TIMEOUT(w.outcomes.size(), 1, 10000);
-        QCOMPARE(int(w.outcomes.at(0)), outcome);
+        // The radio is read first; the preview waits for the answer with the
+        // commands still at rest.
+        w.answerPreview("cmdWrite");
+        QTRY_COMPARE_WITH_TIMEOUT(w.flowOutcomes.size(), 1, 10000);
+        const int expectedFlow =
+            outcome == int(SessionOutcome::Success)       ? int(WriteFlowOutcome::Verified)
+            : outcome == int(SessionOutcome::BandRefused) ? int(WriteFlowOutcome::BandRefused)
+                                                          : int(WriteFlowOutcome::Declined);
+        QCOMPARE(int(w.flowOutcomes.at(0)), expectedFlow);
+        QCOMPARE(int(w.outcomes.at(1)), outcome);
         QCOMPARE(w.form->statusLabel()->text(), status);
         QVERIFY(!w.form->progressBar()->isVisible());
         QVERIFY(!w.form->serialPort().isOpen());
-        QTRY_COMPARE(w.radio.model.endBytes, 1);
+        QTRY_COMPARE(w.radio.model.endBytes, w.outcomes.size());
         if (bandOverride) {
             QCOMPARE(w.boxes.boxes.size(), 1);
             QCOMPARE(w.boxes.boxes[0].text,
@@ -380,30 +415,55 @@ private slots:
         } else {
             QVERIFY(w.boxes.boxes.isEmpty());
         }
+        // What the radio held is kept before any block goes out.
+        QCOMPARE(w.backups().size(), 1);
+        QCOMPARE(contents(QDir(w.dir.filePath("backups")).filePath(w.backups().first())),
+                 before.mid(0x10, 0x400));
         if (outcome == int(SessionOutcome::Success)) {
-            // The radio holds the image in every range written, and only there.
+            // The radio holds the image in every range written, and only
+            // there; it was read back afterwards.
             const QList<int> addresses = writeAddresses(debugWriteMode);
-            QCOMPARE(w.radio.model.frames, expectedWriteFrames(image, addresses));
+            QCOMPARE(w.radio.model.frames, expectedReadFrames() +
+                                               expectedWriteFrames(image, addresses) +
+                                               expectedReadFrames());
             QByteArray expected = before;
             for (int a : addresses)
                 expected.replace(a, 16, image.mid(a - 0x10, 16));
             QCOMPARE(w.radio.model.memory.toHex(), expected.toHex());
+            QVERIFY2(w.form->statusLine()->text().contains("Read back and checked"),
+                     qPrintable(w.form->statusLine()->text()));
         } else {
             // Only the end byte after the handshake; the radio is unchanged.
-            QCOMPARE(w.radio.model.frames,
-                     (QList<QByteArray>{"PROGRAM", frame({0x02}), frame({0x06}), frame({0x45})}));
+            const QList<QByteArray> refusal{"PROGRAM", frame({0x02}), frame({0x06}),
+                                            frame({0x45})};
+            QCOMPARE(w.radio.model.frames, expectedReadFrames() + refusal);
             QCOMPARE(w.radio.model.memory, before);
+            QCOMPARE(w.form->statusLine()->text(),
+                     QString("Frequency band with discrepancies, do not write."));
         }
+        // The line stays after the status label has stopped flashing (the
+        // blink timer's ticks by hand).
+        w.session->blinkTimer()->stop();
+        for (int tick = 0; tick < CloneSession::kBlinkTicks && !w.form->toolbar()->isEnabled();
+             ++tick)
+            w.session->blinkTick();
+        checkCommands(*w.form, true);
+        QVERIFY(!w.form->statusLabel()->isVisible());
+        QVERIFY(w.form->statusLine()->isVisible());
+        QVERIFY(!w.form->statusLine()->text().isEmpty());
     }
 
     void openingAFileDuringAWriteDoesNotCutItOff() {
         RadioWindow w(QByteArray("\x00\x01\x01", 3));
         QVERIFY(w.ready);
-        w.radio.options.pace = true; // about a second for the whole write
         w.showActive();
+        w.form->writeFlow().setVerify(false);
         const QByteArray image = bytesFromImage(EncodeImage(w.form->state()));
         w.form->writeButton()->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(w.form->progressBar()->value() >= 30, 5000);
+        w.answerPreview("cmdWrite");
+        w.radio.options.pace = true; // about a second for the blocks
+        QTRY_VERIFY_WITH_TIMEOUT(
+            w.session->kind() == QLatin1Char('W') && w.form->progressBar()->value() >= 30, 5000);
         // The File menu stays usable: a file of another band replaces the
         // editor, while the write goes on with the image it started with.
         QRandomGenerator rng(43);
@@ -411,11 +471,12 @@ private slots:
         other.acceptedBand = other.bandPosition = 5;
         w.open(other);
         QCOMPARE(w.form->bandSelector()->currentIndex(), 5);
-        QVERIFY(w.outcomes.isEmpty());
-        QTRY_COMPARE_WITH_TIMEOUT(w.outcomes.size(), 1, 10000);
-        QCOMPARE(w.outcomes.at(0), SessionOutcome::Success);
-        QTRY_COMPARE(w.radio.model.endBytes, 1);
-        QCOMPARE(w.radio.model.frames, expectedWriteFrames(image, writeAddresses(false)));
+        QVERIFY(w.flowOutcomes.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(w.flowOutcomes.size(), 1, 10000);
+        QCOMPARE(w.flowOutcomes.at(0), WriteFlowOutcome::Written);
+        QTRY_COMPARE(w.radio.model.endBytes, 2);
+        QCOMPARE(w.radio.model.frames,
+                 expectedReadFrames() + expectedWriteFrames(image, writeAddresses(false)));
         QCOMPARE(EncodeImage(w.form->state()), EncodeImage(other));
     }
 
@@ -430,6 +491,11 @@ private slots:
         for (int tick = 0; tick < CloneSession::kWatchdogTicks; ++tick)
             w.session->watchdogTick();
         QCOMPARE(w.outcomes, QList<SessionOutcome>{SessionOutcome::TimedOut});
+        QCoreApplication::processEvents();
+        QCOMPARE(w.flowOutcomes, QList<WriteFlowOutcome>{WriteFlowOutcome::TimedOut});
+        QCOMPARE(w.form->statusLine()->text(),
+                 QString("Nothing was written: the radio could not be read before the write."));
+        QVERIFY(w.backups().isEmpty());
         QCOMPARE(w.boxes.boxes.size(), 1);
         QCOMPARE(w.boxes.boxes[0].text, QString("Communication error, please check the intercom "
                                                 "model, fault, attachment and computer serial "
