@@ -29,6 +29,7 @@ QVector<CaptionRow> buildTable() {
              "VQ-740 Radio Software V1.20");
     t << caption("mnuFile", "文件(&F)", "File(&F)") << caption("mnuNew", "新建(&N)", "New(&N)")
       << caption("mnuOpen", "打开(&O)", "Open(&O)") << caption("mnuAssave", "保存(&S)", "Save(&S)")
+      << caption("mnuBackups", "备份(&B)...", "Backups(&B)...")
       << caption("mnuQuit", "退出(&Q)", "Exit(&Q)")
       << caption("mnupro", "编程(&P)", "Programming(&P)")
       << caption("mnureadFre", "读频(&R)", "Read From Radio(&R)")
