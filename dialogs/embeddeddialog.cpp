@@ -1,8 +1,8 @@
 #include "dialogs/embeddeddialog.h"
 
+#include "dialogs/fieldcontrols.h"
 #include "dialogs/inputrules.h"
 #include "editor/filteredlineedit.h"
-#include "model/settingsstore.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -18,8 +18,8 @@ FilteredLineEdit *lineBox(const char *name, QWidget *parent) {
 }
 } // namespace
 
-Form7::Form7(SettingsStore &store, QWidget *parent)
-    : OptionDialog(QStringLiteral("Form7"), parent), m_store(store) {
+Form7::Form7(EditorState &state, QWidget *parent)
+    : OptionDialog(QStringLiteral("Form7"), parent), m_state(state) {
     Text1 = lineBox("Text1", this);
     Text2 = lineBox("Text2", this);
     Command1 = new QPushButton(this);
@@ -47,12 +47,10 @@ Form7::Form7(SettingsStore &store, QWidget *parent)
 }
 
 void Form7::loadFromStore() {
-    Text1->setText(m_store.embeddedLine1);
-    Text2->setText(m_store.embeddedLine2);
+    loadFieldControls(this, m_state);
 }
 
 void Form7::storeAndHide() {
-    m_store.embeddedLine1 = Text1->text();
-    m_store.embeddedLine2 = Text2->text();
+    storeFieldControls(this, m_state);
     accept();
 }

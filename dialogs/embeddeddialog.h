@@ -5,12 +5,12 @@
 
 class FilteredLineEdit;
 class QPushButton;
-struct SettingsStore;
+struct EditorState;
 
 class Form7 : public OptionDialog {
     Q_OBJECT
 public:
-    Form7(SettingsStore &store, QWidget *parent);
+    Form7(EditorState &state, QWidget *parent);
 
     // Puts the stored lines into the two boxes.
     void loadFromStore();
@@ -23,5 +23,5 @@ public:
 private:
     void storeAndHide();
 
-    SettingsStore &m_store;
+    EditorState &m_state;
 };

@@ -3,9 +3,9 @@
 #include "dialogs/autodialgrid.h"
 #include "dialogs/dialogcaptions.h"
 #include "dialogs/dialogvalues.h"
+#include "dialogs/fieldcontrols.h"
 #include "dialogs/inputrules.h"
 #include "editor/filteredlineedit.h"
-#include "model/settingsstore.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,10 +18,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-void select(QComboBox *list, int storedIndex) {
-    list->setCurrentIndex(listSelection(storedIndex, list->count()));
-}
 
 FilteredLineEdit *textBox(const char *name, const TextRule &rule, QWidget *parent) {
     auto *box = new FilteredLineEdit(rule, parent);
@@ -54,8 +50,8 @@ QWidget *withScroll(FilteredLineEdit *text, QScrollBar *scroll, QWidget *parent)
 
 } // namespace
 
-Form5::Form5(SettingsStore &store, QWidget *parent)
-    : OptionDialog(QStringLiteral("Form5"), parent), m_store(store) {
+Form5::Form5(EditorState &state, QWidget *parent)
+    : OptionDialog(QStringLiteral("Form5"), parent), m_state(state) {
     buildScanFrame();
     buildVoxFrame();
     buildHiddenControls();
@@ -249,63 +245,10 @@ void Form5::followScroll(QScrollBar *scroll, FilteredLineEdit *text) {
 }
 
 void Form5::loadFromStore() {
-    const SettingsStore &s = m_store;
-    select(Combo4, s.pttId);
-    select(Combo6, s.voxFunction);
-    select(Combo7, s.voxGainLevel);
-    select(Combo8, s.voxDelayTime);
-    select(Combo9, s.voxProceedTone);
-    select(Combo10, s.duplicate);
-    select(Combo11, s.priority);
-    Combo12->setCurrentIndex(Combo12->findText(QString::number(s.priorityChannel)));
-    select(Combo13, s.lookBackTimeA);
-    select(Combo14, s.lookBackTimeB);
-    select(Combo15, s.revertChannel);
-    Text1->setText(s.idCode);
-    Text3->setText(s.pttIdStartCode);
-    Text4->setText(s.pttIdEndCode);
-    Text5->setText(s.dropoutDelayTime);
-    Text6->setText(s.txDwellTime);
-    Check3->setChecked(s.cancelOperation != 0);
-    Check4->setChecked(s.voxInhibitOnReveive != 0);
-    for (int r = 0; r < kAutoDialCodes; ++r)
-        mfgrid1->setCode(r, s.autoDialMemory[r]);
-    select(Combo0, s.dtmfRate);
-    select(Combo16, s.firstDigitTime);
-    select(Combo17, s.starAndHashTone);
-    select(Combo19, s.dKeySetting);
-    select(Combo20, s.dtmfSidetone);
-    select(Combo21, s.autoResetTimer);
+    loadFieldControls(this, m_state);
 }
 
 void Form5::storeAndHide() {
-    SettingsStore &s = m_store;
-    s.pttId = Combo4->currentIndex();
-    s.voxFunction = Combo6->currentIndex();
-    s.voxGainLevel = Combo7->currentIndex();
-    s.voxDelayTime = Combo8->currentIndex();
-    s.voxProceedTone = Combo9->currentIndex();
-    s.duplicate = Combo10->currentIndex();
-    s.priority = Combo11->currentIndex();
-    if (Combo12->currentIndex() >= 0)
-        s.priorityChannel = Combo12->currentText().toInt();
-    s.lookBackTimeA = Combo13->currentIndex();
-    s.lookBackTimeB = Combo14->currentIndex();
-    s.revertChannel = Combo15->currentIndex();
-    s.idCode = Text1->text();
-    s.pttIdStartCode = Text3->text();
-    s.pttIdEndCode = Text4->text();
-    s.dropoutDelayTime = Text5->text();
-    s.txDwellTime = Text6->text();
-    s.cancelOperation = Check3->isChecked() ? 1 : 0;
-    s.voxInhibitOnReveive = Check4->isChecked() ? 1 : 0;
-    for (int r = 0; r < kAutoDialCodes; ++r)
-        s.autoDialMemory[r] = mfgrid1->code(r);
-    s.dtmfRate = Combo0->currentIndex();
-    s.firstDigitTime = Combo16->currentIndex();
-    s.starAndHashTone = Combo17->currentIndex();
-    s.dKeySetting = Combo19->currentIndex();
-    s.dtmfSidetone = Combo20->currentIndex();
-    s.autoResetTimer = Combo21->currentIndex();
+    storeFieldControls(this, m_state);
     accept();
 }

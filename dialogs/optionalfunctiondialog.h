@@ -12,12 +12,12 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QScrollBar;
-struct SettingsStore;
+struct EditorState;
 
 class Form5 : public OptionDialog {
     Q_OBJECT
 public:
-    Form5(SettingsStore &store, QWidget *parent);
+    Form5(EditorState &state, QWidget *parent);
 
     // Copies the stored optional function values into the controls.
     void loadFromStore();
@@ -97,6 +97,6 @@ private:
     void followScroll(QScrollBar *scroll, FilteredLineEdit *text);
     void storeAndHide();
 
-    SettingsStore &m_store;
+    EditorState &m_state;
     bool m_syncing = false;
 };

@@ -117,7 +117,7 @@ void OptionDialogs::SetLanguageText(qint16 language) {
         d->form4 = new Form4(d->state.store, d->owner);
     d->form4->applyLanguage(language);
     if (loading) {
-        d->form5 = new Form5(d->state.store, d->owner);
+        d->form5 = new Form5(d->state, d->owner);
         connect(d->form5, &Form5::autoDialCodeTooLong, this, [this] {
             MessagePort *port = d->port ? d->port : &d->plainBox;
             port->show(autoDialTooLongMessage(), MsgStyle::IconStop, QString());
@@ -128,7 +128,7 @@ void OptionDialogs::SetLanguageText(qint16 language) {
         d->form6 = new Form6(d->state.store, d->owner);
     d->form6->applyLanguage(language);
     if (loading)
-        d->form7 = new Form7(d->state.store, d->owner);
+        d->form7 = new Form7(d->state, d->owner);
     d->form7->applyLanguage(language);
     if (loading) {
         d->about = new frmAbout(d->owner);

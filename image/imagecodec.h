@@ -21,14 +21,3 @@ QString EncodeImage(const EditorState &state);
 // Hex text of bytes (upper case) and bytes of hex text.
 QString imageFromBytes(const QByteArray &bytes);
 QByteArray bytesFromImage(const QString &image);
-
-// Tone word (hex text of the word, most significant digit first) to the
-// cell text, and cell text to the four hex digits appended to the image
-// (least significant byte first). `offText` is the Off caption to use.
-QString toneTextOfWord(const QString &word, const QString &offText);
-QString toneBytesOfText(const QString &text, const QString &offText);
-
-// BCD frequency (4 bytes, least significant first) to the DDD.DDDDD text,
-// and a frequency text to its 8 hex digits (FFFFFFFF for an empty text).
-QString frequencyTextOfBytes(const uchar *bytes);
-QString frequencyBytesOfText(const QString &text);

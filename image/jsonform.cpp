@@ -1,7 +1,10 @@
 #include "image/jsonform.h"
 
+#include "image/imagecodec.h"
+#include "image/tonewords.h"
 #include "model/bands.h"
 #include "model/celltexts.h"
+#include "model/settingfields.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,7 +14,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 const char kJsonFormatName[] = "VQ-740 editor state";
 
@@ -21,79 +23,57 @@ const char *const kChannelKeys[kColumnCount] = {"CH",           "RX frequency", 
                                                 "TX frequency", "TX QT/DQT",    "Power",
                                                 "BCLO",         "W/N",          "Scan Add"};
 
-// An integer setting: its JSON name, its place in the state and its range.
-struct IntField {
-    const char *name;
-    int SettingsStore::*member;
-    int min;
-    int max;
-};
+// The sections of the settings, in the order of the table of fields.
+QStringList settingGroups() {
+    QStringList groups;
+    for (int i = 0; i < settingFieldCount(); ++i) {
+        const QString g = QLatin1String(settingFieldAt(i).group);
+        if (!groups.contains(g))
+            groups << g;
+    }
+    return groups;
+}
 
-const IntField kOptionalInts[] = {
-    {"PTT ID", &SettingsStore::pttId, 0, 2},
-    {"VOX Function", &SettingsStore::voxFunction, 0, 1},
-    {"VOX Gain Level", &SettingsStore::voxGainLevel, 0, 10},
-    {"VOX Delay time", &SettingsStore::voxDelayTime, 0, 5},
-    {"VOX Proceed Tone", &SettingsStore::voxProceedTone, 0, 1},
-    {"Duplicate", &SettingsStore::duplicate, 0, 1},
-    {"Priority", &SettingsStore::priority, 0, 2},
-    {"Priority Channel", &SettingsStore::priorityChannel, 1, 16},
-    {"Look Back Time A", &SettingsStore::lookBackTimeA, 0, 91},
-    {"Look Back Time B", &SettingsStore::lookBackTimeB, 0, 91},
-    {"Revert channel", &SettingsStore::revertChannel, 0, 3},
-    {"Cancel Operation", &SettingsStore::cancelOperation, 0, 1},
-    {"VOX Inhibit On Reveive", &SettingsStore::voxInhibitOnReveive, 0, 1},
-    {"DTMF Rate", &SettingsStore::dtmfRate, 0, 3},
-    {"First Digit Time", &SettingsStore::firstDigitTime, 0, 3},
-    {"First Digit Delay", &SettingsStore::firstDigitDelay, 0, 2559},
-    {"Star and Hash Tone", &SettingsStore::starAndHashTone, 0, 3},
-    {"D Key Setting", &SettingsStore::dKeySetting, 0, 16},
-    {"DTMF Sidetone", &SettingsStore::dtmfSidetone, 0, 1},
-    {"carried digit", &SettingsStore::carriedDigit, 0, 9},
-    {"Auto Reset Timer", &SettingsStore::autoResetTimer, 0, 15},
-};
+QList<const SettingField *> fieldsOf(const QString &group) {
+    QList<const SettingField *> fields;
+    for (int i = 0; i < settingFieldCount(); ++i)
+        if (group == QLatin1String(settingFieldAt(i).group))
+            fields << &settingFieldAt(i);
+    return fields;
+}
 
-struct TextField {
-    const char *name;
-    QString SettingsStore::*member;
-    int maxLength;
-};
+// A section whose every field has several entries is a list of numbered
+// rows (the Test Frequency table); the others are objects of fields.
+int rowsOf(const QString &group) {
+    int rows = 0;
+    for (const SettingField *f : fieldsOf(group)) {
+        if (f->count == 1)
+            return 0;
+        rows = f->count;
+    }
+    return rows;
+}
 
-const TextField kOptionalTexts[] = {
-    {"ID Code", &SettingsStore::idCode, 10},
-    {"PTT ID Start Code", &SettingsStore::pttIdStartCode, 16},
-    {"PTT ID End Code", &SettingsStore::pttIdEndCode, 16},
-};
+const QString kRowKey = QStringLiteral("Channel");
 
-const TextField kSecondsTexts[] = {
-    {"Dropout delay time", &SettingsStore::dropoutDelayTime, 5},
-    {"TX Dwell time", &SettingsStore::txDwellTime, 5},
-};
+// A bad text is quoted in a message with at most its first 40 characters.
+QString quoted(const QString &text) {
+    constexpr int kMax = 40;
+    return QLatin1Char('"') + (text.size() > kMax ? text.left(kMax) + QLatin1String("...") : text) +
+           QLatin1Char('"');
+}
 
-struct FunctionField {
-    const char *name;
-    int FunctionSettings::*member;
-    int min;
-    int max;
-};
-
-const FunctionField kFunctionFields[] = {
-    {"Voice Notice", &FunctionSettings::voiceNotice, 0, kVoiceNoticeItems - 1},
-    {"Time-out Timer", &FunctionSettings::timeoutTimer, -1, kTimeoutTimerItems - 1},
-    {"TOT Pre-Alert", &FunctionSettings::totPreAlert, 0, kTotPreAlertItems - 1},
-    {"Squelch Level", &FunctionSettings::squelchLevel, 0, kSquelchLevelItems - 1},
-    {"Battery Save", &FunctionSettings::batterySave, 0, kBatterySaveItems - 1},
-    {"Beep", &FunctionSettings::beep, 0, kBeepItems - 1},
-};
+QString quotedValue(const QJsonValue &v) {
+    if (v.isString())
+        return quoted(v.toString());
+    if (v.isDouble())
+        return QString::number(v.toDouble(), 'g', 12);
+    const QByteArray compact = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact);
+    return quoted(QString::fromUtf8(compact.mid(1, compact.size() - 2)));
+}
 
 const QRegularExpression &frequencyForm() {
     static const QRegularExpression re(QStringLiteral("^([0-9A-F]{3}\\.[0-9A-F]{5})?$"));
-    return re;
-}
-
-const QRegularExpression &toneForm() {
-    static const QRegularExpression re(
-        QStringLiteral("^(Off|D[0-7]{1,3}[NI]|[0-9]{0,4}\\.[0-9])?$"));
     return re;
 }
 
@@ -116,87 +96,79 @@ public:
         return true;
     }
 
-    bool readInt(const QJsonObject &obj, const QString &where, const char *name, int min, int max,
-                 int *out) {
-        const QString key = QString::fromLatin1(name);
-        if (!obj.contains(key))
+    // A section that is present must be an object.
+    bool section(const QJsonObject &root, const QString &name, QJsonObject *out) {
+        const QJsonValue v = root.value(name);
+        if (v.isUndefined())
             return true;
-        const QString field = where + QLatin1String(" / ") + key;
-        const QJsonValue v = obj.value(key);
-        const double d = v.toDouble();
-        if (!v.isDouble() || std::floor(d) != d)
-            return fail(field, QStringLiteral("must be a whole number"));
-        if (d < min || d > max)
-            return fail(field, QStringLiteral("%1 is outside its list (%2 to %3)")
-                                   .arg(QString::number(d, 'g', 12))
-                                   .arg(min)
-                                   .arg(max));
-        *out = static_cast<int>(d);
+        if (!v.isObject())
+            return fail(name, QStringLiteral("must be an object"));
+        *out = v.toObject();
         return true;
     }
 
-    bool readText(const QJsonObject &obj, const QString &where, const QString &key, QString *out) {
+    bool readNumber(const QJsonValue &v, const QString &field, const SettingField &f, int *out) {
+        const double d = v.toDouble();
+        if (!v.isDouble() || std::floor(d) != d)
+            return fail(field, QStringLiteral("%1 must be a whole number").arg(quotedValue(v)));
+        if (d < -1e9 || d > 1e9 || !fieldKeepsNumber(f, int(d)))
+            return fail(field, QStringLiteral("%1 is not a value the radio keeps (%2)")
+                                   .arg(quotedValue(v), fieldRangeText(f)));
+        *out = int(d);
+        return true;
+    }
+
+    bool readText(const QJsonValue &v, const QString &field, const SettingField &f, int entry,
+                  QString *out) {
+        if (!v.isString())
+            return fail(field, QStringLiteral("%1 must be a text").arg(quotedValue(v)));
+        const QString text = v.toString();
+        if (!fieldKeepsText(f, entry, text))
+            return fail(field, QStringLiteral("%1 is not a value the radio keeps (%2)")
+                                   .arg(quoted(text), fieldRangeText(f)));
+        *out = text;
+        return true;
+    }
+
+    bool readString(const QJsonObject &obj, const QString &where, const QString &key,
+                    QString *out) {
         if (!obj.contains(key))
             return true;
         const QJsonValue v = obj.value(key);
         if (!v.isString())
-            return fail(where + QLatin1String(" / ") + key, QStringLiteral("must be a text"));
-        *out = v.toString();
-        return true;
-    }
-
-    // A character field: one byte per character, at most `maxLength`.
-    bool readCharacters(const QJsonObject &obj, const QString &where, const QString &key,
-                        int maxLength, QString *out) {
-        QString text = *out;
-        if (!readText(obj, where, key, &text))
-            return false;
-        const QString field = where + QLatin1String(" / ") + key;
-        if (text.size() > maxLength)
-            return fail(field,
-                        QStringLiteral("\"%1\" is too long for its field (%2 characters at most)")
-                            .arg(text)
-                            .arg(maxLength));
-        for (QChar c : text)
-            if (c.unicode() > 0xFE)
-                return fail(field,
-                            QStringLiteral("the character '%1' does not fit one byte").arg(c));
-        *out = text;
-        return true;
-    }
-
-    bool readPattern(const QJsonObject &obj, const QString &where, const QString &key,
-                     const QRegularExpression &form, const QString &what, QString *out) {
-        QString text = *out;
-        if (!readText(obj, where, key, &text))
-            return false;
-        if (!form.match(text).hasMatch())
             return fail(where + QLatin1String(" / ") + key,
-                        QStringLiteral("\"%1\" %2").arg(text, what));
-        *out = text;
+                        QStringLiteral("%1 must be a text").arg(quotedValue(v)));
+        *out = v.toString();
         return true;
     }
 };
 
+// The option cells in English, whatever the language of the editor.
+QString neutralOption(int column, const QString &text) {
+    for (int item = 0; item < 2; ++item)
+        if (text == optionText(column, item, 0) || text == optionText(column, item, 1))
+            return optionText(column, item, 1);
+    return text;
+}
+
+QString neutralCell(const ChannelTable &t, int row, int column) {
+    const QString text = t.cell(row, column);
+    if ((column == ColRxTone || column == ColTxTone) && isOffText(text))
+        return QStringLiteral("Off");
+    return column >= ColPower ? neutralOption(column, text) : text;
+}
+
 QJsonObject channelToJson(const ChannelTable &t, int row) {
     QJsonObject ch;
     ch.insert(QLatin1String(kChannelKeys[0]), row);
-    for (int c = ColRxFrequency; c <= ColTxTone; ++c) {
-        QString text = t.cell(row, c);
-        if ((c == ColRxTone || c == ColTxTone) && isOffText(text))
-            text = QStringLiteral("Off");
-        ch.insert(QLatin1String(kChannelKeys[c]), text);
-    }
-    // Option cells in English, whatever the language of the editor.
-    for (int c = ColPower; c <= ColScanAdd; ++c) {
-        const QString text = t.cell(row, c);
-        QString neutral = text;
-        for (int item = 0; item < 2; ++item)
-            if (text == optionText(c, item, 0) || text == optionText(c, item, 1))
-                neutral = optionText(c, item, 1);
-        ch.insert(QLatin1String(kChannelKeys[c]), neutral);
-    }
+    for (int c = ColRxFrequency; c <= ColScanAdd; ++c)
+        ch.insert(QLatin1String(kChannelKeys[c]), neutralCell(t, row, c));
     return ch;
+}
+
+bool isRadioTone(const QString &text) {
+    const QString off = QStringLiteral("Off");
+    return toneTextOfWord(toneWordOfText(text, off), off) == text;
 }
 
 bool channelFromJson(Reader &r, const QJsonValue &value, int row, qint16 language,
@@ -215,30 +187,25 @@ bool channelFromJson(Reader &r, const QJsonValue &value, int row, qint16 languag
     QString cells[kColumnCount];
     for (int c = ColRxFrequency; c <= ColScanAdd; ++c) {
         const QString key = QLatin1String(kChannelKeys[c]);
-        cells[c] = t.cell(row, c);
+        const QString field = where + QLatin1String(" / ") + key;
+        cells[c] = neutralCell(t, row, c);
+        if (!r.readString(obj, where, key, &cells[c]))
+            return false;
+        const QString &text = cells[c];
         if (c == ColRxFrequency || c == ColTxFrequency) {
-            if (!r.readPattern(obj, where, key, frequencyForm(),
-                               QStringLiteral("is not a frequency of the form 146.12500"),
-                               &cells[c]))
-                return false;
+            if (!frequencyForm().match(text).hasMatch())
+                return r.fail(field, QStringLiteral("%1 is not a frequency of the form 146.12500")
+                                         .arg(quoted(text)));
         } else if (c == ColRxTone || c == ColTxTone) {
-            if (isOffText(cells[c]))
-                cells[c] = QStringLiteral("Off");
-            if (!r.readPattern(obj, where, key, toneForm(),
-                               QStringLiteral("is not a tone (Off, 88.5, D023N or D023I)"),
-                               &cells[c]))
-                return false;
-        } else {
-            QString text = cells[c];
-            if (!r.readText(obj, where, key, &text))
-                return false;
-            const QStringList allowed = {QString(), optionText(c, 0, 1), optionText(c, 1, 1),
-                                         optionText(c, 0, 0), optionText(c, 1, 0)};
-            if (!allowed.contains(text))
-                return r.fail(where + QLatin1String(" / ") + key,
-                              QStringLiteral("\"%1\" is not one of \"%2\", \"%3\" or empty")
-                                  .arg(text, optionText(c, 0, 1), optionText(c, 1, 1)));
-            cells[c] = text;
+            if (!text.isEmpty() && !isRadioTone(text))
+                return r.fail(field, QStringLiteral("%1 is not a tone of the radio (Off, a CTCSS "
+                                                    "tone from 67.0 to 254.1 Hz, or one of its "
+                                                    "DCS codes such as D023N or D023I)")
+                                         .arg(quoted(text)));
+        } else if (!text.isEmpty() && text != optionText(c, 0, 1) && text != optionText(c, 1, 1) &&
+                   text != optionText(c, 0, 0) && text != optionText(c, 1, 0)) {
+            return r.fail(field, QStringLiteral("%1 is not one of \"%2\", \"%3\" or empty")
+                                     .arg(quoted(text), optionText(c, 0, 1), optionText(c, 1, 1)));
         }
     }
     if (cells[ColRxFrequency].isEmpty()) {
@@ -254,9 +221,7 @@ bool channelFromJson(Reader &r, const QJsonValue &value, int row, qint16 languag
         if ((c == ColRxTone || c == ColTxTone) && text == QLatin1String("Off"))
             text = offCaption(language);
         if (c >= ColPower) {
-            int index = 0;
-            if (text == optionText(c, 1, 0) || text == optionText(c, 1, 1))
-                index = 1;
+            const int index = text == optionText(c, 1, 0) || text == optionText(c, 1, 1) ? 1 : 0;
             if (!text.isEmpty())
                 text = optionText(c, index, language);
             t.setCell(row, c, text);
@@ -268,75 +233,152 @@ bool channelFromJson(Reader &r, const QJsonValue &value, int row, qint16 languag
     return true;
 }
 
-// The order in which fields are written: the format first, then the
-// settings as the program shows them. Every field has its place here.
-const char *const kFieldOrder[] = {"format",
-                                   "version",
-                                   "Range",
-                                   "Channels",
-                                   "CH",
-                                   "RX frequency",
-                                   "RX QT/DQT",
-                                   "TX frequency",
-                                   "TX QT/DQT",
-                                   "Power",
-                                   "BCLO",
-                                   "W/N",
-                                   "Scan Add",
-                                   "Functions Setting",
-                                   "Voice Notice",
-                                   "Time-out Timer",
-                                   "TOT Pre-Alert",
-                                   "Squelch Level",
-                                   "Battery Save",
-                                   "Beep",
-                                   "Optional Function",
-                                   "PTT ID",
-                                   "VOX Function",
-                                   "VOX Gain Level",
-                                   "VOX Delay time",
-                                   "VOX Proceed Tone",
-                                   "Duplicate",
-                                   "Priority",
-                                   "Priority Channel",
-                                   "Look Back Time A",
-                                   "Look Back Time B",
-                                   "Revert channel",
-                                   "ID Code",
-                                   "PTT ID Start Code",
-                                   "PTT ID End Code",
-                                   "Dropout delay time",
-                                   "TX Dwell time",
-                                   "Cancel Operation",
-                                   "VOX Inhibit On Reveive",
-                                   "DTMF Rate",
-                                   "First Digit Time",
-                                   "First Digit Delay",
-                                   "Star and Hash Tone",
-                                   "D Key Setting",
-                                   "DTMF Sidetone",
-                                   "carried digit",
-                                   "Auto Reset Timer",
-                                   "Auto-dial Memory",
-                                   "Keys",
-                                   "PF1",
-                                   "PF2",
-                                   "Embedded Information",
-                                   "Embedded Information line 1",
-                                   "Embedded Information line 2",
-                                   "Debug Parameters",
-                                   "TX-High Power",
-                                   "TX-Low Power",
-                                   "Test Frequency",
-                                   "Channel",
-                                   "RX Frequency",
-                                   "TX Frequency"};
+// Channels must come back from the radio as they were given: a TX tone
+// without TX frequency, an empty option of a channel in use and the like
+// cannot be kept.
+bool channelsSurviveTheImage(Reader &r, const EditorState &next) {
+    EditorState back = next;
+    DecodeImage(back, EncodeImage(next));
+    for (int row = 1; row <= kChannelCount; ++row)
+        for (int c = ColRxFrequency; c <= ColScanAdd; ++c) {
+            const QString given = neutralCell(next.channels, row, c);
+            const QString kept = neutralCell(back.channels, row, c);
+            if (given != kept)
+                return r.fail(QStringLiteral("Channels / %1 / %2")
+                                  .arg(row, 2, 10, QLatin1Char('0'))
+                                  .arg(QLatin1String(kChannelKeys[c])),
+                              QStringLiteral("%1 cannot be kept by the radio: it reads back as %2")
+                                  .arg(quoted(given), quoted(kept)));
+        }
+    return true;
+}
 
+bool readGroup(Reader &r, const QJsonObject &root, const QString &group, EditorState &next) {
+    const QList<const SettingField *> fields = fieldsOf(group);
+    const int rows = rowsOf(group);
+    if (rows > 0) {
+        if (!root.contains(group))
+            return true;
+        const QJsonValue v = root.value(group);
+        const QJsonArray list = v.toArray();
+        if (!v.isArray() || list.size() != rows)
+            return r.fail(group, QStringLiteral("must list %1 rows").arg(rows));
+        QSet<QString> known{kRowKey};
+        for (const SettingField *f : fields)
+            known.insert(QLatin1String(f->name));
+        for (int k = 0; k < rows; ++k) {
+            const QString where =
+                QStringLiteral("%1 / %2").arg(group).arg(k + 1, 2, 10, QLatin1Char('0'));
+            if (!list.at(k).isObject())
+                return r.fail(where, QStringLiteral("must be an object"));
+            const QJsonObject row = list.at(k).toObject();
+            if (!r.checkKeys(row, where, known))
+                return false;
+            if (row.contains(kRowKey) && row.value(kRowKey).toDouble() != k + 1)
+                return r.fail(where + QLatin1String(" / ") + kRowKey,
+                              QStringLiteral("must be %1").arg(k + 1));
+            for (const SettingField *f : fields) {
+                const QString key = QLatin1String(f->name);
+                if (!row.contains(key))
+                    continue;
+                QString text;
+                if (!r.readText(row.value(key), where + QLatin1String(" / ") + key, *f, k, &text))
+                    return false;
+                setTextValue(*f, next, k, text);
+            }
+        }
+        return true;
+    }
+
+    QJsonObject obj;
+    if (!r.section(root, group, &obj))
+        return false;
+    QSet<QString> known;
+    for (const SettingField *f : fields)
+        known.insert(QLatin1String(f->name));
+    if (!r.checkKeys(obj, group, known))
+        return false;
+    for (const SettingField *f : fields) {
+        const QString key = QLatin1String(f->name);
+        if (!obj.contains(key))
+            continue;
+        const QString field = group + QLatin1String(" / ") + key;
+        const QJsonValue v = obj.value(key);
+        if (!f->isText()) {
+            int number = 0;
+            if (!r.readNumber(v, field, *f, &number))
+                return false;
+            setNumberValue(*f, next, number);
+        } else if (f->count == 1) {
+            QString text;
+            if (!r.readText(v, field, *f, 0, &text))
+                return false;
+            setTextValue(*f, next, 0, text);
+        } else {
+            const QJsonArray list = v.toArray();
+            if (!v.isArray() || list.size() != f->count)
+                return r.fail(field, QStringLiteral("must list %1 codes").arg(f->count));
+            for (int k = 0; k < f->count; ++k) {
+                QString text;
+                if (!r.readText(list.at(k), field + QStringLiteral(" / %1").arg(k + 1), *f, k,
+                                &text))
+                    return false;
+                setTextValue(*f, next, k, text);
+            }
+        }
+    }
+    return true;
+}
+
+QJsonValue groupToJson(const QString &group, const EditorState &state) {
+    const QList<const SettingField *> fields = fieldsOf(group);
+    const int rows = rowsOf(group);
+    if (rows > 0) {
+        QJsonArray list;
+        for (int k = 0; k < rows; ++k) {
+            QJsonObject row{{kRowKey, k + 1}};
+            for (const SettingField *f : fields)
+                row.insert(QLatin1String(f->name), textValue(*f, state, k));
+            list.append(row);
+        }
+        return list;
+    }
+    QJsonObject obj;
+    for (const SettingField *f : fields) {
+        const QString key = QLatin1String(f->name);
+        if (!f->isText()) {
+            obj.insert(key, numberValue(*f, state));
+        } else if (f->count == 1) {
+            obj.insert(key, textValue(*f, state));
+        } else {
+            QJsonArray list;
+            for (int k = 0; k < f->count; ++k)
+                list.append(textValue(*f, state, k));
+            obj.insert(key, list);
+        }
+    }
+    return obj;
+}
+
+// The order in which fields are written: the format first, then the
+// channels and the settings as the program shows them.
 int fieldRank(const QString &key) {
-    for (int i = 0; i < int(std::size(kFieldOrder)); ++i)
-        if (key == QLatin1String(kFieldOrder[i]))
-            return i;
-    return int(std::size(kFieldOrder));
+    static const QStringList order = [] {
+        QStringList keys{QStringLiteral("format"), QStringLiteral("version"),
+                         QStringLiteral("Range"), QStringLiteral("Channels")};
+        for (const char *k : kChannelKeys)
+            keys << QLatin1String(k);
+        for (const QString &group : settingGroups()) {
+            keys << group;
+            if (rowsOf(group) > 0)
+                keys << kRowKey;
+            for (const SettingField *f : fieldsOf(group))
+                keys << QLatin1String(f->name);
+        }
+        return keys;
+    }();
+    const int i = order.indexOf(key);
+    return i < 0 ? order.size() : i;
 }
 
 // Writes JSON like QJsonDocument's indented form, but with the fields of
@@ -376,49 +418,20 @@ void writeOrdered(QByteArray &out, const QJsonValue &value, int indent) {
 } // namespace
 
 QByteArray stateToJson(const EditorState &state) {
-    const SettingsStore &s = state.store;
+    // The values as the data file keeps them: what a save and an open give.
+    EditorState kept = state;
+    DecodeImage(kept, EncodeImage(state));
+
     QJsonObject root;
     root.insert(QLatin1String("format"), QLatin1String(kJsonFormatName));
     root.insert(QLatin1String("version"), kJsonFormatVersion);
-    root.insert(QLatin1String("Range"), bandText(state.bandPosition));
-
+    root.insert(QLatin1String("Range"), bandText(kept.bandPosition));
     QJsonArray channels;
     for (int row = 1; row <= kChannelCount; ++row)
-        channels.append(channelToJson(state.channels, row));
+        channels.append(channelToJson(kept.channels, row));
     root.insert(QLatin1String("Channels"), channels);
-
-    QJsonObject functions;
-    for (const FunctionField &f : kFunctionFields)
-        functions.insert(QLatin1String(f.name), state.functions.*(f.member));
-    root.insert(QLatin1String("Functions Setting"), functions);
-
-    QJsonObject optional;
-    for (const IntField &f : kOptionalInts)
-        optional.insert(QLatin1String(f.name), s.*(f.member));
-    for (const TextField &f : kOptionalTexts)
-        optional.insert(QLatin1String(f.name), s.*(f.member));
-    for (const TextField &f : kSecondsTexts)
-        optional.insert(QLatin1String(f.name), s.*(f.member));
-    QJsonArray autoDial;
-    for (const QString &code : s.autoDialMemory)
-        autoDial.append(code);
-    optional.insert(QLatin1String("Auto-dial Memory"), autoDial);
-    root.insert(QLatin1String("Optional Function"), optional);
-
-    root.insert(QLatin1String("Keys"),
-                QJsonObject{{QLatin1String("PF1"), s.pf1}, {QLatin1String("PF2"), s.pf2}});
-    root.insert(QLatin1String("Embedded Information"),
-                QJsonObject{{QLatin1String("Embedded Information line 1"), s.embeddedLine1},
-                            {QLatin1String("Embedded Information line 2"), s.embeddedLine2}});
-    root.insert(QLatin1String("Debug Parameters"),
-                QJsonObject{{QLatin1String("TX-High Power"), s.txHighPower},
-                            {QLatin1String("TX-Low Power"), s.txLowPower}});
-    QJsonArray tests;
-    for (int r = 0; r < kTestFrequencyRows; ++r)
-        tests.append(QJsonObject{{QLatin1String("Channel"), r + 1},
-                                 {QLatin1String("RX Frequency"), s.testRx[r]},
-                                 {QLatin1String("TX Frequency"), s.testTx[r]}});
-    root.insert(QLatin1String("Test Frequency"), tests);
+    for (const QString &group : settingGroups())
+        root.insert(group, groupToJson(group, kept));
     QByteArray out;
     writeOrdered(out, root, 0);
     return out + "\n";
@@ -438,18 +451,16 @@ bool stateFromJson(const QByteArray &json, EditorState &state, QString *error) {
     }
     const QJsonObject root = doc.object();
     EditorState next = state;
-    SettingsStore &s = next.store;
-
     auto finish = [&]() {
         *error = r.error;
         return false;
     };
-    if (!r.checkKeys(root, QString(),
-                     {QStringLiteral("format"), QStringLiteral("version"), QStringLiteral("Range"),
-                      QStringLiteral("Channels"), QStringLiteral("Functions Setting"),
-                      QStringLiteral("Optional Function"), QStringLiteral("Keys"),
-                      QStringLiteral("Embedded Information"), QStringLiteral("Debug Parameters"),
-                      QStringLiteral("Test Frequency")}))
+
+    QSet<QString> known{QStringLiteral("format"), QStringLiteral("version"),
+                        QStringLiteral("Range"), QStringLiteral("Channels")};
+    for (const QString &group : settingGroups())
+        known.insert(group);
+    if (!r.checkKeys(root, QString(), known))
         return finish();
     if (root.value(QLatin1String("format")).toString() != QLatin1String(kJsonFormatName)) {
         r.fail(QStringLiteral("format"),
@@ -462,11 +473,11 @@ bool stateFromJson(const QByteArray &json, EditorState &state, QString *error) {
     }
 
     if (root.contains(QLatin1String("Range"))) {
-        const QString text = root.value(QLatin1String("Range")).toString();
-        const int pos = bandPositionOfText(text);
+        const QJsonValue v = root.value(QLatin1String("Range"));
+        const int pos = v.isString() ? bandPositionOfText(v.toString()) : -1;
         if (pos < 0) {
             r.fail(QStringLiteral("Range"),
-                   QStringLiteral("\"%1\" is not a frequency range of the radio").arg(text));
+                   QStringLiteral("%1 is not a frequency range of the radio").arg(quotedValue(v)));
             return finish();
         }
         next.bandPosition = pos;
@@ -474,122 +485,22 @@ bool stateFromJson(const QByteArray &json, EditorState &state, QString *error) {
     }
 
     if (root.contains(QLatin1String("Channels"))) {
-        const QJsonArray channels = root.value(QLatin1String("Channels")).toArray();
-        if (!root.value(QLatin1String("Channels")).isArray() || channels.size() != kChannelCount) {
+        const QJsonValue v = root.value(QLatin1String("Channels"));
+        const QJsonArray channels = v.toArray();
+        if (!v.isArray() || channels.size() != kChannelCount) {
             r.fail(QStringLiteral("Channels"), QStringLiteral("must list 16 channels"));
             return finish();
         }
         for (int row = 1; row <= kChannelCount; ++row)
             if (!channelFromJson(r, channels.at(row - 1), row, next.language, next.channels))
                 return finish();
+        if (!channelsSurviveTheImage(r, next))
+            return finish();
     }
 
-    const QString fsName = QStringLiteral("Functions Setting");
-    const QJsonObject fs = root.value(fsName).toObject();
-    QSet<QString> fsKeys;
-    for (const FunctionField &f : kFunctionFields)
-        fsKeys.insert(QLatin1String(f.name));
-    if (!r.checkKeys(fs, fsName, fsKeys))
-        return finish();
-    for (const FunctionField &f : kFunctionFields)
-        if (!r.readInt(fs, fsName, f.name, f.min, f.max, &(next.functions.*(f.member))))
+    for (const QString &group : settingGroups())
+        if (!readGroup(r, root, group, next))
             return finish();
-
-    const QString ofName = QStringLiteral("Optional Function");
-    const QJsonObject of = root.value(ofName).toObject();
-    QSet<QString> ofKeys{QStringLiteral("Auto-dial Memory")};
-    for (const IntField &f : kOptionalInts)
-        ofKeys.insert(QLatin1String(f.name));
-    for (const TextField &f : kOptionalTexts)
-        ofKeys.insert(QLatin1String(f.name));
-    for (const TextField &f : kSecondsTexts)
-        ofKeys.insert(QLatin1String(f.name));
-    if (!r.checkKeys(of, ofName, ofKeys))
-        return finish();
-    for (const IntField &f : kOptionalInts)
-        if (!r.readInt(of, ofName, f.name, f.min, f.max, &(s.*(f.member))))
-            return finish();
-    for (const TextField &f : kOptionalTexts)
-        if (!r.readCharacters(of, ofName, QLatin1String(f.name), f.maxLength, &(s.*(f.member))))
-            return finish();
-    static const QRegularExpression seconds(QStringLiteral("^[0-9]{0,5}$"));
-    for (const TextField &f : kSecondsTexts) {
-        QString *text = &(s.*(f.member));
-        if (!r.readPattern(of, ofName, QLatin1String(f.name), seconds,
-                           QStringLiteral("is not a whole number of seconds"), text))
-            return finish();
-        if (!text->isEmpty() && text->toInt() > 65535) {
-            r.fail(ofName + QLatin1String(" / ") + QLatin1String(f.name),
-                   QStringLiteral("%1 is more than 65535 seconds").arg(*text));
-            return finish();
-        }
-    }
-    if (of.contains(QLatin1String("Auto-dial Memory"))) {
-        const QJsonValue v = of.value(QLatin1String("Auto-dial Memory"));
-        const QJsonArray codes = v.toArray();
-        if (!v.isArray() || codes.size() != kAutoDialCodes) {
-            r.fail(ofName + QLatin1String(" / Auto-dial Memory"),
-                   QStringLiteral("must list 8 codes"));
-            return finish();
-        }
-        for (int k = 0; k < kAutoDialCodes; ++k) {
-            const QJsonObject one{{QStringLiteral("%1").arg(k + 1), codes.at(k)}};
-            if (!r.readCharacters(one, ofName + QLatin1String(" / Auto-dial Memory"),
-                                  QString::number(k + 1), 16, &s.autoDialMemory[k]))
-                return finish();
-        }
-    }
-
-    const QString keysName = QStringLiteral("Keys");
-    const QJsonObject keys = root.value(keysName).toObject();
-    if (!r.checkKeys(keys, keysName, {QStringLiteral("PF1"), QStringLiteral("PF2")}) ||
-        !r.readInt(keys, keysName, "PF1", 0, 11, &s.pf1) ||
-        !r.readInt(keys, keysName, "PF2", 0, 11, &s.pf2))
-        return finish();
-
-    const QString eiName = QStringLiteral("Embedded Information");
-    const QJsonObject ei = root.value(eiName).toObject();
-    const QString line1 = QStringLiteral("Embedded Information line 1");
-    const QString line2 = QStringLiteral("Embedded Information line 2");
-    if (!r.checkKeys(ei, eiName, {line1, line2}) ||
-        !r.readCharacters(ei, eiName, line1, 32, &s.embeddedLine1) ||
-        !r.readCharacters(ei, eiName, line2, 32, &s.embeddedLine2))
-        return finish();
-
-    const QString dpName = QStringLiteral("Debug Parameters");
-    const QJsonObject dp = root.value(dpName).toObject();
-    if (!r.checkKeys(dp, dpName,
-                     {QStringLiteral("TX-High Power"), QStringLiteral("TX-Low Power")}) ||
-        !r.readInt(dp, dpName, "TX-High Power", 0, 255, &s.txHighPower) ||
-        !r.readInt(dp, dpName, "TX-Low Power", 0, 255, &s.txLowPower))
-        return finish();
-
-    if (root.contains(QLatin1String("Test Frequency"))) {
-        const QJsonValue v = root.value(QLatin1String("Test Frequency"));
-        const QJsonArray rows = v.toArray();
-        if (!v.isArray() || rows.size() != kTestFrequencyRows) {
-            r.fail(QStringLiteral("Test Frequency"), QStringLiteral("must list 16 rows"));
-            return finish();
-        }
-        for (int i = 0; i < kTestFrequencyRows; ++i) {
-            const QString where =
-                QStringLiteral("Test Frequency / %1").arg(i + 1, 2, 10, QLatin1Char('0'));
-            const QJsonObject row = rows.at(i).toObject();
-            const QString what = QStringLiteral("is not a frequency of the form 446.00625");
-            if (!rows.at(i).isObject()) {
-                r.fail(where, QStringLiteral("must be an object"));
-                return finish();
-            }
-            if (!r.checkKeys(row, where,
-                             {QStringLiteral("Channel"), QStringLiteral("RX Frequency"),
-                              QStringLiteral("TX Frequency")}) ||
-                !r.readPattern(row, where, QStringLiteral("RX Frequency"), frequencyForm(), what,
-                               &s.testRx[i]) ||
-                !r.readPattern(row, where, QStringLiteral("TX Frequency"), frequencyForm(), what,
-                               &s.testTx[i]))
-                return finish();
-        }
-    }
 
     state = next;
     error->clear();

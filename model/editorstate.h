@@ -8,14 +8,15 @@
 
 #include <QtGlobal>
 
-// Selected entries of the main window's Functions Setting lists.
+// Selected entries of the main window's Functions Setting lists (start-up
+// values in the table of fields).
 struct FunctionSettings {
-    int voiceNotice = 1;
-    int timeoutTimer = 5; // entry k is 15*(k+1) seconds; -1 = no selection
-    int totPreAlert = 1;
-    int squelchLevel = 4;
-    int batterySave = 1;
-    int beep = 1;
+    int voiceNotice = 0;
+    int timeoutTimer = 0; // entry k is 15*(k+1) seconds; -1 = no selection
+    int totPreAlert = 0;
+    int squelchLevel = 0;
+    int batterySave = 0;
+    int beep = 0;
 
     bool operator==(const FunctionSettings &o) const {
         return voiceNotice == o.voiceNotice && timeoutTimer == o.timeoutTimer &&
@@ -41,6 +42,9 @@ struct EditorState {
     qint16 language = 0; // 0 Chinese, 1 English (others show English)
     bool bandOverrideMode = false;
     bool debugWriteMode = false;
+
+    // Every setting at its start-up value, no channel in use, band 0.
+    EditorState();
 
     // The values the program starts with: band 0 accepted and selected, PF1
     // 10, then the reset to defaults (power levels 63 and 0, debug write mode

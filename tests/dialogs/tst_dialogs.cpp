@@ -4,11 +4,15 @@
 
 #include "dialogs/aboutbox.h"
 #include "dialogs/debugdialog.h"
+#include "dialogs/dialogcaptions.h"
 #include "dialogs/embeddeddialog.h"
+#include "dialogs/fieldcontrols.h"
 #include "dialogs/keysdialog.h"
 #include "editor/filteredlineedit.h"
 #include "image/imagecodec.h"
 #include "model/layout.h"
+#include "model/settingfields.h"
+#include "tests/image/imagebuilder.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -39,6 +43,7 @@ private slots:
     void loadedHiddenInOrder();
     void captions_data();
     void captions();
+    void everySettingHasItsControl();
     void programEndClosesTheDialogs();
 
     void debugStartUp();
@@ -92,114 +97,58 @@ void TestDialogs::loadedHiddenInOrder() {
 }
 
 void TestDialogs::captions_data() {
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("chinese");
-    QTest::addColumn<QString>("english");
-    QTest::newRow("Form2 title") << "Form2"
-                                 << ""
-                                 << "调试参数"
-                                 << "Debug Parameters";
-    QTest::newRow("Form2 Frame1") << "Form2"
-                                  << "Frame1"
-                                  << "发射高功率"
-                                  << "TX-High Power";
-    QTest::newRow("Form2 Frame2") << "Form2"
-                                  << "Frame2"
-                                  << "发射低功率"
-                                  << "TX-Low Power";
-    QTest::newRow("Form2 Label3") << "Form2"
-                                  << "Label3"
-                                  << "最小"
-                                  << "Low";
-    QTest::newRow("Form2 Label6") << "Form2"
-                                  << "Label6"
-                                  << "最小"
-                                  << "Low";
-    QTest::newRow("Form2 Label7") << "Form2"
-                                  << "Label7"
-                                  << "最大"
-                                  << "High";
-    QTest::newRow("Form2 Label8") << "Form2"
-                                  << "Label8"
-                                  << "最大"
-                                  << "High";
-    QTest::newRow("Form2 Command1") << "Form2"
-                                    << "Command1"
-                                    << "确定"
-                                    << "OK";
-    QTest::newRow("Form6 title") << "Form6"
-                                 << ""
-                                 << "键设定"
-                                 << "Keys Set";
-    QTest::newRow("Form6 PF1") << "Form6"
-                               << "Label1"
-                               << "PF1"
-                               << "PF1";
-    QTest::newRow("Form6 PF2") << "Form6"
-                               << "Label2"
-                               << "PF2"
-                               << "PF2";
-    QTest::newRow("Form6 Command2") << "Form6"
-                                    << "Command2"
-                                    << "取消"
-                                    << "Cancel";
-    QTest::newRow("Form7 title") << "Form7"
-                                 << ""
-                                 << "嵌入信息"
-                                 << "Embedded Information";
-    QTest::newRow("Form7 Command1") << "Form7"
-                                    << "Command1"
-                                    << "确定"
-                                    << "OK";
-    QTest::newRow("Form7 Command2") << "Form7"
-                                    << "Command2"
-                                    << "取消"
-                                    << "Cancel";
-    QTest::newRow("About title") << "frmAbout"
-                                 << ""
-                                 << "Help"
-                                 << "Help";
-    QTest::newRow("About lblTitle") << "frmAbout"
-                                    << "lblTitle"
-                                    << "VQ-740 对讲机编程软件"
-                                    << "VQ-740 Radio Software";
-    QTest::newRow("About lblVersion") << "frmAbout"
-                                      << "lblVersion"
-                                      << "简体中文版"
-                                      << "English version";
-    QTest::newRow("About Label2") << "frmAbout"
-                                  << "Label2"
-                                  << "发布\uFF1A2012.2"
-                                  << "Issue\uFF1A2012.4";
-    QTest::newRow("About Label3") << "frmAbout"
-                                  << "Label3"
-                                  << "版本号:1.20"
-                                  << "Version:1.20";
-    QTest::newRow("About cmdOK") << "frmAbout"
-                                 << "cmdOK"
-                                 << "确定"
-                                 << "OK";
-    QTest::newRow("About Label1") << "frmAbout"
-                                  << "Label1"
-                                  << ""
-                                  << "";
+    QTest::addColumn<int>("row");
+    const QVector<DialogCaption> &table = dialogCaptionTable();
+    for (int i = 0; i < table.size(); ++i)
+        if (table[i].kind == DialogCaption::WindowTitle || table[i].kind == DialogCaption::Text)
+            QTest::addRow("%s %s", qPrintable(table[i].window), qPrintable(table[i].control)) << i;
 }
 
 void TestDialogs::captions() {
-    QFETCH(QString, window);
-    QFETCH(QString, control);
-    QFETCH(QString, chinese);
-    QFETCH(QString, english);
+    // Every caption of the table reaches its control, in both languages
+    // and back.
+    QFETCH(int, row);
+    const DialogCaption &caption = dialogCaptionTable().at(row);
+    QVERIFY(caption.chinese.isEmpty() == caption.english.isEmpty());
     DialogFixture f{0};
-    QWidget *w = f.owner->findChild<QWidget *>(window);
+    QWidget *w = f.owner->findChild<QWidget *>(caption.window);
     QVERIFY(w);
-    auto textOf = [&] { return captionOf(w, control); };
-    QCOMPARE(textOf(), chinese);
+    QCOMPARE(captionOf(w, caption.control), caption.chinese);
     f.dialogs->SetLanguageText(1);
-    QCOMPARE(textOf(), english);
+    QCOMPARE(captionOf(w, caption.control), caption.english);
     f.dialogs->SetLanguageText(0);
-    QCOMPARE(textOf(), chinese);
+    QCOMPARE(captionOf(w, caption.control), caption.chinese);
+}
+
+void TestDialogs::everySettingHasItsControl() {
+    // Each field of the table that a dialog shows has its control there; a
+    // list has one item per value the radio keeps; and what a dialog loads
+    // it stores back unchanged.
+    QRandomGenerator rng(51);
+    DialogFixture f{1, [&rng](EditorState &st) { st = generatedState(rng, 1); }};
+    const EditorState shown = f.state;
+    for (int i = 0; i < settingFieldCount(); ++i) {
+        const SettingField &field = settingFieldAt(i);
+        if (field.controlKind == FieldControl::None || QLatin1String(field.window) == "Form1")
+            continue;
+        QWidget *control = f.find(field.window, field.control);
+        QVERIFY2(control, field.name);
+        if (auto *list = qobject_cast<QComboBox *>(control))
+            QCOMPARE(list->count(),
+                     field.controlKind == FieldControl::ListNumber ? field.max - field.min + 1
+                                                                   : field.max + 1);
+    }
+    for (const char *window : {"Form5", "Form7"}) {
+        EditorState stored = startUpState(1);
+        storeFieldControls(f.find(window), stored);
+        for (int i = 0; i < settingFieldCount(); ++i) {
+            const SettingField &field = settingFieldAt(i);
+            if (QLatin1String(field.window) != window)
+                continue;
+            for (int k = 0; k < field.count; ++k)
+                QCOMPARE(encodeFieldEntry(field, stored, k), encodeFieldEntry(field, shown, k));
+        }
+    }
 }
 
 void TestDialogs::programEndClosesTheDialogs() {

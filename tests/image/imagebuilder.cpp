@@ -2,6 +2,7 @@
 
 #include "image/imagecodec.h"
 #include "model/layout.h"
+#include "model/settingfields.h"
 #include "model/tonelist.h"
 
 EditorState startUpState(qint16 language) {
@@ -34,14 +35,6 @@ QString frequency(QRandomGenerator &rng) {
     return QStringLiteral("%1.%2").arg(units / 100000).arg(units % 100000, 5, 10, QLatin1Char('0'));
 }
 
-QString characters(QRandomGenerator &rng, int maxLength, const QString &alphabet) {
-    QString text;
-    const int n = rng.bounded(maxLength + 1);
-    for (int i = 0; i < n; ++i)
-        text += alphabet.at(rng.bounded(alphabet.size()));
-    return text;
-}
-
 } // namespace
 
 EditorState generatedState(QRandomGenerator &rng, qint16 language) {
@@ -59,59 +52,45 @@ EditorState generatedState(QRandomGenerator &rng, qint16 language) {
         for (int c = ColPower; c <= ColScanAdd; ++c)
             t.setOption(row, c, rng.bounded(2), language);
     }
-    FunctionSettings &f = st.functions;
-    f.voiceNotice = rng.bounded(kVoiceNoticeItems);
-    f.timeoutTimer = rng.bounded(kTimeoutTimerItems + 1) - 1;
-    f.totPreAlert = rng.bounded(kTotPreAlertItems);
-    f.squelchLevel = rng.bounded(kSquelchLevelItems);
-    f.batterySave = rng.bounded(kBatterySaveItems);
-    f.beep = rng.bounded(kBeepItems);
     st.bandPosition = st.acceptedBand = rng.bounded(7);
 
-    SettingsStore &s = st.store;
+    // Every radio-wide setting from the table of fields: a value the radio
+    // keeps, picked at random among them.
     const QString dtmf = QStringLiteral("0123456789ABCD*#");
-    s.pttId = rng.bounded(3);
-    s.voxFunction = rng.bounded(2);
-    s.voxGainLevel = rng.bounded(11);
-    s.voxDelayTime = rng.bounded(6);
-    s.voxProceedTone = rng.bounded(2);
-    s.duplicate = rng.bounded(2);
-    s.priority = rng.bounded(3);
-    s.priorityChannel = rng.bounded(1, 17);
-    s.lookBackTimeA = rng.bounded(92);
-    s.lookBackTimeB = rng.bounded(92);
-    s.revertChannel = rng.bounded(4);
-    s.idCode = characters(rng, 10, dtmf);
-    s.pttIdStartCode = characters(rng, 16, dtmf);
-    s.pttIdEndCode = characters(rng, 16, dtmf);
-    s.dropoutDelayTime = QString::number(rng.bounded(301));
-    s.txDwellTime = QString::number(rng.bounded(301));
-    s.cancelOperation = rng.bounded(2);
-    s.voxInhibitOnReveive = rng.bounded(2);
-    s.dtmfRate = rng.bounded(4);
-    s.firstDigitTime = rng.bounded(4);
-    s.firstDigitDelay = rng.bounded(10, 101) * 10;
-    s.starAndHashTone = rng.bounded(4);
-    s.dKeySetting = rng.bounded(17);
-    s.dtmfSidetone = rng.bounded(2);
-    s.carriedDigit = rng.bounded(10);
-    s.autoResetTimer = rng.bounded(16);
-    for (QString &code : s.autoDialMemory)
-        code = characters(rng, 16, dtmf);
-    s.pf1 = rng.bounded(12);
-    s.pf2 = rng.bounded(12);
-    QString printable;
-    for (ushort u = 0x20; u < 0x7F; ++u)
-        printable += QChar(u);
-    s.embeddedLine1 = characters(rng, 32, printable);
-    s.embeddedLine2 = characters(rng, 32, printable + QStringLiteral("éü°"));
-    s.txHighPower = rng.bounded(64);
-    s.txLowPower = rng.bounded(64);
-    for (int r = 0; r < kTestFrequencyRows; ++r) {
-        if (rng.bounded(3) == 0)
+    for (int i = 0; i < settingFieldCount(); ++i) {
+        const SettingField &f = settingFieldAt(i);
+        if (!f.isText()) {
+            QList<int> values;
+            for (int v = f.min; v <= f.max; ++v)
+                if (fieldKeepsNumber(f, v))
+                    values << v;
+            values << f.startUp;
+            setNumberValue(f, st, values.at(rng.bounded(int(values.size()))));
             continue;
-        s.testRx[r] = frequency(rng);
-        s.testTx[r] = frequency(rng);
+        }
+        for (int k = 0; k < f.count; ++k) {
+            QString text;
+            switch (f.codec) {
+            case FieldCodec::Seconds:
+                text = rng.bounded(8) == 0 ? QString() : QString::number(rng.bounded(301));
+                break;
+            case FieldCodec::Frequency:
+                text = rng.bounded(3) == 0 ? QString() : frequency(rng);
+                break;
+            default: {
+                // Codes as the keypad makes them, or any byte a radio may hold.
+                const bool keypad = rng.bounded(2) == 0;
+                const int n = rng.bounded(f.max + 1);
+                while (text.size() < n) {
+                    const QChar c = keypad ? dtmf.at(rng.bounded(dtmf.size()))
+                                           : QChar(ushort(rng.bounded(0xFF)));
+                    if (fieldKeepsText(f, k, text + c))
+                        text += c;
+                }
+            }
+            }
+            setTextValue(f, st, k, text);
+        }
     }
     return st;
 }

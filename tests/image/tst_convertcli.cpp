@@ -3,6 +3,8 @@
 #include "image/imagecodec.h"
 #include "image/jsonform.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -107,6 +109,28 @@ void TestConvertCli::refusesUnusableInput_data() {
     bad.replace("\"VOX Gain Level\": 1", "\"VOX Gain Level\": 12");
     QTest::newRow("json index outside list") << "bad.json" << bad << "VOX Gain Level";
     QTest::newRow("not json") << "x.json" << QByteArray("hello") << "not valid JSON";
+    // Values the data file cannot keep are refused rather than lost.
+    const QJsonObject start = QJsonDocument::fromJson(stateToJson(startUpState())).object();
+    auto with = [&start](const char *section, const char *key, const QJsonValue &v) {
+        QJsonObject root = start;
+        if (!key) {
+            root[QLatin1String(section)] = v;
+        } else {
+            QJsonObject inner = root[QLatin1String(section)].toObject();
+            inner[QLatin1String(key)] = v;
+            root[QLatin1String(section)] = inner;
+        }
+        return QJsonDocument(root).toJson();
+    };
+    QTest::newRow("dropout 400 s")
+        << "a.json" << with("Optional Function", "Dropout delay time", "400")
+        << "Dropout delay time";
+    QTest::newRow("first digit delay 2559")
+        << "b.json" << with("Optional Function", "First Digit Delay", 2559) << "First Digit Delay";
+    QTest::newRow("keys as text") << "c.json" << with("Keys", nullptr, "PF1")
+                                  << "Keys: must be an object";
+    QTest::newRow("debug parameters null")
+        << "d.json" << with("Debug Parameters", nullptr, QJsonValue()) << "Debug Parameters";
 }
 
 void TestConvertCli::refusesUnusableInput() {

@@ -1,6 +1,7 @@
 #include "imagebuilder.h"
 
 #include "image/imagecodec.h"
+#include "model/bcdfrequency.h"
 #include "model/layout.h"
 
 #include <QtTest>
@@ -120,13 +121,22 @@ void TestImageCodec::toneWords_data() {
     QTest::newRow("100.0") << fromHex("E803") << "100.0" << fromHex("E803");
     QTest::newRow("typed 100.3") << fromHex("EB03") << "100.3" << fromHex("EB03");
     QTest::newRow("Off") << fromHex("FFFF") << "Off" << fromHex("FFFF");
-    QTest::newRow("DCS without bit 11") << fromHex("1320") << "D23N" << fromHex("9828");
-    QTest::newRow("DCS code 0") << fromHex("0020") << "D0N" << fromHex("0028");
-    QTest::newRow("DCS code above 511") << fromHex("FF2F") << "D777N" << fromHex("FF29");
-    QTest::newRow("CTCSS below 1 Hz") << fromHex("0500") << ".5" << fromHex("0100");
-    QTest::newRow("CTCSS zero") << fromHex("0000") << ".0" << fromHex("0000");
-    QTest::newRow("four digits before the point") << fromHex("3412") << "466.0" << fromHex("3401");
-    QTest::newRow("largest CTCSS word") << fromHex("FEFF") << "6553.4" << fromHex("9A01");
+    // A known DCS code reads with its three digits whatever bits 9-11 hold,
+    // and is written back in the radio's own form.
+    QTest::newRow("DCS without bit 11") << fromHex("1320") << "D023N" << fromHex("1328");
+    QTest::newRow("DCS with bits 9 and 10") << fromHex("132E") << "D023N" << fromHex("1328");
+    QTest::newRow("DCS inverted without bit 11") << fromHex("ECA1") << "D754I" << fromHex("ECA9");
+    // Words the tone list does not hold read as Off and are written FFFF.
+    QTest::newRow("DCS code 0") << fromHex("0020") << "Off" << fromHex("FFFF");
+    QTest::newRow("DCS code 777") << fromHex("FF2F") << "Off" << fromHex("FFFF");
+    QTest::newRow("CTCSS below 1 Hz") << fromHex("0500") << "Off" << fromHex("FFFF");
+    QTest::newRow("CTCSS zero") << fromHex("0000") << "Off" << fromHex("FFFF");
+    QTest::newRow("CTCSS 10.0 Hz") << fromHex("6400") << "Off" << fromHex("FFFF");
+    QTest::newRow("CTCSS 3.1 Hz") << fromHex("1F00") << "Off" << fromHex("FFFF");
+    QTest::newRow("just below 67.0") << fromHex("9D02") << "Off" << fromHex("FFFF");
+    QTest::newRow("just above 254.1") << fromHex("EE09") << "Off" << fromHex("FFFF");
+    QTest::newRow("four digits before the point") << fromHex("3412") << "Off" << fromHex("FFFF");
+    QTest::newRow("largest CTCSS word") << fromHex("FEFF") << "Off" << fromHex("FFFF");
 }
 
 void TestImageCodec::toneWords() {
@@ -472,8 +482,14 @@ void TestImageCodec::decodeThenEncodeIsStable() {
         QVERIFY(DecodeImage(st, imageFromBytes(generatedImage(rng, length))));
         const QString once = EncodeImage(st);
         QCOMPARE(once.size(), Layout::kImageSize * 2);
+        // Decoding what was encoded gives the same state again, so saving
+        // it a second time gives the same bytes.
         EditorState again = startUpState(i % 2);
         QVERIFY(DecodeImage(again, once));
+        QVERIFY2(again.channels == st.channels, qPrintable(QString::number(i)));
+        QVERIFY2(again.store == st.store, qPrintable(QString::number(i)));
+        QVERIFY(again.functions == st.functions);
+        QCOMPARE(again.bandPosition, st.bandPosition);
         QCOMPARE(EncodeImage(again), once);
     }
 }

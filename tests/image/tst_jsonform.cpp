@@ -39,6 +39,10 @@ class TestJsonForm : public QObject {
 private slots:
     void roundTripIsLossless();
     void roundTripOfDecodedOddities();
+    void everyAcceptedStateSurvivesTheImage();
+    void refusesWhatTheRadioCannotKeep_data();
+    void refusesWhatTheRadioCannotKeep();
+    void quotesAtMostFortyCharacters();
     void languageNeutral();
     void formatAndVersionComeFirst();
     void refusesBadValues_data();
@@ -68,6 +72,97 @@ void TestJsonForm::roundTripOfDecodedOddities() {
         QVERIFY2(stateFromJson(stateToJson(st), back, &error), qPrintable(error));
         QCOMPARE(EncodeImage(back), EncodeImage(st));
     }
+}
+
+void TestJsonForm::everyAcceptedStateSurvivesTheImage() {
+    // Whatever the reader accepts comes back the same through a data file:
+    // encode, decode onto a fresh start, write the JSON form again.
+    QRandomGenerator rng(4242);
+    for (int i = 0; i < 200; ++i) {
+        const QByteArray json = stateToJson(generatedState(rng, i % 2));
+        EditorState accepted = startUpState(1 - i % 2);
+        QString error;
+        QVERIFY2(stateFromJson(json, accepted, &error), qPrintable(error));
+        EditorState back = startUpState(i % 2);
+        QVERIFY(DecodeImage(back, EncodeImage(accepted)));
+        QCOMPARE(stateToJson(back), json);
+    }
+}
+
+void TestJsonForm::refusesWhatTheRadioCannotKeep_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QJsonValue>("value");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("dropout 400 s") << "Optional Function|Dropout delay time" << QJsonValue("400")
+                                   << "Optional Function / Dropout delay time";
+    QTest::newRow("dropout with leading zero")
+        << "Optional Function|Dropout delay time" << QJsonValue("030")
+        << "Optional Function / Dropout delay time";
+    QTest::newRow("first digit delay 2559")
+        << "Optional Function|First Digit Delay" << QJsonValue(2559)
+        << "Optional Function / First Digit Delay";
+    QTest::newRow("first digit delay 105")
+        << "Optional Function|First Digit Delay" << QJsonValue(105)
+        << "Optional Function / First Digit Delay";
+    QTest::newRow("priority channel 0") << "Optional Function|Priority Channel" << QJsonValue(0)
+                                        << "Optional Function / Priority Channel";
+    QTest::newRow("carried digit 10") << "Optional Function|carried digit" << QJsonValue(10)
+                                      << "Optional Function / carried digit";
+    QTest::newRow("auto-dial colon") << "Optional Function|Auto-dial Memory|0" << QJsonValue("1:2")
+                                     << "Optional Function / Auto-dial Memory / 1";
+    QTest::newRow("keys as text") << "Keys" << QJsonValue("PF1") << "Keys";
+    QTest::newRow("debug parameters null")
+        << "Debug Parameters" << QJsonValue() << "Debug Parameters";
+    QTest::newRow("optional function list")
+        << "Optional Function" << QJsonValue(QJsonArray{}) << "Optional Function";
+    QTest::newRow("range as number") << "Range" << QJsonValue(400) << "Range";
+    QTest::newRow("test frequency 30.50000")
+        << "Test Frequency|0|RX Frequency" << QJsonValue("30.50000")
+        << "Test Frequency / 01 / RX Frequency";
+    QTest::newRow("test frequency FFF.FFFFF")
+        << "Test Frequency|0|RX Frequency" << QJsonValue("FFF.FFFFF")
+        << "Test Frequency / 01 / RX Frequency";
+    for (const char *tone : {"D7N", "9999.9", ".5", "88.50", "066.9", "66.9", "254.2", "D000N"})
+        QTest::addRow("tone %s", tone)
+            << "Channels|0|RX QT/DQT" << QJsonValue(tone) << "Channels / 01 / RX QT/DQT";
+    QTest::newRow("TX tone without TX frequency")
+        << "Channels|0|TX frequency" << QJsonValue("") << "Channels / 01 / TX QT/DQT";
+    QTest::newRow("empty option of a channel in use")
+        << "Channels|0|BCLO" << QJsonValue("") << "Channels / 01 / BCLO";
+}
+
+void TestJsonForm::refusesWhatTheRadioCannotKeep() {
+    QFETCH(QString, path);
+    QFETCH(QJsonValue, value);
+    QFETCH(QString, field);
+    EditorState base = startUpState();
+    for (const auto &[c, text] : {std::pair{ColRxFrequency, "446.00625"},
+                                  {ColTxFrequency, "446.00625"},
+                                  {ColRxTone, "Off"},
+                                  {ColTxTone, "Off"}})
+        base.channels.setCell(1, c, QLatin1String(text));
+    for (int c = ColPower; c <= ColScanAdd; ++c)
+        base.channels.setOption(1, c, 1, 1);
+    const QByteArray json = edited(stateToJson(base), path, value);
+    EditorState st = startUpState();
+    const QString before = EncodeImage(st);
+    QString error;
+    QVERIFY(!stateFromJson(json, st, &error));
+    QVERIFY2(error.startsWith(field + QLatin1String(":")), qPrintable(error));
+    QCOMPARE(EncodeImage(st), before);
+}
+
+void TestJsonForm::quotesAtMostFortyCharacters() {
+    const QString longText = QString(39, QLatin1Char('A')) + QStringLiteral("BCDEFGHIJKLMNOP") +
+                             QString(200, QLatin1Char('Z'));
+    const QByteArray json =
+        edited(stateToJson(startUpState()), "Optional Function|ID Code", longText);
+    EditorState st = startUpState();
+    QString error;
+    QVERIFY(!stateFromJson(json, st, &error));
+    QVERIFY2(error.contains(longText.left(40) + QLatin1String("...")), qPrintable(error));
+    QVERIFY2(!error.contains(longText.left(41)), qPrintable(error));
+    QVERIFY(error.size() < 200);
 }
 
 void TestJsonForm::languageNeutral() {

@@ -8,6 +8,9 @@
 #include "image/imagecodec.h"
 #include "msgboxrecorder.h"
 #include "shell/filecommands.h"
+#include "model/bands.h"
+#include "model/settingfields.h"
+#include "shell/captiontable.h"
 #include "shell/form1.h"
 
 #include <QComboBox>
@@ -91,57 +94,6 @@ struct Window {
 
 // Every caption of the main window in Chinese and English, written out here
 // independently of the program's own table.
-struct Expected {
-    const char *control;
-    const char *chinese;
-    const char *english;
-};
-const Expected kCaptions[] = {
-    {"mnuFile", "文件(&F)", "File(&F)"},
-    {"mnuNew", "新建(&N)", "New(&N)"},
-    {"mnuOpen", "打开(&O)", "Open(&O)"},
-    {"mnuAssave", "保存(&S)", "Save(&S)"},
-    {"mnuQuit", "退出(&Q)", "Exit(&Q)"},
-    {"mnupro", "编程(&P)", "Programming(&P)"},
-    {"mnureadFre", "读频(&R)", "Read From Radio(&R)"},
-    {"mnuwriteFre", "写频(&W)", "Write To Radio(&W)"},
-    {"mnudtmf", "可选功能", "Optional function "},
-    {"Key_enactment", "键设定", "Keys Assigment "},
-    {"mnusetin", "嵌入信息", "Embedded Message"},
-    {"mnudebug", "调试(&D)", "Debug Parameters(&D)"},
-    {"mnutestfre", "测试频率", "Test Frequency"},
-    {"mnuset", "设置(&S)", "Settings(&S)"},
-    {"mnulock", "锁定(&L)", "Lock(&L)"},
-    {"mnucom", "通信端口(&V)", "Communication port(&V)"},
-    {"mnuLanguage", "语言选择(&L)", "Languages(&L)"},
-    {"mnuChinese", "中文", "Chinese"},
-    {"mnuEnglish", "英文", "English"},
-    {"mnuhelp", "帮助(&H)", "Help(&H)"},
-    {"mnumainhelp", "帮助主题  F1", "The help topic  F1 "},
-    {"mnuabout", "关于", "About"},
-    {"Frame1", "机型选择", "Model"},
-    {"Frame2", "功能设置", "Functions Setting"},
-    {"Label3", "频段", "Range"},
-    {"Label4", "语言通知", "Voice Notice:"},
-    {"Label5", "发射超时", "Time-out Timer:"},
-    {"Label1", "发射超时预警", "TOT Pre-Alert:"},
-    {"Label6", "静噪等级", "Squelch Level:"},
-    {"Label7", "省电", "Battery Save:"},
-    {"Label8", "提示音", "Beep:"},
-};
-const char *const kHeaders[9][2] = {{"信道", "CH"},          {"接收频率", "RX frequency"},
-                                    {"亚音频", "QT/DQT"},    {"发射频率", "TX frequency"},
-                                    {"亚音频", "QT/DQT"},    {"功率", "Power"},
-                                    {"禁发", "BCLO"},        {"宽\\窄带", "W/N"},
-                                    {"扫描添加", "Scan Add"}};
-const char *const kTips[7][2] = {{"", ""},
-                                 {"新建", "New"},
-                                 {"打开", "Open"},
-                                 {"保存", "Save"},
-                                 {"", ""},
-                                 {"读频", "Read frequency"},
-                                 {"写频", "Write frequency"}};
-
 QString captionOf(QObject *object) {
     if (auto *menu = qobject_cast<QMenu *>(object))
         return menu->title();
@@ -154,19 +106,6 @@ QString captionOf(QObject *object) {
     return "<unknown control>";
 }
 
-QStringList itemsOf(const QComboBox *combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items << combo->itemText(i);
-    return items;
-}
-
-QStringList numbered(int first, int last, int step, const QString &format) {
-    QStringList items;
-    for (int n = first; n <= last; n += step)
-        items << format.arg(n);
-    return items;
-}
 
 const char *const kLists[] = {"Combo1", "Combo2", "Combo3", "Combo4", "Combo9", "Combo6", "Combo7"};
 } // namespace
@@ -174,32 +113,43 @@ const char *const kLists[] = {"Combo1", "Combo2", "Combo3", "Combo4", "Combo9", 
 class TestForm1 : public QObject {
     Q_OBJECT
 private:
+    // Every row of the caption table shows on its control in the language,
+    // and every list has one item per value the radio keeps.
     void checkCaptions(Window &w, bool chinese) {
-        QCOMPARE(w.form->windowTitle(), chinese ? QString("VQ-740 对讲机编程软件 V1.20")
-                                                : QString("VQ-740 Radio Software V1.20"));
-        for (const Expected &e : kCaptions) {
-            QObject *object = w.form->findChild<QObject *>(e.control);
-            QVERIFY2(object, e.control);
-            QCOMPARE(captionOf(object), QString::fromUtf8(chinese ? e.chinese : e.english));
+        const qint16 language = chinese ? 0 : 1;
+        QCOMPARE(w.form->windowTitle(), mainWindowTitle(language));
+        for (const CaptionRow &row : mainWindowCaptions()) {
+            const QString where = row.control + QLatin1Char(' ') + QString::number(row.index);
+            QVERIFY2(!row.chinese.isEmpty() && !row.english.isEmpty(), qPrintable(where));
+            switch (row.kind) {
+            case CaptionKind::WindowTitle:
+                QCOMPARE(w.form->windowTitle(), row.text(language));
+                break;
+            case CaptionKind::Caption: {
+                QObject *object = w.form->findChild<QObject *>(row.control);
+                QVERIFY2(object, qPrintable(where));
+                QCOMPARE(captionOf(object), row.text(language));
+                break;
+            }
+            case CaptionKind::ToolTip:
+                QCOMPARE(w.form->toolbarButton(row.index)->toolTip(), row.text(language));
+                break;
+            case CaptionKind::GridHeader:
+                QCOMPARE(w.form->grid()->headerText(row.index), row.text(language));
+                break;
+            case CaptionKind::ListItem:
+                QCOMPARE(w.combo(qPrintable(row.control))->itemText(row.index), row.text(language));
+                break;
+            }
         }
-        for (int c = 0; c < 9; ++c)
-            QCOMPARE(w.form->grid()->headerText(c),
-                     QString::fromUtf8(kHeaders[c][chinese ? 0 : 1]));
-        for (int b : {1, 2, 3, 5, 6})
-            QCOMPARE(w.form->toolbarButton(b)->toolTip(),
-                     QString::fromUtf8(kTips[b][chinese ? 0 : 1]));
-        QCOMPARE(itemsOf(w.combo("Combo2")), (chinese ? QStringList{"关", "中文", "英文"}
-                                                      : QStringList{"Off", "Chinese", "English"}));
-        QCOMPARE(itemsOf(w.combo("Combo3")), numbered(15, 600, 15, chinese ? "%1 秒" : "%1 S"));
-        QCOMPARE(itemsOf(w.combo("Combo4")), QStringList{chinese ? "关闭" : "Off"} +
-                                                 numbered(1, 10, 1, chinese ? "%1 秒" : "%1 S"));
-        QCOMPARE(itemsOf(w.combo("Combo9")), numbered(0, 9, 1, chinese ? "%1 级" : "Level %1"));
-        for (const char *name : {"Combo6", "Combo7"})
-            QCOMPARE(itemsOf(w.combo(name)),
-                     (chinese ? QStringList{"禁止", "使能"} : QStringList{"Off", "On"}));
-        QCOMPARE(itemsOf(w.combo("Combo1")),
-                 (QStringList{"400-470MHz", "200-260MHz", "400-430MHz", "370-390MHz", "350-370MHz",
-                              "136-174MHz", "600-720MHz"}));
+        for (int i = 0; i < settingFieldCount(); ++i) {
+            const SettingField &f = settingFieldAt(i);
+            if (QLatin1String(f.window) == "Form1")
+                QCOMPARE(w.combo(f.control)->count(), f.max + 1); // -1 is no selection
+        }
+        QCOMPARE(w.combo("Combo1")->count(), kBandCount);
+        for (int b = 0; b < kBandCount; ++b)
+            QCOMPARE(w.combo("Combo1")->itemText(b), bandText(b));
         for (int port = 1; port <= 8; ++port)
             QCOMPARE(w.form->portItem(port)->text(), QString("COM%1(&%1)").arg(port));
     }
