@@ -1,9 +1,11 @@
 #include "image/imagechanges.h"
 
+#include "image/channelrecord.h"
 #include "image/imagecodec.h"
 #include "model/channeltable.h"
 #include "model/editorstate.h"
 #include "model/layout.h"
+#include "model/settingfields.h"
 
 #include <QVector>
 
@@ -22,7 +24,8 @@ struct ChannelField {
 
 // The fields of channel `c`'s record and its Scan Add bit.
 QVector<ChannelField> channelFields(int c) {
-    const int r = Layout::kChannelRecords + (c - 1) * Layout::kChannelRecordSize;
+    using R = ChannelRecord;
+    const int r = Layout::kChannelRecords + (c - 1) * R::kSize;
     const auto span = [r](int from, int count) {
         QVector<Bits> bits;
         for (int i = 0; i < count; ++i)
@@ -31,10 +34,29 @@ QVector<ChannelField> channelFields(int c) {
     };
     const int scanByte = Layout::kScanAddBitmap + (c - 1) / 8;
     const quint8 scanBit = quint8(1u << ((c - 1) % 8));
-    return {{ColRxFrequency, span(0, 4)}, {ColRxTone, span(8, 2)},
-            {ColTxFrequency, span(4, 4)}, {ColTxTone, span(10, 2)},
-            {ColPower, {{r + 13, 0x20}}}, {ColBclo, {{r + 12, 0x08}}},
-            {ColWn, {{r + 13, 0x10}}},    {ColScanAdd, {{scanByte, scanBit}}}};
+    return {{ColRxFrequency, span(R::kRxFrequency, 4)},
+            {ColRxTone, span(R::kRxTone, 2)},
+            {ColTxFrequency, span(R::kTxFrequency, 4)},
+            {ColTxTone, span(R::kTxTone, 2)},
+            {ColPower, {{r + R::kPowerBandByte, R::kHighPowerBit}}},
+            {ColBclo, {{r + R::kBcloByte, R::kBcloBit}}},
+            {ColWn, {{r + R::kPowerBandByte, R::kWideBit}}},
+            {ColScanAdd, {{scanByte, scanBit}}}};
+}
+
+// The value of one entry of a setting decoded from the image into
+// `scratch` (which holds the start-up values for every field not yet
+// looked at); false when decoding would not apply the bytes.
+bool settingValue(const SettingField &f, const QByteArray &image, int entry, EditorState &scratch,
+                  int *number, QString *text) {
+    const int at = f.offset + entry * f.stride;
+    const bool applied = decodeFieldEntry(
+        f, reinterpret_cast<const uchar *>(image.constData()) + at, scratch, entry);
+    if (f.isText())
+        *text = textValue(f, scratch, entry);
+    else
+        *number = numberValue(f, scratch);
+    return applied;
 }
 
 QByteArray padded(const QByteArray &image) {
@@ -53,8 +75,8 @@ EditorState decoded(const QByteArray &bytes, qint16 language) {
 }
 
 bool inRecord(int offset, int c) {
-    const int r = Layout::kChannelRecords + (c - 1) * Layout::kChannelRecordSize;
-    return offset >= r && offset < r + Layout::kChannelRecordSize;
+    const int r = Layout::kChannelRecords + (c - 1) * ChannelRecord::kSize;
+    return offset >= r && offset < r + ChannelRecord::kSize;
 }
 
 // The channel whose record or Scan Add bit an image byte belongs to (for
@@ -117,6 +139,42 @@ ImageChanges compareImages(const QByteArray &beforeImage, const QByteArray &afte
             const QString is = now.channels.cell(c, field.column);
             if (changed || was != is)
                 changes.channels << ChannelChange{c, field.column, was, is};
+        }
+    }
+
+    // The settings, entry by entry.
+    EditorState oldScratch;
+    oldScratch.loadStartUpValues();
+    EditorState newScratch = oldScratch;
+    for (int index = 0; index < settingFieldCount(); ++index) {
+        const SettingField &f = settingFieldAt(index);
+        // The Bit codec keeps its value in bit 0; the other bits are fixed.
+        const quint8 mask = f.codec == FieldCodec::Bit ? 0x01 : 0xFF;
+        for (int entry = 0; entry < f.count; ++entry) {
+            const int at = f.offset + entry * f.stride;
+            bool fieldCompared = false;
+            bool changed = false;
+            for (int i = at; i < at + f.width(); ++i) {
+                claimed[i] |= mask;
+                fieldCompared = fieldCompared || compared[i];
+                changed = changed || differs(Bits{i, mask});
+            }
+            if (!fieldCompared)
+                continue;
+            SettingChange change;
+            change.field = index;
+            change.entry = entry;
+            change.beforeValid = settingValue(f, before, entry, oldScratch, &change.beforeNumber,
+                                              &change.beforeText);
+            change.afterValid =
+                settingValue(f, after, entry, newScratch, &change.afterNumber, &change.afterText);
+            change.beforeBytes = before.mid(at, f.width());
+            change.afterBytes = after.mid(at, f.width());
+            const bool valueChanged = change.beforeNumber != change.afterNumber ||
+                                      change.beforeText != change.afterText ||
+                                      change.beforeValid != change.afterValid;
+            if (changed || valueChanged)
+                changes.settings << change;
         }
     }
 

@@ -1,11 +1,12 @@
 // What a write changes in a radio: two memory images compared over the
 // address ranges a write sends, field by field. Channel fields are named by
-// channel and column and carry their cell texts before and after; bytes in
-// those ranges that no named field holds (the identity block, constants,
-// unused bytes, the record of a channel in use on neither side) are listed
-// as runs of bytes.
+// channel and column and carry their cell texts before and after; settings
+// are the fields of the settings table (model/settingfields.h) with their
+// values before and after; bytes in those ranges that no field holds (the
+// identity block, constants, unused bytes, the record of a channel in use
+// on neither side) are listed as runs of bytes.
 //
-// A field counts as changed when its bits differ, or when its cell text
+// A field counts as changed when its bits differ, or when its decoded value
 // does (a channel coming into use shows every cell it gains).
 #pragma once
 
@@ -36,6 +37,28 @@ struct ChannelChange {
     }
 };
 
+struct SettingChange {
+    int field = 0; // index in the settings table
+    int entry = 0; // 0, or the entry of a field with several (auto-dial codes, test frequencies)
+    // The values decoding gives: a number or a text, by the field's kind.
+    // A value whose bytes decoding would not apply is not `valid`; its
+    // bytes tell what the radio holds.
+    int beforeNumber = 0;
+    int afterNumber = 0;
+    QString beforeText;
+    QString afterText;
+    bool beforeValid = true;
+    bool afterValid = true;
+    QByteArray beforeBytes;
+    QByteArray afterBytes;
+    bool operator==(const SettingChange &o) const {
+        return field == o.field && entry == o.entry && beforeBytes == o.beforeBytes &&
+               afterBytes == o.afterBytes && beforeNumber == o.beforeNumber &&
+               afterNumber == o.afterNumber && beforeText == o.beforeText &&
+               afterText == o.afterText;
+    }
+};
+
 struct ByteChange {
     int address = 0; // radio address of the first byte of the run
     int channel = 0; // the channel whose record holds the run, 0 for none
@@ -49,9 +72,10 @@ struct ByteChange {
 
 struct ImageChanges {
     QList<ChannelChange> channels; // by channel, then column
+    QList<SettingChange> settings; // in the order of the settings table
     QList<ByteChange> bytes;       // by address
-    bool isEmpty() const { return channels.isEmpty() && bytes.isEmpty(); }
-    int count() const { return int(channels.size() + bytes.size()); }
+    bool isEmpty() const { return channels.isEmpty() && settings.isEmpty() && bytes.isEmpty(); }
+    int count() const { return int(channels.size() + settings.size() + bytes.size()); }
 };
 
 // Compares two images (bytes from radio address 0x0010 on; a shorter image

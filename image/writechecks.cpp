@@ -1,10 +1,13 @@
 #include "image/writechecks.h"
 
+#include "image/imagechanges.h"
 #include "image/imagecodec.h"
 #include "model/bands.h"
 #include "model/celltexts.h"
 #include "model/editorstate.h"
 #include "model/hexhelpers.h"
+#include "model/layout.h"
+#include "model/settingfields.h"
 
 #include <QRegularExpression>
 
@@ -66,6 +69,32 @@ QList<WriteWarning> checkBeforeWrite(const EditorState &state, int radioBand) {
         const QString txTone = table.cell(c, ColTxTone);
         if (table.cell(c, ColTxFrequency).isEmpty() && !txTone.isEmpty() && !isOffText(txTone))
             warnings << WriteWarning{WriteWarningKind::ToneWithoutTx, c, ColTxTone, txTone};
+    }
+    // Settings a write sends whose value would not come back: the radio
+    // would keep something else.
+    const QList<AddressRange> ranges = writtenRanges(state.debugWriteMode);
+    const auto written = [&ranges](int offset) {
+        for (const AddressRange &r : ranges)
+            if (r.contains(offset + Layout::kRadioBase))
+                return true;
+        return false;
+    };
+    for (int index = 0; index < settingFieldCount(); ++index) {
+        const SettingField &f = settingFieldAt(index);
+        for (int entry = 0; entry < f.count; ++entry) {
+            if (!written(f.offset + entry * f.stride))
+                continue;
+            const bool kept = f.isText() ? fieldKeepsText(f, entry, textValue(f, state, entry))
+                                         : fieldKeepsNumber(f, numberValue(f, state));
+            if (kept)
+                continue;
+            WriteWarning w{WriteWarningKind::SettingNotHeld, 0, 0,
+                           f.isText() ? textValue(f, state, entry)
+                                      : QString::number(numberValue(f, state))};
+            w.field = index;
+            w.entry = entry;
+            warnings << w;
+        }
     }
     if (state.debugWriteMode) {
         const int levels[2] = {state.store.txHighPower, state.store.txLowPower};

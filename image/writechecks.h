@@ -10,21 +10,25 @@
 struct EditorState;
 
 enum class WriteWarningKind {
-    BandMismatch,  // the radio reports another band than the data's
-    UnknownBand,   // the radio reports a band code outside the table
-    OutsideBand,   // a frequency outside the radio's band
-    ToneWithoutTx, // a TX tone on a channel with no TX frequency
-    NotHeld,       // a channel value that does not come back the same
-    PowerLevel,    // a TX power level above 63 (written in debug write mode)
+    BandMismatch,   // the radio reports another band than the data's
+    UnknownBand,    // the radio reports a band code outside the table
+    OutsideBand,    // a frequency outside the radio's band
+    ToneWithoutTx,  // a TX tone on a channel with no TX frequency
+    NotHeld,        // a channel value that does not come back the same
+    PowerLevel,     // a TX power level above 63 (written in debug write mode)
+    SettingNotHeld, // a setting whose value does not come back the same
 };
 
 struct WriteWarning {
     WriteWarningKind kind;
     int channel = 0; // 1 to 16 for channel warnings, 0 otherwise
     int column = 0;  // ChannelColumn; for PowerLevel 0 high, 1 low
-    QString value;   // the cell text, band text or level concerned
+    QString value;   // the cell text, band text, level or setting value concerned
+    int field = -1;  // SettingNotHeld: the index in the settings table
+    int entry = 0;   // and the entry of a field with several
     bool operator==(const WriteWarning &o) const {
-        return kind == o.kind && channel == o.channel && column == o.column && value == o.value;
+        return kind == o.kind && channel == o.channel && column == o.column && value == o.value &&
+               field == o.field && entry == o.entry;
     }
 };
 

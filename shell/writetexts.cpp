@@ -4,10 +4,12 @@
 #include "link/linktexts.h"
 #include "model/bands.h"
 #include "model/channeltable.h"
+#include "model/settingfields.h"
 #include "shell/captiontable.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 
 namespace {
 
@@ -45,7 +47,119 @@ QString fileNameOf(const QString &path) {
     return QFileInfo(path).fileName();
 }
 
+// A caption as a name: without the colon and the unit in brackets
+// ("Voice Notice:", "VOX Delay time[S]", "回扫时间A[秒]").
+QString bareCaption(QString text) {
+    for (const QString &unit :
+         {QStringLiteral("[S]"), QStringLiteral("[秒]"), QStringLiteral("(秒)")})
+        if (text.endsWith(unit))
+            text.chop(unit.size());
+    while (text.endsWith(QLatin1Char(':')) || text.endsWith(QChar(0xFF1A)))
+        text.chop(1);
+    return text.trimmed();
+}
+
+// The caption of the window of a field that names it, found by its
+// English text.
+QString captionNaming(const SettingField &f, qint16 language) {
+    const QString name = QLatin1String(f.name);
+    const auto same = [&name](const QString &english) {
+        return bareCaption(english).compare(name, Qt::CaseInsensitive) == 0;
+    };
+    if (QLatin1String(f.window) == QLatin1String("Form1")) {
+        for (const CaptionRow &row : mainWindowCaptions())
+            if (row.kind == CaptionKind::Caption && same(row.english))
+                return bareCaption(row.text(language));
+        return QString();
+    }
+    for (const DialogCaption &row : dialogCaptionTable())
+        if (row.window == QLatin1String(f.window) &&
+            (row.kind == DialogCaption::Text || row.kind == DialogCaption::GridHeader) &&
+            same(row.english))
+            return bareCaption(row.text(language));
+    return QString();
+}
+
+// Chinese names of the settings no window caption names.
+QString ownChineseName(const QString &name) {
+    static const QHash<QString, QString> names{
+        {QStringLiteral("ID Code"), QStringLiteral("ID 码")},
+        {QStringLiteral("PTT ID Start Code"), QStringLiteral("PTT ID 开始码")},
+        {QStringLiteral("PTT ID End Code"), QStringLiteral("PTT ID 结束码")},
+        {QStringLiteral("DTMF Rate"), QStringLiteral("DTMF 速率")},
+        {QStringLiteral("First Digit Time"), QStringLiteral("首位码时间")},
+        {QStringLiteral("First Digit Delay"), QStringLiteral("首位码延时")},
+        {QStringLiteral("Star and Hash Tone"), QStringLiteral("*和#键音")},
+        {QStringLiteral("D Key Setting"), QStringLiteral("D 键设置")},
+        {QStringLiteral("DTMF Sidetone"), QStringLiteral("DTMF 侧音")},
+        {QStringLiteral("carried digit"), QStringLiteral("携带数字")},
+        {QStringLiteral("Auto Reset Timer"), QStringLiteral("自动复位时间")},
+        {QStringLiteral("Auto-dial Memory"), QStringLiteral("自动拨号存储")},
+        {QStringLiteral("PF1"), QStringLiteral("PF1 键")},
+        {QStringLiteral("PF2"), QStringLiteral("PF2 键")},
+        {QStringLiteral("Embedded Information line 1"), QStringLiteral("嵌入信息第 1 行")},
+        {QStringLiteral("Embedded Information line 2"), QStringLiteral("嵌入信息第 2 行")},
+    };
+    return names.value(name, name);
+}
+
+// The items of a field's list in the language, as its window fills it.
+QStringList listItems(const SettingField &f, qint16 language) {
+    if (QLatin1String(f.window) != QLatin1String("Form1"))
+        return dialogListItems(QLatin1String(f.window), QLatin1String(f.control), language);
+    QStringList items;
+    for (const CaptionRow &row : mainWindowCaptions())
+        if (row.kind == CaptionKind::ListItem && row.control == QLatin1String(f.control) &&
+            row.index == items.size())
+            items << row.text(language);
+    return items;
+}
+
 } // namespace
+
+QString settingName(int field, int entry, qint16 language) {
+    const SettingField &f = settingFieldAt(field);
+    QString name = captionNaming(f, language);
+    if (name.isEmpty())
+        name = zh(language) ? ownChineseName(QLatin1String(f.name)) : QLatin1String(f.name);
+    if (f.count <= 1)
+        return name;
+    const QString number = QStringLiteral("%1").arg(entry + 1, 2, 10, QLatin1Char('0'));
+    // A test frequency: its window's title, the row, the column.
+    if (f.codec == FieldCodec::Frequency) {
+        QString window;
+        for (const DialogCaption &row : dialogCaptionTable())
+            if (row.window == QLatin1String(f.window) && row.kind == DialogCaption::WindowTitle)
+                window = row.text(language);
+        return window + QLatin1Char(' ') + number + QLatin1Char(' ') + name;
+    }
+    return name + QLatin1Char(' ') + QString::number(entry + 1);
+}
+
+QString settingValueText(int field, int number, const QString &text, bool valid,
+                         const QByteArray &bytes, qint16 language) {
+    const SettingField &f = settingFieldAt(field);
+    if (!valid)
+        return zh(language) ? QStringLiteral("字节 %1").arg(hexBytes(bytes))
+                            : QStringLiteral("byte(s) %1").arg(hexBytes(bytes));
+    if (f.isText())
+        return shownValue(text, language);
+    switch (f.controlKind) {
+    case FieldControl::ListIndex: {
+        if (number == -1)
+            return pick(language, "（无）", "(none)");
+        const QStringList items = listItems(f, language);
+        return number >= 0 && number < items.size() ? items.at(number) : QString::number(number);
+    }
+    case FieldControl::Check:
+        return number ? pick(language, "勾选", "ticked") : pick(language, "不勾选", "not ticked");
+    default:
+        break;
+    }
+    if (f.codec == FieldCodec::Tens)
+        return QStringLiteral("%1 ms").arg(number);
+    return QString::number(number);
+}
 
 QString channelFieldName(int column, qint16 language) {
     const QString header = gridHeader(column, language);
@@ -72,6 +186,20 @@ QList<ChangeLine> changeLines(const ImageChanges &changes, qint16 language) {
         lines << ChangeLine{channelLabel(c.channel, language) + QLatin1Char(' ') +
                                 channelFieldName(c.column, language),
                             shownValue(c.before, language), shownValue(c.after, language)};
+    for (const SettingChange &c : changes.settings) {
+        ChangeLine line{settingName(c.field, c.entry, language),
+                        settingValueText(c.field, c.beforeNumber, c.beforeText, c.beforeValid,
+                                         c.beforeBytes, language),
+                        settingValueText(c.field, c.afterNumber, c.afterText, c.afterValid,
+                                         c.afterBytes, language)};
+        // The same value in other bytes (00 and FF are both no digit):
+        // the bytes tell the change.
+        if (line.before == line.after) {
+            line.before += QStringLiteral(" (%1)").arg(hexBytes(c.beforeBytes));
+            line.after += QStringLiteral(" (%1)").arg(hexBytes(c.afterBytes));
+        }
+        lines << line;
+    }
     for (const ByteChange &b : changes.bytes) {
         const QString address =
             QStringLiteral("0x") +
@@ -125,6 +253,13 @@ QString warningText(const WriteWarning &w, int dataBand, bool bandOverride, qint
                                   .arg(where, shownValue(w.value, language))
                             : QStringLiteral("%1: the radio cannot hold the value %2.")
                                   .arg(where, shownValue(w.value, language));
+    case WriteWarningKind::SettingNotHeld: {
+        const QString name = settingName(w.field, w.entry, language);
+        return zh(language) ? QStringLiteral("%1：对讲机无法保存数值 %2。")
+                                  .arg(name, shownValue(w.value, language))
+                            : QStringLiteral("%1: the radio cannot hold the value %2.")
+                                  .arg(name, shownValue(w.value, language));
+    }
     case WriteWarningKind::PowerLevel: {
         const QString name = dialogText("Form2", w.column == 0 ? "Frame1" : "Frame2", language);
         return zh(language) ? QStringLiteral("%1 为 %2，超过对讲机允许的最大值 %3。")

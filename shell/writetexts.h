@@ -22,6 +22,15 @@ QString channelLabel(int channel, qint16 language);
 // A value as the change list shows it: the text, or "(empty)".
 QString shownValue(const QString &text, qint16 language);
 
+// The name of a setting of the settings table in a change list: the
+// caption its window shows ("Squelch Level", "VOX Gain Level"), with the
+// entry's number for a setting of several ("Auto-dial Memory 3").
+QString settingName(int field, int entry, qint16 language);
+// A setting's value as its window shows it: the list item, the text, the
+// number; bytes decoding would not apply are shown as bytes.
+QString settingValueText(int field, int number, const QString &text, bool valid,
+                         const QByteArray &bytes, qint16 language);
+
 // One change: the field, the old and the new value.
 struct ChangeLine {
     QString field;

@@ -7,6 +7,7 @@
 #include "image/writechecks.h"
 #include "model/celltexts.h"
 #include "model/layout.h"
+#include "model/settingfields.h"
 #include "model/tonelist.h"
 
 #include <QSet>
@@ -162,10 +163,71 @@ private slots:
         QVERIFY(compareImages(imageOf(before), imageOf(after), writtenRanges(false), 1).isEmpty());
         const ImageChanges debug =
             compareImages(imageOf(before), imageOf(after), writtenRanges(true), 1);
-        QCOMPARE(debug.bytes.size(), 1);
-        QCOMPARE(debug.bytes[0].address, Layout::kRadioBase + Layout::kTxHighPower);
-        QCOMPARE(debug.bytes[0].before, QByteArray(1, char(63)));
-        QCOMPARE(debug.bytes[0].after, QByteArray(1, char(40)));
+        QCOMPARE(debug.settings.size(), 1);
+        QCOMPARE(QLatin1String(settingFieldAt(debug.settings[0].field).name),
+                 QLatin1String("TX-High Power"));
+        QCOMPARE(debug.settings[0].beforeNumber, 63);
+        QCOMPARE(debug.settings[0].afterNumber, 40);
+        QCOMPARE(debug.settings[0].afterBytes, QByteArray(1, char(40)));
+        QVERIFY(debug.bytes.isEmpty());
+    }
+
+    void generatedSettingChangesAreListedExactly_data() {
+        QTest::addColumn<int>("seed");
+        for (int seed = 1; seed <= 12; ++seed)
+            QTest::addRow("seed %d", seed) << seed;
+    }
+    void generatedSettingChangesAreListedExactly() {
+        QFETCH(int, seed);
+        QRandomGenerator rng{quint32(seed) * 13};
+        const EditorState before = generatedState(rng, 1);
+        EditorState after = before;
+        using Entry = QPair<int, int>; // field, entry
+        QSet<Entry> expected;
+        for (int k = 0; k < 6; ++k) {
+            const int index = rng.bounded(settingFieldCount());
+            const SettingField &f = settingFieldAt(index);
+            const int entry = rng.bounded(f.count);
+            // Another value the radio keeps.
+            for (int attempt = 0; attempt < 50; ++attempt) {
+                if (f.isText()) {
+                    const QString value =
+                        f.codec == FieldCodec::Frequency
+                            ? QStringLiteral("%1.00000").arg(rng.bounded(100, 1000))
+                        : f.codec == FieldCodec::Seconds ? QString::number(rng.bounded(301))
+                                                         : QString::number(rng.bounded(1000));
+                    if (fieldKeepsText(f, entry, value) && value != textValue(f, after, entry)) {
+                        setTextValue(f, after, entry, value);
+                        expected << Entry{index, entry};
+                        break;
+                    }
+                } else {
+                    const int value = rng.bounded(f.min, f.max + 1);
+                    if (fieldKeepsNumber(f, value) && value != numberValue(f, after)) {
+                        setNumberValue(f, after, value);
+                        expected << Entry{index, entry};
+                        break;
+                    }
+                }
+            }
+        }
+        // The power levels are written only in debug write mode.
+        const ImageChanges found =
+            compareImages(imageOf(before), imageOf(after), writtenRanges(true), 1);
+        QSet<Entry> listed;
+        for (const SettingChange &c : found.settings) {
+            listed << Entry{c.field, c.entry};
+            const SettingField &f = settingFieldAt(c.field);
+            if (f.isText()) {
+                QCOMPARE(c.afterText, textValue(f, after, c.entry));
+            } else {
+                QCOMPARE(c.beforeNumber, numberValue(f, before));
+                QCOMPARE(c.afterNumber, numberValue(f, after));
+            }
+        }
+        QCOMPARE(listed, expected);
+        QVERIFY(found.channels.isEmpty());
+        QVERIFY(found.bytes.isEmpty());
     }
 
     void channelComingIntoUseShowsEveryCell_data() {

@@ -277,6 +277,10 @@ void TestLinkCli::writeFlowOptions() {
                                         ? QStringLiteral("(empty)")
                                         : radioState.channels.cell(3, ColRxFrequency));
         QVERIFY2(run.out.contains(rx), qPrintable(run.out));
+        const QString squelch = QStringLiteral("Squelch Level: Level %1 → Level %2")
+                                    .arg(radioState.functions.squelchLevel)
+                                    .arg(fileState.functions.squelchLevel);
+        QVERIFY2(run.out.contains(squelch), qPrintable(run.out));
     } else {
         QVERIFY2(run.out.contains("The radio already holds exactly these contents"),
                  qPrintable(run.out));

@@ -43,6 +43,7 @@ ChangedRadio changedRadio(RadioWindow &w, qint16 language) {
     const int options[4] = {1, 0, 1, 1};
     for (int column = ColPower; column <= ColScanAdd; ++column)
         t.setOption(2, column, options[column - ColPower], language);
+    c.edited.functions.squelchLevel = 7;
     return c;
 }
 
@@ -109,18 +110,22 @@ void TestWriteWindows::previewShowsTheChanges() {
         zh ? QStringList{"项目", "原值（对讲机）", "新值（写入）"}
            : QStringList{"Item", "Old value (radio)", "New value (to write)"};
     QCOMPARE(headers(preview->list()), previewHeaders);
-    // Channel 2 comes into use: its eight cells, old and new.
+    // Channel 2 comes into use: its eight cells, old and new; then the
+    // squelch level.
     const QStringList items = column(preview->list(), 0);
-    QCOMPARE(items.size(), 8);
+    QCOMPARE(items.size(), 9);
+    QCOMPARE(items.last(), zh ? QString::fromUtf8("静噪等级") : QString("Squelch Level"));
+    QCOMPARE(preview->list()->item(8, 2)->text(),
+             zh ? QString::fromUtf8("7 级") : QString("Level 7"));
     const QString ch = zh ? QString::fromUtf8("信道 02 ") : QString("CH 02 ");
     QCOMPARE(items.first(), ch + (zh ? QString::fromUtf8("接收频率") : QString("RX frequency")));
     QCOMPARE(items.at(1), ch + (zh ? QString::fromUtf8("接收亚音频") : QString("RX QT/DQT")));
     QCOMPARE(items.at(3), ch + (zh ? QString::fromUtf8("发射亚音频") : QString("TX QT/DQT")));
-    QCOMPARE(column(preview->list(), 1),
+    QCOMPARE(column(preview->list(), 1).mid(0, 8),
              QStringList(8, zh ? QString::fromUtf8("（空）") : QString("(empty)")));
     QCOMPARE(column(preview->list(), 2).first(), QString("446.00625"));
     QCOMPARE(column(preview->list(), 2).at(4), optionText(ColPower, 1, qint16(language)));
-    QVERIFY(preview->summary()->text().contains("8"));
+    QVERIFY(preview->summary()->text().contains("9"));
     QCOMPARE(preview->writeButton()->text(),
              zh ? QString::fromUtf8("写入(&W)") : QString("&Write"));
     QVERIFY(preview->writeButton()->isVisible());
