@@ -327,7 +327,18 @@ void Form1::closeEvent(QCloseEvent *event) {
         finishCellEditing(false);
         m_unloaded = true;
         shutDownRadioLink();
-        m_parameterFile.save(preferences());
+        // The file moves to the per-user folder without a word when the
+        // program's folder cannot take it; only a file that fits nowhere is
+        // reported.
+        QString reason;
+        if (!m_parameterFile.save(preferences(), &reason))
+            m_port->show(m_state.language == 0
+                             ? QStringLiteral("无法保存参数文件 %1，语言、端口和锁定设置未保存。")
+                                   .arg(reason)
+                             : QStringLiteral("The parameter file %1 cannot be written; the "
+                                              "language, port and lock are not kept.")
+                                   .arg(reason),
+                         MsgStyle::IconStop, QString());
         emit unloaded();
     }
     event->accept();

@@ -100,7 +100,43 @@ private slots:
     void oldFileSurvivesEverySavePath_data();
     void oldFileSurvivesEverySavePath();
     void writerSucceedsWhereThereIsRoom();
+    void parameterFileWithNoRoomAnywhereIsReported_data();
+    void parameterFileWithNoRoomAnywhereIsReported();
 };
+
+void TestFullDisk::parameterFileWithNoRoomAnywhereIsReported_data() {
+    QTest::addColumn<int>("language");
+    QTest::newRow("English") << 1;
+    QTest::newRow("Chinese") << 0;
+}
+
+void TestFullDisk::parameterFileWithNoRoomAnywhereIsReported() {
+    QFETCH(int, language);
+    FullFileSystem fs;
+    if (!fs.mounted())
+        QSKIP(qPrintable(fs.whyNot()));
+    const QByteArray old = QByteArray("\x00\x03", 2) + char(language);
+    QVERIFY(writeFile(fs.filePath("parameter"), old));
+    QVERIFY(QDir(fs.path()).mkdir("config"));
+    QVERIFY(fs.fill());
+    MsgBoxRecorder boxes;
+    {
+        Form1 form(ParameterFile(fs.path(), fs.filePath("config")));
+        form.setRememberedPort(5);
+        form.close();
+    }
+    QCOMPARE(readFile(fs.filePath("parameter")), old);
+    QCOMPARE(fs.entries(), (QStringList{"config", "parameter"}));
+    QVERIFY(QDir(fs.filePath("config")).isEmpty());
+    QCOMPARE(boxes.boxes.size(), 1);
+    const QString text = boxes.boxes.first().text;
+    QVERIFY2(text.contains(QDir::toNativeSeparators(fs.filePath("config/parameter"))),
+             qPrintable(text));
+    QVERIFY2(text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))), qPrintable(text));
+    QVERIFY2(text.contains(language == 0 ? QString::fromUtf8("无法保存参数文件")
+                                         : QString("cannot be written")),
+             qPrintable(text));
+}
 
 void TestFullDisk::oldFileSurvivesEverySavePath_data() {
     QTest::addColumn<int>("path");
