@@ -2,6 +2,7 @@
 // program and its exit statuses.
 #include "linkrig.h"
 #include "simradio.h"
+#include "tests/support/clirun.h"
 
 #include "../image/imagebuilder.h"
 
@@ -15,31 +16,6 @@
 #include <QtTest>
 
 namespace {
-
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-// Runs the tool while this process's event loop keeps the radio answering.
-// The per-user data folder is `dataHome`, so that the default backup folder
-// is the test's own.
-CliRun runCli(const QStringList &args, const QString &dataHome) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
-    p.setProcessEnvironment(env);
-    QSignalSpy finished(&p, &QProcess::finished);
-    p.start(QStringLiteral(VQ740_CLI), args);
-    if (!finished.wait(20000)) {
-        p.kill();
-        p.waitForFinished();
-    }
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
 
 QByteArray readFile(const QString &path) {
     QFile f(path);
@@ -79,7 +55,9 @@ private slots:
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
-    CliRun runCli(const QStringList &args) const { return ::runCli(args, path("data")); }
+    CliRun runCli(const QStringList &args) const {
+        return runCliProgram(QStringLiteral(VQ740_CLI), args, path("data"));
+    }
     // The folder backups go to without --backup-dir.
     QString defaultBackups() const { return path("data/VQ-740/vq740/backups"); }
     // The backups in a folder, by name.

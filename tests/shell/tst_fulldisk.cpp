@@ -5,6 +5,7 @@
 #include "linkrig.h"
 #include "msgboxrecorder.h"
 #include "simradio.h"
+#include "tests/support/clirun.h"
 #include "tests/support/fullfilesystem.h"
 
 #include "../image/imagebuilder.h"
@@ -58,22 +59,8 @@ public:
     QString path;
 };
 
-struct CliRun {
-    int status = -1;
-    QString err;
-};
-
-// Runs the tool while this process's event loop keeps a radio answering.
 CliRun runCli(const QStringList &args) {
-    QProcess p;
-    QSignalSpy finished(&p, &QProcess::finished);
-    p.start(QStringLiteral(VQ740_CLI), args);
-    if (!finished.wait(20000)) {
-        p.kill();
-        p.waitForFinished();
-    }
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardError())};
+    return runCliProgram(QStringLiteral(VQ740_CLI), args);
 }
 
 // A state whose JSON form is well beyond one page.

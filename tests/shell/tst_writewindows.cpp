@@ -61,6 +61,15 @@ QStringList headers(const QTableWidget *table) {
     return texts;
 }
 
+// Shows the window with `edited` in the editor, gives Write To Radio and
+// waits for the preview.
+bool openPreview(RadioWindow &w, const EditorState &edited) {
+    w.showActive();
+    w.form->applyEditorChange("Test", edited);
+    w.form->writeButton()->trigger();
+    return QTest::qWaitFor([&w] { return w.form->writePreview()->isVisible(); }, 10000);
+}
+
 QByteArray languageFile(int language) {
     return QByteArray("\x00\x01", 2) + char(language);
 }
@@ -98,11 +107,8 @@ void TestWriteWindows::previewShowsTheChanges() {
     RadioWindow w(languageFile(language));
     QVERIFY(w.ready);
     const ChangedRadio c = changedRadio(w, qint16(language));
-    w.showActive();
-    w.form->applyEditorChange("Test", c.edited);
-    w.form->writeButton()->trigger();
+    QVERIFY(openPreview(w, c.edited));
     WritePreviewWindow *preview = w.form->writePreview();
-    QTRY_VERIFY_WITH_TIMEOUT(preview->isVisible(), 10000);
     QCOMPARE(preview->windowModality(), Qt::WindowModal);
     QCOMPARE(preview->windowTitle(),
              zh ? QString::fromUtf8("写频预览") : QString("Write To Radio: preview"));
@@ -152,11 +158,8 @@ void TestWriteWindows::previewWarnsBeforeAnyBlock() {
     edited.channels.ClearNO(5);
     edited.channels.setCell(2, ColTxFrequency, QString());
     edited.channels.setCell(2, ColTxTone, QStringLiteral("88.5"));
-    w.showActive();
-    w.form->applyEditorChange("Test", edited);
-    w.form->writeButton()->trigger();
+    QVERIFY(openPreview(w, edited));
     WritePreviewWindow *preview = w.form->writePreview();
-    QTRY_VERIFY_WITH_TIMEOUT(preview->isVisible(), 10000);
     QVERIFY(preview->warnings()->isVisible());
     QStringList texts;
     for (int i = 0; i < preview->warnings()->count(); ++i)
@@ -185,12 +188,9 @@ void TestWriteWindows::cancelAtThePreviewWritesNothing() {
     RadioWindow w(languageFile(0));
     QVERIFY(w.ready);
     const ChangedRadio c = changedRadio(w, 0);
-    w.showActive();
-    w.form->applyEditorChange("Test", c.edited);
     const QByteArray before = w.radio.model.memory;
-    w.form->writeButton()->trigger();
+    QVERIFY(openPreview(w, c.edited));
     WritePreviewWindow *preview = w.form->writePreview();
-    QTRY_VERIFY_WITH_TIMEOUT(preview->isVisible(), 10000);
     QCOMPARE(preview->cancelButton()->text(), QString::fromUtf8("取消"));
     if (key)
         QTest::keyClick(preview, Qt::Key(key));
@@ -209,11 +209,8 @@ void TestWriteWindows::identicalContentsAskForWriteAnyway() {
     RadioWindow w(languageFile(1));
     QVERIFY(w.ready);
     const ChangedRadio c = changedRadio(w, 1);
-    w.showActive();
-    w.form->applyEditorChange("Test", c.onRadio);
-    w.form->writeButton()->trigger();
+    QVERIFY(openPreview(w, c.onRadio));
     WritePreviewWindow *preview = w.form->writePreview();
-    QTRY_VERIFY_WITH_TIMEOUT(preview->isVisible(), 10000);
     QCOMPARE(preview->summary()->text(), QString("The radio already holds exactly these contents: "
                                                  "there is nothing to write."));
     QVERIFY(!preview->list()->isVisible());
