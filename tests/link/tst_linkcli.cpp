@@ -405,6 +405,10 @@ void TestLinkCli::usageErrors_data() {
         << QStringList{"write", "--port", "COM1", "a.dat", "b.dat"};
     QTest::newRow("port without value") << QStringList{"write", "a.dat", "--port"};
     QTest::newRow("unknown option") << QStringList{"write", "--port", "COM1", "a.dat", "--fast"};
+    QTest::newRow("verify and no verify")
+        << QStringList{"write", "--port", "COM1", "a.dat", "--verify", "--no-verify"};
+    QTest::newRow("backup folder without value")
+        << QStringList{"write", "--port", "COM1", "a.dat", "--backup-dir"};
 }
 
 void TestLinkCli::usageErrors() {

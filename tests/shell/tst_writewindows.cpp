@@ -62,12 +62,12 @@ QStringList headers(const QTableWidget *table) {
 }
 
 // Shows the window with `edited` in the editor, gives Write To Radio and
-// waits for the preview.
-bool openPreview(RadioWindow &w, const EditorState &edited) {
+// waits for the preview (the caller checks that it came).
+void openPreview(RadioWindow &w, const EditorState &edited) {
     w.showActive();
     w.form->applyEditorChange("Test", edited);
     w.form->writeButton()->trigger();
-    return QTest::qWaitFor([&w] { return w.form->writePreview()->isVisible(); }, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(w.form->writePreview()->isVisible(), 10000);
 }
 
 QByteArray languageFile(int language) {
@@ -107,8 +107,9 @@ void TestWriteWindows::previewShowsTheChanges() {
     RadioWindow w(languageFile(language));
     QVERIFY(w.ready);
     const ChangedRadio c = changedRadio(w, qint16(language));
-    QVERIFY(openPreview(w, c.edited));
+    openPreview(w, c.edited);
     WritePreviewWindow *preview = w.form->writePreview();
+    QVERIFY(preview->isVisible());
     QCOMPARE(preview->windowModality(), Qt::WindowModal);
     QCOMPARE(preview->windowTitle(),
              zh ? QString::fromUtf8("写频预览") : QString("Write To Radio: preview"));
@@ -158,8 +159,9 @@ void TestWriteWindows::previewWarnsBeforeAnyBlock() {
     edited.channels.ClearNO(5);
     edited.channels.setCell(2, ColTxFrequency, QString());
     edited.channels.setCell(2, ColTxTone, QStringLiteral("88.5"));
-    QVERIFY(openPreview(w, edited));
+    openPreview(w, edited);
     WritePreviewWindow *preview = w.form->writePreview();
+    QVERIFY(preview->isVisible());
     QVERIFY(preview->warnings()->isVisible());
     QStringList texts;
     for (int i = 0; i < preview->warnings()->count(); ++i)
@@ -189,8 +191,9 @@ void TestWriteWindows::cancelAtThePreviewWritesNothing() {
     QVERIFY(w.ready);
     const ChangedRadio c = changedRadio(w, 0);
     const QByteArray before = w.radio.model.memory;
-    QVERIFY(openPreview(w, c.edited));
+    openPreview(w, c.edited);
     WritePreviewWindow *preview = w.form->writePreview();
+    QVERIFY(preview->isVisible());
     QCOMPARE(preview->cancelButton()->text(), QString::fromUtf8("取消"));
     if (key)
         QTest::keyClick(preview, Qt::Key(key));
@@ -209,8 +212,9 @@ void TestWriteWindows::identicalContentsAskForWriteAnyway() {
     RadioWindow w(languageFile(1));
     QVERIFY(w.ready);
     const ChangedRadio c = changedRadio(w, 1);
-    QVERIFY(openPreview(w, c.onRadio));
+    openPreview(w, c.onRadio);
     WritePreviewWindow *preview = w.form->writePreview();
+    QVERIFY(preview->isVisible());
     QCOMPARE(preview->summary()->text(), QString("The radio already holds exactly these contents: "
                                                  "there is nothing to write."));
     QVERIFY(!preview->list()->isVisible());
