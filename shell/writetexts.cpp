@@ -245,7 +245,7 @@ QString warningText(const WriteWarning &w, int dataBand, bool bandOverride, qint
                    ? QStringLiteral("%1 %2 超出对讲机的频段。").arg(where, w.value)
                    : QStringLiteral("%1 %2 lies outside the radio's band.").arg(where, w.value);
     case WriteWarningKind::ToneWithoutTx:
-        return zh(language) ? QStringLiteral("%1 为 %2，但该信道没有发射频率。").arg(where, w.value)
+        return zh(language) ? QStringLiteral("%1为 %2，但该信道没有发射频率。").arg(where, w.value)
                             : QStringLiteral("%1 is %2 on a channel without TX frequency.")
                                   .arg(where, w.value);
     case WriteWarningKind::NotHeld:
@@ -262,7 +262,7 @@ QString warningText(const WriteWarning &w, int dataBand, bool bandOverride, qint
     }
     case WriteWarningKind::PowerLevel: {
         const QString name = dialogText("Form2", w.column == 0 ? "Frame1" : "Frame2", language);
-        return zh(language) ? QStringLiteral("%1 为 %2，超过对讲机允许的最大值 %3。")
+        return zh(language) ? QStringLiteral("%1为 %2，超过对讲机允许的最大值 %3。")
                                   .arg(name, w.value)
                                   .arg(kMaxPowerLevel)
                             : QStringLiteral("%1 is %2, above %3, the most the radio takes.")
