@@ -19,12 +19,14 @@ constexpr int CommunicationError = 1;
 constexpr int BandRefused = 2;
 constexpr int PortNotOpen = 3;
 constexpr int UnusableInput = 4;
+constexpr int VerifyFailed = 5;
 constexpr int Usage = 64;
 constexpr int CannotWriteOutput = 73;
 } // namespace ExitStatus
 
 struct CliContext {
     qint16 language = 1; // 1 English, 0 Chinese (--lang zh)
+    QString tracePath;   // --trace: the serial trace of the exchange goes here
 };
 
 // One command of the tool: its name, what it takes, what it does, the
@@ -63,11 +65,37 @@ int exitStatusOf(const StateFileStatus &status);
 int loadInput(const CliContext &ctx, const QString &path, EditorState &state);
 int saveOutput(const CliContext &ctx, const QString &path, const EditorState &state);
 
-// The --port and --trace options of the read and write commands.
+// The --port option of the read and write commands.
 void addPortOption(QCommandLineParser &parser);
+
+// What a read brought: the radio's memory (hex text) and its band (-1 for a
+// code outside the table).
+struct RadioRead {
+    QString image;
+    int band = -1;
+};
 
 // Runs one read or write session on the editor state over the named port,
 // printing the program's messages, a progress line on a terminal, and what
-// the system says when the port cannot be opened. Returns the exit status.
+// the system says when the port cannot be opened. Returns the exit status;
+// after a successful read, `read` (when given) holds what came.
 int runRadioSession(const CliContext &ctx, EditorState &state, const QString &port,
-                    SessionKind kind, const QString &tracePath = QString());
+                    SessionKind kind, RadioRead *read = nullptr);
+
+struct WriteOptions {
+    QString backupFolder; // where the backup of the radio's old contents goes
+    bool verify = true;   // read the radio back and compare
+    bool dryRun = false;  // print the change list, write nothing
+    bool force = false;   // write also when the radio holds the same
+};
+
+// The whole write of the editor state: the backup read, the change list
+// (printed), the write and the read back. Returns the exit status: 5 when
+// the read back differs, 73 when the backup cannot be saved.
+int runWriteFlow(const CliContext &ctx, EditorState &state, const QString &port,
+                 const WriteOptions &options);
+
+// The --backup-dir option of the read and write commands, and the folder it
+// names (the per-user folder when it is not given).
+void addBackupOption(QCommandLineParser &parser);
+QString backupFolderOf(const QCommandLineParser &parser);

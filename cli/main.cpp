@@ -44,15 +44,16 @@ QString overview() {
                                   "Commands:\n");
     for (const CliCommand &c : commands())
         text += QStringLiteral("  %1 %2\n").arg(c.name, c.synopsis);
-    text +=
-        QStringLiteral("\n`vq740-cli COMMAND --help` describes a command.\n"
-                       "\n"
-                       "PORT is COM1 to COM8 (on Linux COM1-COM4 = /dev/ttyUSB0-3, COM5-COM6 =\n"
-                       "/dev/ttyACM0-1, COM7-COM8 = /dev/ttyS0-1) or a device path.\n"
-                       "\n"
-                       "Exit status: 0 success, 1 communication error, 2 band refused,\n"
-                       "3 port cannot be opened, 4 unusable input file, 64 usage error,\n"
-                       "73 output file cannot be written.\n");
+    text += QStringLiteral(
+        "\n`vq740-cli COMMAND --help` describes a command.\n"
+        "\n"
+        "PORT is COM1 to COM8 (on Linux COM1-COM4 = /dev/ttyUSB0-3, COM5-COM6 =\n"
+        "/dev/ttyACM0-1, COM7-COM8 = /dev/ttyS0-1) or a device path.\n"
+        "\n"
+        "Exit status: 0 success, 1 communication error, 2 band refused,\n"
+        "3 port cannot be opened, 4 unusable input file, 5 the radio read back after\n"
+        "a write differs from what was written, 64 usage error, 73 output file (or\n"
+        "backup) cannot be written.\n");
     return text;
 }
 

@@ -1,7 +1,9 @@
-// vq740-cli read --port PORT -o OUT: start fresh, Read From Radio, and save
-// what was read as a data file (or as the JSON form for a .json name).
+// vq740-cli read --port PORT -o OUT [--backup-dir DIR]: start fresh, Read
+// From Radio, keep what was read as a backup (as the window does with every
+// read), and save it as a data file (or as the JSON form for a .json name).
 #include "cli/cli.h"
 
+#include "image/backups.h"
 #include "image/statefile.h"
 #include "link/clonesession.h"
 #include "model/editorstate.h"
@@ -12,16 +14,18 @@
 CliCommand readCommand() {
     CliCommand command;
     command.name = QStringLiteral("read");
-    command.synopsis = QStringLiteral("--port PORT -o OUT.DAT [--trace FILE]");
+    command.synopsis = QStringLiteral("--port PORT -o OUT.DAT [--backup-dir DIR] [--trace FILE]");
     command.description = QStringLiteral(
         "Reads the radio on PORT, starting from the program's start-up values, and saves\n"
         "what it read as OUT: a data file, or the JSON form for a name ending in .json.\n"
-        "OUT is written only when the read succeeded.");
+        "OUT is written only when the read succeeded. The radio's memory as read is also\n"
+        "kept as a backup (exit status 73 when the backup or OUT cannot be written).");
     command.addOptions = [](QCommandLineParser &parser) {
         addPortOption(parser);
         parser.addOption(QCommandLineOption({QStringLiteral("o"), QStringLiteral("output")},
                                             QStringLiteral("The file to save what was read in."),
                                             QStringLiteral("OUT")));
+        addBackupOption(parser);
     };
     command.run = [command](CliContext &ctx, const QCommandLineParser &parser) {
         const QString port = parser.value(QStringLiteral("port"));
@@ -46,11 +50,19 @@ CliCommand readCommand() {
         EditorState state;
         state.language = ctx.language;
         state.loadStartUpValues();
-        const int status = runRadioSession(ctx, state, port, SessionKind::Read,
-                                           parser.value(QStringLiteral("trace")));
+        RadioRead read;
+        ctx.tracePath = parser.value(QStringLiteral("trace"));
+        const int status = runRadioSession(ctx, state, port, SessionKind::Read, &read);
         if (status != ExitStatus::Success)
             return status;
-        return saveOutput(ctx, output, state);
+        const BackupSaveResult backup =
+            BackupStore(backupFolderOf(parser)).save(read.image, BackupKind::Read, read.band);
+        if (!backup.ok)
+            printError(backupFailureMessage(backup, false, ctx.language));
+        const int saved = saveOutput(ctx, output, state);
+        if (saved != ExitStatus::Success || !backup.ok)
+            return ExitStatus::CannotWriteOutput;
+        return saved;
     };
     return command;
 }

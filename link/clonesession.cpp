@@ -59,14 +59,40 @@ CloneSession::CloneSession(EditorState &state, SerialPort &port, PortChooser &ch
 CloneSession::~CloneSession() = default;
 
 bool CloneSession::startRead() {
-    return start(QLatin1Char('R'));
+    return start(QLatin1Char('R'), Target::Editor);
 }
 
 bool CloneSession::startWrite() {
-    return start(QLatin1Char('W'));
+    return start(QLatin1Char('W'), Target::Editor);
 }
 
-bool CloneSession::start(QChar kind) {
+bool CloneSession::startImageRead() {
+    return start(QLatin1Char('R'), Target::ImageOnly);
+}
+
+bool CloneSession::startImageWrite(const QString &image, int bandPosition) {
+    if (!m_commandsEnabled)
+        return false;
+    m_givenImage = image;
+    m_givenBand = bandPosition;
+    return start(QLatin1Char('W'), Target::ImageOnly);
+}
+
+void CloneSession::endBlink() {
+    if (m_running || !m_sessionEnded)
+        return;
+    m_blinkCount = 0;
+    m_sessionEnded = false;
+    setStatusVisible(false);
+    m_timer2->stop();
+    setCommandsEnabled(true);
+}
+
+void CloneSession::showStatus(const QString &text) {
+    setStatusText(text);
+}
+
+bool CloneSession::start(QChar kind, Target target) {
     if (!m_commandsEnabled)
         return false;
     if (SerialTrace *trace = m_port.trace())
@@ -82,6 +108,8 @@ bool CloneSession::start(QChar kind) {
         return false;
     }
     setCommandsEnabled(false);
+    m_target = target;
+    m_identifiedBand = -1;
     m_receiveText.clear();
     m_kind = kind;
     m_phase = kPhaseHandshake;
@@ -138,9 +166,11 @@ void CloneSession::acceptIdentification() {
     const int position = ok ? bandPositionOfCode(code) : -1;
     if (position >= 0)
         m_radioBand = position;
+    m_identifiedBand = position;
     m_phase = kPhaseTransfer;
     m_blockAddress = kFirstAddress;
-    m_writeImage = EncodeImage(m_state);
+    const bool given = m_target == Target::ImageOnly && m_kind == QLatin1Char('W');
+    m_writeImage = given ? m_givenImage : EncodeImage(m_state);
     m_writeBytes = bytesFromImage(m_writeImage);
     m_readImage.clear();
     setProgressValue(0);
@@ -158,8 +188,9 @@ void CloneSession::transferWrite() {
     // The band is checked once, before the first block: the blocks come from
     // the image made at the handshake, so a band chosen or opened later must
     // not cut a write off half way.
-    if (m_blockAddress == kFirstAddress && m_radioBand != m_state.bandPosition) {
-        m_radioBand = m_state.bandPosition;
+    const int band = m_target == Target::ImageOnly ? m_givenBand : m_state.bandPosition;
+    if (m_blockAddress == kFirstAddress && m_radioBand != band) {
+        m_radioBand = band;
         if (!m_state.bandOverrideMode) {
             endSession(linkText(LinkText::BandRefused, m_state.language),
                        SessionOutcome::BandRefused);
@@ -224,15 +255,19 @@ void CloneSession::transferRead() {
 }
 
 void CloneSession::finishRead() {
-    DecodeImage(m_state, m_readImage);
+    const bool decode = m_target == Target::Editor;
+    if (decode)
+        DecodeImage(m_state, m_readImage);
     setStatusText(linkText(LinkText::ReadSuccess, m_state.language));
     m_sessionEnded = true;
     m_running = false;
-    // Accepted band first, so the band selector takes the radio's range
-    // without asking.
-    m_state.acceptedBand = m_radioBand;
-    m_state.bandPosition = m_radioBand;
-    emit imageDecoded();
+    if (decode) {
+        // Accepted band first, so the band selector takes the radio's range
+        // without asking.
+        m_state.acceptedBand = m_radioBand;
+        m_state.bandPosition = m_radioBand;
+        emit imageDecoded();
+    }
     m_timer1->stop();
     setProgressVisible(false);
     sendEndByte();

@@ -87,6 +87,23 @@ public:
     bool startRead();
     bool startWrite();
 
+    // The sessions of a flow (link/writeflow.h), which leave the editor alone.
+    // A read that keeps what it read to itself: readImage() holds it and
+    // identifiedBand() the radio's band; the editor, its band and the views
+    // (imageDecoded) are untouched.
+    bool startImageRead();
+    // A write of the given image instead of the editor's encoding; the band
+    // check compares the radio's band with `bandPosition` instead of the
+    // band selector's. Everything else is a write as above.
+    bool startImageWrite(const QString &image, int bandPosition);
+    // Ends the blink of a finished session now, as its last counted tick
+    // would (the commands come back), so that a flow can start its next
+    // session at once. Does nothing while a session runs.
+    void endBlink();
+    // Replaces the status label's text: a flow's own outcome after its
+    // last session.
+    void showStatus(const QString &text);
+
     // The program ends: the timers stop, a running exchange is abandoned and
     // the radio gets its end byte, and the port closes (letting the end byte
     // leave first). Nothing is reported.
@@ -106,6 +123,9 @@ public:
     QString receiveText() const { return m_receiveText; }
     int blockAddress() const { return m_blockAddress; }
     int radioBand() const { return m_radioBand; }
+    // The band position of the radio's last identification; -1 before the
+    // first one and when its band code lies outside the table.
+    int identifiedBand() const { return m_identifiedBand; }
     int watchdogCount() const { return m_watchdogCount; }
     int blinkCount() const { return m_blinkCount; }
     int retryCount() const { return m_retryCount; }
@@ -144,7 +164,8 @@ signals:
     void portLost(const QString &reason);
 
 private:
-    bool start(QChar kind);
+    enum class Target { Editor, ImageOnly };
+    bool start(QChar kind, Target target);
     void handshake();
     void transferWrite();
     void transferRead();
@@ -181,6 +202,10 @@ private:
     QString m_receiveText;
     int m_blockAddress = 0;
     QString m_writeImage;
+    Target m_target = Target::Editor;
+    QString m_givenImage; // the image of startImageWrite
+    int m_givenBand = 0;
+    int m_identifiedBand = -1;
     QByteArray m_writeBytes;
     QString m_readImage;
     int m_radioBand = 0;

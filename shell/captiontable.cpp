@@ -29,6 +29,7 @@ QVector<CaptionRow> buildTable() {
              "VQ-740 Radio Software V1.20");
     t << caption("mnuFile", "文件(&F)", "File(&F)") << caption("mnuNew", "新建(&N)", "New(&N)")
       << caption("mnuOpen", "打开(&O)", "Open(&O)") << caption("mnuAssave", "保存(&S)", "Save(&S)")
+      << caption("mnuBackups", "备份(&B)...", "Backups(&B)...")
       << caption("mnuQuit", "退出(&Q)", "Exit(&Q)") << caption("mnuEdit", "编辑(&E)", "Edit(&E)")
       << caption("mnuUndo", "撤销(&U)", "Undo(&U)") << caption("mnuRedo", "重做(&R)", "Redo(&R)")
       << caption("mnupro", "编程(&P)", "Programming(&P)")
@@ -96,6 +97,25 @@ QVector<CaptionRow> buildTable() {
     t << row("Combo6", K::ListItem, 0, "禁止", "Off") << row("Combo6", K::ListItem, 1, "使能", "On")
       << row("Combo7", K::ListItem, 0, "禁止", "Off")
       << row("Combo7", K::ListItem, 1, "使能", "On");
+    // The preview before a write.
+    t << caption("frmWritePreview", "写频预览", "Write To Radio: preview")
+      << row("PreviewList", K::TableHeader, 0, "项目", "Item")
+      << row("PreviewList", K::TableHeader, 1, "原值（对讲机）", "Old value (radio)")
+      << row("PreviewList", K::TableHeader, 2, "新值（写入）", "New value (to write)")
+      << caption("lblWarnings", "写入前请注意：", "Before writing, note:")
+      << caption("cmdWrite", "写入(&W)", "&Write")
+      << caption("cmdWriteAnyway", "仍然写入(&W)", "&Write anyway")
+      << caption("cmdCancelWrite", "取消", "Cancel");
+    // The Backups window.
+    t << caption("frmBackups", "备份", "Backups")
+      << caption("lblBackupFolder", "备份文件夹：", "Backup folder:")
+      << caption("lblNoBackups", "还没有备份。每次读频和写频前都会自动备份。",
+                 "No backups yet. Every read and every write makes one.")
+      << row("BackupList", K::TableHeader, 0, "日期", "Date")
+      << row("BackupList", K::TableHeader, 1, "类型", "Kind")
+      << row("BackupList", K::TableHeader, 2, "频段", "Band")
+      << caption("cmdOpenBackup", "打开(&O)", "&Open")
+      << caption("cmdCloseBackups", "关闭", "Close");
     return t;
 }
 } // namespace
@@ -118,4 +138,10 @@ QString captionOf(const QString &control, qint16 language) {
 
 QString mainWindowTitle(qint16 language) {
     return mainWindowCaptions().first().text(language);
+}
+
+QString backupKindCaption(bool beforeWrite, qint16 language) {
+    if (language == 0)
+        return beforeWrite ? QStringLiteral("写频前") : QStringLiteral("读频");
+    return beforeWrite ? QStringLiteral("Before write") : QStringLiteral("Read");
 }

@@ -8,10 +8,11 @@
 
 enum class CaptionKind {
     WindowTitle, // the window's title
-    Caption,     // text of a menu, menu item, frame or label
+    Caption,     // text of a menu, menu item, frame, label or button; title of a window
     ToolTip,     // tool tip of toolbar button `index` (1-based)
     GridHeader,  // header cell of Grid1, column `index`
     ListItem,    // text of item `index` of a list
+    TableHeader, // header cell `index` of another table of the window
 };
 
 struct CaptionRow {
@@ -36,3 +37,7 @@ QString captionOf(const QString &control, qint16 language);
 
 // The program's title for a language (the main window's title).
 QString mainWindowTitle(qint16 language);
+
+// The kind of a backup as the Backups window shows it: "Read" or
+// "Before write" (`beforeWrite`).
+QString backupKindCaption(bool beforeWrite, qint16 language);

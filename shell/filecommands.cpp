@@ -43,14 +43,19 @@ FileOutcome openCommand(EditorState &state, FileChooser &chooser, MessagePort &p
     const QString path = chooser.openPath(dataFileFilter());
     if (path.isEmpty())
         return FileOutcome::Cancelled;
+    const FileOutcome outcome = openDataFile(state, path, port);
+    if (outcome == FileOutcome::Done && opened)
+        *opened = path;
+    return outcome;
+}
+
+FileOutcome openDataFile(EditorState &state, const QString &path, MessagePort &port) {
     // A name ending in .json opens the JSON form; any other is a data file.
     const StateFileStatus status = loadStateFile(path, state, StateFileKind::DataFile);
     if (!status.ok()) {
         reportFileError(state, port, status, path);
         return FileOutcome::Failed;
     }
-    if (opened)
-        *opened = path;
     return FileOutcome::Done;
 }
 

@@ -38,6 +38,11 @@ FileOutcome newCommand(EditorState &state, MessagePort &port);
 FileOutcome openCommand(EditorState &state, FileChooser &chooser, MessagePort &port,
                         QString *path = nullptr);
 
+// Open without the file dialog: reads the file named and decodes it into
+// the editor, with the same messages (a backup chosen in the Backups window
+// opens through here).
+FileOutcome openDataFile(EditorState &state, const QString &path, MessagePort &port);
+
 // Save: asks for a file name, encodes the editor and writes the file
 // atomically. An existing file is overwritten only after Yes; No asks for a
 // name again. A failed write is reported.

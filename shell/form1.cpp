@@ -9,6 +9,7 @@
 #include "link/portdevices.h"
 #include "link/serialtrace.h"
 #include "link/systemserialport.h"
+#include "link/writeflow.h"
 #include "model/bands.h"
 #include "shell/captiontable.h"
 #include "shell/editorhistory.h"
@@ -66,6 +67,7 @@ Form1::Form1(const ParameterFile &parameterFile, const DeviceSetting &deviceSett
     buildToolbar();
     buildPanels();
     buildRadioLink();
+    buildWriteFlow();
     load();
     buildHistory();
 }
@@ -96,6 +98,7 @@ void Form1::buildMenus() {
     mnuNew = item(mnuFile, "mnuNew", &Form1::commandNew);
     mnuOpen = item(mnuFile, "mnuOpen", &Form1::commandOpen);
     mnuAssave = item(mnuFile, "mnuAssave", &Form1::commandSave);
+    mnuBackups = item(mnuFile, "mnuBackups", &Form1::commandBackups);
     mnuFile->addSeparator();
     mnuQuit = item(mnuFile, "mnuQuit", &Form1::commandExit);
 
@@ -357,7 +360,18 @@ void Form1::closeEvent(QCloseEvent *event) {
         finishCellEditing(false);
         m_unloaded = true;
         shutDownRadioLink();
-        m_parameterFile.save(preferences());
+        // The file moves to the per-user folder without a word when the
+        // program's folder cannot take it; only a file that fits nowhere is
+        // reported.
+        QString reason;
+        if (!m_parameterFile.save(preferences(), &reason))
+            m_port->show(m_state.language == 0
+                             ? QStringLiteral("无法保存参数文件 %1，语言、端口和锁定设置未保存。")
+                                   .arg(reason)
+                             : QStringLiteral("The parameter file %1 cannot be written; the "
+                                              "language, port and lock are not kept.")
+                                   .arg(reason),
+                         MsgStyle::IconStop, QString());
         saveRememberedDevice();
         emit unloaded();
     }

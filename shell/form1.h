@@ -3,6 +3,7 @@
 // indicators and the copyright line, and forwards every command to the core.
 #pragma once
 
+#include "image/backups.h"
 #include "link/serialport.h"
 #include "model/editorstate.h"
 #include "shell/devicesetting.h"
@@ -14,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+class BackupsWindow;
 class CellEditors;
 class ChannelGrid;
 class CloneSession;
@@ -37,7 +39,10 @@ class SerialTrace;
 class SystemPortEnumerator;
 class SystemSerialPort;
 class TraceWindow;
+class WriteFlow;
+class WritePreviewWindow;
 enum class SessionOutcome;
+enum class WriteFlowOutcome;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -129,6 +134,17 @@ public:
     // is chosen from the menu meanwhile.
     void chooseStartDevice(const QString &device);
 
+    // Write To Radio as a whole (backup read, preview, write, read back),
+    // the backups of reads and writes, the preview and Backups windows, and
+    // the line under the window that keeps the outcome of the last read or
+    // write (form1backups.cpp).
+    WriteFlow &writeFlow() { return *m_writeFlow; }
+    void setBackupStore(const BackupStore &store);
+    const BackupStore &backupStore() const { return m_backups; }
+    WritePreviewWindow *writePreview() const { return m_preview; }
+    BackupsWindow *backupsWindow() const { return m_backupsWindow; }
+    QLabel *statusLine() const { return StatusLine; }
+
     // Replaces what the editor holds (channels, function settings, band,
     // settings store) with `next` as one user action described by `what`
     // ("Import", "Paste", ...), and shows it. The language flag and the
@@ -177,6 +193,9 @@ public slots:
     void commandOtherPort();                         // Other port...
     void commandFindCable();                         // Find my cable...
     void commandTrace();                             // Help > Serial trace
+    void commandBackups();                           // File > Backups...
+    // Opens a data file named (a backup) as Open does.
+    void openBackup(const QString &path);
 
 signals:
     void readRequested();      // Read From Radio, menu or toolbar
@@ -222,6 +241,15 @@ private:
     void radioSessionFinished(SessionOutcome outcome);
     void retranslateRadioStatus();
     bool bandChangeHeldBySession();
+    bool radioBusy() const;
+
+    // The write flow and the backups (form1backups.cpp).
+    void buildWriteFlow();
+    void showWritePreview();
+    void writeFlowFinished(WriteFlowOutcome outcome);
+    void readSessionEnded(SessionOutcome outcome);
+    void setStatusLine(std::function<QString(qint16)> text);
+    void retranslateStatusLine();
 
     EditorState m_state;
     ParameterFile m_parameterFile;
@@ -241,6 +269,7 @@ private:
     QAction *mnuNew = nullptr;
     QAction *mnuOpen = nullptr;
     QAction *mnuAssave = nullptr;
+    QAction *mnuBackups = nullptr;
     QAction *mnuQuit = nullptr;
     QMenu *mnuEdit = nullptr;
     QAction *mnuUndo = nullptr;
@@ -306,10 +335,16 @@ private:
     OtherPortDialog *m_otherPort = nullptr;
     TraceWindow *m_traceWindow = nullptr;
     std::unique_ptr<SerialTrace> m_trace; // outlives the port that records into it
+    QLabel *StatusLine = nullptr;         // outcome of the last read or write, kept
+    std::function<QString(qint16)> m_statusLineText;
+    BackupStore m_backups;
+    WritePreviewWindow *m_preview = nullptr;
+    BackupsWindow *m_backupsWindow = nullptr;
 
     // The radio link, declared last so that it goes first when the window
     // is destroyed, while the state and the message box are still there.
     std::unique_ptr<SystemSerialPort> MSComm1;
     std::unique_ptr<PortChooser> m_portChooser;
     std::unique_ptr<CloneSession> m_session;
+    std::unique_ptr<WriteFlow> m_writeFlow;
 };

@@ -6,6 +6,7 @@
 #include "dialogs/optiondialogs.h"
 #include "editor/celleditors.h"
 #include "link/clonesession.h"
+#include "link/writeflow.h"
 #include "shell/captiontable.h"
 #include "shell/editorhistory.h"
 #include "shell/filecommands.h"
@@ -32,16 +33,19 @@ void Form1::buildHistory() {
             [this] { recordEdit(QStringLiteral("channel")); });
     connect(m_dialogs, &OptionDialogs::settingsStored, this,
             [this] { recordEdit(QStringLiteral("settings")); });
-    connect(m_session.get(), &CloneSession::finished, this, [this](SessionOutcome outcome) {
-        if (outcome != SessionOutcome::Success)
-            return;
-        // What the editor holds is now what the radio holds.
-        if (m_session->kind() == QLatin1Char('R')) {
-            recordEdit(QStringLiteral("read"));
-            m_filePath.clear();
-        }
+    // After a read the editor holds what the radio holds; after a write
+    // that the radio took, the radio holds what the editor holds.
+    connect(m_session.get(), &CloneSession::imageDecoded, this, [this] {
+        recordEdit(QStringLiteral("read"));
+        m_filePath.clear();
         m_history->markSaved();
         updateTitle();
+    });
+    connect(m_writeFlow.get(), &WriteFlow::finished, this, [this](WriteFlowOutcome outcome) {
+        if (outcome == WriteFlowOutcome::Verified || outcome == WriteFlowOutcome::Written) {
+            m_history->markSaved();
+            updateTitle();
+        }
     });
     updateTitle();
 }

@@ -12,6 +12,7 @@
 #include "link/portdevices.h"
 #include "link/serialtrace.h"
 #include "link/systemserialport.h"
+#include "link/writeflow.h"
 #include "shell/localizedmsgbox.h"
 #include "shell/otherportdialog.h"
 #include "shell/tracewindow.h"
@@ -69,7 +70,6 @@ void Form1::buildRadioLink() {
     connect(session, &CloneSession::commandsEnabledChanged, this, &Form1::setRadioCommandsEnabled);
     // The F1 hint holds the status line while the radio is idle and gives
     // it up to the exchange's status and progress.
-    connect(session, &CloneSession::commandsEnabledChanged, lblHelpHint, &QWidget::setVisible);
     connect(session, &CloneSession::modelFrameActivated, this, &Form1::radioSessionStarted);
     connect(session, &CloneSession::imageDecoded, this, &Form1::refreshAfterDecode);
     connect(session, &CloneSession::finished, this, &Form1::radioSessionFinished);
@@ -107,13 +107,19 @@ void Form1::startReadSession() {
 }
 
 void Form1::startWriteSession() {
-    m_session->startWrite();
+    // A write reads the radio first, shows what will change and reads it
+    // back afterwards: the write flow (form1backups.cpp).
+    m_writeFlow->start();
+}
+
+bool Form1::radioBusy() const {
+    return m_session->running() || (m_writeFlow && m_writeFlow->running());
 }
 
 void Form1::commandChoosePort(int port) {
     // The items rest while an exchange runs: reopening the port would cut
     // the exchange off half way.
-    if (m_session->running())
+    if (radioBusy())
         return;
     m_deviceFromCommandLine = false;
     m_portChooser->choosePort(port, m_state.language);
@@ -136,6 +142,8 @@ void Form1::showPortDevices() {
 }
 
 void Form1::setRadioCommandsEnabled(bool enabled) {
+    // Between the sessions of a write the commands stay at rest.
+    enabled = enabled && !(m_writeFlow && m_writeFlow->running());
     Toolbar1->setEnabled(enabled);
     mnupro->setEnabled(enabled);
     m_buttons[5]->setEnabled(enabled);
@@ -143,6 +151,9 @@ void Form1::setRadioCommandsEnabled(bool enabled) {
     // A disabled menu does not stop the shortcuts of its items.
     mnureadFre->setEnabled(enabled);
     mnuwriteFre->setEnabled(enabled);
+    // The F1 hint holds the status line while the radio is idle and gives
+    // it up to the exchange's status and progress.
+    lblHelpHint->setVisible(enabled);
 }
 
 void Form1::radioSessionStarted() {
@@ -153,6 +164,8 @@ void Form1::radioSessionStarted() {
 }
 
 void Form1::radioSessionFinished(SessionOutcome) {
+    if (m_writeFlow && m_writeFlow->running())
+        return;
     setPortItemsEnabled(true);
 }
 
@@ -175,7 +188,7 @@ bool Form1::bandChangeHeldBySession() {
     // While the radio exchange runs the band stays: a read sets the radio's
     // band at its end, and a band question left open across that end would
     // empty the table just read. The selector simply shows the band again.
-    if (!m_session || !m_session->running())
+    if (!m_session || !radioBusy())
         return false;
     if (Combo1->currentIndex() != m_state.bandPosition) {
         const QSignalBlocker block(Combo1);

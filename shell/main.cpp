@@ -1,6 +1,7 @@
 // vq740: the desktop program. `vq740 [FILE]` opens the main window, and the
 // data file FILE in it when one is given; --help and --version print their
 // text and end without opening a window (nor needing a display).
+#include "image/backups.h"
 #include "shell/form1.h"
 
 #include <QApplication>
@@ -71,6 +72,9 @@ int main(int argc, char *argv[]) {
         std::fputs("vq740: give at most one data file\n", stderr);
         return 1;
     }
+
+    // Backups older than the retention period go at every start.
+    BackupStore().prune();
 
     Form1 window;
     QObject::connect(&window, &Form1::unloaded, &app, &QCoreApplication::quit,

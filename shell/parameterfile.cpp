@@ -53,7 +53,7 @@ Preferences ParameterFile::load() {
     return Preferences();
 }
 
-bool ParameterFile::save(const Preferences &preferences) {
+bool ParameterFile::save(const Preferences &preferences, QString *reason) {
     const QByteArray bytes = encode(preferences);
     QStringList candidates;
     if (!m_path.isEmpty())
@@ -61,13 +61,17 @@ bool ParameterFile::save(const Preferences &preferences) {
     for (const QString &folder : {m_programFolder, m_fallbackFolder})
         if (!folder.isEmpty() && !candidates.contains(pathIn(folder)))
             candidates << pathIn(folder);
+    QString why;
     for (const QString &candidate : candidates) {
         QDir().mkpath(QFileInfo(candidate).absolutePath());
-        if (writeWholeFile(candidate, bytes)) {
+        if (writeWholeFile(candidate, bytes, &why)) {
             m_path = candidate;
             return true;
         }
+        why = QStringLiteral("%1 (%2)").arg(QDir::toNativeSeparators(candidate), why);
     }
+    if (reason)
+        *reason = why;
     return false;
 }
 

@@ -32,8 +32,9 @@ public:
     Preferences load();
 
     // Replaces the file with exactly three bytes. Returns false when neither
-    // folder can be written.
-    bool save(const Preferences &preferences);
+    // folder can be written; `reason` (when given) then names the file last
+    // tried and what the system said.
+    bool save(const Preferences &preferences, QString *reason = nullptr);
 
     // The file read by the last load (or to be written), once known.
     QString path() const { return m_path; }

@@ -5,11 +5,13 @@
 #include "shell/captiontable.h"
 #include "shell/form1.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QTableWidget>
 
 namespace {
 void setCaption(Form1 &form, const QString &control, const QString &text) {
@@ -22,6 +24,19 @@ void setCaption(Form1 &form, const QString &control, const QString &text) {
         frame->setTitle(text);
     else if (auto *label = qobject_cast<QLabel *>(object))
         label->setText(text);
+    else if (auto *button = qobject_cast<QAbstractButton *>(object))
+        button->setText(text);
+    else if (auto *window = qobject_cast<QWidget *>(object); window && window->isWindow())
+        window->setWindowTitle(text);
+}
+
+void setTableHeader(Form1 &form, const QString &control, int column, const QString &text) {
+    auto *table = form.findChild<QTableWidget *>(control);
+    if (!table || column >= table->columnCount())
+        return;
+    if (!table->horizontalHeaderItem(column))
+        table->setHorizontalHeaderItem(column, new QTableWidgetItem);
+    table->horizontalHeaderItem(column)->setText(text);
 }
 
 void setListItem(Form1 &form, const QString &control, int index, const QString &text) {
@@ -53,6 +68,9 @@ void SetLanguageText(Form1 &form, OptionDialogs &dialogs, qint16 language) {
             break;
         case CaptionKind::ListItem:
             setListItem(form, row.control, row.index, text);
+            break;
+        case CaptionKind::TableHeader:
+            setTableHeader(form, row.control, row.index, text);
             break;
         }
     }

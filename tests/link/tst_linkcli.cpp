@@ -2,6 +2,7 @@
 // program and its exit statuses.
 #include "linkrig.h"
 #include "simradio.h"
+#include "tests/support/clirun.h"
 
 #include "../image/imagebuilder.h"
 
@@ -18,6 +19,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -25,28 +27,8 @@
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-// Runs the tool while this process's event loop keeps the radio answering.
 CliRun runProgram(const QString &program, const QStringList &args) {
-    QProcess p;
-    QSignalSpy finished(&p, &QProcess::finished);
-    p.start(program, args);
-    if (!finished.wait(20000)) {
-        p.kill();
-        p.waitForFinished();
-    }
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
-CliRun runCli(const QStringList &args) {
-    return runProgram(QStringLiteral(VQ740_CLI), args);
+    return runCliProgram(program, args);
 }
 
 // The tool run as the user nobody (when the tests run as root), so that the
@@ -111,9 +93,23 @@ private slots:
     void simulatedRadioProgram();
     void simulatedRadioUsage_data();
     void simulatedRadioUsage();
+    void writeFlowOptions_data();
+    void writeFlowOptions();
+    void readBackThatDiffers_data();
+    void readBackThatDiffers();
+    void backupThatCannotBeSavedWritesNothing();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
+    CliRun runCli(const QStringList &args) const {
+        return runCliProgram(QStringLiteral(VQ740_CLI), args, path("data"));
+    }
+    // The folder backups go to without --backup-dir.
+    QString defaultBackups() const { return path("data/VQ-740/vq740/backups"); }
+    // The backups in a folder, by name.
+    static QStringList backupsIn(const QString &folder) {
+        return QDir(folder).entryList(QDir::Files, QDir::Name);
+    }
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<SimRadio> m_sim;
 };
@@ -148,6 +144,12 @@ void TestLinkCli::readSavesWhatTheRadioHolds() {
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out.trimmed(), success);
     QCOMPARE(m_sim->model.frames, expectedReadFrames());
+    // The read is kept as a backup too: the radio's memory exactly as read.
+    const QStringList backups = backupsIn(defaultBackups());
+    QCOMPARE(backups.size(), 1);
+    QVERIFY2(backups.first().endsWith("_read_600-720MHz.DAT"), qPrintable(backups.first()));
+    QCOMPARE(readFile(QDir(defaultBackups()).filePath(backups.first())),
+             m_sim->model.memory.mid(0x10, 0x400));
 
     EditorState expected = startUpState(lang == QLatin1String("zh") ? 0 : 1);
     QVERIFY(DecodeImage(expected, imageFromBytes(m_sim->model.memory.mid(0x10, 0x400))));
@@ -197,21 +199,176 @@ void TestLinkCli::writeProgramsTheRadio() {
 
     const CliRun run = runCli(QStringList{"write", "--port", m_sim->devicePath(), input} + options);
     QCOMPARE(run.status, status);
-    QTRY_COMPARE(m_sim->model.endBytes, 1);
+    // The radio's old contents were read and kept before anything was sent.
+    const QStringList backups = backupsIn(defaultBackups());
+    QCOMPARE(backups.size(), 1);
+    QVERIFY2(backups.first().contains("_before-write_"), qPrintable(backups.first()));
+    QCOMPARE(readFile(QDir(defaultBackups()).filePath(backups.first())), before.mid(0x10, 0x400));
     if (status == 2) {
+        QTRY_COMPARE(m_sim->model.endBytes, 2);
         QVERIFY2(run.err.contains("Frequency band with discrepancies, do not write."),
                  qPrintable(run.err));
-        QCOMPARE(m_sim->model.frames.size(), 4); // PROGRAM, 02, 06, end byte
+        // The read, then PROGRAM, 02, 06 and the end byte: no block.
+        const QList<QByteArray> refusal{"PROGRAM", QByteArray(1, '\x02'), QByteArray(1, '\x06'),
+                                        QByteArray(1, '\x45')};
+        QCOMPARE(m_sim->model.frames, expectedReadFrames() + refusal);
         QCOMPARE(m_sim->model.memory, before);
         return;
     }
-    QCOMPARE(run.out.trimmed(), QStringLiteral("Write frequency success!"));
+    QTRY_COMPARE(m_sim->model.endBytes, 3);
+    QVERIFY2(run.out.contains(QStringLiteral("Write frequency success! Read back and checked")),
+             qPrintable(run.out));
+    QVERIFY2(run.out.contains(backups.first()), qPrintable(run.out));
     const QList<int> addresses = writeAddresses(debug);
-    QCOMPARE(m_sim->model.frames, expectedWriteFrames(image, addresses));
+    // Backup read, write, read back.
+    QCOMPARE(m_sim->model.frames,
+             expectedReadFrames() + expectedWriteFrames(image, addresses) + expectedReadFrames());
     QByteArray expected = before;
     for (int a : addresses)
         expected.replace(a, 16, image.mid(a - 0x10, 16));
     QCOMPARE(m_sim->model.memory.toHex(), expected.toHex());
+}
+
+void TestLinkCli::writeFlowOptions_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("sameAsRadio");
+    QTest::addColumn<int>("sessions"); // read, write, read back
+    QTest::addColumn<QString>("printed");
+    QTest::addColumn<QString>("backupKind");
+    QTest::newRow("dry run") << QStringList{"--dry-run"} << false << 1
+                             << "Dry run: nothing was written to the radio."
+                             << "_read_";
+    QTest::newRow("no verify") << QStringList{"--no-verify"} << false << 2
+                               << "Write frequency success! (not read back to check)"
+                               << "_before-write_";
+    QTest::newRow("verify said twice")
+        << QStringList{"--verify"} << false << 3 << "Read back and checked"
+        << "_before-write_";
+    QTest::newRow("radio already holds it")
+        << QStringList{} << true << 1
+        << "The radio already holds these contents; nothing was written."
+        << "_before-write_";
+    QTest::newRow("radio already holds it, forced")
+        << QStringList{"--force"} << true << 3 << "Read back and checked"
+        << "_before-write_";
+}
+
+void TestLinkCli::writeFlowOptions() {
+    QFETCH(QStringList, options);
+    QFETCH(bool, sameAsRadio);
+    QFETCH(int, sessions);
+    QFETCH(QString, printed);
+    QFETCH(QString, backupKind);
+    // The radio holds one state; the file differs from it in one channel's
+    // RX frequency and the squelch level, unless it is the same.
+    QRandomGenerator rng(33);
+    EditorState radioState = generatedState(rng, 1);
+    radioState.acceptedBand = radioState.bandPosition = 0;
+    const QByteArray radioImage = bytesFromImage(EncodeImage(radioState));
+    m_sim->model.memory.replace(0x10, radioImage.size(), radioImage);
+    const QByteArray before = m_sim->model.memory;
+    EditorState fileState = radioState;
+    if (!sameAsRadio) {
+        fileState.channels.setCell(3, ColRxFrequency, QStringLiteral("401.12500"));
+        fileState.channels.setCell(3, ColTxFrequency, QStringLiteral("401.12500"));
+        fileState.functions.squelchLevel = (radioState.functions.squelchLevel + 1) % 10;
+    }
+    writeFile(path("in.dat"), bytesFromImage(EncodeImage(fileState)));
+    const QString backupFolder = path("chosen backups");
+
+    const CliRun run = runCli(QStringList{"write", "--port", m_sim->devicePath(), path("in.dat"),
+                                          "--backup-dir", backupFolder} +
+                              options);
+    QCOMPARE(run.status, 0);
+    QTRY_COMPARE(m_sim->model.endBytes, sessions);
+    QVERIFY2(run.out.contains(printed), qPrintable(run.out));
+    // --backup-dir takes the backup; the default folder stays empty.
+    QVERIFY(backupsIn(defaultBackups()).isEmpty());
+    const QStringList backups = backupsIn(backupFolder);
+    QCOMPARE(backups.size(), 1);
+    QVERIFY2(backups.first().contains(backupKind), qPrintable(backups.first()));
+    QCOMPARE(readFile(QDir(backupFolder).filePath(backups.first())), before.mid(0x10, 0x400));
+
+    if (sessions == 1) {
+        QCOMPARE(m_sim->model.frames, expectedReadFrames());
+        QCOMPARE(m_sim->model.memory, before);
+    }
+    if (!sameAsRadio) {
+        // The change list names exactly what differs.
+        QVERIFY2(run.out.contains("The write changes"), qPrintable(run.out));
+        const QString rx = QStringLiteral("CH 03 RX frequency: %1 → 401.12500")
+                               .arg(radioState.channels.cell(3, ColRxFrequency).isEmpty()
+                                        ? QStringLiteral("(empty)")
+                                        : radioState.channels.cell(3, ColRxFrequency));
+        QVERIFY2(run.out.contains(rx), qPrintable(run.out));
+        const QString squelch = QStringLiteral("Squelch Level: Level %1 → Level %2")
+                                    .arg(radioState.functions.squelchLevel)
+                                    .arg(fileState.functions.squelchLevel);
+        QVERIFY2(run.out.contains(squelch), qPrintable(run.out));
+    } else {
+        QVERIFY2(run.out.contains("The radio already holds exactly these contents"),
+                 qPrintable(run.out));
+    }
+    if (sessions >= 2) {
+        const QByteArray image = bytesFromImage(EncodeImage(fileState));
+        for (int a : writeAddresses(false))
+            QCOMPARE(m_sim->model.memory.mid(a, 16).toHex(), image.mid(a - 0x10, 16).toHex());
+    }
+}
+
+void TestLinkCli::readBackThatDiffers_data() {
+    QTest::addColumn<int>("droppedBlock");
+    QTest::addColumn<int>("changedByte");
+    QTest::addColumn<QString>("field");
+    // Channel 2's record lies at 0x0020; its RX tone at 0x0028.
+    QTest::newRow("a block silently dropped") << 0x0020 << -1 << "CH 02 RX frequency";
+    QTest::newRow("a byte changed") << -1 << 0x0028 << "CH 02 RX QT/DQT";
+}
+
+void TestLinkCli::readBackThatDiffers() {
+    QFETCH(int, droppedBlock);
+    QFETCH(int, changedByte);
+    QFETCH(QString, field);
+    m_sim->model.faults.droppedWriteBlock = droppedBlock;
+    m_sim->model.faults.changedWriteByte = changedByte;
+    QRandomGenerator rng(34);
+    EditorState state = generatedState(rng, 1);
+    state.acceptedBand = state.bandPosition = 0;
+    state.channels.setCell(2, ColRxFrequency, QStringLiteral("446.00625"));
+    state.channels.setCell(2, ColTxFrequency, QStringLiteral("446.00625"));
+    state.channels.setCell(2, ColRxTone, QStringLiteral("88.5"));
+    for (int column : {ColPower, ColBclo, ColWn, ColScanAdd})
+        state.channels.setOption(2, column, 1, 1);
+    state.channels.setCell(2, ColTxTone, QStringLiteral("Off"));
+    writeFile(path("in.dat"), bytesFromImage(EncodeImage(state)));
+    const CliRun run = runCli({"write", "--port", m_sim->devicePath(), path("in.dat")});
+    QCOMPARE(run.status, 5);
+    QTRY_COMPARE(m_sim->model.endBytes, 3);
+    QVERIFY2(!run.out.contains("success"), qPrintable(run.out));
+    QVERIFY2(run.err.contains("Write check failed: the radio does not hold what was written"),
+             qPrintable(run.err));
+    QVERIFY2(run.err.contains(field), qPrintable(run.err));
+    const QStringList backups = backupsIn(defaultBackups());
+    QCOMPARE(backups.size(), 1);
+    QVERIFY2(run.err.contains(backups.first()), qPrintable(run.err));
+}
+
+void TestLinkCli::backupThatCannotBeSavedWritesNothing() {
+    // A file where the backup folder should be: no folder can be made.
+    writeFile(path("not a folder"), "x");
+    QRandomGenerator rng(35);
+    EditorState state = generatedState(rng, 1);
+    state.acceptedBand = state.bandPosition = 0;
+    writeFile(path("in.dat"), bytesFromImage(EncodeImage(state)));
+    const QByteArray before = m_sim->model.memory;
+    const CliRun run = runCli({"--lang", "zh", "write", "--port", m_sim->devicePath(),
+                               path("in.dat"), "--backup-dir", path("not a folder")});
+    QCOMPARE(run.status, 73);
+    QVERIFY2(run.err.contains(QString::fromUtf8("无法写入备份文件")), qPrintable(run.err));
+    QVERIFY2(run.err.contains(QString::fromUtf8("未向对讲机写入任何数据")), qPrintable(run.err));
+    QTRY_COMPARE(m_sim->model.endBytes, 1);
+    QCOMPARE(m_sim->model.frames, expectedReadFrames());
+    QCOMPARE(m_sim->model.memory, before);
 }
 
 void TestLinkCli::failedSessionsWriteNoFile_data() {
@@ -294,6 +451,10 @@ void TestLinkCli::usageErrors_data() {
         << QStringList{"write", "--port", "COM1", "a.dat", "b.dat"};
     QTest::newRow("port without value") << QStringList{"write", "a.dat", "--port"};
     QTest::newRow("unknown option") << QStringList{"write", "--port", "COM1", "a.dat", "--fast"};
+    QTest::newRow("verify and no verify")
+        << QStringList{"write", "--port", "COM1", "a.dat", "--verify", "--no-verify"};
+    QTest::newRow("backup folder without value")
+        << QStringList{"write", "--port", "COM1", "a.dat", "--backup-dir"};
 }
 
 void TestLinkCli::usageErrors() {
@@ -333,17 +494,25 @@ void TestLinkCli::traceFileHoldsTheExchange() {
                             "--trace", trace, "-o",   path("out.dat")};
     const CliRun run = runCli(args);
     QCOMPARE(run.status, 0);
-    QTRY_COMPARE(m_sim->model.endBytes, 1);
+    // A write is three exchanges: the backup read, the write, the read back.
+    const int sessions = write ? 3 : 1;
+    QTRY_COMPARE(m_sim->model.endBytes, sessions);
     const QString text = QString::fromUtf8(readFile(trace));
     QVERIFY2(text.startsWith(SerialTrace::headerText(language)), qPrintable(text));
     const TraceTextBytes bytes = traceTextBytes(text);
-    QCOMPARE(bytes.sessions, 1);
-    const TraceSession &radio = m_sim->wireLog.sessions().back();
-    QCOMPARE(bytes.sent.toHex(' '), SerialTrace::bytesOf(radio, TraceEventKind::Sent).toHex(' '));
-    QCOMPARE(bytes.received.toHex(' '),
-             SerialTrace::bytesOf(radio, TraceEventKind::Received).toHex(' '));
-    QCOMPARE(bytes.marks.last(),
-             (language == 0 ? QString::fromUtf8("结束：") : "end: ") + run.out.trimmed());
+    QCOMPARE(bytes.sessions, sessions);
+    QByteArray sent, received;
+    const auto &logged = m_sim->wireLog.sessions();
+    for (auto it = logged.end() - sessions; it != logged.end(); ++it) {
+        sent += SerialTrace::bytesOf(*it, TraceEventKind::Sent);
+        received += SerialTrace::bytesOf(*it, TraceEventKind::Received);
+    }
+    QCOMPARE(bytes.sent.toHex(' '), sent.toHex(' '));
+    QCOMPARE(bytes.received.toHex(' '), received.toHex(' '));
+    const QString end = language == 0 ? QString::fromUtf8("结束：") : QStringLiteral("end: ");
+    QVERIFY2(bytes.marks.last().startsWith(end), qPrintable(bytes.marks.last()));
+    if (!write)
+        QCOMPARE(bytes.marks.last(), end + run.out.trimmed());
 }
 
 void TestLinkCli::traceOfAPortThatDidNotOpen() {

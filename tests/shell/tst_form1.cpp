@@ -13,6 +13,7 @@
 #include "shell/filecommands.h"
 #include "shell/form1.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -22,6 +23,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -103,6 +105,10 @@ QString captionOf(QObject *object) {
         return frame->title();
     if (auto *label = qobject_cast<QLabel *>(object))
         return label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(object))
+        return button->text();
+    if (auto *window = qobject_cast<QWidget *>(object); window && window->isWindow())
+        return window->windowTitle();
     return "<unknown control>";
 }
 
@@ -145,6 +151,12 @@ private:
             case CaptionKind::ListItem:
                 QCOMPARE(w.combo(qPrintable(row.control))->itemText(row.index), row.text(language));
                 break;
+            case CaptionKind::TableHeader: {
+                auto *table = w.form->findChild<QTableWidget *>(row.control);
+                QVERIFY2(table && table->horizontalHeaderItem(row.index), qPrintable(where));
+                QCOMPARE(table->horizontalHeaderItem(row.index)->text(), row.text(language));
+                break;
+            }
             }
         }
         for (int i = 0; i < settingFieldCount(); ++i) {

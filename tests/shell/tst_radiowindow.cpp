@@ -4,152 +4,11 @@
 // against the simulated radio on a pseudo-terminal through the real serial
 // port. COM1 stands for the simulated radio, COM3 for a second one, every
 // other item for a device that does not exist.
-#include "linkrig.h"
-#include "msgboxrecorder.h"
-#include "simradio.h"
-
-#include "../image/imagebuilder.h"
-
-#include "dialogs/optiondialogs.h"
-#include "editor/channelgrid.h"
-#include "image/imagecodec.h"
-#include "link/clonesession.h"
-#include "link/linktexts.h"
-#include "link/portchooser.h"
-#include "link/portnames.h"
-#include "shell/filecommands.h"
-#include "shell/form1.h"
+#include "radiowindow.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QFile>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QProgressBar>
-#include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QToolBar>
-
-namespace {
-
-QByteArray contents(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-class ListChooser : public FileChooser {
-public:
-    QString openPath(const QString &) override {
-        return paths.isEmpty() ? QString() : paths.takeFirst();
-    }
-    QString savePath(const QString &) override { return QString(); }
-    QStringList paths;
-};
-
-QByteArray frame(std::initializer_list<int> values) {
-    QByteArray b;
-    for (int v : values)
-        b.append(static_cast<char>(v));
-    return b;
-}
-
-// A main window with its parameter file in a folder of the test's own and
-// two simulated radios behind COM1 and COM3.
-struct RadioWindow {
-    explicit RadioWindow(const QByteArray &parameterBytes = QByteArray(3, '\0')) {
-        ready =
-            writeFile(dir.filePath("parameter"), parameterBytes) && radio.open() && other.open();
-        form = std::make_unique<Form1>(ParameterFile(dir.path(), dir.filePath("config")));
-        form->setFileChooser(&chooser);
-        form->serviceModes().setClock([this] { return now; });
-        form->setPortNaming([this](int number) {
-            if (number == 1)
-                return radio.devicePath();
-            if (number == 3)
-                return other.devicePath();
-            if (number < 1 || number > 8)
-                return QString(); // as the platform's rule: no device
-            return QStringLiteral("/dev/no-such-vq740-port%1").arg(number);
-        });
-        session = &form->cloneSession();
-        QObject::connect(session, &CloneSession::finished,
-                         [this](SessionOutcome outcome) { outcomes << outcome; });
-    }
-
-    void showActive() {
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    }
-    template <typename T> T *get(const char *name) const {
-        return form->findChild<T *>(QString::fromLatin1(name));
-    }
-    QList<int> checkedItems() const {
-        QList<int> items;
-        for (int port = 1; port <= 8; ++port)
-            if (form->portItem(port)->isChecked())
-                items << port;
-        return items;
-    }
-    bool portItemsEnabled() const {
-        for (int port = 1; port <= 8; ++port)
-            if (!form->portItem(port)->isEnabled())
-                return false;
-        return true;
-    }
-    void clickLabel(const char *name, double at) {
-        now = at;
-        QTest::mouseClick(get<QLabel>(name), Qt::LeftButton);
-    }
-    // The editor as the user sees it after opening `state` from a file.
-    void open(const EditorState &state) {
-        const QString path = dir.filePath("radio.DAT");
-        QVERIFY(writeFile(path, bytesFromImage(EncodeImage(state))));
-        chooser.paths = {path};
-        form->findChild<QAction *>("mnuOpen")->trigger();
-    }
-    QByteArray parameterFile() const { return contents(dir.filePath("parameter")); }
-
-    QTemporaryDir dir;
-    MsgBoxRecorder boxes;
-    ListChooser chooser;
-    SimRadio radio;
-    SimRadio other;
-    bool ready = false;
-    double now = 1000;
-    std::unique_ptr<Form1> form;
-    CloneSession *session = nullptr;
-    QList<SessionOutcome> outcomes;
-};
-
-// The commands an exchange holds: the toolbar, the Programming menu, the
-// read and write buttons and items. The other menus stay usable.
-void checkCommands(const Form1 &form, bool enabled) {
-    QCOMPARE(form.toolbar()->isEnabled(), enabled);
-    QCOMPARE(form.programmingMenu()->isEnabled(), enabled);
-    QCOMPARE(form.programmingMenu()->menuAction()->isEnabled(), enabled);
-    QCOMPARE(form.readButton()->isEnabled(), enabled);
-    QCOMPARE(form.writeButton()->isEnabled(), enabled);
-    // The F1 hint leaves the status line to the exchange.
-    QCOMPARE(form.helpHint()->isHidden(), !enabled);
-    QCOMPARE(form.readCommand()->isEnabled(), enabled);
-    QCOMPARE(form.writeCommand()->isEnabled(), enabled);
-    for (const char *menu : {"mnuFile", "mnuset", "mnucom", "mnuLanguage", "mnuhelp"})
-        QVERIFY2(form.findChild<QMenu *>(menu)->menuAction()->isEnabled(), menu);
-}
-
-} // namespace
 
 class TestRadioWindow : public QObject {
     Q_OBJECT
@@ -271,6 +130,14 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(w.outcomes.size(), 1, 10000);
         QCOMPARE(w.outcomes.at(0), SessionOutcome::Success);
         QCOMPARE(w.radio.model.programRequests, 1);
+        // The read is kept as a backup, and the line under the window says so.
+        QCOMPARE(w.backups().size(), 1);
+        QVERIFY2(w.backups().first().endsWith("_read_136-174MHz.DAT"),
+                 qPrintable(w.backups().first()));
+        QCOMPARE(contents(QDir(w.dir.filePath("backups")).filePath(w.backups().first())),
+                 w.radio.model.memory.mid(0x10, 0x400));
+        QVERIFY(w.form->statusLine()->text().contains(w.backups().first()));
+        QVERIFY(w.form->statusLine()->text().startsWith(status));
         // The radio's band is adopted without the band question.
         QVERIFY(w.boxes.boxes.isEmpty());
         QCOMPARE(w.form->bandSelector()->currentIndex(), 5);
@@ -381,12 +248,20 @@ private slots:
 
         QTest::keyClick(w.form.get(), Qt::Key_W, Qt::ControlModifier);
         checkCommands(*w.form, false);
-        QTRY_COMPARE_WITH_TIMEOUT(w.outcomes.size(), 1, 10000);
-        QCOMPARE(int(w.outcomes.at(0)), outcome);
+        // The radio is read first; the preview waits for the answer with the
+        // commands still at rest.
+        w.answerPreview("cmdWrite");
+        QTRY_COMPARE_WITH_TIMEOUT(w.flowOutcomes.size(), 1, 10000);
+        const int expectedFlow =
+            outcome == int(SessionOutcome::Success)       ? int(WriteFlowOutcome::Verified)
+            : outcome == int(SessionOutcome::BandRefused) ? int(WriteFlowOutcome::BandRefused)
+                                                          : int(WriteFlowOutcome::Declined);
+        QCOMPARE(int(w.flowOutcomes.at(0)), expectedFlow);
+        QCOMPARE(int(w.outcomes.at(1)), outcome);
         QCOMPARE(w.form->statusLabel()->text(), status);
         QVERIFY(!w.form->progressBar()->isVisible());
         QVERIFY(!w.form->serialPort().isOpen());
-        QTRY_COMPARE(w.radio.model.endBytes, 1);
+        QTRY_COMPARE(w.radio.model.endBytes, w.outcomes.size());
         if (bandOverride) {
             QCOMPARE(w.boxes.boxes.size(), 1);
             QCOMPARE(w.boxes.boxes[0].text,
@@ -395,30 +270,54 @@ private slots:
         } else {
             QVERIFY(w.boxes.boxes.isEmpty());
         }
+        // What the radio held is kept before any block goes out.
+        QCOMPARE(w.backups().size(), 1);
+        QCOMPARE(contents(QDir(w.dir.filePath("backups")).filePath(w.backups().first())),
+                 before.mid(0x10, 0x400));
         if (outcome == int(SessionOutcome::Success)) {
-            // The radio holds the image in every range written, and only there.
+            // The radio holds the image in every range written, and only
+            // there; it was read back afterwards.
             const QList<int> addresses = writeAddresses(debugWriteMode);
-            QCOMPARE(w.radio.model.frames, expectedWriteFrames(image, addresses));
+            QCOMPARE(w.radio.model.frames, expectedReadFrames() +
+                                               expectedWriteFrames(image, addresses) +
+                                               expectedReadFrames());
             QByteArray expected = before;
             for (int a : addresses)
                 expected.replace(a, 16, image.mid(a - 0x10, 16));
             QCOMPARE(w.radio.model.memory.toHex(), expected.toHex());
+            QVERIFY2(w.form->statusLine()->text().contains("Read back and checked"),
+                     qPrintable(w.form->statusLine()->text()));
         } else {
             // Only the end byte after the handshake; the radio is unchanged.
-            QCOMPARE(w.radio.model.frames,
-                     (QList<QByteArray>{"PROGRAM", frame({0x02}), frame({0x06}), frame({0x45})}));
+            const QList<QByteArray> refusal{"PROGRAM", frame({0x02}), frame({0x06}), frame({0x45})};
+            QCOMPARE(w.radio.model.frames, expectedReadFrames() + refusal);
             QCOMPARE(w.radio.model.memory, before);
+            QCOMPARE(w.form->statusLine()->text(),
+                     QString("Frequency band with discrepancies, do not write."));
         }
+        // The line stays after the status label has stopped flashing (the
+        // blink timer's ticks by hand).
+        w.session->blinkTimer()->stop();
+        for (int tick = 0; tick < CloneSession::kBlinkTicks && !w.form->toolbar()->isEnabled();
+             ++tick)
+            w.session->blinkTick();
+        checkCommands(*w.form, true);
+        QVERIFY(!w.form->statusLabel()->isVisible());
+        QVERIFY(w.form->statusLine()->isVisible());
+        QVERIFY(!w.form->statusLine()->text().isEmpty());
     }
 
     void openingAFileDuringAWriteDoesNotCutItOff() {
         RadioWindow w(QByteArray("\x00\x01\x01", 3));
         QVERIFY(w.ready);
-        w.radio.options.pace = true; // about a second for the whole write
         w.showActive();
+        w.form->writeFlow().setVerify(false);
         const QByteArray image = bytesFromImage(EncodeImage(w.form->state()));
         w.form->writeButton()->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(w.form->progressBar()->value() >= 30, 5000);
+        w.answerPreview("cmdWrite");
+        w.radio.options.pace = true; // about a second for the blocks
+        QTRY_VERIFY_WITH_TIMEOUT(
+            w.session->kind() == QLatin1Char('W') && w.form->progressBar()->value() >= 30, 5000);
         // The File menu stays usable: a file of another band replaces the
         // editor, while the write goes on with the image it started with.
         QRandomGenerator rng(43);
@@ -426,11 +325,12 @@ private slots:
         other.acceptedBand = other.bandPosition = 5;
         w.open(other);
         QCOMPARE(w.form->bandSelector()->currentIndex(), 5);
-        QVERIFY(w.outcomes.isEmpty());
-        QTRY_COMPARE_WITH_TIMEOUT(w.outcomes.size(), 1, 10000);
-        QCOMPARE(w.outcomes.at(0), SessionOutcome::Success);
-        QTRY_COMPARE(w.radio.model.endBytes, 1);
-        QCOMPARE(w.radio.model.frames, expectedWriteFrames(image, writeAddresses(false)));
+        QVERIFY(w.flowOutcomes.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(w.flowOutcomes.size(), 1, 10000);
+        QCOMPARE(w.flowOutcomes.at(0), WriteFlowOutcome::Written);
+        QTRY_COMPARE(w.radio.model.endBytes, 2);
+        QCOMPARE(w.radio.model.frames,
+                 expectedReadFrames() + expectedWriteFrames(image, writeAddresses(false)));
         QCOMPARE(EncodeImage(w.form->state()), EncodeImage(other));
     }
 
@@ -445,6 +345,11 @@ private slots:
         for (int tick = 0; tick < CloneSession::kWatchdogTicks; ++tick)
             w.session->watchdogTick();
         QCOMPARE(w.outcomes, QList<SessionOutcome>{SessionOutcome::TimedOut});
+        QCoreApplication::processEvents();
+        QCOMPARE(w.flowOutcomes, QList<WriteFlowOutcome>{WriteFlowOutcome::TimedOut});
+        QCOMPARE(w.form->statusLine()->text(),
+                 QString("Nothing was written: the radio could not be read before the write."));
+        QVERIFY(w.backups().isEmpty());
         QCOMPARE(w.boxes.boxes.size(), 1);
         QCOMPARE(w.boxes.boxes[0].text, QString("Communication error, please check the intercom "
                                                 "model, fault, attachment and computer serial "

@@ -36,6 +36,10 @@ const char kUsage[] =
     "  --pieces N        replies leave in pieces of N bytes\n"
     "  --silent          never answer (the program reports a time-out)\n"
     "  --close-after N   hang up after N replies, as when a cable is pulled\n"
+    "  --drop-block HEX  acknowledge the write block at radio address HEX but\n"
+    "                    do not keep it (a write the read back must catch)\n"
+    "  --change-byte HEX keep the byte written at radio address HEX with its\n"
+    "                    low bit flipped\n"
     "  --log FILE        keep every byte on the wire in FILE, as a serial trace\n"
     "                    (rewritten after each exchange and at the end)\n"
     "  --once            stop after the first exchange (the first end byte)\n"
@@ -99,7 +103,8 @@ int main(int argc, char *argv[]) {
         const bool takesValue = a == QLatin1String("--pieces") ||
                                 a == QLatin1String("--close-after") ||
                                 a == QLatin1String("--band") || a == QLatin1String("--memory") ||
-                                a == QLatin1String("--log");
+                                a == QLatin1String("--log") || a == QLatin1String("--drop-block") ||
+                                a == QLatin1String("--change-byte");
         if (takesValue && i + 1 >= args.size())
             return usageError(QStringLiteral("%1 needs a value").arg(a));
         const QString value = takesValue ? args.at(++i) : QString();
@@ -116,6 +121,14 @@ int main(int argc, char *argv[]) {
                 return usageError(QStringLiteral("--close-after takes a number"));
         } else if (a == QLatin1String("--silent")) {
             sim.model.faults.silent = true;
+        } else if (a == QLatin1String("--drop-block") || a == QLatin1String("--change-byte")) {
+            bool ok = false;
+            const int address = value.toInt(&ok, 16);
+            if (!ok || address < 0 || address > 0xFFFF)
+                return usageError(
+                    QStringLiteral("%1 takes a hexadecimal address such as 0020").arg(a));
+            (a == QLatin1String("--drop-block") ? sim.model.faults.droppedWriteBlock
+                                                : sim.model.faults.changedWriteByte) = address;
         } else if (a == QLatin1String("--once")) {
             once = true;
         } else if (a == QLatin1String("--band")) {

@@ -85,8 +85,13 @@ QList<QByteArray> RadioModel::feed(const QByteArray &bytes) {
                 bytes.append(QByteArray(count - bytes.size(), '\xFF'));
                 reply(data + bytes, out);
             } else if (c == 'W') {
-                for (int i = 0; i < count && address + i < memory.size(); ++i)
-                    memory[address + i] = frame.at(4 + i);
+                for (int i = 0; i < count && address + i < memory.size(); ++i) {
+                    if (address == faults.droppedWriteBlock)
+                        break;
+                    const char byte = frame.at(4 + i);
+                    memory[address + i] =
+                        address + i == faults.changedWriteByte ? char(byte ^ 1) : byte;
+                }
                 reply(QByteArray(1, '\x06'), out);
             }
             break;

@@ -13,6 +13,8 @@ struct RadioFaults {
     int ignoredProgramRequests = 0; // 1: answers only the second "PROGRAM"
     int stopAfterReplies = -1;      // goes silent after this many replies
     int readAddressOffset = 0;      // read data names another address
+    int droppedWriteBlock = -1;     // the write block at this address: acknowledged, not kept
+    int changedWriteByte = -1;      // the byte written here is kept with its low bit flipped
 };
 
 class RadioModel {

@@ -1,0 +1,36 @@
+// Runs the command-line tool for a test while this process's event loop
+// goes on, so that a simulated radio living in the test keeps answering.
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QSignalSpy>
+#include <QString>
+#include <QStringList>
+
+struct CliRun {
+    int status = -1; // the exit status; -1 when it crashed or was stopped
+    QString out;
+    QString err;
+};
+
+// `dataHome`, when given, is the per-user data folder of the tool
+// (XDG_DATA_HOME), so that its default backup folder is the test's own.
+inline CliRun runCliProgram(const QString &program, const QStringList &args,
+                            const QString &dataHome = QString()) {
+    QProcess p;
+    if (!dataHome.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+        p.setProcessEnvironment(env);
+    }
+    QSignalSpy finished(&p, &QProcess::finished);
+    p.start(program, args);
+    if (!finished.wait(20000)) {
+        p.kill();
+        p.waitForFinished();
+    }
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
