@@ -178,6 +178,8 @@ public:
     }
 };
 
+} // namespace
+
 QJsonObject channelToJson(const ChannelTable &t, int row) {
     QJsonObject ch;
     ch.insert(QLatin1String(kChannelKeys[0]), row);
@@ -198,6 +200,8 @@ QJsonObject channelToJson(const ChannelTable &t, int row) {
     }
     return ch;
 }
+
+namespace {
 
 bool channelFromJson(Reader &r, const QJsonValue &value, int row, qint16 language,
                      ChannelTable &t) {
@@ -593,5 +597,18 @@ bool stateFromJson(const QByteArray &json, EditorState &state, QString *error) {
 
     state = next;
     error->clear();
+    return true;
+}
+
+bool channelFromJson(const QJsonValue &value, int row, qint16 language, ChannelTable &table,
+                     QString *error) {
+    Reader r;
+    ChannelTable next = table;
+    if (!channelFromJson(r, value, row, language, next)) {
+        if (error)
+            *error = r.error;
+        return false;
+    }
+    table = next;
     return true;
 }

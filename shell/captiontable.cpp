@@ -1,5 +1,7 @@
 #include "shell/captiontable.h"
 
+#include "model/celltexts.h"
+
 namespace {
 using K = CaptionKind;
 
@@ -46,13 +48,9 @@ QVector<CaptionRow> buildTable() {
       << caption("mnumainhelp", "帮助主题  F1", "The help topic  F1 ")
       << caption("mnuabout", "关于", "About");
     // Header row of the channel table.
-    const char *headers[9][2] = {{"信道", "CH"},          {"接收频率", "RX frequency"},
-                                 {"亚音频", "QT/DQT"},    {"发射频率", "TX frequency"},
-                                 {"亚音频", "QT/DQT"},    {"功率", "Power"},
-                                 {"禁发", "BCLO"},        {"宽\\窄带", "W/N"},
-                                 {"扫描添加", "Scan Add"}};
     for (int c = 0; c < 9; ++c)
-        t << row("Grid1", K::GridHeader, c, headers[c][0], headers[c][1]);
+        t.append(
+            {QStringLiteral("Grid1"), K::GridHeader, c, columnCaption(c, 0), columnCaption(c, 1)});
     // Tool tips of the toolbar; button 4 is a separator.
     t << row("Toolbar1", K::ToolTip, 1, "新建", "New")
       << row("Toolbar1", K::ToolTip, 2, "打开", "Open")
