@@ -31,7 +31,14 @@ QVector<CaptionRow> buildTable() {
              "VQ-740 Radio Software V1.20");
     t << caption("mnuFile", "文件(&F)", "File(&F)") << caption("mnuNew", "新建(&N)", "New(&N)")
       << caption("mnuOpen", "打开(&O)", "Open(&O)") << caption("mnuAssave", "保存(&S)", "Save(&S)")
-      << caption("mnuQuit", "退出(&Q)", "Exit(&Q)")
+      << caption("mnuImport", "导入(&I)...", "Import(&I)...")
+      << caption("mnuExport", "导出(&E)...", "Export(&E)...")
+      << caption("mnuPrint", "打印(&P)...", "Print(&P)...")
+      << caption("mnuExportPdf", "导出 PDF(&D)...", "Export PDF(&D)...")
+      << caption("mnuQuit", "退出(&Q)", "Exit(&Q)") << caption("mnuEdit", "编辑(&E)", "Edit(&E)")
+      << caption("mnuCut", "剪切(&T)", "Cut(&T)") << caption("mnuCopy", "复制(&C)", "Copy(&C)")
+      << caption("mnuPaste", "粘贴(&P)", "Paste(&P)")
+      << caption("mnuDelete", "删除(&D)", "Delete(&D)")
       << caption("mnupro", "编程(&P)", "Programming(&P)")
       << caption("mnureadFre", "读频(&R)", "Read From Radio(&R)")
       << caption("mnuwriteFre", "写频(&W)", "Write To Radio(&W)")
@@ -88,6 +95,19 @@ QVector<CaptionRow> buildTable() {
     t << row("Combo6", K::ListItem, 0, "禁止", "Off") << row("Combo6", K::ListItem, 1, "使能", "On")
       << row("Combo7", K::ListItem, 0, "禁止", "Off")
       << row("Combo7", K::ListItem, 1, "使能", "On");
+    // The windows of Import and Print (made when they are shown).
+    t << caption("ImportPlacement", "导入 CHIRP CSV", "Import CHIRP CSV")
+      << caption("lblPlacement", "文件中的行如何放入 16 个信道？",
+                 "How are the rows of the file placed into the 16 channels?")
+      << caption("optByLocation", "按 Location 列（1 至 16）", "By their Location (1 to 16)")
+      << caption("optSequential", "依次取前 16 个合适的行", "The first 16 rows that fit")
+      << caption("ImportReport", "导入报告", "Import report")
+      << caption("lblImportApply", "按“确定”导入这些信道，按“取消”不作任何改动。",
+                 "OK imports these channels; Cancel changes nothing.")
+      << caption("lblImportUnusable", "没有导入任何内容。", "Nothing is imported.")
+      << caption("PrintOptions", "信道表", "Channel list")
+      << caption("chkOmitEmpty", "省略空信道", "Omit empty channels")
+      << caption("btnOk", "确定", "OK") << caption("btnCancel", "取消", "Cancel");
     return t;
 }
 } // namespace
@@ -95,6 +115,13 @@ QVector<CaptionRow> buildTable() {
 const QVector<CaptionRow> &mainWindowCaptions() {
     static const QVector<CaptionRow> table = buildTable();
     return table;
+}
+
+QString captionText(const QString &control, qint16 language, CaptionKind kind, int index) {
+    for (const CaptionRow &row : mainWindowCaptions())
+        if (row.control == control && row.kind == kind && row.index == index)
+            return row.text(language);
+    return QString();
 }
 
 QString portItemCaption(int port) {

@@ -10,6 +10,7 @@
 #include "model/bands.h"
 #include "shell/captiontable.h"
 #include "shell/filedialogs.h"
+#include "shell/interopdialogs.h"
 #include "shell/localizedmsgbox.h"
 #include "shell/setlanguagetext.h"
 
@@ -52,6 +53,8 @@ Form1::Form1(const ParameterFile &parameterFile, QWidget *parent)
     m_port = std::make_unique<LocalizedMessagePort>(this, m_state.language);
     m_ownChooser = std::make_unique<DataFileDialogs>(this, m_state.language);
     m_chooser = m_ownChooser.get();
+    m_ownPrompts = std::make_unique<InteropDialogs>(this, m_state.language);
+    m_prompts = m_ownPrompts.get();
     m_urlOpener = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
 
     buildMenus();
@@ -86,7 +89,20 @@ void Form1::buildMenus() {
     mnuOpen = item(mnuFile, "mnuOpen", &Form1::commandOpen);
     mnuAssave = item(mnuFile, "mnuAssave", &Form1::commandSave);
     mnuFile->addSeparator();
+    mnuImport = item(mnuFile, "mnuImport", &Form1::commandImport);
+    mnuExport = item(mnuFile, "mnuExport", &Form1::commandExport);
+    mnuPrint = item(mnuFile, "mnuPrint", &Form1::commandPrint);
+    mnuPrint->setShortcut(QKeySequence::Print);
+    mnuExportPdf = item(mnuFile, "mnuExportPdf", &Form1::commandExportPdf);
+    mnuFile->addSeparator();
     mnuQuit = item(mnuFile, "mnuQuit", &Form1::commandExit);
+
+    // The Edit menu; its commands act on whole channels of Grid1.
+    mnuEdit = named(bar->addMenu(QString()), "mnuEdit");
+    mnuCut = item(mnuEdit, "mnuCut", &Form1::commandCut);
+    mnuCopy = item(mnuEdit, "mnuCopy", &Form1::commandCopy);
+    mnuPaste = item(mnuEdit, "mnuPaste", &Form1::commandPaste);
+    mnuDelete = item(mnuEdit, "mnuDelete", &Form1::commandDelete);
 
     mnupro = named(bar->addMenu(QString()), "mnupro");
     mnureadFre = item(mnupro, "mnureadFre", &Form1::commandRead);
@@ -228,6 +244,7 @@ void Form1::buildPanels() {
 
     Grid1 = new ChannelGrid(m_state.channels, central);
     buildCellEditors();
+    buildEditMenu();
 
     ProgressBar1 = named(new QProgressBar(central), "ProgressBar1");
     ProgressBar1->setTextVisible(false);
@@ -344,6 +361,10 @@ bool Form1::editLock() const {
 
 void Form1::setFileChooser(FileChooser *chooser) {
     m_chooser = chooser ? chooser : m_ownChooser.get();
+}
+
+void Form1::setInteropPrompts(InteropPrompts *prompts) {
+    m_prompts = prompts ? prompts : m_ownPrompts.get();
 }
 
 void Form1::setUrlOpener(UrlOpener opener) {

@@ -17,6 +17,8 @@ class CellEditors;
 class ChannelGrid;
 class CloneSession;
 class FileChooser;
+class InteropDialogs;
+class InteropPrompts;
 class LocalizedMessagePort;
 class MessagePort;
 class OptionDialogs;
@@ -58,6 +60,8 @@ public:
 
     // Replaces the file dialogs (null: the platform's dialogs again).
     void setFileChooser(FileChooser *chooser);
+    // Replaces the questions of Import and Export PDF (null: the windows).
+    void setInteropPrompts(InteropPrompts *prompts);
     // Replaces the step that opens the help in a viewer or browser.
     using UrlOpener = std::function<bool(const QUrl &)>;
     void setUrlOpener(UrlOpener opener);
@@ -125,6 +129,17 @@ public slots:
     void startWriteSession();         // a write, once the command is given
     void commandChoosePort(int port); // COM1 to COM8
 
+    // File > Import, Export, Print, Export PDF (form1interop.cpp).
+    void commandImport();
+    void commandExport();
+    void commandPrint();
+    void commandExportPdf();
+    // Edit > Cut, Copy, Paste, Delete on whole channels (form1interop.cpp).
+    void commandCut();
+    void commandCopy();
+    void commandPaste();
+    void commandDelete();
+
 signals:
     void readRequested();      // Read From Radio, menu or toolbar
     void writeRequested();     // Write To Radio, menu or toolbar
@@ -151,6 +166,11 @@ private:
     void bandOverrideButtonClicked();
     void debugWriteButtonClicked();
 
+    // Import, export, printing and the Edit menu (form1interop.cpp).
+    void buildEditMenu();
+    QList<int> channelsForCopy() const;
+    void updateEditCommands();
+
     // The radio link (form1radio.cpp).
     void buildRadioLink();
     void shutDownRadioLink();
@@ -168,6 +188,8 @@ private:
     std::unique_ptr<LocalizedMessagePort> m_port;
     std::unique_ptr<FileChooser> m_ownChooser;
     FileChooser *m_chooser = nullptr;
+    std::unique_ptr<InteropDialogs> m_ownPrompts;
+    InteropPrompts *m_prompts = nullptr;
     UrlOpener m_urlOpener;
     bool m_unloaded = false;
     OptionDialogs *m_dialogs = nullptr;
@@ -178,7 +200,16 @@ private:
     QAction *mnuNew = nullptr;
     QAction *mnuOpen = nullptr;
     QAction *mnuAssave = nullptr;
+    QAction *mnuImport = nullptr;
+    QAction *mnuExport = nullptr;
+    QAction *mnuPrint = nullptr;
+    QAction *mnuExportPdf = nullptr;
     QAction *mnuQuit = nullptr;
+    QMenu *mnuEdit = nullptr;
+    QAction *mnuCut = nullptr;
+    QAction *mnuCopy = nullptr;
+    QAction *mnuPaste = nullptr;
+    QAction *mnuDelete = nullptr;
     QMenu *mnupro = nullptr;
     QAction *mnureadFre = nullptr;
     QAction *mnuwriteFre = nullptr;

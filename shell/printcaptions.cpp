@@ -3,15 +3,6 @@
 #include "model/editorstate.h"
 #include "shell/captiontable.h"
 
-namespace {
-QString captionOf(const QString &control, CaptionKind kind, int index, qint16 language) {
-    for (const CaptionRow &row : mainWindowCaptions())
-        if (row.control == control && row.kind == kind && row.index == index)
-            return row.text(language);
-    return QString();
-}
-} // namespace
-
 QList<SettingLine> functionSettingLines(const EditorState &state, qint16 language) {
     const FunctionSettings &f = state.functions;
     // The label and the list of each setting the window shows.
@@ -26,11 +17,11 @@ QList<SettingLine> functionSettingLines(const EditorState &state, qint16 languag
                     {"Label8", "Combo7", f.beep}};
     QList<SettingLine> lines;
     for (const auto &s : settings) {
-        QString label = captionOf(QLatin1String(s.label), CaptionKind::Caption, 0, language);
+        QString label = captionText(QLatin1String(s.label), language);
         if (label.endsWith(QLatin1Char(':')))
             label.chop(1);
         lines << SettingLine{
-            label, captionOf(QLatin1String(s.list), CaptionKind::ListItem, s.selected, language)};
+            label, captionText(QLatin1String(s.list), language, CaptionKind::ListItem, s.selected)};
     }
     return lines;
 }
