@@ -61,10 +61,11 @@ private:
     QString tr(const QString &zh, const QString &en) const {
         return zhEn(m_options.language, zh, en);
     }
+    QString colon() const { return tr(QStringLiteral("："), QStringLiteral(": ")); }
     RowOutcome fit(const ChirpMemory &m, const ChirpHeader &header) const;
     void refuse(const QString &label, const QString &english, const QString &chinese) {
         ++m_result.refused;
-        m_result.refusals << QStringLiteral("%1: %2").arg(label, tr(chinese, english));
+        m_result.refusals << label + colon() + tr(chinese, english);
     }
     void addDropNotes();
 
@@ -296,11 +297,12 @@ ChirpImport Importer::run(const QByteArray &bytes) {
         ++m_result.taken;
         if (!outcome.snaps.isEmpty()) {
             ++m_result.snapped;
-            m_result.snaps << QStringLiteral("%1: %2").arg(
-                label, outcome.snaps.join(QStringLiteral("; ")));
+            m_result.snaps << label + colon() +
+                                  outcome.snaps.join(
+                                      tr(QStringLiteral("；"), QStringLiteral("; ")));
         }
         for (const QString &w : outcome.warnings)
-            m_result.notes << QStringLiteral("%1: %2").arg(label, w);
+            m_result.notes << label + colon() + w;
         m_names += !m.name.trimmed().isEmpty();
         m_comments += !m.comment.trimmed().isEmpty();
         m_steps += header.has(ChirpColumn::TStep);

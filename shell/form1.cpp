@@ -88,7 +88,6 @@ void Form1::buildMenus() {
     mnuNew = item(mnuFile, "mnuNew", &Form1::commandNew);
     mnuOpen = item(mnuFile, "mnuOpen", &Form1::commandOpen);
     mnuAssave = item(mnuFile, "mnuAssave", &Form1::commandSave);
-    mnuFile->addSeparator();
     mnuImport = item(mnuFile, "mnuImport", &Form1::commandImport);
     mnuExport = item(mnuFile, "mnuExport", &Form1::commandExport);
     mnuPrint = item(mnuFile, "mnuPrint", &Form1::commandPrint);

@@ -247,8 +247,21 @@ private slots:
         QStringList menus;
         for (QAction *a : w.form->menuBar()->actions())
             menus << a->menu()->objectName();
-        QCOMPARE(menus,
-                 (QStringList{"mnuFile", "mnupro", "mnuset", "mnucom", "mnuLanguage", "mnuhelp"}));
+        QCOMPARE(menus, (QStringList{"mnuFile", "mnuEdit", "mnupro", "mnuset", "mnucom",
+                                     "mnuLanguage", "mnuhelp"}));
+        QStringList fileItems;
+        for (QAction *a : w.get<QMenu>("mnuFile")->actions())
+            fileItems << (a->isSeparator() ? "-" : a->objectName());
+        QCOMPARE(fileItems, (QStringList{"mnuNew", "mnuOpen", "mnuAssave", "mnuImport", "mnuExport",
+                                         "mnuPrint", "mnuExportPdf", "-", "mnuQuit"}));
+        QStringList editItems;
+        for (QAction *a : w.get<QMenu>("mnuEdit")->actions())
+            editItems << a->objectName();
+        QCOMPARE(editItems, (QStringList{"mnuCut", "mnuCopy", "mnuPaste", "mnuDelete"}));
+        QCOMPARE(w.action("mnuCut")->shortcut(), QKeySequence("Ctrl+X"));
+        QCOMPARE(w.action("mnuCopy")->shortcut(), QKeySequence("Ctrl+C"));
+        QCOMPARE(w.action("mnuPaste")->shortcut(), QKeySequence("Ctrl+V"));
+        QCOMPARE(w.action("mnuDelete")->shortcut(), QKeySequence("Del"));
         QStringList items;
         for (QAction *a : w.form->programmingMenu()->actions())
             items << (a->isSeparator() ? "-" : a->objectName());
