@@ -341,7 +341,8 @@ void ChannelGrid::keyPressEvent(QKeyEvent *event) {
         QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier,
                         event->text());
         QTableWidget::keyPressEvent(&plain);
-        m_anchor = currentChannel();
+        if (currentChannel() != channel)
+            m_anchor = currentChannel();
         return;
     }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -352,5 +353,6 @@ void ChannelGrid::keyPressEvent(QKeyEvent *event) {
         return;
     }
     QTableWidget::keyPressEvent(event);
-    m_anchor = currentChannel();
+    if (currentChannel() != channel)
+        m_anchor = currentChannel();
 }
