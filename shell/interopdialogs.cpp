@@ -84,7 +84,7 @@ bool InteropDialogs::confirmImport(const ChirpImport &import) {
     auto *report = new QPlainTextEdit(importReportText(import, m_language), &dialog);
     report->setObjectName(QStringLiteral("txtReport"));
     report->setReadOnly(true);
-    report->setLineWrapMode(QPlainTextEdit::NoWrap);
+    report->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     report->setMinimumSize(560, 260);
     layout->addWidget(report, 1);
     layout->addWidget(named(new QLabel(&dialog),
