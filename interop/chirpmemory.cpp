@@ -282,12 +282,14 @@ bool parseChirpFrequency(const QString &text, qint64 *hertz) {
     const QString fraction = t.mid(point + 1);
     if (fraction.size() > 6 || (!fraction.isEmpty() && !isDigits(fraction)))
         return false;
+    // The sign belongs to the whole value: "-0.6" is -600000 Hz.
+    const bool negative = whole.trimmed().startsWith(QLatin1Char('-'));
     qint64 mhz = 0;
     if (!whole.isEmpty() && (!parseInteger(whole, &mhz) || mhz > 1000000 || mhz < -1000000))
         return false;
     const qint64 sub =
         fraction.isEmpty() ? 0 : fraction.leftJustified(6, QLatin1Char('0')).toLongLong();
-    *hertz = mhz * 1000000 + (mhz < 0 ? -sub : sub);
+    *hertz = negative ? mhz * 1000000 - sub : mhz * 1000000 + sub;
     return true;
 }
 

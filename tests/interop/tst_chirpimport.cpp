@@ -190,6 +190,8 @@ private slots:
             << Row{{"Duplex", "split"}, {"Offset", ""}}
             << "refused: Line 2: [Offset] TX 0.000000 MHz (Duplex split) lies outside the range "
                "136-174MHz";
+        QTest::newRow("negative offset with +") << Row{{"Duplex", "+"}, {"Offset", "-0.600000"}}
+                                                << "146.52000|Off|145.92000|Off|High|Off|Wide|Yes";
         QTest::newRow("plus is no duplex")
             << Row{{"Duplex", "plus"}}
             << "refused: Line 2: [Duplex] \"plus\" is not one of \"\", +, -, split, off";
