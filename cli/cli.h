@@ -7,6 +7,9 @@
 #include <QtGlobal>
 
 #include <functional>
+#include <memory>
+
+class QCoreApplication;
 
 class QCommandLineParser;
 struct EditorState;
@@ -38,11 +41,17 @@ struct CliCommand {
     QString description; // one paragraph for --help
     std::function<void(QCommandLineParser &)> addOptions;
     std::function<int(CliContext &, const QCommandLineParser &)> run;
+    bool needsGui = false; // lays out pages: runs in a QGuiApplication
 };
 
 CliCommand convertCommand();
 CliCommand readCommand();
 CliCommand writeCommand();
+CliCommand printCommand();
+
+// The application a command that lays out pages runs in: a QGuiApplication,
+// on the offscreen platform when there is no display.
+std::unique_ptr<QCoreApplication> makePrintApplication(int &argc, char **argv);
 
 // Prints a line on standard error / standard output.
 void printError(const QString &text);

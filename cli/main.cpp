@@ -13,7 +13,7 @@
 namespace {
 
 QList<CliCommand> commands() {
-    return {convertCommand(), readCommand(), writeCommand()};
+    return {convertCommand(), readCommand(), writeCommand(), printCommand()};
 }
 
 QCommandLineOption languageOption() {
@@ -138,11 +138,38 @@ int saveOutput(const CliContext &ctx, const QString &path, const EditorState &st
     return exitStatusOf(status);
 }
 
+namespace {
+
+// The command named on the command line, found before the application
+// exists: the first argument that is neither an option nor the value of
+// --lang.
+QString commandNameOf(int argc, char *argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg == QLatin1String("--lang")) {
+            ++i;
+            continue;
+        }
+        if (!arg.startsWith(QLatin1Char('-')))
+            return arg;
+    }
+    return QString();
+}
+
+} // namespace
+
 int main(int argc, char *argv[]) {
-    QCoreApplication app(argc, argv);
+    bool needsGui = false;
+    const QString name = commandNameOf(argc, argv);
+    for (const CliCommand &command : commands())
+        needsGui = needsGui || (command.name == name && command.needsGui);
+    // Only the commands that lay out pages load QtGui's platform.
+    const std::unique_ptr<QCoreApplication> app =
+        needsGui ? makePrintApplication(argc, argv)
+                 : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vq740-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VQ740_VERSION));
-    const QStringList arguments = app.arguments();
+    const QStringList arguments = QCoreApplication::arguments();
 
     // The common options may come before the command; everything from the
     // command on is the command's.

@@ -36,7 +36,9 @@ ChannelGrid::ChannelGrid(const ChannelTable &table, QWidget *parent)
     : QTableWidget(kChannelCount, kColumnCount, parent), m_table(table) {
     setObjectName(QStringLiteral("Grid1"));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // One cell at a time for editing, whole rows for the Edit commands; the
+    // view's own range selection (drag, Shift+arrows) never runs.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -70,6 +72,8 @@ ChannelGrid::ChannelGrid(const ChannelTable &table, QWidget *parent)
     }
     refresh();
     layoutColumns();
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ChannelGrid::channelSelectionChanged);
 }
 
 void ChannelGrid::refresh() {
@@ -94,8 +98,57 @@ void ChannelGrid::refreshRow(int row) {
 }
 
 void ChannelGrid::selectCell(int row, int column) {
-    if (row >= 1 && row <= kChannelCount && column >= 0 && column < kColumnCount)
-        setCurrentCell(row - 1, column);
+    if (row >= 1 && row <= kChannelCount && column >= 0 && column < kColumnCount) {
+        selectionModel()->setCurrentIndex(model()->index(row - 1, column),
+                                          QItemSelectionModel::ClearAndSelect);
+        m_anchor = row;
+    }
+}
+
+QList<int> ChannelGrid::selectedChannels() const {
+    QList<int> channels;
+    for (int r = 0; r < kChannelCount; ++r)
+        if (selectionModel()->isRowSelected(r, QModelIndex()))
+            channels << r + 1;
+    return channels;
+}
+
+void ChannelGrid::selectChannels(int first, int last) {
+    if (first < 1 || last > kChannelCount || first > last)
+        return;
+    m_anchor = last;
+    selectRowRange(last, first, false);
+}
+
+int ChannelGrid::currentChannel() const {
+    const QModelIndex index = currentIndex();
+    return index.isValid() ? index.row() + 1 : 0;
+}
+
+void ChannelGrid::selectRowRange(int from, int to, bool add) {
+    const int column = currentIndex().isValid() ? currentIndex().column() : 0;
+    const int top = std::min(from, to) - 1;
+    const int bottom = std::max(from, to) - 1;
+    const QItemSelection rows(model()->index(top, 0), model()->index(bottom, kColumnCount - 1));
+    selectionModel()->setCurrentIndex(model()->index(to - 1, column),
+                                      QItemSelectionModel::NoUpdate);
+    selectionModel()->select(
+        rows, (add ? QItemSelectionModel::Select : QItemSelectionModel::ClearAndSelect) |
+                  QItemSelectionModel::Rows);
+}
+
+void ChannelGrid::toggleRow(int channel) {
+    const int column = currentIndex().isValid() ? currentIndex().column() : 0;
+    // A row that is only partly selected (the current cell) counts as not
+    // selected: the press selects it whole.
+    const bool whole = selectionModel()->isRowSelected(channel - 1, QModelIndex());
+    const QItemSelection row(model()->index(channel - 1, 0),
+                             model()->index(channel - 1, kColumnCount - 1));
+    selectionModel()->setCurrentIndex(model()->index(channel - 1, column),
+                                      QItemSelectionModel::NoUpdate);
+    m_anchor = channel;
+    selectionModel()->select(row,
+                             whole ? QItemSelectionModel::Deselect : QItemSelectionModel::Select);
 }
 
 void ChannelGrid::setHeaderText(int column, const QString &text) {
@@ -199,7 +252,8 @@ void ChannelGrid::scrollContentsBy(int dx, int dy) {
 void ChannelGrid::keyboardSearch(const QString &) {}
 
 void ChannelGrid::clickCell(const QModelIndex &index) {
-    setCurrentIndex(index);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    m_anchor = index.row() + 1;
     emit openRequested();
     emit gridClick(index.row() + 1, index.column());
 }
@@ -210,8 +264,23 @@ void ChannelGrid::mousePressEvent(QMouseEvent *event) {
     if (event->button() == Qt::LeftButton) {
         setFocus(Qt::MouseFocusReason);
         const QModelIndex index = indexAt(event->position().toPoint());
-        if (index.isValid())
+        const int channel = index.row() + 1;
+        const Qt::KeyboardModifiers mods = event->modifiers();
+        if (!index.isValid()) {
+        } else if (mods & Qt::ShiftModifier) {
+            if (!m_anchor)
+                m_anchor = currentChannel() ? currentChannel() : channel;
+            selectRowRange(m_anchor, channel, (mods & Qt::ControlModifier) != 0);
+        } else if (mods & Qt::ControlModifier) {
+            toggleRow(channel);
+        } else if (index.column() == ColNumber && m_table.inUse(channel)) {
+            // The channel number of a channel in use opens nothing; it
+            // selects the channel.
+            m_anchor = channel;
+            selectRowRange(channel, channel, false);
+        } else {
             clickCell(index);
+        }
     } else if (event->button() == Qt::RightButton) {
         setFocus(Qt::MouseFocusReason);
     }
@@ -244,6 +313,38 @@ void ChannelGrid::keyPressEvent(QKeyEvent *event) {
         event->accept();
         return;
     }
+    const int channel = currentChannel();
+    const bool shift = event->modifiers() == Qt::ShiftModifier;
+    if (shift && event->key() == Qt::Key_Space && channel) {
+        m_anchor = channel;
+        selectRowRange(channel, channel, false);
+        event->accept();
+        return;
+    }
+    if (shift && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) && channel) {
+        // The selection grows or shrinks from the channel it started at.
+        if (!m_anchor)
+            m_anchor = channel;
+        const int to =
+            std::clamp(channel + (event->key() == Qt::Key_Up ? -1 : 1), 1, int(kChannelCount));
+        selectRowRange(m_anchor, to, false);
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::SelectAll)) {
+        selectRowRange(kChannelCount, 1, false);
+        event->accept();
+        return;
+    }
+    if (event->modifiers() & Qt::ShiftModifier) {
+        // No ranges of cells: Shift with another key moves like the key alone.
+        QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier,
+                        event->text());
+        QTableWidget::keyPressEvent(&plain);
+        if (currentChannel() != channel)
+            m_anchor = currentChannel();
+        return;
+    }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         const QModelIndex index = currentIndex();
         if (index.isValid())
@@ -252,4 +353,6 @@ void ChannelGrid::keyPressEvent(QKeyEvent *event) {
         return;
     }
     QTableWidget::keyPressEvent(event);
+    if (currentChannel() != channel)
+        m_anchor = currentChannel();
 }

@@ -7,6 +7,12 @@
 // emits openRequested() and gridClick() at once (no range can be dragged);
 // Enter or Return does the same for the selected cell. A right press only
 // takes the keyboard focus. The arrow keys move the selection.
+//
+// Whole channels are selected for the Edit commands: a left press on the
+// channel number of a channel in use, Shift+press (the channels from the
+// current one to the one pressed), Ctrl+press (adds or removes a channel),
+// Shift+Space (the current channel), Shift+Up/Down (extend by a channel)
+// and Ctrl+A (all). None of these opens an editor.
 #pragma once
 
 #include <QTableWidget>
@@ -30,6 +36,14 @@ public:
 
     // Selects cell (row 1 to 16, column 0 to 8) as the current cell.
     void selectCell(int row, int column);
+
+    // The channels (1 to 16, ascending) whose whole rows are selected.
+    QList<int> selectedChannels() const;
+    // Selects the whole rows of channels first to last; the current cell
+    // moves to `first` in its column.
+    void selectChannels(int first, int last);
+    // The channel of the current cell, 0 when there is none.
+    int currentChannel() const;
 
     // Header row (row 0) texts.
     void setHeaderText(int column, const QString &text);
@@ -59,6 +73,8 @@ signals:
     // Cells moved on screen (resize, new column widths, scrolling): an
     // editor laid over a cell must follow it.
     void cellGeometryChanged();
+    // The channels selected as whole rows changed.
+    void channelSelectionChanged();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -79,6 +95,11 @@ private:
     void layoutColumns();
     // Selects the cell at `index`, then requests an editor and clicks it.
     void clickCell(const QModelIndex &index);
+    // Selects the rows between two channels (adding them to the selection
+    // when `add`), the current cell moving to channel `to`.
+    void selectRowRange(int from, int to, bool add);
+    void toggleRow(int channel);
 
     const ChannelTable &m_table;
+    int m_anchor = 0; // the channel a Shift selection reaches from
 };

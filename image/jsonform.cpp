@@ -157,6 +157,7 @@ QString neutralCell(const ChannelTable &t, int row, int column) {
         return QStringLiteral("Off");
     return column >= ColPower ? neutralOption(column, text) : text;
 }
+} // namespace
 
 QJsonObject channelToJson(const ChannelTable &t, int row) {
     QJsonObject ch;
@@ -165,6 +166,8 @@ QJsonObject channelToJson(const ChannelTable &t, int row) {
         ch.insert(QLatin1String(kChannelKeys[c]), neutralCell(t, row, c));
     return ch;
 }
+
+namespace {
 
 bool isRadioTone(const QString &text) {
     const QString off = QStringLiteral("Off");
@@ -504,5 +507,18 @@ bool stateFromJson(const QByteArray &json, EditorState &state, QString *error) {
 
     state = next;
     error->clear();
+    return true;
+}
+
+bool channelFromJson(const QJsonValue &value, int row, qint16 language, ChannelTable &table,
+                     QString *error) {
+    Reader r;
+    ChannelTable next = table;
+    if (!channelFromJson(r, value, row, language, next)) {
+        if (error)
+            *error = r.error;
+        return false;
+    }
+    table = next;
     return true;
 }

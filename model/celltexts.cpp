@@ -13,7 +13,18 @@ const OptionPair kOptions[4] = {
     {{"窄带", "宽带"}, {"Narrow", "Wide"}},
     {{"无", "有"}, {"No", "Yes"}},
 };
+const char *const kColumnCaptions[9][2] = {{"信道", "CH"},          {"接收频率", "RX frequency"},
+                                           {"亚音频", "QT/DQT"},    {"发射频率", "TX frequency"},
+                                           {"亚音频", "QT/DQT"},    {"功率", "Power"},
+                                           {"禁发", "BCLO"},        {"宽\\窄带", "W/N"},
+                                           {"扫描添加", "Scan Add"}};
 } // namespace
+
+QString columnCaption(int column, qint16 language) {
+    if (column < 0 || column > 8)
+        return QString();
+    return QString::fromUtf8(kColumnCaptions[column][isChinese(language) ? 0 : 1]);
+}
 
 QString offCaption(qint16 language) {
     return isChinese(language) ? QStringLiteral("关闭") : QStringLiteral("Off");

@@ -16,6 +16,10 @@ QString offCaption(qint16 language);
 // True when a tone cell holds Off in either language.
 bool isOffText(const QString &text);
 
+// The caption of column 0 to 8 in the header row of the channel table
+// ("CH", "RX frequency", "QT/DQT", ...); both tone columns read "QT/DQT".
+QString columnCaption(int column, qint16 language);
+
 // Item 0 or 1 of the option list of column 5 (Power), 6 (BCLO), 7 (W/N) or
 // 8 (Scan Add) in the given language.
 QString optionText(int column, int item, qint16 language);

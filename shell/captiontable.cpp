@@ -1,5 +1,7 @@
 #include "shell/captiontable.h"
 
+#include "model/celltexts.h"
+
 namespace {
 using K = CaptionKind;
 
@@ -29,9 +31,16 @@ QVector<CaptionRow> buildTable() {
              "VQ-740 Radio Software V1.20");
     t << caption("mnuFile", "文件(&F)", "File(&F)") << caption("mnuNew", "新建(&N)", "New(&N)")
       << caption("mnuOpen", "打开(&O)", "Open(&O)") << caption("mnuAssave", "保存(&S)", "Save(&S)")
+      << caption("mnuImport", "导入(&I)...", "Import(&I)...")
+      << caption("mnuExport", "导出(&E)...", "Export(&E)...")
+      << caption("mnuPrint", "打印(&P)...", "Print(&P)...")
+      << caption("mnuExportPdf", "导出 PDF(&D)...", "Export PDF(&D)...")
       << caption("mnuBackups", "备份(&B)...", "Backups(&B)...")
       << caption("mnuQuit", "退出(&Q)", "Exit(&Q)") << caption("mnuEdit", "编辑(&E)", "Edit(&E)")
       << caption("mnuUndo", "撤销(&U)", "Undo(&U)") << caption("mnuRedo", "重做(&R)", "Redo(&R)")
+      << caption("mnuCut", "剪切(&T)", "Cut(&T)") << caption("mnuCopy", "复制(&C)", "Copy(&C)")
+      << caption("mnuPaste", "粘贴(&P)", "Paste(&P)")
+      << caption("mnuDelete", "删除(&D)", "Delete(&D)")
       << caption("mnupro", "编程(&P)", "Programming(&P)")
       << caption("mnureadFre", "读频(&R)", "Read From Radio(&R)")
       << caption("mnuwriteFre", "写频(&W)", "Write To Radio(&W)")
@@ -52,13 +61,9 @@ QVector<CaptionRow> buildTable() {
       << caption("mnucomOther", "其它端口...", "Other port...")
       << caption("mnucomFind", "查找写频线...", "Find my cable...");
     // Header row of the channel table.
-    const char *headers[9][2] = {{"信道", "CH"},          {"接收频率", "RX frequency"},
-                                 {"亚音频", "QT/DQT"},    {"发射频率", "TX frequency"},
-                                 {"亚音频", "QT/DQT"},    {"功率", "Power"},
-                                 {"禁发", "BCLO"},        {"宽\\窄带", "W/N"},
-                                 {"扫描添加", "Scan Add"}};
     for (int c = 0; c < 9; ++c)
-        t << row("Grid1", K::GridHeader, c, headers[c][0], headers[c][1]);
+        t.append(
+            {QStringLiteral("Grid1"), K::GridHeader, c, columnCaption(c, 0), columnCaption(c, 1)});
     // Tool tips of the toolbar; button 4 is a separator.
     t << row("Toolbar1", K::ToolTip, 1, "新建", "New")
       << row("Toolbar1", K::ToolTip, 2, "打开", "Open")
@@ -116,6 +121,19 @@ QVector<CaptionRow> buildTable() {
       << row("BackupList", K::TableHeader, 2, "频段", "Band")
       << caption("cmdOpenBackup", "打开(&O)", "&Open")
       << caption("cmdCloseBackups", "关闭", "Close");
+    // The windows of Import and Print (made when they are shown).
+    t << caption("ImportPlacement", "导入 CHIRP CSV", "Import CHIRP CSV")
+      << caption("lblPlacement", "文件中的行如何放入 16 个信道？",
+                 "How are the rows of the file placed into the 16 channels?")
+      << caption("optByLocation", "按 Location 列（1 至 16）", "By their Location (1 to 16)")
+      << caption("optSequential", "依次取前 16 个合适的行", "The first 16 rows that fit")
+      << caption("ImportReport", "导入报告", "Import report")
+      << caption("lblImportApply", "按“确定”导入这些信道，按“取消”不作任何改动。",
+                 "OK imports these channels; Cancel changes nothing.")
+      << caption("lblImportUnusable", "没有导入任何内容。", "Nothing is imported.")
+      << caption("PrintOptions", "信道表", "Channel list")
+      << caption("chkOmitEmpty", "省略空信道", "Omit empty channels")
+      << caption("btnOk", "确定", "OK") << caption("btnCancel", "取消", "Cancel");
     return t;
 }
 } // namespace
@@ -123,6 +141,13 @@ QVector<CaptionRow> buildTable() {
 const QVector<CaptionRow> &mainWindowCaptions() {
     static const QVector<CaptionRow> table = buildTable();
     return table;
+}
+
+QString captionText(const QString &control, qint16 language, CaptionKind kind, int index) {
+    for (const CaptionRow &row : mainWindowCaptions())
+        if (row.control == control && row.kind == kind && row.index == index)
+            return row.text(language);
+    return QString();
 }
 
 QString portItemCaption(int port) {

@@ -28,6 +28,10 @@ struct CaptionRow {
 
 const QVector<CaptionRow> &mainWindowCaptions();
 
+// The text of one row of the table (empty when there is none).
+QString captionText(const QString &control, qint16 language,
+                    CaptionKind kind = CaptionKind::Caption, int index = 0);
+
 // The port items "COM1(&1)" to "COM8(&8)" are not in the table: they read
 // the same in both languages.
 QString portItemCaption(int port);

@@ -13,9 +13,14 @@ bool chinese(const EditorState &state) {
 
 void reportFileError(const EditorState &state, MessagePort &port, const StateFileStatus &status,
                      const QString &path) {
-    port.show(stateFileMessage(status, path, state.language), MsgStyle::IconStop, QString());
+    reportStateFileError(port, state.language, status, path);
 }
 } // namespace
+
+void reportStateFileError(MessagePort &port, qint16 language, const StateFileStatus &status,
+                          const QString &path) {
+    port.show(stateFileMessage(status, path, language), MsgStyle::IconStop, QString());
+}
 
 QString dataFileFilter() {
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
@@ -59,29 +64,34 @@ FileOutcome openDataFile(EditorState &state, const QString &path, MessagePort &p
     return FileOutcome::Done;
 }
 
+QString chooseNewFile(MessagePort &port, qint16 language, const std::function<QString()> &ask) {
+    for (;;) {
+        const QString path = ask();
+        if (path.isEmpty() || !QFileInfo::exists(path))
+            return path;
+        const int answer =
+            port.show(language == 0 ? QStringLiteral("该文件已存在，是否覆盖？")
+                                    : QStringLiteral("This file already exists, whether to cover?"),
+                      MsgStyle::YesNo | MsgStyle::IconQuestion, QString());
+        if (answer == MsgResult::Yes)
+            return path;
+    }
+}
+
 FileOutcome saveCommand(const EditorState &state, FileChooser &chooser, MessagePort &port,
                         QString *saved) {
-    for (;;) {
-        const QString path = chooser.savePath(dataFileFilter());
-        if (path.isEmpty())
-            return FileOutcome::Cancelled;
-        if (QFileInfo::exists(path)) {
-            const int answer = port.show(
-                chinese(state) ? QStringLiteral("该文件已存在，是否覆盖？")
-                               : QStringLiteral("This file already exists, whether to cover?"),
-                MsgStyle::YesNo | MsgStyle::IconQuestion, QString());
-            if (answer != MsgResult::Yes)
-                continue;
-        }
-        const StateFileStatus status = saveStateFile(path, state, StateFileKind::DataFile);
-        if (!status.ok()) {
-            reportFileError(state, port, status, path);
-            return FileOutcome::Failed;
-        }
-        if (saved)
-            *saved = path;
-        return FileOutcome::Done;
+    const QString path = chooseNewFile(port, state.language,
+                                       [&chooser] { return chooser.savePath(dataFileFilter()); });
+    if (path.isEmpty())
+        return FileOutcome::Cancelled;
+    const StateFileStatus status = saveStateFile(path, state, StateFileKind::DataFile);
+    if (!status.ok()) {
+        reportFileError(state, port, status, path);
+        return FileOutcome::Failed;
     }
+    if (saved)
+        *saved = path;
+    return FileOutcome::Done;
 }
 
 QString untitledName(qint16 language) {

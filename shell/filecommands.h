@@ -4,8 +4,12 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
+
+#include <functional>
 
 struct EditorState;
+struct StateFileStatus;
 class MessagePort;
 
 // Asks the user for a file name; an empty result means cancelled.
@@ -14,7 +18,21 @@ public:
     virtual ~FileChooser() = default;
     virtual QString openPath(const QString &filter) = 0;
     virtual QString savePath(const QString &filter) = 0;
+    // A name for a file of another kind (an export): the dialog gives a
+    // name typed without extension `suffix` ("csv", "pdf").
+    virtual QString exportPath(const QString &filter, const QString &suffix) {
+        Q_UNUSED(suffix);
+        return savePath(filter);
+    }
 };
+
+// Shows the message of a failed load or save, naming the file (stop icon).
+void reportStateFileError(MessagePort &port, qint16 language, const StateFileStatus &status,
+                          const QString &path);
+
+// Asks for names through `ask` until the user gives one of a file that does
+// not exist, agrees to overwrite it (Yes), or cancels (empty result).
+QString chooseNewFile(MessagePort &port, qint16 language, const std::function<QString()> &ask);
 
 // The file dialogs' filter: the application title followed by the pattern,
 // "VQ-740 Software(*.DAT)"; where file names are case-sensitive it lists

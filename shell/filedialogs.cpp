@@ -27,13 +27,21 @@ QString DataFileDialogs::openPath(const QString &filter) {
 }
 
 QString DataFileDialogs::savePath(const QString &filter) {
+    return askSavePath(filter, QStringLiteral("DAT"));
+}
+
+QString DataFileDialogs::exportPath(const QString &filter, const QString &suffix) {
+    return askSavePath(filter, suffix);
+}
+
+QString DataFileDialogs::askSavePath(const QString &filter, const QString &suffix) {
     QFileDialog dialog(m_owner, m_language == 0 ? QStringLiteral("保存") : QStringLiteral("Save"),
                        startFolder(), filter);
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setDefaultSuffix(QStringLiteral("DAT"));
+    dialog.setDefaultSuffix(suffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     const QString path = dialog.selectedFiles().first();

@@ -20,8 +20,11 @@ public:
     // A file name; a name typed without extension gets ".DAT". The dialog
     // asks nothing about existing files: the Save command does.
     QString savePath(const QString &filter) override;
+    // A file name for an export; a name typed without extension gets `suffix`.
+    QString exportPath(const QString &filter, const QString &suffix) override;
 
 private:
+    QString askSavePath(const QString &filter, const QString &suffix);
     QString startFolder() const;
     void remember(const QString &path);
 

@@ -14,6 +14,7 @@
 #include "shell/captiontable.h"
 #include "shell/editorhistory.h"
 #include "shell/filedialogs.h"
+#include "shell/interopdialogs.h"
 #include "shell/localizedmsgbox.h"
 #include "shell/setlanguagetext.h"
 
@@ -61,6 +62,8 @@ Form1::Form1(const ParameterFile &parameterFile, const DeviceSetting &deviceSett
     m_port = std::make_unique<LocalizedMessagePort>(this, m_state.language);
     m_ownChooser = std::make_unique<DataFileDialogs>(this, m_state.language);
     m_chooser = m_ownChooser.get();
+    m_ownPrompts = std::make_unique<InteropDialogs>(this, m_state.language);
+    m_prompts = m_ownPrompts.get();
     m_urlOpener = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
 
     buildMenus();
@@ -98,10 +101,17 @@ void Form1::buildMenus() {
     mnuNew = item(mnuFile, "mnuNew", &Form1::commandNew);
     mnuOpen = item(mnuFile, "mnuOpen", &Form1::commandOpen);
     mnuAssave = item(mnuFile, "mnuAssave", &Form1::commandSave);
+    mnuImport = item(mnuFile, "mnuImport", &Form1::commandImport);
+    mnuExport = item(mnuFile, "mnuExport", &Form1::commandExport);
+    mnuPrint = item(mnuFile, "mnuPrint", &Form1::commandPrint);
+    mnuPrint->setShortcut(QKeySequence::Print);
+    mnuExportPdf = item(mnuFile, "mnuExportPdf", &Form1::commandExportPdf);
     mnuBackups = item(mnuFile, "mnuBackups", &Form1::commandBackups);
     mnuFile->addSeparator();
     mnuQuit = item(mnuFile, "mnuQuit", &Form1::commandExit);
 
+    // The Edit menu: Undo and Redo, then the commands on whole channels of
+    // Grid1.
     mnuEdit = named(bar->addMenu(QString()), "mnuEdit");
     mnuUndo = item(mnuEdit, "mnuUndo", &Form1::commandUndo);
     mnuUndo->setShortcut(QKeySequence::Undo);
@@ -109,6 +119,10 @@ void Form1::buildMenus() {
     mnuRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     mnuEdit->addSeparator();
+    mnuCut = item(mnuEdit, "mnuCut", &Form1::commandCut);
+    mnuCopy = item(mnuEdit, "mnuCopy", &Form1::commandCopy);
+    mnuPaste = item(mnuEdit, "mnuPaste", &Form1::commandPaste);
+    mnuDelete = item(mnuEdit, "mnuDelete", &Form1::commandDelete);
 
     mnupro = named(bar->addMenu(QString()), "mnupro");
     mnureadFre = item(mnupro, "mnureadFre", &Form1::commandRead);
@@ -257,6 +271,7 @@ void Form1::buildPanels() {
 
     Grid1 = new ChannelGrid(m_state.channels, central);
     buildCellEditors();
+    buildEditMenu();
 
     ProgressBar1 = named(new QProgressBar(central), "ProgressBar1");
     ProgressBar1->setTextVisible(false);
@@ -392,6 +407,10 @@ bool Form1::editLock() const {
 
 void Form1::setFileChooser(FileChooser *chooser) {
     m_chooser = chooser ? chooser : m_ownChooser.get();
+}
+
+void Form1::setInteropPrompts(InteropPrompts *prompts) {
+    m_prompts = prompts ? prompts : m_ownPrompts.get();
 }
 
 void Form1::setUrlOpener(UrlOpener opener) {

@@ -21,6 +21,8 @@ class ChannelGrid;
 class CloneSession;
 class EditorHistory;
 class FileChooser;
+class InteropDialogs;
+class InteropPrompts;
 class LocalizedMessagePort;
 class MessagePort;
 class OptionDialogs;
@@ -74,6 +76,8 @@ public:
 
     // Replaces the file dialogs (null: the platform's dialogs again).
     void setFileChooser(FileChooser *chooser);
+    // Replaces the questions of Import and Export PDF (null: the windows).
+    void setInteropPrompts(InteropPrompts *prompts);
     // Replaces the step that opens the help in a viewer or browser.
     using UrlOpener = std::function<bool(const QUrl &)>;
     void setUrlOpener(UrlOpener opener);
@@ -197,6 +201,17 @@ public slots:
     // Opens a data file named (a backup) as Open does.
     void openBackup(const QString &path);
 
+    // File > Import, Export, Print, Export PDF (form1interop.cpp).
+    void commandImport();
+    void commandExport();
+    void commandPrint();
+    void commandExportPdf();
+    // Edit > Cut, Copy, Paste, Delete on whole channels (form1interop.cpp).
+    void commandCut();
+    void commandCopy();
+    void commandPaste();
+    void commandDelete();
+
 signals:
     void readRequested();      // Read From Radio, menu or toolbar
     void writeRequested();     // Write To Radio, menu or toolbar
@@ -226,6 +241,11 @@ private:
     void debugCaptionClicked(int which);
     void bandOverrideButtonClicked();
     void debugWriteButtonClicked();
+
+    // Import, export, printing and the Edit menu (form1interop.cpp).
+    void buildEditMenu();
+    QList<int> channelsForCopy() const;
+    void updateEditCommands();
 
     // The radio link (form1radio.cpp).
     void buildRadioLink();
@@ -257,6 +277,8 @@ private:
     std::unique_ptr<LocalizedMessagePort> m_port;
     std::unique_ptr<FileChooser> m_ownChooser;
     FileChooser *m_chooser = nullptr;
+    std::unique_ptr<InteropDialogs> m_ownPrompts;
+    InteropPrompts *m_prompts = nullptr;
     UrlOpener m_urlOpener;
     bool m_unloaded = false;
     EditorHistory *m_history = nullptr;
@@ -269,11 +291,19 @@ private:
     QAction *mnuNew = nullptr;
     QAction *mnuOpen = nullptr;
     QAction *mnuAssave = nullptr;
+    QAction *mnuImport = nullptr;
+    QAction *mnuExport = nullptr;
+    QAction *mnuPrint = nullptr;
+    QAction *mnuExportPdf = nullptr;
     QAction *mnuBackups = nullptr;
     QAction *mnuQuit = nullptr;
     QMenu *mnuEdit = nullptr;
     QAction *mnuUndo = nullptr;
     QAction *mnuRedo = nullptr;
+    QAction *mnuCut = nullptr;
+    QAction *mnuCopy = nullptr;
+    QAction *mnuPaste = nullptr;
+    QAction *mnuDelete = nullptr;
     QMenu *mnupro = nullptr;
     QAction *mnureadFre = nullptr;
     QAction *mnuwriteFre = nullptr;

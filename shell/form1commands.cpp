@@ -93,6 +93,7 @@ void Form1::applyLock(bool locked) {
     Frame1->setEnabled(!locked);
     Frame2->setEnabled(!locked);
     Grid1->setEnabled(!locked);
+    updateEditCommands();
 }
 
 void Form1::finishCellEditing(bool commit) {

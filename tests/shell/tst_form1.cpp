@@ -134,9 +134,14 @@ private:
                 break;
             case CaptionKind::Caption: {
                 QObject *object = w.form->findChild<QObject *>(row.control);
-                // The port menu makes its item for "no device" only when it
-                // opens and finds none.
-                if (!object && row.control == QLatin1String("mnucomNone"))
+                // Made when they are shown (and checked by their own tests):
+                // the port menu's item for "no device", the windows of
+                // Import and Print.
+                static const QStringList onDemand{
+                    "mnucomNone",    "ImportPlacement", "lblPlacement",   "optByLocation",
+                    "optSequential", "ImportReport",    "lblImportApply", "lblImportUnusable",
+                    "PrintOptions",  "chkOmitEmpty",    "btnOk",          "btnCancel"};
+                if (!object && onDemand.contains(row.control))
                     break;
                 QVERIFY2(object, qPrintable(where));
                 QCOMPARE(captionOf(object), row.text(language));
@@ -220,6 +225,21 @@ private slots:
             menus << a->menu()->objectName();
         QCOMPARE(menus, (QStringList{"mnuFile", "mnuEdit", "mnupro", "mnuset", "mnucom",
                                      "mnuLanguage", "mnuhelp"}));
+        QStringList fileItems;
+        for (QAction *a : w.get<QMenu>("mnuFile")->actions())
+            fileItems << (a->isSeparator() ? "-" : a->objectName());
+        QCOMPARE(fileItems,
+                 (QStringList{"mnuNew", "mnuOpen", "mnuAssave", "mnuImport", "mnuExport",
+                              "mnuPrint", "mnuExportPdf", "mnuBackups", "-", "mnuQuit"}));
+        QStringList editItems;
+        for (QAction *a : w.get<QMenu>("mnuEdit")->actions())
+            editItems << (a->isSeparator() ? "-" : a->objectName());
+        QCOMPARE(editItems, (QStringList{"mnuUndo", "mnuRedo", "-", "mnuCut", "mnuCopy", "mnuPaste",
+                                         "mnuDelete"}));
+        QCOMPARE(w.action("mnuCut")->shortcut(), QKeySequence("Ctrl+X"));
+        QCOMPARE(w.action("mnuCopy")->shortcut(), QKeySequence("Ctrl+C"));
+        QCOMPARE(w.action("mnuPaste")->shortcut(), QKeySequence("Ctrl+V"));
+        QCOMPARE(w.action("mnuDelete")->shortcut(), QKeySequence("Del"));
         QStringList items;
         for (QAction *a : w.form->programmingMenu()->actions())
             items << (a->isSeparator() ? "-" : a->objectName());

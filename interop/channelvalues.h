@@ -1,0 +1,33 @@
+// The values of one channel as the interchange formats carry them, and the
+// one way they are written into the channel table: cell texts in the
+// language, the option index table in step.
+#pragma once
+
+#include "interop/chirptones.h"
+
+#include <QString>
+#include <QtGlobal>
+
+class ChannelTable;
+
+struct ChannelValues {
+    QString rx; // DDD.DDDDD
+    QString tx; // DDD.DDDDD, or empty: no transmit frequency
+    ToneValue rxTone;
+    ToneValue txTone;
+    // Option items (Power 1 High, BCLO 0 Off, W/N 1 Wide, Scan Add 1 Yes:
+    // the new-channel defaults).
+    int power = 1;
+    int bclo = 0;
+    int wn = 1;
+    int scanAdd = 1;
+};
+
+// Writes a channel in use. A channel without TX frequency and without TX
+// tone keeps its TX tone cell empty, as decoding shows it.
+void writeChannelValues(ChannelTable &table, int row, const ChannelValues &values, qint16 language);
+
+// Picks the Chinese (language 0) or English text.
+inline QString zhEn(qint16 language, const QString &chinese, const QString &english) {
+    return language == 0 ? chinese : english;
+}

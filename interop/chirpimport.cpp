@@ -1,0 +1,378 @@
+#include "interop/chirpimport.h"
+
+#include "editor/frequencyentry.h"
+#include "interop/channelvalues.h"
+#include "interop/chirpmemory.h"
+#include "interop/chirptones.h"
+#include "interop/csvtext.h"
+#include "model/bands.h"
+#include "model/decimaltext.h"
+#include "model/editorstate.h"
+#include "model/hexhelpers.h"
+
+#include <QMap>
+
+namespace {
+
+// CHIRP counts records from the header (line 1) and leaves comment lines
+// out, so its "Line N" is not always the line of the file; both are named
+// when they differ.
+QString lineLabel(int line, int fileLine, qint16 language) {
+    if (line == fileLine)
+        return zhEn(language, QStringLiteral("第 %1 行").arg(line),
+                    QStringLiteral("Line %1").arg(line));
+    return zhEn(language, QStringLiteral("第 %1 行（文件第 %2 行）").arg(line).arg(fileLine),
+                QStringLiteral("Line %1 (file line %2)").arg(line).arg(fileLine));
+}
+
+// A frequency of the file against the band limits, by the channel table's
+// own entry rule: band test on the exact value, then 10 Hz rounding and
+// the snap. False when it lies outside the range.
+bool frequencyCell(qint64 hertz, const BandLimits &limits, QString *cell) {
+    if (hertz < 0)
+        return false;
+    return checkFrequencyText(chirpFrequencyText(hertz), limits, cell) == FrequencyCheck::InBand;
+}
+
+qint64 hertzOfCell(const QString &cell) {
+    qint64 units = 0;
+    decimalToUnits(cell, 5, &units);
+    return units * 10;
+}
+
+struct RowOutcome {
+    bool fits = false;
+    ChirpFieldError error;
+    ChannelValues values;
+    QStringList snaps;    // "RX 160.222500 MHz → 160.22000"
+    QStringList warnings; // about this row
+};
+
+class Importer {
+public:
+    explicit Importer(const ImportOptions &options)
+        : m_options(options), m_limits(bandLimitsOfText(bandText(options.bandPosition))) {
+        m_result.channels.ClearGrid();
+    }
+
+    ChirpImport run(const QByteArray &bytes);
+
+private:
+    QString tr(const QString &zh, const QString &en) const {
+        return zhEn(m_options.language, zh, en);
+    }
+    QString colon() const { return tr(QStringLiteral("："), QStringLiteral(": ")); }
+    RowOutcome fit(const ChirpMemory &m, const ChirpHeader &header) const;
+    void refuse(const QString &label, const QString &english, const QString &chinese) {
+        ++m_result.refused;
+        m_result.refusals << label + colon() + tr(chinese, english);
+    }
+    void addDropNotes();
+
+    ImportOptions m_options;
+    BandLimits m_limits;
+    ChirpImport m_result;
+    int m_names = 0, m_comments = 0, m_steps = 0, m_dstar = 0, m_priority = 0, m_commentLines = 0;
+};
+
+RowOutcome Importer::fit(const ChirpMemory &m, const ChirpHeader &header) const {
+    using C = ChirpColumn;
+    RowOutcome out;
+    const QString range = bandText(m_options.bandPosition);
+    auto failWith = [&out](C column, const QString &en, const QString &zh) {
+        const QString name = chirpHeader().at(int(column));
+        out.error.column = column;
+        out.error.english = QStringLiteral("[%1] %2").arg(name, en);
+        out.error.chinese = QStringLiteral("[%1] %2").arg(name, zh);
+        return out;
+    };
+    ChannelValues &v = out.values;
+    if (!frequencyCell(m.frequency, m_limits, &v.rx))
+        return failWith(
+            C::Frequency,
+            QStringLiteral("%1 MHz lies outside the range %2")
+                .arg(chirpFrequencyText(m.frequency), range),
+            QStringLiteral("%1 MHz 超出频段 %2").arg(chirpFrequencyText(m.frequency), range));
+    if (hertzOfCell(v.rx) != m.frequency)
+        out.snaps << tr(QStringLiteral("接收 %1 MHz 变为 %2"),
+                        QStringLiteral("RX %1 MHz becomes %2"))
+                         .arg(chirpFrequencyText(m.frequency), v.rx);
+
+    qint64 tx = m.frequency;
+    if (m.duplex == QLatin1String("+"))
+        tx = m.frequency + m.offset;
+    else if (m.duplex == QLatin1String("-"))
+        tx = m.frequency - m.offset;
+    else if (m.duplex == QLatin1String("split"))
+        tx = m.offset;
+    if (m.duplex == QLatin1String("off")) {
+        v.tx.clear();
+    } else if (m.duplex.isEmpty()) {
+        v.tx = v.rx;
+    } else {
+        const C column = header.has(C::Offset) ? C::Offset : C::Duplex;
+        if (!frequencyCell(tx, m_limits, &v.tx))
+            return failWith(column,
+                            QStringLiteral("TX %1 MHz (Duplex %2) lies outside the range %3")
+                                .arg(chirpFrequencyText(tx), m.duplex, range),
+                            QStringLiteral("发射 %1 MHz（Duplex %2）超出频段 %3")
+                                .arg(chirpFrequencyText(tx), m.duplex, range));
+        if (hertzOfCell(v.tx) != tx)
+            out.snaps << tr(QStringLiteral("发射 %1 MHz 变为 %2"),
+                            QStringLiteral("TX %1 MHz becomes %2"))
+                             .arg(chirpFrequencyText(tx), v.tx);
+    }
+
+    ChirpTones tones;
+    if (!tonesFromChirp(m, &tones, &out.error))
+        return out;
+    v.rxTone = tones.rx;
+    v.txTone = tones.tx;
+    if (m.tone == QLatin1String("DTCS") && header.has(C::RxDtcsCode) && m.rxDtcsCode != m.dtcsCode)
+        out.warnings
+            << tr(QStringLiteral("DTCS 的 RxDtcsCode %1 与 DtcsCode %2 不同：两边都用 DtcsCode %2"),
+                  QStringLiteral("DTCS with RxDtcsCode %1 other than DtcsCode %2: DtcsCode "
+                                 "%2 is used on both sides"))
+                   .arg(m.rxDtcsCode, 3, 10, QLatin1Char('0'))
+                   .arg(m.dtcsCode, 3, 10, QLatin1Char('0'));
+
+    if (m.mode == QLatin1String("NFM"))
+        v.wn = 0;
+    else if (m.mode == QLatin1String("FM") || m.mode == QLatin1String("Auto"))
+        v.wn = 1;
+    else if (m.mode == QLatin1String("DV"))
+        return failWith(C::Mode, QStringLiteral("the radio does not support D-STAR (DV)"),
+                        QStringLiteral("本机不支持 D-STAR (DV)"));
+    else
+        return failWith(
+            C::Mode,
+            QStringLiteral("mode %1 is not supported by the radio (FM, NFM or Auto)").arg(m.mode),
+            QStringLiteral("本机不支持模式 %1（只支持 FM、NFM 或 Auto）").arg(m.mode));
+
+    // The nearer of Low 1.0 W and High 5.0 W; a tie (3.0 W) goes to Low,
+    // the first level. No Power column is CHIRP's 50 W, so High.
+    v.power = m.hasPower && compareDecimalText(m.powerWatts, QStringLiteral("3")) <= 0 ? 0 : 1;
+    v.bclo = 0;
+    v.scanAdd = m.skip == QLatin1String("S") ? 0 : 1;
+    out.fits = true;
+    return out;
+}
+
+void Importer::addDropNotes() {
+    QStringList dropped;
+    if (m_names)
+        dropped
+            << tr(QStringLiteral("名称（%1 行）"), QStringLiteral("names (rows: %1)")).arg(m_names);
+    if (m_comments)
+        dropped << tr(QStringLiteral("备注（%1 行）"), QStringLiteral("comments (rows: %1)"))
+                       .arg(m_comments);
+    if (m_steps)
+        dropped << tr(QStringLiteral("步进（%1 行）"), QStringLiteral("tuning steps (rows: %1)"))
+                       .arg(m_steps);
+    if (m_dstar)
+        dropped << tr(QStringLiteral("D-STAR 字段（%1 行）"),
+                      QStringLiteral("D-STAR fields (rows: %1)"))
+                       .arg(m_dstar);
+    if (!dropped.isEmpty())
+        m_result.notes << tr(QStringLiteral("本机不保存以下内容，已舍弃：%1。"),
+                             QStringLiteral("Not kept by the radio and dropped: %1."))
+                              .arg(dropped.join(tr(QStringLiteral("、"), QStringLiteral(", "))));
+    if (m_priority)
+        m_result.notes << tr(QStringLiteral("Skip 为 P（优先）的 %1 行按“扫描添加：有”导入。"),
+                             QStringLiteral("Skip P (priority) is imported as Scan Add Yes (rows: "
+                                            "%1)."))
+                              .arg(m_priority);
+    if (m_commentLines)
+        m_result.notes << tr(QStringLiteral("忽略了 %1 行注释（# 开头）。"),
+                             QStringLiteral("Comment lines (#) are ignored (lines: %1)."))
+                              .arg(m_commentLines);
+    if (m_result.taken > 0)
+        m_result.notes << tr(
+            QStringLiteral("所有信道的 BCLO 为“关闭”（CHIRP 没有此项）；文件未给出的信道为空。"),
+            QStringLiteral("BCLO is Off on every channel (CHIRP has no such "
+                           "column); channels the file does not fill are empty."));
+}
+
+ChirpImport Importer::run(const QByteArray &bytes) {
+    bool utf8 = true;
+    const QList<CsvRecord> records = readCsvRecords(decodeCsvBytes(bytes, &utf8));
+    if (!utf8)
+        m_result.notes << tr(QStringLiteral("文件不是 UTF-8 编码，按 Windows 代码页 1252 读取。"),
+                             QStringLiteral("The file is not UTF-8; it is read as Windows code "
+                                            "page 1252."));
+    ChirpHeader header;
+    bool haveHeader = false;
+    int line = 0;
+    QMap<int, int> lineOfChannel; // by location: the line that filled each channel
+    int nextChannel = 1;
+    for (const CsvRecord &record : records) {
+        const QStringList &f = record.fields;
+        if (!f.isEmpty() && f.first().startsWith(QLatin1Char('#'))) {
+            ++m_commentLines;
+            continue;
+        }
+        ++line;
+        const QString label = lineLabel(line, record.fileLine, m_options.language);
+        if (!haveHeader) {
+            if (f.isEmpty())
+                continue;
+            header = readChirpHeader(f);
+            haveHeader = true;
+            if (!header.has(ChirpColumn::Frequency)) {
+                m_result.problem =
+                    header.place.isEmpty()
+                        ? tr(QStringLiteral("这不是 CHIRP 的信道表：第一行没有 CHIRP "
+                                            "的列名（Location、Frequency……）。"),
+                             QStringLiteral("This is not a CHIRP channel list: its first line "
+                                            "names none of CHIRP's columns (Location, "
+                                            "Frequency, ...)."))
+                        : tr(QStringLiteral("文件没有 Frequency 列。"),
+                             QStringLiteral("The file has no Frequency column."));
+                return m_result;
+            }
+            if (!header.unknown.isEmpty())
+                m_result.notes << tr(QStringLiteral("未知的列已忽略：%1。"),
+                                     QStringLiteral("Unknown columns are ignored: %1."))
+                                      .arg(header.unknown.join(QStringLiteral(", ")));
+            continue;
+        }
+        if (f.isEmpty()) {
+            ++m_result.skipped;
+            continue;
+        }
+        if (f.size() < header.size) {
+            refuse(label,
+                   QStringLiteral("Column number mismatch: %1 fields, the header has %2")
+                       .arg(f.size())
+                       .arg(header.size),
+                   QStringLiteral("列数不符：%1 个字段，标题行有 %2 个")
+                       .arg(f.size())
+                       .arg(header.size));
+            continue;
+        }
+        ChirpFieldError error;
+        const ChirpMemory m = parseChirpRecord(header, f, &error);
+        if (error.failed()) {
+            refuse(label, error.english, error.chinese);
+            continue;
+        }
+        if (m.frequency == 0) {
+            // An empty memory, which CHIRP skips as well.
+            ++m_result.skipped;
+            continue;
+        }
+        int channel = 0;
+        if (m_options.placement == Placement::ByLocation) {
+            if (m.location < 1 || m.location > kChannelCount) {
+                refuse(label,
+                       QStringLiteral("[Location] %1 is not a channel 1 to 16").arg(m.location),
+                       QStringLiteral("[Location] %1 不是 1 至 16 的信道").arg(m.location));
+                continue;
+            }
+            channel = m.location;
+        } else {
+            if (nextChannel > kChannelCount) {
+                ++m_result.leftOver;
+                continue;
+            }
+            channel = nextChannel;
+        }
+        const RowOutcome outcome = fit(m, header);
+        if (!outcome.fits) {
+            refuse(label, outcome.error.english, outcome.error.chinese);
+            continue;
+        }
+        if (lineOfChannel.contains(channel)) {
+            m_result.notes << tr(QStringLiteral("%1：信道 %2 已由第 %3 行给出，以本行为准。"),
+                                 QStringLiteral("%1: channel %2 was also given on line %3; this "
+                                                "later row is taken."))
+                                  .arg(label)
+                                  .arg(channel, 2, 10, QLatin1Char('0'))
+                                  .arg(lineOfChannel.value(channel));
+            --m_result.taken;
+        }
+        lineOfChannel.insert(channel, line);
+        nextChannel = channel + 1;
+        writeChannelValues(m_result.channels, channel, outcome.values, m_options.language);
+        ++m_result.taken;
+        if (!outcome.snaps.isEmpty()) {
+            ++m_result.snapped;
+            m_result.snaps << label + colon() +
+                                  outcome.snaps.join(
+                                      tr(QStringLiteral("；"), QStringLiteral("; ")));
+        }
+        for (const QString &w : outcome.warnings)
+            m_result.notes << label + colon() + w;
+        m_names += !m.name.trimmed().isEmpty();
+        m_comments += !m.comment.trimmed().isEmpty();
+        m_steps += header.has(ChirpColumn::TStep);
+        m_dstar += m.dstarFields;
+        m_priority += m.skip == QLatin1String("P");
+    }
+    if (!haveHeader) {
+        m_result.problem = tr(QStringLiteral("文件是空的。"), QStringLiteral("The file is empty."));
+        return m_result;
+    }
+    if (m_result.leftOver)
+        m_result.notes << tr(QStringLiteral("前 16 个合适的行之后还有 %1 行未导入。"),
+                             QStringLiteral("Rows after the first 16 that fit are not imported "
+                                            "(rows: %1)."))
+                              .arg(m_result.leftOver);
+    addDropNotes();
+    if (m_result.taken == 0) {
+        m_result.problem = tr(QStringLiteral("没有一行适合本机的 %1 频段：未导入任何信道。"),
+                              QStringLiteral("No row fits the radio in the range %1: no channel is "
+                                             "imported."))
+                               .arg(bandText(m_options.bandPosition));
+        return m_result;
+    }
+    m_result.usable = true;
+    return m_result;
+}
+
+} // namespace
+
+ChirpImport importChirpCsv(const QByteArray &bytes, const ImportOptions &options) {
+    return Importer(options).run(bytes);
+}
+
+QString importSummary(const ChirpImport &im, qint16 language) {
+    QString text = zhEn(language, QStringLiteral("导入 %1 行，其中 %2 行频率被调整；拒绝 %3 行。"),
+                        QStringLiteral("Rows taken: %1, snapped: %2, refused: %3."))
+                       .arg(im.taken)
+                       .arg(im.snapped)
+                       .arg(im.refused);
+    if (im.skipped)
+        text += zhEn(language, QStringLiteral("跳过 %1 个空行。"),
+                     QStringLiteral(" Empty rows skipped: %1."))
+                    .arg(im.skipped);
+    return text;
+}
+
+QString importReportText(const ChirpImport &im, qint16 language) {
+    QStringList lines;
+    if (!im.problem.isEmpty())
+        lines << im.problem;
+    lines << importSummary(im, language);
+    auto section = [&](const QString &zh, const QString &en, const QStringList &items) {
+        if (items.isEmpty())
+            return;
+        lines << QString() << zhEn(language, zh, en);
+        for (const QString &item : items)
+            lines << QStringLiteral("  ") + item;
+    };
+    section(QStringLiteral("拒绝的行："), QStringLiteral("Refused:"), im.refusals);
+    section(QStringLiteral("调整到信道步进的频率："),
+            QStringLiteral("Snapped onto the channel step:"), im.snaps);
+    section(QStringLiteral("说明："), QStringLiteral("Notes:"), im.notes);
+    return lines.join(QLatin1Char('\n'));
+}
+
+EditorState stateWithImport(const EditorState &state, const ChirpImport &import) {
+    EditorState next = state;
+    if (import.usable) {
+        next.channels = import.channels;
+        next.channels.SetGrid1Text(state.language);
+    }
+    return next;
+}

@@ -1,0 +1,122 @@
+#include "interop/csvtext.h"
+
+#include <QStringDecoder>
+
+namespace {
+constexpr QChar kQuote = QLatin1Char('"');
+constexpr QChar kCr = QLatin1Char('\r');
+constexpr QChar kLf = QLatin1Char('\n');
+
+// Characters 0x80-0x9F of code page 1252; the undefined ones stay as they are.
+const char16_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                  0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString fromCp1252(const QByteArray &bytes) {
+    QString text;
+    text.reserve(bytes.size());
+    for (char c : bytes) {
+        const auto b = static_cast<uchar>(c);
+        text += b >= 0x80 && b < 0xA0 ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+} // namespace
+
+QList<CsvRecord> readCsvRecords(const QString &text, QChar separator) {
+    QList<CsvRecord> records;
+    int i = 0;
+    const int n = text.size();
+    if (n > 0 && text.at(0) == QChar(0xFEFF))
+        i = 1;
+    int line = 1;
+    while (i < n) {
+        CsvRecord record;
+        record.fileLine = line;
+        QString field;
+        bool fieldStarted = false; // the record has at least one field
+        bool quoted = false;       // inside quotes
+        for (;;) {
+            if (i >= n) {
+                if (fieldStarted || !field.isEmpty())
+                    record.fields << field;
+                break;
+            }
+            const QChar c = text.at(i);
+            if (quoted) {
+                if (c == kQuote) {
+                    if (i + 1 < n && text.at(i + 1) == kQuote) {
+                        field += kQuote;
+                        i += 2;
+                    } else {
+                        quoted = false;
+                        ++i;
+                    }
+                    continue;
+                }
+                if (c == kLf || (c == kCr && !(i + 1 < n && text.at(i + 1) == kLf)))
+                    ++line;
+                field += c;
+                ++i;
+                continue;
+            }
+            if (c == separator) {
+                record.fields << field;
+                field.clear();
+                fieldStarted = true;
+                ++i;
+                continue;
+            }
+            if (c == kCr || c == kLf) {
+                if (fieldStarted || !field.isEmpty())
+                    record.fields << field;
+                i += c == kCr && i + 1 < n && text.at(i + 1) == kLf ? 2 : 1;
+                ++line;
+                break;
+            }
+            if (c == kQuote && field.isEmpty()) {
+                quoted = true;
+                fieldStarted = true;
+                ++i;
+                continue;
+            }
+            field += c;
+            ++i;
+        }
+        records << record;
+    }
+    return records;
+}
+
+QString csvRecordText(const QStringList &fields, QChar separator) {
+    QStringList out;
+    out.reserve(fields.size());
+    for (const QString &field : fields) {
+        if (field.contains(separator) || field.contains(kQuote) || field.contains(kCr) ||
+            field.contains(kLf)) {
+            QString quoted = field;
+            quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+            out << kQuote + quoted + kQuote;
+        } else {
+            out << field;
+        }
+    }
+    // A record of one empty field is written as "" so that it is not a blank line.
+    if (fields.size() == 1 && fields.first().isEmpty())
+        return QStringLiteral("\"\"");
+    return out.join(separator);
+}
+
+QString decodeCsvBytes(const QByteArray &bytes, bool *wasUtf8) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    const bool ok = !utf8.hasError();
+    if (!ok)
+        text = fromCp1252(bytes);
+    if (!text.isEmpty() && text.at(0) == QChar(0xFEFF))
+        text.remove(0, 1);
+    if (wasUtf8)
+        *wasUtf8 = ok;
+    return text;
+}
