@@ -5,6 +5,8 @@
 #include "model/hexhelpers.h"
 #include "model/tonelist.h"
 
+#include <QRegularExpression>
+
 namespace {
 bool isToneCell(const ChannelTable &table, int row, int column) {
     return (column == ColRxTone || column == ColTxTone) && row >= 1 && row <= kChannelCount &&
@@ -14,7 +16,17 @@ bool isToneCell(const ChannelTable &table, int row, int column) {
 
 bool isToneKey(QChar c) {
     const ushort u = c.unicode();
-    return (u >= '0' && u <= '9') || u == '.' || u == '\b';
+    return (u >= '0' && u <= '9') || u == '.' || u == '\b' || QStringLiteral("DdNnIi").contains(c);
+}
+
+int typedDcsEntry(const QString &typed) {
+    static const QRegularExpression form(QStringLiteral("^D([0-7]{3})([NI]?)$"));
+    const QRegularExpressionMatch m = form.match(typed.toUpper());
+    if (!m.hasMatch())
+        return -1;
+    const QString polarity = m.captured(2).isEmpty() ? QStringLiteral("N") : m.captured(2);
+    // The DCS entries read the same in both languages.
+    return toneListPosition(QLatin1Char('D') + m.captured(1) + polarity, 1);
 }
 
 int toneListPosition(const QString &text, qint16 language) {
@@ -47,7 +59,17 @@ ToneCommit commitTone(ChannelTable &table, int row, int column, const QString &e
     ToneCommit result;
     if (!isToneCell(table, row, column))
         return result;
-    if (editText.startsWith(QLatin1Char('D')) || selectedEntry == 0)
+    const int dcs = typedDcsEntry(editText);
+    if (dcs > 0) {
+        // Written again when it was picked: the same text, the same cell.
+        const QString before = table.cell(row, column);
+        pickTone(table, row, column, dcs, 1);
+        result.text = table.cell(row, column);
+        if (result.text != before)
+            result.outcome = ToneOutcome::Written;
+        return result;
+    }
+    if (editText.startsWith(QLatin1Char('D'), Qt::CaseInsensitive) || selectedEntry == 0)
         return result;
     const QString text = ctcssCellText(editText);
     if (text.isEmpty())

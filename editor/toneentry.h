@@ -9,8 +9,14 @@
 class ChannelTable;
 
 // Characters Combo8 accepts as typed input: "0" to "9", the point and
-// Backspace. DCS codes and Off can only be picked from the list.
+// Backspace for a CTCSS frequency, and D, N and I (either case) for a DCS
+// code typed ahead. Off can only be picked from the list.
 bool isToneKey(QChar c);
+
+// The tone list position of a DCS code typed ahead: "D023N", "d754i", or
+// "D023" for normal polarity. -1 for any other text, and for a code that is
+// none of the radio's 105 ("D028N", "D7N").
+int typedDcsEntry(const QString &typed);
 
 // Position of a text in the tone list of the given language, or -1 when the
 // text is no entry of it ("Off" is entry 0 in English, "D023I" entry 156).
@@ -42,7 +48,8 @@ struct ToneCommit {
 // The commit run when Combo8 loses the focus, with `editText` its edit text
 // and `selectedEntry` the tone list position it shows (-1 for none). A text
 // beginning with "D" or the Off entry leaves the cell as it is; a CTCSS
-// frequency within 67.0 to 254.1 Hz is written with one decimal; any other
-// value is refused silently and the cell keeps its text.
+// frequency within 67.0 to 254.1 Hz is written with one decimal; a DCS code
+// typed ahead writes that entry of the list; any other value is refused
+// silently and the cell keeps its text.
 ToneCommit commitTone(ChannelTable &table, int row, int column, const QString &editText,
                       int selectedEntry);

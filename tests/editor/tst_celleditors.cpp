@@ -54,6 +54,8 @@ private slots:
     void toneListEntries();
     void toneTypedWhileListIsDown();
     void toneLettersNeverAppear();
+    void toneTypeAhead_data();
+    void toneTypeAhead();
     void tonePickWritesAtOnce();
     void toneFocusLossCommits_data();
     void toneFocusLossCommits();
@@ -313,12 +315,34 @@ void TestCellEditors::toneLettersNeverAppear() {
     fillChannel2();
     click(2, ColRxTone);
     ToneSelector *combo8 = m_editors->Combo8();
-    typeInto(QStringLiteral("1x0D0N"));
+    // Only digits, the point and the letters of a DCS code are typed.
+    typeInto(QStringLiteral("1x0o0fF"));
     QCOMPARE(combo8->currentText(), QStringLiteral("100"));
     typeInto(QStringLiteral("abc"));
     QCOMPARE(combo8->currentText(), QStringLiteral("100"));
     press(Qt::Key_Enter);
     QCOMPARE(m_state.channels.cell(2, ColRxTone), QStringLiteral("100.0"));
+}
+
+void TestCellEditors::toneTypeAhead_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("cell");
+    QTest::newRow("D023N") << "D023N" << "D023N";
+    QTest::newRow("d754i") << "d754i" << "D754I";
+    QTest::newRow("D023 normal") << "D023" << "D023N";
+    QTest::newRow("unknown code refused") << "D028N" << "Off";
+    QTest::newRow("CTCSS still typed") << "88.5" << "88.5";
+}
+
+void TestCellEditors::toneTypeAhead() {
+    QFETCH(QString, typed);
+    QFETCH(QString, cell);
+    fillChannel2();
+    click(2, ColRxTone);
+    typeInto(typed);
+    press(Qt::Key_Enter);
+    QCOMPARE(m_state.channels.cell(2, ColRxTone), cell);
+    QVERIFY(!m_editors->Combo8()->isOpen());
 }
 
 void TestCellEditors::tonePickWritesAtOnce() {

@@ -46,8 +46,12 @@ void TestToneEntry::keyFilter_data() {
     QTest::newRow("9") << QChar(QLatin1Char('9')) << true;
     QTest::newRow("point") << QChar(QLatin1Char('.')) << true;
     QTest::newRow("backspace") << QChar(QLatin1Char('\b')) << true;
-    QTest::newRow("D of a DCS code") << QChar(QLatin1Char('D')) << false;
-    QTest::newRow("N") << QChar(QLatin1Char('N')) << false;
+    // D, N and I type a DCS code ahead.
+    QTest::newRow("D of a DCS code") << QChar(QLatin1Char('D')) << true;
+    QTest::newRow("d") << QChar(QLatin1Char('d')) << true;
+    QTest::newRow("N") << QChar(QLatin1Char('N')) << true;
+    QTest::newRow("i") << QChar(QLatin1Char('i')) << true;
+    QTest::newRow("X") << QChar(QLatin1Char('X')) << false;
     QTest::newRow("O of Off") << QChar(QLatin1Char('O')) << false;
     QTest::newRow("comma") << QChar(QLatin1Char(',')) << false;
 }
@@ -147,9 +151,15 @@ void TestToneEntry::typedToneCommit_data() {
     QTest::newRow("88.5 over 88.5") << "88.5"
                                     << "88.5"
                                     << "88.5" << true;
+    // A DCS code typed ahead: its list entry, normal polarity by default.
+    QTest::newRow("D023N over Off") << "Off" << "D023N" << "D023N" << true;
+    QTest::newRow("d754i over 88.5") << "88.5" << "d754i" << "D754I" << true;
+    QTest::newRow("D023 is normal") << "D754N" << "D023" << "D023N" << true;
+    QTest::newRow("D645N, the code CHIRP lacks") << "Off" << "D645N" << "D645N" << true;
     // Refused values leave it as it was.
     for (const char *before : {"Off", "88.5", "D023N"})
-        for (const char *typed : {"66.9", "254.2", "300", "", "."})
+        for (const char *typed : {"66.9", "254.2", "300", "", ".", "D7N", "D028N", "D02", "DN",
+                                  "D0233N"})
             QTest::addRow("%s over %s", typed, before) << before << typed << before << false;
 }
 
