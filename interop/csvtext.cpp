@@ -18,7 +18,7 @@ QString fromCp1252(const QByteArray &bytes) {
     text.reserve(bytes.size());
     for (char c : bytes) {
         const auto b = static_cast<uchar>(c);
-        text += b >= 0x80 && b < 0xA0 ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+        text += b >= 0x80 && b < 0xA0 ? QChar(kCp1252High[b - 0x80]) : QChar(static_cast<char16_t>(b));
     }
     return text;
 }

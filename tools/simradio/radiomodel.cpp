@@ -81,9 +81,9 @@ QList<QByteArray> RadioModel::feed(const QByteArray &bytes) {
                 data.append(static_cast<char>((echoed >> 8) & 0xFF));
                 data.append(static_cast<char>(echoed & 0xFF));
                 data.append(static_cast<char>(count));
-                QByteArray bytes = memory.mid(address, count);
-                bytes.append(QByteArray(count - bytes.size(), '\xFF'));
-                reply(data + bytes, out);
+                QByteArray block = memory.mid(address, count);
+                block.append(QByteArray(count - block.size(), '\xFF'));
+                reply(data + block, out);
             } else if (c == 'W') {
                 for (int i = 0; i < count && address + i < memory.size(); ++i) {
                     if (address == faults.droppedWriteBlock)
