@@ -1,13 +1,16 @@
 #include "dialogs/optiondialog.h"
 
 #include "dialogs/dialogcaptions.h"
+#include "dialogs/windowplacement.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QHideEvent>
 #include <QLayout>
+#include <QScreen>
 #include <QTableWidget>
 
 OptionDialog::OptionDialog(const QString &name, QWidget *parent) : QDialog(parent) {
@@ -28,9 +31,45 @@ void OptionDialog::applyLanguage(qint16 language) {
 }
 
 void OptionDialog::showModeless() {
+    if (!isVisible()) {
+        if (m_place)
+            move(*m_place);
+        else
+            placeBesideOwner();
+    }
     show();
     raise();
     activateWindow();
+}
+
+void OptionDialog::placeBesideOwner() {
+    QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!owner || !owner->isVisible())
+        return;
+    QScreen *screen = owner->screen();
+    if (!screen)
+        return;
+    // The window's size as it will show: its own size once set, else the
+    // size its layout asks for; its frame is taken to be like the main
+    // window's, which the window system has already drawn.
+    if (layout())
+        layout()->activate();
+    const QSize inner = testAttribute(Qt::WA_Resized) ? size() : sizeHint().expandedTo(minimumSize());
+    const QRect ownerFrame = owner->frameGeometry();
+    const QRect ownerInner = owner->geometry();
+    const QSize frame = inner + QSize(ownerFrame.width() - ownerInner.width(),
+                                      ownerFrame.height() - ownerInner.height());
+    QRect table = ownerFrame;
+    if (auto *grid = owner->findChild<QWidget *>(QStringLiteral("Grid1")))
+        table = QRect(grid->mapToGlobal(QPoint(0, 0)), grid->size());
+    move(placeBeside(ownerFrame, table, frame, screen->availableGeometry()));
+}
+
+void OptionDialog::hideEvent(QHideEvent *event) {
+    // Hidden by OK, Cancel or the close box: it opens there again.
+    if (!event->spontaneous())
+        m_place = pos();
+    QDialog::hideEvent(event);
 }
 
 void OptionDialog::closeEvent(QCloseEvent *event) {

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QPoint>
+#include <optional>
 #include <QtGlobal>
 
 class OptionDialog : public QDialog {
@@ -17,14 +19,20 @@ public:
     // From now on a close really closes (the program is ending).
     void allowClose() { m_closeAllowed = true; }
 
-    // Shows the dialog modeless and brings it to the front.
+    // Shows the dialog modeless and brings it to the front: the first time
+    // beside the main window (not over the channel table), afterwards where
+    // the user left it, for the rest of the run.
     void showModeless();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
+    void placeBesideOwner();
+
     bool m_closeAllowed = false;
+    std::optional<QPoint> m_place; // where it was last hidden
 };
 
 // Applies the caption table's rows of `window` (found by its objectName)

@@ -33,3 +33,25 @@ CellTarget dispatchGridClick(const ChannelTable &table, int row, int column, Ope
     }
     return target;
 }
+
+CellTarget tabStep(int row, int column, int step) {
+    CellTarget target;
+    target.row = row;
+    target.column = column + (step < 0 ? -1 : 1);
+    if (target.column > ColScanAdd) {
+        if (row < kChannelCount) {
+            target.row = row + 1;
+            target.column = ColRxFrequency;
+        } else {
+            target.column = ColScanAdd;
+        }
+    } else if (target.column < ColRxFrequency) {
+        if (row > 1) {
+            target.row = row - 1;
+            target.column = ColScanAdd;
+        } else {
+            target.column = ColRxFrequency;
+        }
+    }
+    return target;
+}

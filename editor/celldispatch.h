@@ -35,6 +35,13 @@ private:
     bool m_set = false;
 };
 
+// The cell Tab (step 1) or Shift+Tab (step -1) moves to from an editor on
+// (row, column): along the row over the columns 1 to 8, on to the RX
+// frequency of the next channel after Scan Add and back to Scan Add of the
+// channel before from the RX frequency; it stays at the first and the
+// last cell of the table.
+CellTarget tabStep(int row, int column, int step);
+
 // The grid click on cell (row, column): acts only while the open request is
 // set, and clears it. A click into a channel not in use edits its RX
 // frequency first (the target column becomes 1); the channel number of a

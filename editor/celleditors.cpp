@@ -13,12 +13,15 @@ CellEditors::CellEditors(EditorState &state, MessagePort *port, QWidget *host, C
     m_combo8 = new ToneSelector(state, host);
     connect(m_text1, &FrequencyEditor::channelChanged, this, &CellEditors::channelChanged);
     connect(m_text1, &FrequencyEditor::finished, this, &CellEditors::finished);
+    connect(m_text1, &FrequencyEditor::tabbedOut, this, &CellEditors::tabbedOut);
     connect(m_combo8, &ToneSelector::channelChanged, this, &CellEditors::channelChanged);
     connect(m_combo8, &ToneSelector::finished, this, &CellEditors::finished);
+    connect(m_combo8, &ToneSelector::tabbedOut, this, &CellEditors::tabbedOut);
     for (int column = ColPower; column <= ColScanAdd; ++column) {
         auto *selector = new OptionSelector(column, state, host);
         connect(selector, &OptionSelector::channelChanged, this, &CellEditors::channelChanged);
         connect(selector, &OptionSelector::finished, this, &CellEditors::finished);
+        connect(selector, &OptionSelector::tabbedOut, this, &CellEditors::tabbedOut);
         m_combo5[column - ColPower] = selector;
     }
 }
@@ -60,6 +63,11 @@ CellTarget CellEditors::gridClick(int row, int column) {
         break;
     }
     return target;
+}
+
+void CellEditors::tabbedOut(int step) {
+    const CellTarget next = tabStep(m_current.row, m_current.column, step);
+    emit currentCellChanged(next.row, next.column);
 }
 
 void CellEditors::followCell() {

@@ -74,13 +74,18 @@ public:
 signals:
     // Cells of the channel changed; the grid shows them again.
     void channelChanged(int row);
-    // The grid click moved the current cell (to column 1 of a channel not in
-    // use); the grid selects it.
+    // The current cell moved: the grid click went to column 1 of a channel
+    // not in use, or Tab or Shift+Tab left an editor for the next or the
+    // previous cell of the row. The grid selects it.
     void currentCellChanged(int row, int column);
     // An editor closed by a pick or a key and gave the focus to the grid.
     void finished();
 
 private:
+    // An editor left by Tab or Shift+Tab: the next or previous cell of the
+    // row becomes the current cell.
+    void tabbedOut(int step);
+
     EditorState &m_state;
     CellRect m_cellRect;
     QWidget *m_grid;

@@ -75,6 +75,14 @@ void FrequencyEditor::keyPressEvent(QKeyEvent *event) {
     FilteredLineEdit::keyPressEvent(event);
 }
 
+bool FrequencyEditor::focusNextPrevChild(bool next) {
+    if (!m_open)
+        return FilteredLineEdit::focusNextPrevChild(next);
+    finishEditing(true, true);
+    emit tabbedOut(next ? 1 : -1);
+    return true;
+}
+
 void FrequencyEditor::focusOutEvent(QFocusEvent *event) {
     FilteredLineEdit::focusOutEvent(event);
     if (m_open && focusLossEndsEditing(event))

@@ -35,8 +35,14 @@ signals:
     void channelChanged(int row);
     // The editor was closed by a key and gave the focus back.
     void finished();
+    // Closed by Tab (1) or Shift+Tab (-1), after `finished`: the grid moves
+    // on along the row.
+    void tabbedOut(int step);
 
 protected:
+    // Tab and Shift+Tab store the value and leave for the next cell instead
+    // of the next control of the window.
+    bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 

@@ -91,6 +91,15 @@ void keepListOpenOverRelease(QComboBox *combo) {
     guard->arm();
 }
 
+int tabStepOf(const QKeyEvent *event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return 0;
+    if (event->key() == Qt::Key_Backtab ||
+        (event->key() == Qt::Key_Tab && (event->modifiers() & Qt::ShiftModifier)))
+        return -1;
+    return event->key() == Qt::Key_Tab ? 1 : 0;
+}
+
 EditKey editKeyOf(const QKeyEvent *event) {
     switch (event->key()) {
     case Qt::Key_Return:

@@ -12,6 +12,10 @@ class QWidget;
 enum class EditKey { Other, Store, Cancel };
 EditKey editKeyOf(const QKeyEvent *event);
 
+// Tab (1) or Shift+Tab (-1) as a key that leaves a cell editor for the next
+// or the previous cell of the row; 0 for any other key.
+int tabStepOf(const QKeyEvent *event);
+
 // True when a focus loss ends the editing of a cell: the focus went to
 // another control of the program. Opening the editor's own drop-down list,
 // a menu or a context menu, or switching to another window, keeps it open.

@@ -13,6 +13,7 @@ OptionSelector::OptionSelector(int column, EditorState &state, QWidget *parent)
     setObjectName(QStringLiteral("Combo5_%1").arg(column));
     addItems(optionItems(column, state.language));
     connect(this, &QComboBox::activated, this, &OptionSelector::pick);
+    view()->installEventFilter(this);
     hide();
 }
 
@@ -87,6 +88,25 @@ void OptionSelector::keyPressEvent(QKeyEvent *event) {
     default:
         QComboBox::keyPressEvent(event);
     }
+}
+
+bool OptionSelector::focusNextPrevChild(bool next) {
+    if (!m_open)
+        return QComboBox::focusNextPrevChild(next);
+    closeSelector(true);
+    emit finished();
+    emit tabbedOut(next ? 1 : -1);
+    return true;
+}
+
+bool OptionSelector::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == view() && event->type() == QEvent::KeyPress) {
+        if (const int step = tabStepOf(static_cast<QKeyEvent *>(event))) {
+            focusNextPrevChild(step > 0);
+            return true;
+        }
+    }
+    return QComboBox::eventFilter(watched, event);
 }
 
 void OptionSelector::focusOutEvent(QFocusEvent *event) {

@@ -36,8 +36,15 @@ signals:
     void channelChanged(int row);
     // The selector was closed by a pick or a key and gave the focus back.
     void finished();
+    // Closed by Tab (1) or Shift+Tab (-1), after `finished`: the grid moves
+    // on along the row.
+    void tabbedOut(int step);
 
 protected:
+    // Tab and Shift+Tab, on the selector or in its list, close it without a
+    // pick and leave for the next cell instead of the next control.
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;

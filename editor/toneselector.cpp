@@ -126,6 +126,11 @@ bool ToneSelector::eventFilter(QObject *watched, QEvent *event) {
             QCoreApplication::sendEvent(this, key);
             return true;
         }
+        if (const int step = tabStepOf(key)) {
+            hidePopup();
+            focusNextPrevChild(step > 0);
+            return true;
+        }
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (enter && !view()->currentIndex().isValid()) {
             // No entry highlighted (a typed value not in the list): Enter
@@ -136,6 +141,14 @@ bool ToneSelector::eventFilter(QObject *watched, QEvent *event) {
         }
     }
     return QComboBox::eventFilter(watched, event);
+}
+
+bool ToneSelector::focusNextPrevChild(bool next) {
+    if (!m_open)
+        return QComboBox::focusNextPrevChild(next);
+    finishEditing(true, true);
+    emit tabbedOut(next ? 1 : -1);
+    return true;
 }
 
 void ToneSelector::focusInEvent(QFocusEvent *event) {

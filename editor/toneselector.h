@@ -41,8 +41,14 @@ signals:
     void channelChanged(int row);
     // The selector was closed by a pick or a key and gave the focus back.
     void finished();
+    // Closed by Tab (1) or Shift+Tab (-1), after `finished`: the grid moves
+    // on along the row.
+    void tabbedOut(int step);
 
 protected:
+    // Tab and Shift+Tab, in the edit field or the list, store the edit text
+    // and leave for the next cell instead of the next control.
+    bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;

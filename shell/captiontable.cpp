@@ -150,6 +150,17 @@ QString captionText(const QString &control, qint16 language, CaptionKind kind, i
     return QString();
 }
 
+QStringList listItemTexts(const QString &control) {
+    QStringList chinese;
+    QStringList english;
+    for (const CaptionRow &row : mainWindowCaptions())
+        if (row.control == control && row.kind == CaptionKind::ListItem) {
+            chinese << row.chinese;
+            english << row.english;
+        }
+    return chinese + english;
+}
+
 QString portItemCaption(int port) {
     return QStringLiteral("COM%1(&%1)").arg(port);
 }

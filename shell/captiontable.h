@@ -32,6 +32,10 @@ const QVector<CaptionRow> &mainWindowCaptions();
 QString captionText(const QString &control, qint16 language,
                     CaptionKind kind = CaptionKind::Caption, int index = 0);
 
+// The item texts of a list of the main window in both languages (Chinese
+// first), for laying it out wide enough for either.
+QStringList listItemTexts(const QString &control);
+
 // The port items "COM1(&1)" to "COM8(&8)" are not in the table: they read
 // the same in both languages.
 QString portItemCaption(int port);

@@ -272,6 +272,7 @@ void Form1::buildPanels() {
     Grid1 = new ChannelGrid(m_state.channels, central);
     buildCellEditors();
     buildEditMenu();
+    setKeyboardOrder();
 
     ProgressBar1 = named(new QProgressBar(central), "ProgressBar1");
     ProgressBar1->setTextVisible(false);
@@ -361,6 +362,7 @@ void Form1::load() {
     connect(Combo1, &QComboBox::currentIndexChanged, this, &Form1::bandSelectorChanged);
 
     SetLanguageText(*this, *m_dialogs, m_state.language);
+    fitFunctionLists();
     resize(sizeHint());
 }
 

@@ -234,6 +234,9 @@ private:
     void load();
     void openWith(FileChooser &chooser);
     void applyLock(bool locked);
+    // Keyboard and layout comfort (form1keyboard.cpp).
+    void setKeyboardOrder();
+    void fitFunctionLists();
     void applyLanguage();
     void bandSelectorChanged(int position);
     void functionListChanged();

@@ -94,6 +94,7 @@ void Form1::applyLock(bool locked) {
     Frame2->setEnabled(!locked);
     Grid1->setEnabled(!locked);
     updateEditCommands();
+    Grid1->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::finishCellEditing(bool commit) {
@@ -202,6 +203,7 @@ void Form1::applyLanguage() {
     // The caption table also relabels the lists of the in-place editors
     // (Combo8 entry 0, Combo5_5 to Combo5_8), found by their names.
     SetLanguageText(*this, *m_dialogs, m_state.language);
+    fitFunctionLists();
     m_state.channels.SetGrid1Text(m_state.language);
     Grid1->refresh();
     updateTitle();

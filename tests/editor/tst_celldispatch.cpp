@@ -28,6 +28,8 @@ ChannelTable tableInUse() {
 class TestCellDispatch : public QObject {
     Q_OBJECT
 private slots:
+    void tabStepsAlongTheRow_data();
+    void tabStepsAlongTheRow();
     void pickOption_data();
     void pickOption();
     void pickOptionRefused_data();
@@ -143,6 +145,34 @@ void TestCellDispatch::requestServesOneClick() {
     request.set();
     QCOMPARE(int(dispatchGridClick(table, 1, 5, request).editor), int(CellEditor::Option));
     QCOMPARE(int(dispatchGridClick(table, 1, 5, request).editor), int(CellEditor::None));
+}
+
+void TestCellDispatch::tabStepsAlongTheRow_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("nextRow");
+    QTest::addColumn<int>("nextColumn");
+    QTest::newRow("RX frequency to its tone") << 3 << 1 << 1 << 3 << 2;
+    QTest::newRow("W/N to Scan Add") << 3 << 7 << 1 << 3 << 8;
+    QTest::newRow("Scan Add to the next channel") << 3 << 8 << 1 << 4 << 1;
+    QTest::newRow("back from TX frequency") << 3 << 3 << -1 << 3 << 2;
+    QTest::newRow("back from RX frequency") << 3 << 1 << -1 << 2 << 8;
+    QTest::newRow("last cell of the table stays") << 16 << 8 << 1 << 16 << 8;
+    QTest::newRow("first cell of the table stays") << 1 << 1 << -1 << 1 << 1;
+    // From the channel number (a channel in use opens no editor there).
+    QTest::newRow("channel number onwards") << 5 << 0 << 1 << 5 << 1;
+}
+
+void TestCellDispatch::tabStepsAlongTheRow() {
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(int, step);
+    QFETCH(int, nextRow);
+    QFETCH(int, nextColumn);
+    const CellTarget next = tabStep(row, column, step);
+    QCOMPARE(next.row, nextRow);
+    QCOMPARE(next.column, nextColumn);
 }
 
 QTEST_GUILESS_MAIN(TestCellDispatch)
