@@ -240,7 +240,9 @@ void Form1::buildPanels() {
     Label4 = named(new QLabel(Frame2), "Label4");
     Combo2 = list(Frame2, "Combo2", kVoiceNoticeItems);
     Label5 = named(new QLabel(Frame2), "Label5");
+    // Filled at load with the Time-out Timer values; measured as the others.
     Combo3 = named(new QComboBox(Frame2), "Combo3");
+    Combo3->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     Label1 = named(new QLabel(Frame2), "Label1");
     Combo4 = list(Frame2, "Combo4", kTotPreAlertItems);
     Label6 = named(new QLabel(Frame2), "Label6");
