@@ -9,6 +9,7 @@
 #include "model/editorstate.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
 
 CliCommand readCommand() {
@@ -57,7 +58,10 @@ CliCommand readCommand() {
             return status;
         const BackupSaveResult backup =
             BackupStore(backupFolderOf(parser)).save(read.image, BackupKind::Read, read.band);
-        if (!backup.ok)
+        if (backup.ok)
+            printLine(tr2(ctx, QStringLiteral("备份：%1"), QStringLiteral("Backup: %1"))
+                          .arg(QDir::toNativeSeparators(backup.path)));
+        else
             printError(backupFailureMessage(backup, false, ctx.language));
         const int saved = saveOutput(ctx, output, state);
         if (saved != ExitStatus::Success || !backup.ok)

@@ -42,8 +42,9 @@ AutoDialGrid::AutoDialGrid(QWidget *parent) : QTableWidget(kAutoDialCodes, 2, pa
     setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::DoubleClicked |
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     verticalHeader()->hide();
-    setHorizontalHeaderItem(0, new QTableWidgetItem(QStringLiteral("编号")));
-    setHorizontalHeaderItem(1, new QTableWidgetItem(QStringLiteral("自动拨号存储器")));
+    // The captions of the header come from the caption table.
+    setHorizontalHeaderItem(0, new QTableWidgetItem());
+    setHorizontalHeaderItem(1, new QTableWidgetItem());
     setHorizontalHeader(new PlainHeaderView(this));
     horizontalHeader()->setStretchLastSection(true);
     for (int r = 0; r < kAutoDialCodes; ++r) {

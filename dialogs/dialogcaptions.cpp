@@ -187,6 +187,28 @@ QVector<DialogCaption> buildTable() {
     addText(r, "Form5", "Label20", QStringLiteral("扫描发射恢复延时时间(秒)"),
             QStringLiteral("TX Dwell time[S]"));
     addOkCancel(r, "Form5");
+    // The hidden PTT ID group and the DTMF frame: one Chinese caption in
+    // both languages.
+    const auto fixed = [&r](const char *control, const QString &text) {
+        addText(r, "Form5", control, text, text);
+    };
+    fixed("Label2", QStringLiteral("发射开始(16位)"));
+    fixed("Label3", QStringLiteral("发射结束(16位)"));
+    fixed("Label1", QStringLiteral("ID码"));
+    fixed("Frame3", QStringLiteral("DTMF"));
+    fixed("Label21", QStringLiteral("DTMF 速率"));
+    fixed("Label22", QStringLiteral("首位数码时间"));
+    fixed("Label23", QStringLiteral("首位数码延迟"));
+    fixed("Label24", QStringLiteral("*和#音"));
+    fixed("Label25", QStringLiteral("D键设定"));
+    fixed("Label26", QStringLiteral("DTMF 侧音"));
+    fixed("Label27", QStringLiteral("自动复位定时器"));
+    fixed("Label28", QStringLiteral("组呼码"));
+    for (int column = 0; column < 2; ++column) {
+        const QString text =
+            column == 0 ? QStringLiteral("编号") : QStringLiteral("自动拨号存储器");
+        addRow(r, "Form5", "mfgrid1", DialogCaption::GridHeader, column, text, text);
+    }
     addItems(r, "Form5", "Combo4", 0, 2);
     addItems(r, "Form5", "Combo6", 0, 1);
     addItems(r, "Form5", "Combo7", 0, 0);
@@ -199,6 +221,8 @@ QVector<DialogCaption> buildTable() {
 
     // Keys Set.
     addTitle(r, "Form6", QStringLiteral("键设定"), QStringLiteral("Keys Set"));
+    addText(r, "Form6", "Label1", QStringLiteral("PF1"), QStringLiteral("PF1"));
+    addText(r, "Form6", "Label2", QStringLiteral("PF2"), QStringLiteral("PF2"));
     addOkCancel(r, "Form6");
     addItems(r, "Form6", "Combo1", 0, 11);
     addItems(r, "Form6", "Combo2", 0, 11);

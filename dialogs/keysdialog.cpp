@@ -18,11 +18,11 @@ Form6::Form6(SettingsStore &store, QWidget *parent)
     Picture1 = keyPicture(HighlightedKey::PF1);
     Picture2 = keyPicture(HighlightedKey::PF2);
 
-    Label1 = new QLabel(QStringLiteral("PF1"), this);
+    Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    Label2 = new QLabel(QStringLiteral("PF2"), this);
+    Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Combo2 = new QComboBox(this);
     Combo2->setObjectName(QStringLiteral("Combo2"));

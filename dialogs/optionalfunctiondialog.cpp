@@ -179,15 +179,15 @@ void Form5::buildHiddenControls() {
     HiddenGroup = new QWidget(this);
     HiddenGroup->setObjectName(QStringLiteral("HiddenGroup"));
 
-    // PTT ID group. Its captions have one text in both languages except
-    // those the caption table relabels.
+    // PTT ID group; every caption, here and in the DTMF frame, comes from
+    // the caption table.
     Label4 = label("Label4");
     Combo4 = list("Combo4");
-    Label2 = label("Label2", QStringLiteral("发射开始(16位)"));
+    Label2 = label("Label2");
     Text3 = textBox("Text3", TextRules::pttIdCode(), this);
-    Label3 = label("Label3", QStringLiteral("发射结束(16位)"));
+    Label3 = label("Label3");
     Text4 = textBox("Text4", TextRules::pttIdCode(), this);
-    Label1 = label("Label1", QStringLiteral("ID码"));
+    Label1 = label("Label1");
     Text1 = textBox("Text1", TextRules::idCode(), this);
     Label11 = label("Label11");
     Combo10 = list("Combo10");
@@ -199,8 +199,8 @@ void Form5::buildHiddenControls() {
         ptt->addWidget(pttRows[r].second, r, 1);
     }
 
-    // DTMF frame: one Chinese text in both languages.
-    Frame3 = new QGroupBox(QStringLiteral("DTMF"), this);
+    // DTMF frame.
+    Frame3 = new QGroupBox(this);
     Frame3->setObjectName(QStringLiteral("Frame3"));
     Combo0 = list("Combo0");
     Combo16 = list("Combo16");
@@ -211,15 +211,12 @@ void Form5::buildHiddenControls() {
     Combo21 = list("Combo21");
     Combo22 = list("Combo22");
     auto *dtmf = new QGridLayout(Frame3);
-    const QList<QPair<QString, QComboBox *>> dtmfRows{
-        {QStringLiteral("DTMF 速率"), Combo0},       {QStringLiteral("首位数码时间"), Combo16},
-        {QStringLiteral("首位数码延迟"), Combo18},   {QStringLiteral("*和#音"), Combo17},
-        {QStringLiteral("D键设定"), Combo19},        {QStringLiteral("DTMF 侧音"), Combo20},
-        {QStringLiteral("自动复位定时器"), Combo21}, {QStringLiteral("组呼码"), Combo22}};
+    const QList<QComboBox *> dtmfRows{Combo0,  Combo16, Combo18, Combo17,
+                                      Combo19, Combo20, Combo21, Combo22};
     for (int r = 0; r < dtmfRows.size(); ++r) {
         const QByteArray name = "Label" + QByteArray::number(21 + r);
-        dtmf->addWidget(label(name.constData(), dtmfRows[r].first), r, 0);
-        dtmf->addWidget(dtmfRows[r].second, r, 1);
+        dtmf->addWidget(label(name.constData()), r, 0);
+        dtmf->addWidget(dtmfRows[r], r, 1);
     }
 
     mfgrid1 = new AutoDialGrid(this);

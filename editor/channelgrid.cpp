@@ -1,6 +1,7 @@
 #include "editor/channelgrid.h"
 
 #include "editor/plainheaderview.h"
+#include "editor/toneentry.h"
 #include "model/channeltable.h"
 
 #include <QEvent>
@@ -78,23 +79,38 @@ ChannelGrid::ChannelGrid(const ChannelTable &table, QWidget *parent)
 
 void ChannelGrid::refresh() {
     for (int r = 1; r <= kChannelCount; ++r)
-        for (int c = 0; c < kColumnCount; ++c) {
-            QTableWidgetItem *it = item(r - 1, c);
-            const QString text = m_table.cell(r, c);
-            if (it->text() != text)
-                it->setText(text);
-        }
+        refreshRow(r);
 }
 
 void ChannelGrid::refreshRow(int row) {
     if (row < 1 || row > kChannelCount)
         return;
-    for (int c = 0; c < kColumnCount; ++c) {
-        QTableWidgetItem *it = item(row - 1, c);
-        const QString text = m_table.cell(row, c);
-        if (it->text() != text)
-            it->setText(text);
+    for (int c = 0; c < kColumnCount; ++c)
+        showCell(row, c);
+}
+
+void ChannelGrid::showCell(int row, int column) {
+    QTableWidgetItem *it = item(row - 1, column);
+    const QString text = m_table.cell(row, column);
+    if (it->text() != text)
+        it->setText(text);
+    if (column != ColRxTone && column != ColTxTone)
+        return;
+    const QString note = toneNote(text, m_language);
+    if (it->toolTip() != note)
+        it->setToolTip(note);
+    if (it->font().italic() != !note.isEmpty()) {
+        QFont f = it->font();
+        f.setItalic(!note.isEmpty());
+        it->setFont(f);
     }
+}
+
+void ChannelGrid::setLanguage(qint16 language) {
+    if (m_language == language)
+        return;
+    m_language = language;
+    refresh();
 }
 
 void ChannelGrid::selectCell(int row, int column) {

@@ -45,6 +45,9 @@ public:
     // The channel of the current cell, 0 when there is none.
     int currentChannel() const;
 
+    // The language of the tooltips on tones the tone list lacks.
+    void setLanguage(qint16 language);
+
     // Header row (row 0) texts.
     void setHeaderText(int column, const QString &text);
     QString headerText(int column) const;
@@ -93,6 +96,9 @@ private:
     int contentWidth(double scale) const;
     int fullHeight() const;
     void layoutColumns();
+    // Shows one cell's text; a tone the tone list lacks, or a tone word
+    // kept as read, is shown in italics with a tooltip that says so.
+    void showCell(int row, int column);
     // Selects the cell at `index`, then requests an editor and clicks it.
     void clickCell(const QModelIndex &index);
     // Selects the rows between two channels (adding them to the selection
@@ -102,4 +108,5 @@ private:
 
     const ChannelTable &m_table;
     int m_anchor = 0; // the channel a Shift selection reaches from
+    qint16 m_language = 0;
 };

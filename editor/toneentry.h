@@ -28,6 +28,11 @@ int toneListPosition(const QString &text, qint16 language);
 // Empty for anything else ("66.9", "254.2", "", "."), which is refused.
 QString ctcssCellText(const QString &typed);
 
+// What a tone cell's tooltip says of a tone the tone list lacks ("not in
+// the radio's tone list") or of a word kept exactly as read; empty for
+// Off, a listed tone and every other text.
+QString toneNote(const QString &text, qint16 language);
+
 // Writes entry `position` of the tone list into the RX (column 2) or TX
 // (column 4) tone cell of a channel in use; entry 0 writes the Off caption of
 // the language. Returns false, changing nothing, for a position outside the

@@ -169,11 +169,6 @@ QJsonObject channelToJson(const ChannelTable &t, int row) {
 
 namespace {
 
-bool isRadioTone(const QString &text) {
-    const QString off = QStringLiteral("Off");
-    return toneTextOfWord(toneWordOfText(text, off), off) == text;
-}
-
 bool channelFromJson(Reader &r, const QJsonValue &value, int row, qint16 language,
                      ChannelTable &t) {
     const QString where = QStringLiteral("Channels / %1").arg(row, 2, 10, QLatin1Char('0'));
@@ -200,10 +195,11 @@ bool channelFromJson(Reader &r, const QJsonValue &value, int row, qint16 languag
                 return r.fail(field, QStringLiteral("%1 is not a frequency of the form 146.12500")
                                          .arg(quoted(text)));
         } else if (c == ColRxTone || c == ColTxTone) {
-            if (!text.isEmpty() && !isRadioTone(text))
+            if (!text.isEmpty() && !isRadioToneText(text))
                 return r.fail(field, QStringLiteral("%1 is not a tone of the radio (Off, a CTCSS "
-                                                    "tone from 67.0 to 254.1 Hz, or one of its "
-                                                    "DCS codes such as D023N or D023I)")
+                                                    "tone such as 88.5, a DCS code such as "
+                                                    "D023N or D023I, or a tone word kept as "
+                                                    "read such as [2013])")
                                          .arg(quoted(text)));
         } else if (!text.isEmpty() && text != optionText(c, 0, 1) && text != optionText(c, 1, 1) &&
                    text != optionText(c, 0, 0) && text != optionText(c, 1, 0)) {

@@ -3,6 +3,7 @@
 #include "editor/frequencyentry.h"
 #include "editor/toneentry.h"
 #include "image/jsonform.h"
+#include "image/tonewords.h"
 #include "interop/channelvalues.h"
 #include "interop/csvtext.h"
 #include "model/bands.h"
@@ -142,6 +143,10 @@ bool Paster::tone(int row, int column, const QString &typed, ToneValue *tone) {
         tone->ctcss = ctcss;
         return true;
     }
+    // Any other tone a radio holds (D221N, 300.0, a word kept as read
+    // "[2013]") comes back as it was copied.
+    if (isRadioToneText(typed))
+        return toneOfCell(typed, tone);
     return refuse(
         row, column,
         QStringLiteral("“%1”不是亚音频（关闭、67.0 至 254.1、D023N、D023I）。").arg(typed),

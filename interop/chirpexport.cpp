@@ -120,6 +120,15 @@ ChirpExport exportChirpCsv(const EditorState &state) {
             zhEn(language, QStringLiteral("接收亚音频"), QStringLiteral("RX tone"));
         const QString txSide =
             zhEn(language, QStringLiteral("发射亚音频"), QStringLiteral("TX tone"));
+        for (const ToneValue *side : {&tones.rx, &tones.tx})
+            if (side->kind == ToneKind::Kept)
+                out.warnings << zhEn(language,
+                                     QStringLiteral("%1：%2 %3 是按读出原样保留的亚音频字，CHIRP "
+                                                    "没有对应的写法，导出时略去。"),
+                                     QStringLiteral(
+                                         "%1: %2 %3 is a tone word kept as read, which CHIRP "
+                                         "has no form for: it is left out."))
+                                    .arg(label, side == &tones.rx ? rxSide : txSide, side->kept);
         for (const QString &w :
              {toneWarning(tones.rx, rxSide, language), toneWarning(tones.tx, txSide, language)})
             if (!w.isEmpty())

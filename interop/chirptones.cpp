@@ -1,6 +1,7 @@
 #include "interop/chirptones.h"
 
 #include "editor/toneentry.h"
+#include "image/tonewords.h"
 #include "model/celltexts.h"
 #include "model/hexhelpers.h"
 #include "model/tonelist.h"
@@ -66,6 +67,11 @@ bool toneOfCell(const QString &cell, ToneValue *tone) {
         tone->inverted = cell.endsWith(QLatin1Char('I'));
         return true;
     }
+    if (toneTextKind(cell) == ToneTextKind::Kept) {
+        tone->kind = ToneKind::Kept;
+        tone->kept = cell;
+        return true;
+    }
     if (!isDecimalNumber(cell))
         return false;
     tone->kind = ToneKind::Ctcss;
@@ -82,6 +88,8 @@ QString cellOfTone(const ToneValue &tone, qint16 language) {
     case ToneKind::Dcs:
         return QLatin1Char('D') + tone.dcsCode +
                (tone.inverted ? QLatin1Char('I') : QLatin1Char('N'));
+    case ToneKind::Kept:
+        return tone.kept;
     }
     return QString();
 }
@@ -122,7 +130,12 @@ bool tonesFromChirp(const ChirpMemory &m, ChirpTones *tones, ChirpFieldError *er
     return true;
 }
 
-void tonesToChirp(const ChirpTones &t, ChirpMemory *m) {
+void tonesToChirp(const ChirpTones &given, ChirpMemory *m) {
+    // A kept tone word has no CHIRP form: that side goes without a tone.
+    ChirpTones t = given;
+    for (ToneValue *side : {&t.rx, &t.tx})
+        if (side->kind == ToneKind::Kept)
+            *side = ToneValue();
     m->rToneFreq = kUnusedCtcss;
     m->cToneFreq = kUnusedCtcss;
     m->dtcsCode = kUnusedDcs;

@@ -9,7 +9,9 @@
 
 #include <QString>
 
-enum class ToneKind { Off, Ctcss, Dcs };
+// Kept: a tone word kept exactly as the radio held it ("[2013]"), which
+// has no tone form; CHIRP's fields leave it out.
+enum class ToneKind { Off, Ctcss, Dcs, Kept };
 
 // A tone as a cell holds it: Off, a CTCSS frequency ("88.5"), or a DCS code
 // ("023") with its polarity.
@@ -18,8 +20,10 @@ struct ToneValue {
     QString ctcss;
     QString dcsCode;
     bool inverted = false;
+    QString kept; // the cell text of a kept word
     bool operator==(const ToneValue &o) const {
-        return kind == o.kind && ctcss == o.ctcss && dcsCode == o.dcsCode && inverted == o.inverted;
+        return kind == o.kind && ctcss == o.ctcss && dcsCode == o.dcsCode &&
+               inverted == o.inverted && kept == o.kept;
     }
 };
 

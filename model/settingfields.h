@@ -48,6 +48,10 @@ struct SettingField {
     const char *startUpText; // text fields: the start-up text; "%n" is the entry number
     const char *window;      // the window of its control ("Form1", "Form5", ...)
     const char *control;     // the control's name
+    // The control whose caption names the setting, as window/control
+    // ("Form5/Label22"; "Form5/mfgrid1:1" for header cell 1 of a grid);
+    // empty for a setting no caption names.
+    const char *caption;
     FieldControl controlKind;
     int count;                     // entries (8 auto-dial codes, 16 test frequencies); 1 otherwise
     int stride;                    // bytes from one entry to the next

@@ -74,5 +74,6 @@ void SetLanguageText(Form1 &form, OptionDialogs &dialogs, qint16 language) {
             break;
         }
     }
+    form.grid()->setLanguage(language);
     dialogs.SetLanguageText(language);
 }

@@ -8,8 +8,6 @@
 #include "shell/captiontable.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QHash>
 
 namespace {
 
@@ -28,13 +26,6 @@ QString gridHeader(int column, qint16 language) {
     return QString();
 }
 
-QString dialogText(const char *window, const char *control, qint16 language) {
-    for (const DialogCaption &row : dialogCaptionTable())
-        if (row.window == QLatin1String(window) && row.control == QLatin1String(control))
-            return row.text(language);
-    return QString();
-}
-
 QString hexBytes(const QByteArray &bytes) {
     return QString::fromLatin1(bytes.toHex(' ').toUpper());
 }
@@ -43,8 +34,9 @@ QString arrow() {
     return QStringLiteral(" \u2192 ");
 }
 
-QString fileNameOf(const QString &path) {
-    return QFileInfo(path).fileName();
+// A backup as messages name it: its whole path, so the user can find it.
+QString backupPath(const QString &path) {
+    return QDir::toNativeSeparators(path);
 }
 
 // A caption as a name: without the colon and the unit in brackets
@@ -59,48 +51,57 @@ QString bareCaption(QString text) {
     return text.trimmed();
 }
 
-// The caption of the window of a field that names it, found by its
-// English text.
-QString captionNaming(const SettingField &f, qint16 language) {
-    const QString name = QLatin1String(f.name);
-    const auto same = [&name](const QString &english) {
-        return bareCaption(english).compare(name, Qt::CaseInsensitive) == 0;
-    };
-    if (QLatin1String(f.window) == QLatin1String("Form1")) {
-        for (const CaptionRow &row : mainWindowCaptions())
-            if (row.kind == CaptionKind::Caption && same(row.english))
-                return bareCaption(row.text(language));
-        return QString();
-    }
+bool holdsChinese(const QString &text) {
+    for (QChar c : text)
+        if (c.unicode() >= 0x3400 && c.unicode() <= 0x9FFF)
+            return true;
+    return false;
+}
+
+// The text of a caption in the caption data the windows apply: "Form1/Label4"
+// (a caption of the main window), "Form5/Label22", "Form4/mfgrid1:1" (header
+// cell 1 of a grid).
+QString captionAt(const QString &path, qint16 language) {
+    const QString window = path.section(QLatin1Char('/'), 0, 0);
+    const QString rest = path.section(QLatin1Char('/'), 1);
+    const QString control = rest.section(QLatin1Char(':'), 0, 0);
+    const bool header = rest.contains(QLatin1Char(':'));
+    const int index = header ? rest.section(QLatin1Char(':'), 1).toInt() : -1;
+    if (window == QLatin1String("Form1"))
+        return captionText(control, language);
     for (const DialogCaption &row : dialogCaptionTable())
-        if (row.window == QLatin1String(f.window) &&
-            (row.kind == DialogCaption::Text || row.kind == DialogCaption::GridHeader) &&
-            same(row.english))
-            return bareCaption(row.text(language));
+        if (row.window == window && row.control == control &&
+            row.kind == (header ? DialogCaption::GridHeader : DialogCaption::Text) &&
+            (!header || row.index == index))
+            return row.text(language);
     return QString();
 }
 
-// Chinese names of the settings no window caption names.
-QString ownChineseName(const QString &name) {
-    static const QHash<QString, QString> names{
-        {QStringLiteral("ID Code"), QStringLiteral("ID 码")},
-        {QStringLiteral("PTT ID Start Code"), QStringLiteral("PTT ID 开始码")},
-        {QStringLiteral("PTT ID End Code"), QStringLiteral("PTT ID 结束码")},
-        {QStringLiteral("DTMF Rate"), QStringLiteral("DTMF 速率")},
-        {QStringLiteral("First Digit Time"), QStringLiteral("首位码时间")},
-        {QStringLiteral("First Digit Delay"), QStringLiteral("首位码延时")},
-        {QStringLiteral("Star and Hash Tone"), QStringLiteral("*和#键音")},
-        {QStringLiteral("D Key Setting"), QStringLiteral("D 键设置")},
-        {QStringLiteral("DTMF Sidetone"), QStringLiteral("DTMF 侧音")},
-        {QStringLiteral("carried digit"), QStringLiteral("携带数字")},
-        {QStringLiteral("Auto Reset Timer"), QStringLiteral("自动复位时间")},
-        {QStringLiteral("Auto-dial Memory"), QStringLiteral("自动拨号存储")},
-        {QStringLiteral("PF1"), QStringLiteral("PF1 键")},
-        {QStringLiteral("PF2"), QStringLiteral("PF2 键")},
-        {QStringLiteral("Embedded Information line 1"), QStringLiteral("嵌入信息第 1 行")},
-        {QStringLiteral("Embedded Information line 2"), QStringLiteral("嵌入信息第 2 行")},
-    };
-    return names.value(name, name);
+QString windowTitle(const char *window, qint16 language) {
+    for (const DialogCaption &row : dialogCaptionTable())
+        if (row.window == QLatin1String(window) && row.kind == DialogCaption::WindowTitle)
+            return row.text(language);
+    return QString();
+}
+
+// The name of a setting: the caption its window shows for it. A caption
+// the window has in Chinese only (the hidden DTMF and PTT ID controls)
+// names it in Chinese; in English the setting's own English name, its key
+// in the JSON form, names it. A setting without caption is named by its
+// own name, in Chinese by its window's title and its line
+// ("嵌入信息第 1 行").
+QString captionName(const SettingField &f, qint16 language) {
+    const QString english = QLatin1String(f.name);
+    if (*f.caption) {
+        const QString caption = bareCaption(captionAt(QLatin1String(f.caption), language));
+        return !zh(language) && holdsChinese(caption) ? english : caption;
+    }
+    if (!zh(language))
+        return english;
+    const QString title = windowTitle(f.window, language);
+    if (title.isEmpty()) // the carried digit: no window holds it
+        return QStringLiteral("携带数字");
+    return title + QStringLiteral("第 %1 行").arg(english.section(QLatin1Char(' '), -1));
 }
 
 // The items of a field's list in the language, as its window fills it.
@@ -119,20 +120,14 @@ QStringList listItems(const SettingField &f, qint16 language) {
 
 QString settingName(int field, int entry, qint16 language) {
     const SettingField &f = settingFieldAt(field);
-    QString name = captionNaming(f, language);
-    if (name.isEmpty())
-        name = zh(language) ? ownChineseName(QLatin1String(f.name)) : QLatin1String(f.name);
+    const QString name = captionName(f, language);
     if (f.count <= 1)
         return name;
     const QString number = QStringLiteral("%1").arg(entry + 1, 2, 10, QLatin1Char('0'));
     // A test frequency: its window's title, the row, the column.
-    if (f.codec == FieldCodec::Frequency) {
-        QString window;
-        for (const DialogCaption &row : dialogCaptionTable())
-            if (row.window == QLatin1String(f.window) && row.kind == DialogCaption::WindowTitle)
-                window = row.text(language);
-        return window + QLatin1Char(' ') + number + QLatin1Char(' ') + name;
-    }
+    if (f.codec == FieldCodec::Frequency)
+        return windowTitle(f.window, language) + QLatin1Char(' ') + number + QLatin1Char(' ') +
+               name;
     return name + QLatin1Char(' ') + QString::number(entry + 1);
 }
 
@@ -261,7 +256,9 @@ QString warningText(const WriteWarning &w, int dataBand, bool bandOverride, qint
                                   .arg(name, shownValue(w.value, language));
     }
     case WriteWarningKind::PowerLevel: {
-        const QString name = dialogText("Form2", w.column == 0 ? "Frame1" : "Frame2", language);
+        const QString name = captionAt(w.column == 0 ? QStringLiteral("Form2/Frame1")
+                                                     : QStringLiteral("Form2/Frame2"),
+                                       language);
         return zh(language) ? QStringLiteral("%1为 %2，超过对讲机允许的最大值 %3。")
                                   .arg(name, w.value)
                                   .arg(kMaxPowerLevel)
@@ -292,7 +289,7 @@ QString previewSummary(const ImageChanges &changes, qint16 language) {
 }
 
 QString writeOutcomeText(const WriteFlow &flow, WriteFlowOutcome outcome, qint16 language) {
-    const QString backup = fileNameOf(flow.backup().path);
+    const QString backup = backupPath(flow.backup().path);
     switch (outcome) {
     case WriteFlowOutcome::Verified:
         if (flow.restoring())
@@ -383,6 +380,6 @@ QString readOutcomeText(const BackupSaveResult &backup, qint16 language) {
         return linkText(LinkText::ReadSuccess, language) + QLatin1Char(' ') +
                backupFailureMessage(backup, false, language);
     return zh(language)
-               ? QStringLiteral("读频成功！备份：%1").arg(fileNameOf(backup.path))
-               : QStringLiteral("Read frequency success! Backup: %1").arg(fileNameOf(backup.path));
+               ? QStringLiteral("读频成功！备份：%1").arg(backupPath(backup.path))
+               : QStringLiteral("Read frequency success! Backup: %1").arg(backupPath(backup.path));
 }

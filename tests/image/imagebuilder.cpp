@@ -95,6 +95,27 @@ EditorState generatedState(QRandomGenerator &rng, qint16 language) {
     return st;
 }
 
+QByteArray generatedStableImage(QRandomGenerator &rng, int band) {
+    EditorState st = generatedState(rng, qint16(rng.bounded(2)));
+    if (band >= 0)
+        st.bandPosition = st.acceptedBand = band;
+    QByteArray bytes = bytesFromImage(EncodeImage(st));
+    for (int c = 0; c < kChannelCount; ++c) {
+        char *rec = bytes.data() + c * Layout::kChannelRecordSize;
+        if (!st.channels.inUse(c + 1))
+            continue;
+        // Any word at all: tones off the list, DCS words without bit 11,
+        // CTCSS words below 25.6 Hz.
+        for (int k = 8; k <= 10; k += 2)
+            if (rng.bounded(2) == 0) {
+                const quint32 word = rng.bounded(0x10000);
+                rec[k] = static_cast<char>(word & 0xFF);
+                rec[k + 1] = static_cast<char>(word >> 8);
+            }
+    }
+    return bytes;
+}
+
 QByteArray generatedImage(QRandomGenerator &rng, int length) {
     QByteArray bytes(length, '\0');
     for (int i = 0; i < length; ++i)

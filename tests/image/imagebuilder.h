@@ -17,6 +17,11 @@ QByteArray startUpImageBytes();
 // editors or by decoding.
 EditorState generatedState(QRandomGenerator &rng, qint16 language);
 
+// The image bytes of a generated state (band position `band`, or a random
+// one for -1) with tone words of every kind mixed in: what a radio may hold
+// that the codec gives back byte for byte.
+QByteArray generatedStableImage(QRandomGenerator &rng, int band = -1);
+
 // Generated image bytes of the given length: well-formed channel records
 // and settings in and out of range.
 QByteArray generatedImage(QRandomGenerator &rng, int length);

@@ -122,7 +122,8 @@ void TestJsonForm::refusesWhatTheRadioCannotKeep_data() {
     QTest::newRow("test frequency FFF.FFFFF")
         << "Test Frequency|0|RX Frequency" << QJsonValue("FFF.FFFFF")
         << "Test Frequency / 01 / RX Frequency";
-    for (const char *tone : {"D7N", "9999.9", ".5", "88.50", "066.9", "66.9", "254.2", "D000N"})
+    for (const char *tone :
+         {"D7N", "9999.9", ".5", "88.50", "066.9", "D0231N", "[2813]", "[20G3]", "10.0"})
         QTest::addRow("tone %s", tone)
             << "Channels|0|RX QT/DQT" << QJsonValue(tone) << "Channels / 01 / RX QT/DQT";
     QTest::newRow("TX tone without TX frequency")

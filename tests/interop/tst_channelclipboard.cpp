@@ -110,6 +110,12 @@ private slots:
         QTest::newRow("9 cells, CH ignored, numbers as a spreadsheet shows them")
             << "7\t446.00625\t100\t446.00625\td023i\t高\t关闭\t宽带\t有"
             << "446.00625|100.0|446.00625|D023I|High|Off|Wide|Yes";
+        QTest::newRow("tones a radio holds outside the list come back as copied")
+            << "446\tD221N\t446\t300.0\t\t\t\t"
+            << "446.00000|D221N|446.00000|300.0|High|Off|Wide|Yes";
+        QTest::newRow("a tone word kept as read")
+            << "446\t[2013]\t446\t[0005]"
+            << "446.00000|[2013]|446.00000|[0005]|High|Off|Wide|Yes";
         QTest::newRow("quoted cell, blanks") << "\" 446.5 \"\t off "
                                              << "446.50000|Off|446.50000|Off|High|Off|Wide|Yes";
         QTest::newRow("empty RX empties the channel") << "05\t\t\t\t\t\t\t\t"
@@ -139,12 +145,12 @@ private slots:
         QTest::newRow("TX not a number")
             << 1 << 1 << "446\t\t44.6.1"
             << "Channel 01, column \"TX frequency\": \"44.6.1\" is not a frequency.";
-        QTest::newRow("tone out of range") << 1 << 2 << "446\t66.9"
-                                           << "Channel 02, column \"QT/DQT\": \"66.9\" is not a "
-                                              "tone (Off, 67.0 to 254.1, D023N, D023I).";
-        QTest::newRow("DCS not the radio's") << 1 << 2 << "446\tOff\t446\tD017N"
-                                             << "Channel 02, column \"QT/DQT\": \"D017N\" is not a "
+        QTest::newRow("tone no radio holds") << 1 << 2 << "446\t6.5"
+                                             << "Channel 02, column \"QT/DQT\": \"6.5\" is not a "
                                                 "tone (Off, 67.0 to 254.1, D023N, D023I).";
+        QTest::newRow("DCS not octal") << 1 << 2 << "446\tOff\t446\tD018N"
+                                       << "Channel 02, column \"QT/DQT\": \"D018N\" is not a "
+                                          "tone (Off, 67.0 to 254.1, D023N, D023I).";
         QTest::newRow("option")
             << 1 << 2 << "446\t\t\t\tMedium"
             << "Channel 02, column \"Power\": \"Medium\" is not \"Low\" or \"High\".";

@@ -11,6 +11,7 @@
 #include "link/portdiagnostics.h"
 #include "link/serialtrace.h"
 #include "link/systemserialport.h"
+#include "model/layout.h"
 #include "tests/support/tracebytes.h"
 
 #include <QCoreApplication>
@@ -95,6 +96,8 @@ private slots:
     void simulatedRadioUsage();
     void writeFlowOptions_data();
     void writeFlowOptions();
+    void readThenWriteBackLeavesTheRadio_data();
+    void readThenWriteBackLeavesTheRadio();
     void readBackThatDiffers_data();
     void readBackThatDiffers();
     void backupThatCannotBeSavedWritesNothing();
@@ -142,11 +145,15 @@ void TestLinkCli::readSavesWhatTheRadioHolds() {
     const CliRun run =
         runCli({"--lang", lang, "read", "--port", m_sim->devicePath(), "-o", path(output)});
     QCOMPARE(run.status, 0);
-    QCOMPARE(run.out.trimmed(), success);
     QCOMPARE(m_sim->model.frames, expectedReadFrames());
-    // The read is kept as a backup too: the radio's memory exactly as read.
+    // The read is kept as a backup too: the radio's memory exactly as read,
+    // named by its whole path.
     const QStringList backups = backupsIn(defaultBackups());
     QCOMPARE(backups.size(), 1);
+    const QString backupLine =
+        (lang == QLatin1String("zh") ? QString::fromUtf8("备份：") : QStringLiteral("Backup: ")) +
+        QDir::toNativeSeparators(QDir(defaultBackups()).filePath(backups.first()));
+    QCOMPARE(run.out.trimmed(), success + QLatin1Char('\n') + backupLine);
     QVERIFY2(backups.first().endsWith("_read_600-720MHz.DAT"), qPrintable(backups.first()));
     QCOMPARE(readFile(QDir(defaultBackups()).filePath(backups.first())),
              m_sim->model.memory.mid(0x10, 0x400));
@@ -314,6 +321,36 @@ void TestLinkCli::writeFlowOptions() {
         for (int a : writeAddresses(false))
             QCOMPARE(m_sim->model.memory.mid(a, 16).toHex(), image.mid(a - 0x10, 16).toHex());
     }
+}
+
+void TestLinkCli::readThenWriteBackLeavesTheRadio_data() {
+    QTest::addColumn<int>("seed");
+    QTest::addColumn<QString>("form");
+    for (int seed = 1; seed <= 4; ++seed)
+        QTest::addRow("seed %d", seed) << seed << (seed % 2 ? "radio.dat" : "radio.json");
+}
+
+void TestLinkCli::readThenWriteBackLeavesTheRadio() {
+    QFETCH(int, seed);
+    QFETCH(QString, form);
+    // A radio with tone words of every kind: read, then written back.
+    QRandomGenerator rng(quint32(seed) * 1801);
+    m_sim->model.memory.replace(0x10, Layout::kImageSize, generatedStableImage(rng, 0));
+    m_sim->model.identification = RadioModel::identificationOf("K7403", 0x33);
+    const QByteArray before = m_sim->model.memory;
+    QCOMPARE(runCli({"read", "--port", m_sim->devicePath(), "-o", path(form)}).status, 0);
+    // Unforced, the radio already holds it: nothing but the backup read.
+    const CliRun same = runCli({"write", "--port", m_sim->devicePath(), path(form)});
+    QCOMPARE(same.status, 0);
+    QVERIFY2(same.out.contains("The radio already holds exactly these contents"),
+             qPrintable(same.out));
+    QTRY_COMPARE(m_sim->model.endBytes, 2);
+    // Forced, every block goes to the radio, and not one byte changes.
+    const CliRun forced = runCli({"write", "--port", m_sim->devicePath(), path(form), "--force"});
+    QCOMPARE(forced.status, 0);
+    QTRY_COMPARE(m_sim->model.endBytes, 5);
+    QVERIFY2(forced.out.contains("Read back and checked"), qPrintable(forced.out));
+    QCOMPARE(m_sim->model.memory.toHex(), before.toHex());
 }
 
 void TestLinkCli::readBackThatDiffers_data() {
@@ -512,7 +549,7 @@ void TestLinkCli::traceFileHoldsTheExchange() {
     const QString end = language == 0 ? QString::fromUtf8("结束：") : QStringLiteral("end: ");
     QVERIFY2(bytes.marks.last().startsWith(end), qPrintable(bytes.marks.last()));
     if (!write)
-        QCOMPARE(bytes.marks.last(), end + run.out.trimmed());
+        QCOMPARE(bytes.marks.last(), end + run.out.trimmed().section(QLatin1Char('\n'), 0, 0));
 }
 
 void TestLinkCli::traceOfAPortThatDidNotOpen() {

@@ -12,6 +12,7 @@
 #include "shell/captiontable.h"
 #include "shell/filecommands.h"
 #include "shell/form1.h"
+#include "shell/writetexts.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -22,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -354,6 +356,95 @@ private slots:
         QCOMPARE(w.boxes.boxes[0].flags,
                  quint32(MsgStyle::YesNoCancel | MsgStyle::IconExclamation));
         QCOMPARE(contents(w.parameterPath()), QByteArray(3, '\0'));
+    }
+
+    // The change list names every setting and every channel column with the
+    // caption its window shows, in either language.
+    void changeListNamesAreTheWindowsCaptions() {
+        Window w;
+        const auto bare = [](QString text) {
+            for (const char *unit : {"[S]", "[秒]", "(秒)", ":"})
+                if (text.endsWith(QString::fromUtf8(unit)))
+                    text.chop(QString::fromUtf8(unit).size());
+            return text;
+        };
+        for (qint16 language : {qint16(1), qint16(0)}) {
+            w.action(language ? "mnuEnglish" : "mnuChinese")->trigger();
+            for (int i = 0; i < settingFieldCount(); ++i) {
+                const SettingField &f = settingFieldAt(i);
+                const QString path = QString::fromLatin1(f.caption);
+                if (path.isEmpty())
+                    continue;
+                const QString window = path.section('/', 0, 0);
+                const QString control = path.section('/', 1).section(':', 0, 0);
+                QWidget *top =
+                    window == "Form1" ? w.form.get() : w.form->findChild<QWidget *>(window);
+                QVERIFY2(top, f.name);
+                QObject *object = nullptr;
+                for (QWidget *candidate : top->findChildren<QWidget *>(control))
+                    if (candidate->window() == top)
+                        object = candidate;
+                QVERIFY2(object, f.name);
+                QString caption = captionOf(object);
+                if (auto *grid = qobject_cast<QTableWidget *>(object))
+                    caption = grid->horizontalHeaderItem(path.section(':', 1).toInt())->text();
+                caption = bare(caption);
+                // A caption the window has in Chinese only: the English
+                // list gives the setting's own English name.
+                const bool chineseOnly =
+                    caption.contains(QRegularExpression("[\\x{4E00}-\\x{9FFF}]"));
+                const QString expected = language == 1 && chineseOnly ? QString(f.name) : caption;
+                const QString name = settingName(i, 0, language);
+                // An entry of several carries its number; a test frequency
+                // its window's title and row before the caption.
+                if (f.codec == FieldCodec::Frequency)
+                    QVERIFY2(name.endsWith(" 01 " + expected), qPrintable(name));
+                else
+                    QCOMPARE(name, f.count > 1 ? expected + " 1" : expected);
+            }
+            for (int c = ColRxFrequency; c <= ColScanAdd; ++c)
+                QVERIFY2(channelFieldName(c, language).endsWith(w.form->grid()->headerText(c)),
+                         qPrintable(channelFieldName(c, language)));
+        }
+    }
+
+    // A tone the tone list lacks, and a tone word kept as read, show as they
+    // are, marked in italics with a tooltip in the window's language.
+    void oddTonesAreShownMarked() {
+        Window w;
+        QByteArray image = bytesFromImage(EncodeImage(w.form->state()));
+        image.replace(0, 12,
+                      QByteArray::fromHex("00256114002561149128"
+                                          "1320"));
+        image.replace(16, 12,
+                      QByteArray::fromHex("0025611400256114"
+                                          "7503"
+                                          "B80B"));
+        const QString file = w.dir.filePath("odd.DAT");
+        write(file, image);
+        w.chooser.paths = {file};
+        w.form->commandOpen();
+        const auto item = [&](int row, int column) {
+            return w.form->grid()->item(row - 1, column);
+        };
+        QCOMPARE(item(1, ColRxTone)->text(), QString("D221N"));
+        QCOMPARE(item(1, ColTxTone)->text(), QString("[2013]"));
+        QCOMPARE(item(2, ColTxTone)->text(), QString("300.0"));
+        QVERIFY(item(1, ColRxTone)->font().italic());
+        QVERIFY(item(1, ColTxTone)->font().italic());
+        QVERIFY(item(2, ColTxTone)->font().italic());
+        QVERIFY(!item(2, ColRxTone)->font().italic());
+        QVERIFY(item(2, ColRxTone)->toolTip().isEmpty());
+        QVERIFY(item(1, ColRxTone)->toolTip().contains(QString::fromUtf8("亚音频列表")));
+        QVERIFY(item(1, ColTxTone)->toolTip().contains("2013"));
+        w.action("mnuEnglish")->trigger();
+        QVERIFY(item(1, ColRxTone)->toolTip().contains("radio's tone list"));
+        QVERIFY(item(1, ColTxTone)->toolTip().contains("kept exactly as read"));
+        // Saved untouched, every word is as it was.
+        const QString saved = w.dir.filePath("saved.DAT");
+        w.chooser.paths = {saved};
+        w.form->commandSave();
+        QCOMPARE(contents(saved).mid(0, 32).toHex(), image.mid(0, 32).toHex());
     }
 
     void choosingTheActiveLanguageChangesNothing() {

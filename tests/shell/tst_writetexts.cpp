@@ -39,10 +39,15 @@ private slots:
                                           << "TX-High Power";
         QTest::newRow("a test frequency") << "RX Frequency" << 4 << "测试频率 05 接收频率"
                                           << "Test Frequency 05 RX Frequency";
-        QTest::newRow("an auto-dial code") << "Auto-dial Memory" << 2 << "自动拨号存储 3"
+        QTest::newRow("an auto-dial code") << "Auto-dial Memory" << 2 << "自动拨号存储器 3"
                                            << "Auto-dial Memory 3";
-        QTest::newRow("no caption names it") << "PF2" << 0 << "PF2 键"
-                                             << "PF2";
+        QTest::newRow("one caption in both languages") << "PF2" << 0 << "PF2"
+                                                       << "PF2";
+        QTest::newRow("a caption in Chinese only") << "First Digit Time" << 0 << "首位数码时间"
+                                                   << "First Digit Time";
+        QTest::newRow("no caption names it")
+            << "Embedded Information line 2" << 0 << "嵌入信息第 2 行"
+            << "Embedded Information line 2";
     }
     void settingNames() {
         QFETCH(QString, field);

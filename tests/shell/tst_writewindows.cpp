@@ -436,7 +436,9 @@ void TestWriteWindows::statusLineFollowsTheLanguage() {
     QCOMPARE(w.form->statusLine()->parentWidget(), w.form->statusBar());
     w.form->readButton()->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(w.outcomes.size(), 1, 10000);
-    const QString name = w.backups().first();
+    // The backup is named by its whole path, so the user can find it.
+    const QString name =
+        QDir::toNativeSeparators(QDir(w.dir.filePath("backups")).filePath(w.backups().first()));
     QCOMPARE(w.form->statusLine()->text(), "Read frequency success! Backup: " + name);
     w.form->findChild<QAction *>("mnuChinese")->trigger();
     QCOMPARE(w.form->statusLine()->text(), QString::fromUtf8("读频成功！备份：") + name);
