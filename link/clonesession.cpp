@@ -115,6 +115,8 @@ bool CloneSession::start(QChar kind, Target target) {
     m_phase = kPhaseHandshake;
     m_running = true;
     m_handshakeAcknowledged = false;
+    m_resyncing = false;
+    m_resyncs = 0;
     ++m_serial;
     emit modelFrameActivated();
     send(programRequest());
@@ -143,6 +145,10 @@ void CloneSession::receive() {
 }
 
 void CloneSession::handshake() {
+    if (m_resyncing) {
+        m_receiveText.clear();
+        return;
+    }
     if (m_receiveText.contains(kAckText)) {
         // Only the first acknowledgement holds off the watchdog: a radio
         // whose identification happens to contain 06 would otherwise keep
@@ -156,8 +162,34 @@ void CloneSession::handshake() {
         return;
     }
     if (m_receiveText.size() == kIdentificationLength &&
-        (m_receiveText.contains(kIdentityK7403) || m_receiveText.contains(kIdentityK7402)))
+        (m_receiveText.contains(kIdentityK7403) || m_receiveText.contains(kIdentityK7402))) {
         acceptIdentification();
+        return;
+    }
+    // After the mode byte the radio owes its identification: more bytes
+    // than that, without an acknowledgement, are no answer to it.
+    if (m_handshakeAcknowledged && m_receiveText.size() > kIdentificationLength)
+        resynchronise();
+}
+
+void CloneSession::resynchronise() {
+    if (m_resyncs >= kResyncLimit)
+        return;
+    ++m_resyncs;
+    m_receiveText.clear();
+    m_resyncing = true;
+    m_phase = kPhaseHandshake;
+    // The acknowledgement of the request sent again holds the watchdog off.
+    m_handshakeAcknowledged = false;
+    setProgressVisible(false);
+    traceMark(TraceEventKind::Misfit);
+    m_timer3->start();
+}
+
+bool CloneSession::identificationAnswerMisfits() const {
+    // The radio answers the acknowledgement of its identification with 06
+    // alone; nothing has been asked of it since.
+    return m_blockAddress == kFirstAddress && !m_receiveText.isEmpty() && m_receiveText != kAckText;
 }
 
 void CloneSession::acceptIdentification() {
@@ -180,6 +212,10 @@ void CloneSession::acceptIdentification() {
 }
 
 void CloneSession::transferWrite() {
+    if (identificationAnswerMisfits()) {
+        resynchronise();
+        return;
+    }
     if (m_receiveText != kAckText)
         return;
     if (m_progress < kProgressMaximum)
@@ -234,6 +270,10 @@ bool CloneSession::isReadData() const {
 }
 
 void CloneSession::transferRead() {
+    if (identificationAnswerMisfits()) {
+        resynchronise();
+        return;
+    }
     if (m_receiveText == kAckText) {
         if (m_progress < kProgressMaximum)
             setProgressValue(m_progress + kReadProgressStep);
@@ -314,6 +354,11 @@ void CloneSession::watchdogTick() {
 void CloneSession::timeOut() {
     m_watchdogCount = 0;
     m_timer1->stop();
+    if (m_resyncing) {
+        // No request is repeated into an exchange given up.
+        m_resyncing = false;
+        m_timer3->stop();
+    }
     setStatusVisible(false);
     m_timer2->stop();
     // The session is abandoned from here on, also while the message is
@@ -355,6 +400,7 @@ void CloneSession::retryTick() {
     ++m_retryCount;
     if (m_retryCount >= kRetryTicks) {
         m_retryCount = 0;
+        m_resyncing = false;
         traceMark(TraceEventKind::Repeated);
         send(programRequest());
         m_timer3->stop();

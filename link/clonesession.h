@@ -22,6 +22,14 @@
 // debug write mode) to 0x01B8 and from 0x01C8 to 0x0200: 46 blocks, 47 in
 // debug write mode.
 //
+// An answer that cannot fit the request during the handshake (bytes left
+// over from an exchange that ended early, taken for an answer: an
+// identification longer than one, anything but 06 after the
+// identification's acknowledgement) is discarded, and so is everything
+// until the retry timer sends PROGRAM again, which starts the radio's side
+// of the handshake over. At most kResyncLimit times per session; after that
+// the watchdog ends it.
+//
 // The engine works on the editor state and reports everything the window
 // shows through signals. The tick handlers and the receive handler are
 // public so tests can drive them without waiting for real time.
@@ -71,6 +79,7 @@ public:
     static constexpr int kWatchdogTicks = 4;
     static constexpr int kBlinkTicks = 12;
     static constexpr int kRetryTicks = 3;
+    static constexpr int kResyncLimit = 2;
 
     static constexpr quint8 kAck = 0x06;
     static constexpr quint8 kModeByte = 0x02;
@@ -129,6 +138,8 @@ public:
     int watchdogCount() const { return m_watchdogCount; }
     int blinkCount() const { return m_blinkCount; }
     int retryCount() const { return m_retryCount; }
+    // True from an answer that did not fit until PROGRAM is sent again.
+    bool resynchronising() const { return m_resyncing; }
     bool sessionEnded() const { return m_sessionEnded; }
     float progressValue() const { return m_progress; }
     bool progressVisible() const { return m_progressVisible; }
@@ -171,6 +182,8 @@ private:
     void transferRead();
     bool isReadData() const;
     void acceptIdentification();
+    void resynchronise();
+    bool identificationAnswerMisfits() const;
     void endSession(const QString &status, SessionOutcome outcome);
     void finishRead();
     void timeOut();
@@ -198,6 +211,8 @@ private:
     int m_phase = kPhaseTransfer;
     bool m_running = false;
     bool m_handshakeAcknowledged = false;
+    bool m_resyncing = false;
+    int m_resyncs = 0;
     quint32 m_serial = 0; // counts sessions, to spot one that ended meanwhile
     QString m_receiveText;
     int m_blockAddress = 0;

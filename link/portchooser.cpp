@@ -110,7 +110,7 @@ QStringList PortChooser::openFailureReason(qint16 language) const {
     if (m_port.device().isEmpty())
         return QStringList();
     return portOpenAdvice(m_port.device(), m_port.lastOpenFailure(), m_port.lastOpenError(),
-                          language);
+                          language, m_port.lastOpenErrorNumber());
 }
 
 void PortChooser::OpenCom() {

@@ -1,19 +1,15 @@
 #include "link/portdiagnostics.h"
 
+#include "image/systemreason.h"
 #include "link/linktexts.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <cstring>
-#include <limits>
+#include <cerrno>
 #include <vector>
 
 #ifdef Q_OS_UNIX
-#include <cerrno>
-#include <csignal>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -45,25 +41,6 @@ QString modeText(mode_t mode) {
 }
 #endif
 
-// The name of a running process, empty when it cannot be read.
-QString processName(qint64 pid) {
-    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
-    if (!comm.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromLocal8Bit(comm.readAll()).trimmed();
-}
-
-bool processAlive(qint64 pid) {
-#ifdef Q_OS_UNIX
-    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max())
-        return false;
-    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
-#else
-    Q_UNUSED(pid);
-    return false;
-#endif
-}
-
 QString holderText(const QString &program, qint64 pid, qint16 language) {
     const QString name =
         program.isEmpty() ? inLanguage(language, "某个程序", "a program") : program;
@@ -88,9 +65,13 @@ void addPermissionAdvice(QStringList &lines, const PortFacts &facts, qint16 lang
                      .arg(facts.device, access.owner, access.group, access.mode);
     }
     const bool groupMayUse = access.known && access.gid != 0 && (access.permissions & 060) == 060;
-    if (!access.known || groupMayUse) {
-        const QString group = access.known ? access.group : QString(kSerialGroup);
-        if (access.known && facts.user.listedGroups.contains(access.gid) &&
+    // A udev rule can only name a device by what stays the same when it is
+    // plugged in again: a USB cable's vendor and product. A pseudo-terminal
+    // or a port on the main board has nothing a rule could match.
+    const bool ruleCanMatch = facts.usb && facts.usb->hasUsbIds;
+    if (!access.known || groupMayUse || !ruleCanMatch) {
+        const QString group = groupMayUse ? access.group : QString(kSerialGroup);
+        if (groupMayUse && facts.user.listedGroups.contains(access.gid) &&
             !facts.user.sessionGroups.contains(access.gid)) {
             lines << inLanguage(
                          language,
@@ -107,18 +88,12 @@ void addPermissionAdvice(QStringList &lines, const PortFacts &facts, qint16 lang
                      .arg(group);
         return;
     }
-    // No group may use the device: a udev rule gives it to the serial group.
-    const QString kernelName = QFileInfo(QFileInfo(facts.device).canonicalFilePath()).fileName();
-    QString match;
-    if (facts.usb && facts.usb->hasUsbIds) {
-        match = QStringLiteral("SUBSYSTEM==\"tty\", ATTRS{idVendor}==\"%1\", "
-                               "ATTRS{idProduct}==\"%2\"")
-                    .arg(facts.usb->vendorId, 4, 16, QLatin1Char('0'))
-                    .arg(facts.usb->productId, 4, 16, QLatin1Char('0'));
-    } else {
-        match = QStringLiteral("KERNEL==\"%1\"")
-                    .arg(kernelName.isEmpty() ? QFileInfo(facts.device).fileName() : kernelName);
-    }
+    // No group may use the USB cable: a udev rule gives it to the serial
+    // group.
+    const QString match = QStringLiteral("SUBSYSTEM==\"tty\", ATTRS{idVendor}==\"%1\", "
+                                         "ATTRS{idProduct}==\"%2\"")
+                              .arg(facts.usb->vendorId, 4, 16, QLatin1Char('0'))
+                              .arg(facts.usb->productId, 4, 16, QLatin1Char('0'));
     const QString rule = QStringLiteral("%1, GROUP=\"%2\", MODE=\"0660\"").arg(match, kSerialGroup);
     lines << inLanguage(
                  language, "没有哪个组可以使用该设备。请安装一条 udev 规则，把它交给组 %1：",
@@ -174,6 +149,23 @@ void addInUseAdvice(QStringList &lines, const PortFacts &facts, qint16 language)
                         "Another program is using the port; close that program.");
 }
 
+// The error number the system gives for such a failure, when the port did
+// not say which.
+int usualErrorNumber(PortOpenFailure failure) {
+    switch (failure) {
+    case PortOpenFailure::NoDevice:
+        return ENOENT;
+    case PortOpenFailure::PermissionDenied:
+        return EACCES;
+    case PortOpenFailure::InUse:
+        return EBUSY;
+    case PortOpenFailure::None:
+    case PortOpenFailure::Other:
+        break;
+    }
+    return 0;
+}
+
 } // namespace
 
 DeviceAccess deviceAccess(const QString &device) {
@@ -224,99 +216,6 @@ UserAccess currentUser() {
     return user;
 }
 
-QStringList serialLockDirectories() {
-    return {QStringLiteral("/var/lock"),
-            QStringLiteral("/etc/locks"),
-            QStringLiteral("/var/spool/locks"),
-            QStringLiteral("/var/spool/uucp"),
-            QStringLiteral("/tmp"),
-            QStringLiteral("/var/tmp"),
-            QStringLiteral("/var/lock/lockdev"),
-            QStringLiteral("/run/lock")};
-}
-
-QStringList lockFileNames(const QString &device) {
-    const auto nameOf = [](const QString &path) {
-        QString name = path.startsWith(QLatin1String("/dev/")) ? path.mid(5) : path;
-        name.replace(QLatin1Char('/'), QLatin1Char('_'));
-        return QStringLiteral("LCK..") + name;
-    };
-    QStringList names{nameOf(device)};
-    const QString real = QFileInfo(device).canonicalFilePath();
-    if (!real.isEmpty() && !names.contains(nameOf(real)))
-        names << nameOf(real);
-    return names;
-}
-
-PortLock readPortLock(const QString &path) {
-    PortLock lock;
-    lock.path = path;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return lock;
-    const QByteArray head = file.read(256);
-    const QList<QByteArray> lines = head.split('\n');
-    bool ok = false;
-    const qint64 pid = lines.value(0).trimmed().toLongLong(&ok);
-    if (ok && pid > 0) {
-        lock.pid = pid;
-    } else if (head.size() == 4) {
-        // The oldest form: the process id as 4 binary bytes.
-        qint32 binary = 0;
-        memcpy(&binary, head.constData(), 4);
-        lock.pid = binary > 0 ? binary : 0;
-    }
-    if (lock.pid > 0 && processAlive(lock.pid)) {
-        lock.program = processName(lock.pid);
-        // QLockFile's form names the program; another name behind the same
-        // process id means the id was reused and the lock is left behind.
-        const QString owner = QString::fromLocal8Bit(lines.value(1).trimmed());
-        const QString exe = QFileInfo(QStringLiteral("/proc/%1/exe").arg(lock.pid)).symLinkTarget();
-        lock.alive = owner.isEmpty() || exe.isEmpty() ||
-                     QFileInfo(exe).fileName() == QFileInfo(owner).fileName();
-    }
-    return lock;
-}
-
-std::optional<PortLock> findPortLock(const QString &device, const QStringList &folders) {
-    for (const QString &folder : folders) {
-        for (const QString &name : lockFileNames(device)) {
-            const QString path = QDir(folder).filePath(name);
-            if (QFileInfo::exists(path))
-                return readPortLock(path);
-        }
-    }
-    return std::nullopt;
-}
-
-QList<DeviceHolder> deviceHolders(const QString &device) {
-    QList<DeviceHolder> holders;
-#ifdef Q_OS_LINUX
-    const QString real = QFileInfo(device).canonicalFilePath();
-    if (real.isEmpty())
-        return holders;
-    const qint64 self = QCoreApplication::applicationPid();
-    const QStringList processes = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
-    for (const QString &entry : processes) {
-        bool ok = false;
-        const qint64 pid = entry.toLongLong(&ok);
-        if (!ok || pid == self)
-            continue;
-        const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
-        const QFileInfoList links = fds.entryInfoList(QDir::System | QDir::Files);
-        for (const QFileInfo &link : links) {
-            if (link.symLinkTarget() == real) {
-                holders << DeviceHolder{pid, processName(pid)};
-                break;
-            }
-        }
-    }
-#else
-    Q_UNUSED(device);
-#endif
-    return holders;
-}
-
 PortFacts examinePort(const QString &device, PortOpenFailure failure,
                       const QStringList &lockFolders, PortEnumerator *enumerator) {
     PortFacts facts;
@@ -351,13 +250,17 @@ PortFacts examinePort(const QString &device, PortOpenFailure failure,
 }
 
 QStringList portOpenAdvice(const PortFacts &facts, PortOpenFailure failure,
-                           const QString &systemError, qint16 language) {
+                           const QString &systemError, qint16 language, int errorNumber) {
     QStringList lines;
     if (facts.device.isEmpty()) {
         lines << inLanguage(language, "没有选择串口。", "No serial port has been chosen.");
         return lines;
     }
-    const QString reason = systemError.isEmpty() ? QStringLiteral("-") : systemError;
+    const QString reason =
+        systemError.isEmpty()
+            ? QStringLiteral("-")
+            : systemReasonText(errorNumber != 0 ? errorNumber : usualErrorNumber(failure),
+                               systemError, language);
     lines
         << inLanguage(language, "无法打开 %1：%2", "Cannot open %1: %2").arg(facts.device, reason);
     switch (failure) {
@@ -384,8 +287,9 @@ QStringList portOpenAdvice(const PortFacts &facts, PortOpenFailure failure,
 }
 
 QStringList portOpenAdvice(const QString &device, PortOpenFailure failure,
-                           const QString &systemError, qint16 language) {
-    return portOpenAdvice(examinePort(device, failure), failure, systemError, language);
+                           const QString &systemError, qint16 language, int errorNumber) {
+    return portOpenAdvice(examinePort(device, failure), failure, systemError, language,
+                          errorNumber);
 }
 
 QString messageWithReason(const QString &message, const QStringList &reason) {

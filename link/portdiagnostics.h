@@ -10,6 +10,8 @@
 #pragma once
 
 #include "link/portdevices.h"
+#include "link/portholders.h"
+#include "link/portlocks.h"
 #include "link/serialport.h"
 
 #include <QList>
@@ -42,36 +44,6 @@ struct UserAccess {
 
 UserAccess currentUser();
 
-// A lock file of the kind serial programs leave in /var/lock (LCK..ttyUSB0):
-// the process that holds the device, if it can be read.
-struct PortLock {
-    QString path;
-    qint64 pid = 0; // 0 when the file cannot be read
-    bool alive = false;
-    QString program; // the process's name, when it is alive
-};
-
-// The folders QSerialPort looks for lock files in, in its order.
-QStringList serialLockDirectories();
-// The lock file names of a device: Qt's (the path below /dev with '/' made
-// '_') and, for a link, the real device's, which other programs use.
-QStringList lockFileNames(const QString &device);
-// The first lock file of the device found in the folders.
-std::optional<PortLock> findPortLock(const QString &device, const QStringList &folders);
-// Reads a lock file: QLockFile's form (pid, program, host) or the older
-// forms (a decimal number padded with spaces, or 4 binary bytes).
-PortLock readPortLock(const QString &path);
-
-// A process that has the device open.
-struct DeviceHolder {
-    qint64 pid = 0;
-    QString program;
-};
-
-// The other processes that have the device open (Linux; only those whose
-// descriptors the user may look at).
-QList<DeviceHolder> deviceHolders(const QString &device);
-
 struct PortFacts {
     QString device;
     DeviceAccess access;
@@ -88,13 +60,16 @@ PortFacts examinePort(const QString &device, PortOpenFailure failure,
                       const QStringList &lockFolders = serialLockDirectories(),
                       PortEnumerator *enumerator = nullptr);
 
-// Lines explaining the failure: the device and the system's reason, then
-// what to do about it. 0 Chinese, anything else English.
+// Lines explaining the failure: the device and the system's reason (in the
+// program's language, image/systemreason.h), then what to do about it.
+// `errorNumber` is the system's error number; 0 takes the usual one of the
+// failure (no such file, permission denied, busy). 0 Chinese, anything else
+// English.
 QStringList portOpenAdvice(const PortFacts &facts, PortOpenFailure failure,
-                           const QString &systemError, qint16 language);
+                           const QString &systemError, qint16 language, int errorNumber = 0);
 // The same, examining the device first.
 QStringList portOpenAdvice(const QString &device, PortOpenFailure failure,
-                           const QString &systemError, qint16 language);
+                           const QString &systemError, qint16 language, int errorNumber = 0);
 
 // A message followed by the reason lines, a blank line between.
 QString messageWithReason(const QString &message, const QStringList &reason);

@@ -85,6 +85,9 @@ public:
     // The reason and the system's text of the last failed open.
     virtual PortOpenFailure lastOpenFailure() const = 0;
     virtual QString lastOpenError() const = 0;
+    // The system's error number of the last failed open (errno); 0 when the
+    // port does not know it.
+    virtual int lastOpenErrorNumber() const { return 0; }
 
     // The serial trace the port records into (its bytes, opening, closing
     // and loss); none when null. Not owned.

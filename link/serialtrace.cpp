@@ -41,6 +41,24 @@ QString markText(const TraceEvent &event, qint16 language) {
     case TraceEventKind::Truncated:
         return inLanguage(language, "记录已满，其后的字节未保留",
                           "trace full, later bytes are not kept");
+    case TraceEventKind::LockTaken:
+        if (event.number > 0)
+            return inLanguage(language, "接管已结束的程序（进程 %2）留下的锁文件 %1",
+                              "lock file %1 of a program that has ended (process %2) taken over")
+                .arg(event.text)
+                .arg(event.number);
+        return inLanguage(language, "接管无人使用的空锁文件 %1",
+                          "empty lock file %1 that no program uses taken over")
+            .arg(event.text);
+    case TraceEventKind::Discarded:
+        return inLanguage(language, "丢弃此前通信遗留的 %1 个字节：%2",
+                          "%1 bytes left over from an earlier exchange discarded: %2")
+            .arg(event.number)
+            .arg(QString::fromLatin1(event.bytes.toHex(' ').toUpper()) +
+                 (event.number > event.bytes.size() ? QStringLiteral(" ...") : QString()));
+    case TraceEventKind::Misfit:
+        return inLanguage(language, "应答与请求不符，已丢弃，稍后重发 PROGRAM",
+                          "the answer does not fit the request: discarded, PROGRAM follows");
     case TraceEventKind::Sent:
     case TraceEventKind::Received:
         break;
@@ -142,7 +160,7 @@ void SerialTrace::addBytes(TraceEventKind kind, const char *data, qint64 size) {
     session.events.push_back(std::move(event));
 }
 
-void SerialTrace::mark(TraceEventKind kind, const QString &text) {
+void SerialTrace::mark(TraceEventKind kind, const QString &text, qint64 number) {
     if (m_sessions.empty())
         return;
     TraceSession &session = m_sessions.back();
@@ -150,7 +168,20 @@ void SerialTrace::mark(TraceEventKind kind, const QString &text) {
     event.microseconds = now();
     event.kind = kind;
     event.text = text;
+    event.number = number;
     session.events.push_back(std::move(event));
+    emit changed();
+}
+
+void SerialTrace::discarded(const QByteArray &bytes) {
+    if (m_sessions.empty() || bytes.isEmpty())
+        return;
+    TraceEvent event;
+    event.microseconds = now();
+    event.kind = TraceEventKind::Discarded;
+    event.bytes = bytes.left(kBytesPerLine);
+    event.number = bytes.size();
+    m_sessions.back().events.push_back(std::move(event));
     emit changed();
 }
 

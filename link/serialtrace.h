@@ -2,7 +2,9 @@
 // It keeps the last few sessions in memory; each holds the bytes the
 // program sent and received, with their time since the session started,
 // and marks for what happened to the port and the exchange (opened, closed,
-// lost, the program request repeated, the time-out, the end).
+// lost, a lock file taken over, bytes left over from an earlier exchange
+// discarded, the program request repeated, an answer that did not fit, the
+// time-out, the end).
 //
 // The port records its bytes and its opening and closing (SerialPort::
 // setTrace); the clone session begins a session per read or write and adds
@@ -43,13 +45,20 @@ enum class TraceEventKind : quint8 {
     Ended,      // the exchange ended (text: the status shown)
     Abandoned,  // the program ended during the exchange
     Truncated,  // the session is full; later bytes are not kept
+    LockTaken,  // a lock file left behind was taken over (text: its path;
+                // number: its process, 0 for an empty or unreadable file)
+    Discarded,  // bytes waiting when the port opened, from an earlier exchange
+                // (number: how many; bytes: the first of them)
+    Misfit,     // an answer that does not fit the request was discarded; the
+                // handshake starts again with PROGRAM
 };
 
 struct TraceEvent {
     qint64 microseconds = 0; // since the session started
     TraceEventKind kind = TraceEventKind::Sent;
-    QByteArray bytes; // Sent and Received
-    QString text;     // marks that carry a text
+    QByteArray bytes;  // Sent and Received; the first bytes of Discarded
+    QString text;      // marks that carry a text
+    qint64 number = 0; // marks that carry a number
 };
 
 struct TraceSession {
@@ -76,7 +85,9 @@ public:
     void sent(quint8 byte);
     void sent(const QByteArray &bytes);
     void received(const QByteArray &bytes);
-    void mark(TraceEventKind kind, const QString &text = QString());
+    void mark(TraceEventKind kind, const QString &text = QString(), qint64 number = 0);
+    // Bytes left over on the line, discarded unread by the exchange.
+    void discarded(const QByteArray &bytes);
 
     const std::deque<TraceSession> &sessions() const { return m_sessions; }
     bool isEmpty() const { return m_sessions.empty(); }

@@ -1,12 +1,15 @@
 #include "link/systemserialport.h"
 
+#include "link/portclaim.h"
 #include "link/serialtrace.h"
 
 #include <QElapsedTimer>
 
-#ifdef Q_OS_UNIX
 #include <cerrno>
+
+#ifdef Q_OS_UNIX
 #include <poll.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 #endif
@@ -22,6 +25,20 @@ bool accessDenied(const QString &device) {
 #else
     Q_UNUSED(device);
     return false;
+#endif
+}
+
+// Why a device cannot be found: no such file, or a file without a device
+// behind it (a cable whose driver let go).
+int missingDeviceError(const QString &device) {
+#ifdef Q_OS_UNIX
+    struct stat st {};
+    if (::stat(device.toLocal8Bit().constData(), &st) != 0)
+        return errno;
+    return ENODEV;
+#else
+    Q_UNUSED(device);
+    return ENOENT;
 #endif
 }
 
@@ -46,12 +63,18 @@ bool SystemSerialPort::open() {
         return true;
     m_failure = PortOpenFailure::None;
     m_error.clear();
+    m_errorNumber = 0;
     m_hangUpPending = false;
     if (m_device.isEmpty()) {
         m_failure = PortOpenFailure::NoDevice;
         m_error = QStringLiteral("No serial port has been chosen");
         if (SerialTrace *t = trace())
             t->mark(TraceEventKind::OpenFailed, m_error);
+        return false;
+    }
+    if (!claimDevice()) {
+        if (SerialTrace *t = trace())
+            t->mark(TraceEventKind::OpenFailed, QStringLiteral("%1: %2").arg(m_device, m_error));
         return false;
     }
     m_port.setPortName(m_device);
@@ -68,7 +91,59 @@ bool SystemSerialPort::open() {
     }
     if (SerialTrace *t = trace())
         t->mark(TraceEventKind::Opened, m_device);
+    discardLeftOvers();
     return true;
+}
+
+bool SystemSerialPort::claimDevice() {
+#ifdef Q_OS_UNIX
+    const PortClaim claim = claimPort(m_device);
+    if (SerialTrace *t = trace())
+        for (const PortLock &lock : claim.takenOver)
+            t->mark(TraceEventKind::LockTaken, lock.path, lock.pid);
+    if (claim.free)
+        return true;
+    // The device is busy, as the system says of a device held exclusively.
+    m_failure = PortOpenFailure::InUse;
+    m_errorNumber = EBUSY;
+    m_error = qt_error_string(EBUSY);
+    return false;
+#else
+    return true;
+#endif
+}
+
+void SystemSerialPort::discardLeftOvers() {
+#ifdef Q_OS_UNIX
+    const int fd = int(m_port.handle());
+    QByteArray left;
+    char buffer[256];
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        // The port reads without waiting: 0 (or EAGAIN) when nothing waits.
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno != EAGAIN)
+            break; // a hang-up: the port's own error handling reports it
+        if (n > 0)
+            left.append(buffer, int(n));
+        const qint64 remaining = kLeftOverLimitMs - clock.elapsed();
+        if (remaining <= 0)
+            break;
+        if (n > 0)
+            continue;
+        pollfd p{};
+        p.fd = fd;
+        p.events = POLLIN;
+        if (::poll(&p, 1, int(qMin<qint64>(kQuietLineMs, remaining))) <= 0 || !(p.revents & POLLIN))
+            break;
+    }
+    m_port.clear(QSerialPort::Input);
+    if (SerialTrace *t = trace())
+        t->discarded(left);
+#endif
 }
 
 void SystemSerialPort::recordOpenFailure() {
@@ -76,13 +151,16 @@ void SystemSerialPort::recordOpenFailure() {
     switch (m_port.error()) {
     case QSerialPort::DeviceNotFoundError:
         m_failure = PortOpenFailure::NoDevice;
+        m_errorNumber = missingDeviceError(m_device);
         break;
     case QSerialPort::PermissionError:
         m_failure =
             accessDenied(m_device) ? PortOpenFailure::PermissionDenied : PortOpenFailure::InUse;
+        m_errorNumber = m_failure == PortOpenFailure::InUse ? EBUSY : EACCES;
         break;
     case QSerialPort::OpenError:
         m_failure = PortOpenFailure::InUse;
+        m_errorNumber = EBUSY;
         break;
     default:
         m_failure = PortOpenFailure::Other;

@@ -10,6 +10,14 @@
 // before a close reaches the radio. On Windows the same applies: QSerialPort
 // sets its own time-outs on the handle.
 //
+// Before opening, the device's lock files and other holders are judged
+// (portclaim.h): a device another program holds is refused as in use, lock
+// files left behind are taken over. Right after opening, the bytes that
+// wait on the line, and those that still arrive in a short moment, are
+// discarded: they are what a radio sent to an exchange that ended early
+// (a program killed mid-exchange), and would otherwise be taken for the
+// answer to the next request.
+//
 // A device that goes away while open (USB cable pulled, far end of a
 // pseudo-terminal closed) is detected from the port's error reports and
 // a hang-up poll of its descriptor; the port is then closed and deviceLost
@@ -37,18 +45,27 @@ public:
     bool setTimeouts(const CommTimeouts &timeouts) override;
     PortOpenFailure lastOpenFailure() const override { return m_failure; }
     QString lastOpenError() const override { return m_error; }
+    int lastOpenErrorNumber() const override { return m_errorNumber; }
+
+    // The discarding after opening ends once the line has been quiet this
+    // long, or after the limit at the latest.
+    static constexpr int kQuietLineMs = 30;
+    static constexpr int kLeftOverLimitMs = 300;
 
 private:
     void onError(QSerialPort::SerialPortError error);
     void onHangUp();
     bool descriptorHungUp() const;
     void recordOpenFailure();
+    bool claimDevice();
+    void discardLeftOvers();
 
     QSerialPort m_port;
     QString m_device;
     CommTimeouts m_timeouts;
     PortOpenFailure m_failure = PortOpenFailure::None;
     QString m_error;
+    int m_errorNumber = 0;
     bool m_hangUpPending = false;
     QString m_lostReason;
 };

@@ -7,6 +7,7 @@
 
 #include "image/imagecodec.h"
 #include "link/linktexts.h"
+#include "link/serialtrace.h"
 #include "model/layout.h"
 
 #include <QSignalSpy>
@@ -74,6 +75,9 @@ private slots:
     void lateReplyWhileErrorShownIsIgnored();
     void strayInputAfterReadIsIgnored();
     void endlessHandshakeTimesOut();
+    void misfitAnswersStartTheHandshakeAgain_data();
+    void misfitAnswersStartTheHandshakeAgain();
+    void answersThatNeverFitEndByTimeOut();
     void startWhileBusyIsRefused();
     void startShowsSessionAndLocksCommands();
 };
@@ -633,6 +637,90 @@ void TestCloneSession::endlessHandshakeTimesOut() {
     }
     QCOMPARE(rig.outcomes, QList<SessionOutcome>{SessionOutcome::TimedOut});
     QCOMPARE(rig.radio.frames.count(bytes({0x02})), 3);
+}
+
+void TestCloneSession::misfitAnswersStartTheHandshakeAgain_data() {
+    QTest::addColumn<QByteArray>("left");    // bytes left over from an earlier exchange
+    QTest::addColumn<bool>("afterModeByte"); // they arrive after the mode byte went out
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<int>("programRequests"); // 2: the handshake started again
+    const QByteArray frame = bytes({0x57, 0x00, 0x50, 0x40});
+    QTest::newRow("an acknowledgement, read") << bytes({0x06}) << false << false << 2;
+    QTest::newRow("an acknowledgement, write") << bytes({0x06}) << false << true << 2;
+    QTest::newRow("a data frame holding 06")
+        << frame + QByteArray(64, '\x06') << false << false << 2;
+    QTest::newRow("a data frame without 06: the answer follows it")
+        << frame + QByteArray(64, '\xFF') << false << false << 1;
+    QTest::newRow("more than an identification")
+        << RadioModel::identificationOf("K7403", 0x33) + "\xFF" << true << false << 2;
+}
+
+void TestCloneSession::misfitAnswersStartTheHandshakeAgain() {
+    QFETCH(QByteArray, left);
+    QFETCH(bool, afterModeByte);
+    QFETCH(bool, write);
+    QFETCH(int, programRequests);
+    LinkRig rig;
+    SerialTrace trace;
+    rig.port.setTrace(&trace);
+    QRandomGenerator rng(25);
+    rig.loadRadio(generatedImage(rng, 0x400));
+    if (write) {
+        rig.state = generatedState(rng, 1);
+        rig.state.bandPosition = rig.state.acceptedBand = 0;
+    }
+    const QByteArray image = bytesFromImage(EncodeImage(rig.state));
+    QVERIFY(write ? rig.session.startWrite() : rig.session.startRead());
+    if (afterModeByte) {
+        for (const QByteArray &reply : rig.radio.feed(rig.port.takeWritten()))
+            rig.port.deliver(reply);
+    }
+    rig.port.deliver(left);
+    rig.pump();
+    QCOMPARE(rig.session.resynchronising(), programRequests == 2);
+    if (programRequests == 2) {
+        QVERIFY(rig.outcomes.isEmpty());
+        for (int i = 0; i < CloneSession::kRetryTicks; ++i)
+            rig.session.retryTick();
+        rig.pump();
+    }
+    QCOMPARE(rig.outcomes, QList<SessionOutcome>{SessionOutcome::Success});
+    QCOMPARE(rig.radio.programRequests, programRequests);
+    if (write)
+        QCOMPARE(rig.radio.memory.mid(0x10, 0x20).toHex(), image.left(0x20).toHex());
+    else
+        QCOMPARE(EncodeImage(rig.state), EncodeImage(stateAfterRead(rig.radio.memory, 0, 1)));
+    const QString misfit =
+        QStringLiteral("the answer does not fit the request: discarded, PROGRAM follows");
+    QCOMPARE(trace.text(1).count(misfit), programRequests - 1);
+}
+
+void TestCloneSession::answersThatNeverFitEndByTimeOut() {
+    // Every identification a byte too long: the handshake starts again as
+    // often as allowed, then the watchdog ends the session.
+    LinkRig rig;
+    rig.radio.identification += '\xFF';
+    QVERIFY(rig.session.startRead());
+    for (rig.pump(); rig.session.resynchronising(); rig.pump()) {
+        for (int i = 0; i < CloneSession::kRetryTicks; ++i)
+            rig.session.retryTick();
+    }
+    QCOMPARE(rig.radio.programRequests, 1 + CloneSession::kResyncLimit);
+    for (int i = 0; i < CloneSession::kWatchdogTicks; ++i)
+        rig.session.watchdogTick();
+    QCOMPARE(rig.outcomes, QList<SessionOutcome>{SessionOutcome::TimedOut});
+
+    // Given up while waiting to start again: nothing is repeated afterwards.
+    LinkRig late;
+    late.radio.identification += '\xFF';
+    QVERIFY(late.session.startRead());
+    late.pump();
+    QVERIFY(late.session.retryTimer()->isActive());
+    for (int i = 0; i < CloneSession::kWatchdogTicks; ++i)
+        late.session.watchdogTick();
+    QCOMPARE(late.outcomes, QList<SessionOutcome>{SessionOutcome::TimedOut});
+    QVERIFY(!late.session.retryTimer()->isActive());
+    QVERIFY(!late.session.resynchronising());
 }
 
 void TestCloneSession::startWhileBusyIsRefused() {

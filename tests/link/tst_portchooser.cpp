@@ -114,8 +114,9 @@ void TestPortChooser::choosingAPortThatCannotOpen() {
     // The item's message as the program always had it, then the system's
     // reason in the same language.
     const QString reason =
-        (language == 0 ? QString::fromUtf8("无法打开 %1：No such file or directory")
-                       : QStringLiteral("Cannot open %1: No such file or directory"))
+        (language == 0
+             ? QString::fromUtf8("无法打开 %1：文件或目录不存在（No such file or directory）")
+             : QStringLiteral("Cannot open %1: No such file or directory"))
             .arg(portDevice(number));
     const QString shown = rig.messages.shown.at(0).text;
     QVERIFY2(shown.startsWith(message + QStringLiteral("\n\n") + reason + QLatin1Char('\n')),
@@ -372,7 +373,7 @@ void TestPortChooser::failedDeviceChoiceSaysWhy() {
     rig.port.busyDevices << QStringLiteral("/dev/ttyUSB8");
     rig.chooser.chooseDevice(QStringLiteral("/dev/ttyUSB8"), 0);
     QVERIFY(rig.messages.shown.at(1).text.startsWith(
-        QString::fromUtf8("无法打开 /dev/ttyUSB8：Device or resource busy\n")));
+        QString::fromUtf8("无法打开 /dev/ttyUSB8：设备正被占用（Device or resource busy）\n")));
     // An empty path is no item: nothing happens.
     rig.chooser.chooseDevice(QString(), 1);
     QCOMPARE(rig.messages.shown.size(), 2);

@@ -3,6 +3,7 @@
 // lock files of serial programs, and the processes that hold a device.
 #include "scriptedenumerator.h"
 
+#include "image/systemreason.h"
 #include "link/portdiagnostics.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -89,14 +91,16 @@ private slots:
                            "  sudo udevadm control --reload-rules && sudo udevadm trigger",
                            "Then plug the cable in again, and join the group: sudo usermod -aG "
                            "dialout $USER, then log out and in again."};
+        // No rule can match a device without USB ids (a port on the main
+        // board, a pseudo-terminal): the serial group instead.
         QTest::newRow("group without read and write, no USB ids")
             << "dialout" << kDialout << 0600u << false << false
-            << QStringList{"No group may use this device. Install a udev rule that gives it to "
-                           "the group dialout:",
-                           rule.arg("KERNEL==\"ttyUSB4\""),
-                           "  sudo udevadm control --reload-rules && sudo udevadm trigger",
-                           "Then plug the cable in again, and join the group: sudo usermod -aG "
-                           "dialout $USER, then log out and in again."};
+            << QStringList{"Your user must be in the group dialout: sudo usermod -aG dialout "
+                           "$USER, then log out and in again."};
+        QTest::newRow("pseudo-terminal, its group may only write")
+            << "tty" << 5u << 0620u << false << false
+            << QStringList{"Your user must be in the group dialout: sudo usermod -aG dialout "
+                           "$USER, then log out and in again."};
     }
     void permissionAdvice() {
         QFETCH(QString, group);
@@ -179,6 +183,8 @@ private slots:
         const QStringList chinese = portOpenAdvice(facts, PortOpenFailure::InUse,
                                                    QStringLiteral("Device or resource busy"), 0);
         QCOMPARE(chinese.size(), 2);
+        QCOMPARE(chinese.at(0), QString::fromUtf8("无法打开 /dev/ttyUSB4：设备正被占用（Device or "
+                                                  "resource busy）"));
         QVERIFY(chinese.at(1) != expected);
         if (lockPid >= 0)
             QVERIFY(chinese.at(1).contains(QStringLiteral("/var/lock/LCK..ttyUSB4")));
@@ -296,11 +302,144 @@ private slots:
         QCOMPARE(facts.lock->alive, alive);
     }
 
+    void lockStates_data() {
+        QTest::addColumn<QString>("form"); // padded, binary, qlockfile, empty, text
+        QTest::addColumn<bool>("running"); // the process the file names runs
+        QTest::addColumn<int>("age");      // seconds since the file was written
+        QTest::addColumn<QString>("open"); // what another process has open: lock, device
+        QTest::addColumn<bool>("leftBehind");
+        QTest::newRow("padded number, running") << "padded" << true << 60 << "" << false;
+        QTest::newRow("padded number, ended") << "padded" << false << 60 << "" << true;
+        QTest::newRow("binary number, running") << "binary" << true << 0 << "" << false;
+        QTest::newRow("binary number, ended") << "binary" << false << 0 << "" << true;
+        QTest::newRow("QLockFile form naming another program")
+            << "qlockfile" << true << 0 << "" << true;
+        QTest::newRow("empty, just written") << "empty" << false << 0 << "" << false;
+        QTest::newRow("empty, left alone") << "empty" << false << 60 << "" << true;
+        QTest::newRow("empty, open in a process") << "empty" << false << 60 << "lock" << false;
+        QTest::newRow("empty, the device held") << "empty" << false << 60 << "device" << false;
+        QTest::newRow("no number, left alone") << "text" << false << 60 << "" << true;
+    }
+    void lockStates() {
+        QFETCH(QString, form);
+        QFETCH(bool, running);
+        QFETCH(int, age);
+        QFETCH(QString, open);
+        QFETCH(bool, leftBehind);
+        const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+        const QString device = QString::fromLocal8Bit(::ptsname(master));
+        QProcess program;
+        program.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+        QVERIFY(program.waitForStarted());
+        const qint64 pid = running ? program.processId() : endedProcessId();
+        const qint32 binary = qint32(pid);
+        QByteArray content;
+        if (form == QLatin1String("padded"))
+            content = QByteArray::number(pid).rightJustified(10) + "\n";
+        else if (form == QLatin1String("binary"))
+            content = QByteArray(reinterpret_cast<const char *>(&binary), 4);
+        else if (form == QLatin1String("qlockfile"))
+            content = QByteArray::number(pid) + "\nminicom\nhost\n";
+        else if (form == QLatin1String("text"))
+            content = "locked\n";
+        QTemporaryDir dir;
+        const QString path = dir.filePath(::lockFileNames(device).first());
+        writeFile(path, content);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-age),
+                                 QFileDevice::FileModificationTime));
+        file.close();
+        QProcess holder;
+        if (!open.isEmpty()) {
+            holder.setStandardInputFile(open == QLatin1String("lock") ? path : device);
+            holder.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+            QVERIFY(holder.waitForStarted());
+        }
+        const PortLock lock = readPortLock(path);
+        const LockState state = lockState(lock, device);
+        const bool removed = state == LockState::LeftBehind && removeLockLeftBehind(lock);
+        for (QProcess *p : {&program, &holder}) {
+            p->kill();
+            p->waitForFinished();
+        }
+        ::close(master);
+        QCOMPARE(state == LockState::LeftBehind, leftBehind);
+        QCOMPARE(removed, leftBehind);
+        QCOMPARE(QFileInfo::exists(path), !leftBehind);
+    }
+
+    void lockWrittenAnewIsKept() {
+        // Read as left behind; a program writes its own lock before it is
+        // taken over: that one stays.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("LCK..ttyUSB0");
+        writeFile(path, QByteArray::number(endedProcessId()).rightJustified(10) + "\n");
+        const PortLock lock = readPortLock(path);
+        QCOMPARE(lockState(lock, QStringLiteral("/dev/ttyUSB0")), LockState::LeftBehind);
+        const QByteArray mine = QByteArray::number(QCoreApplication::applicationPid()) + "\n";
+        writeFile(path, mine.rightJustified(11));
+        QVERIFY(!removeLockLeftBehind(lock));
+        QVERIFY(QFileInfo::exists(path));
+    }
+
+    void systemReasons_data() {
+        QTest::addColumn<int>("errorNumber");
+        QTest::addColumn<int>("fileError"); // -1: the error number is known
+        QTest::addColumn<QString>("systemText");
+        QTest::addColumn<QString>("chinese");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("permission denied") << EACCES << -1 << "Permission denied"
+                                           << "权限不足（Permission denied）"
+                                           << "Permission denied";
+        QTest::newRow("no such file") << ENOENT << -1 << "No such file or directory"
+                                      << "文件或目录不存在（No such file or directory）"
+                                      << "No such file or directory";
+        QTest::newRow("busy") << EBUSY << -1 << "Device or resource busy"
+                              << "设备正被占用（Device or resource busy）"
+                              << "Device or resource busy";
+        QTest::newRow("no text: the system's words") << ENOSPC << -1 << ""
+                                                     << "磁盘已满（No space left on device）"
+                                                     << "No space left on device";
+        QTest::newRow("a reason without a name") << EPIPE << -1 << "Broken pipe"
+                                                 << "Broken pipe"
+                                                 << "Broken pipe";
+        QTest::newRow("file write error")
+            << 0 << int(QFileDevice::WriteError) << "No space left on device"
+            << "写入失败（No space left on device）"
+            << "No space left on device";
+        QTest::newRow("file error without a name")
+            << 0 << int(QFileDevice::UnspecifiedError) << "Unknown error"
+            << "Unknown error"
+            << "Unknown error";
+    }
+    void systemReasons() {
+        QFETCH(int, errorNumber);
+        QFETCH(int, fileError);
+        QFETCH(QString, systemText);
+        QFETCH(QString, chinese);
+        QFETCH(QString, english);
+        for (const qint16 language : {qint16(0), qint16(1)}) {
+            const QString text = fileError < 0 ? systemReasonText(errorNumber, systemText, language)
+                                               : systemReasonText(QFileDevice::FileError(fileError),
+                                                                  systemText, language);
+            QCOMPARE(text, language == 0 ? chinese : english);
+        }
+    }
+
+    void processesThatHoldADevice_data() {
+        QTest::addColumn<bool>("farEnd"); // the holder has the master side too
+        QTest::newRow("a program using the device") << false;
+        QTest::newRow("the line's far end") << true;
+    }
     void processesThatHoldADevice() {
 #ifndef Q_OS_LINUX
         QSKIP("the holders are looked for in /proc");
 #endif
-        const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        QFETCH(bool, farEnd);
+        // A child inherits the master side unless it closes on exec.
+        const int master = ::posix_openpt(O_RDWR | O_NOCTTY | (farEnd ? 0 : O_CLOEXEC));
         QVERIFY(master >= 0);
         QVERIFY(::grantpt(master) == 0 && ::unlockpt(master) == 0);
         const QString device = QString::fromLocal8Bit(::ptsname(master));
@@ -314,6 +453,10 @@ private slots:
         holder.kill();
         holder.waitForFinished();
         ::close(master);
+        if (farEnd) {
+            QVERIFY(holders.isEmpty());
+            return;
+        }
         QCOMPARE(holders.size(), 1);
         QCOMPARE(holders.first().pid, pid);
         QCOMPARE(holders.first().program, QStringLiteral("sleep"));

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSocketNotifier>
 #include <QTextStream>
 
@@ -36,6 +37,8 @@ const char kUsage[] =
     "  --pieces N        replies leave in pieces of N bytes\n"
     "  --silent          never answer (the program reports a time-out)\n"
     "  --close-after N   hang up after N replies, as when a cable is pulled\n"
+    "  --stale HEX       send these bytes at once, as a radio still answering an\n"
+    "                    exchange that was cut short (e.g. 06, or a data frame)\n"
     "  --drop-block HEX  acknowledge the write block at radio address HEX but\n"
     "                    do not keep it (a write the read back must catch)\n"
     "  --change-byte HEX keep the byte written at radio address HEX with its\n"
@@ -97,14 +100,15 @@ int main(int argc, char *argv[]) {
     SimRadio sim;
     bool once = false;
     QString logPath;
+    QByteArray stale;
     const QStringList args = app.arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {
         const QString a = args.at(i);
-        const bool takesValue = a == QLatin1String("--pieces") ||
-                                a == QLatin1String("--close-after") ||
-                                a == QLatin1String("--band") || a == QLatin1String("--memory") ||
-                                a == QLatin1String("--log") || a == QLatin1String("--drop-block") ||
-                                a == QLatin1String("--change-byte");
+        const bool takesValue =
+            a == QLatin1String("--pieces") || a == QLatin1String("--close-after") ||
+            a == QLatin1String("--band") || a == QLatin1String("--memory") ||
+            a == QLatin1String("--log") || a == QLatin1String("--drop-block") ||
+            a == QLatin1String("--change-byte") || a == QLatin1String("--stale");
         if (takesValue && i + 1 >= args.size())
             return usageError(QStringLiteral("%1 needs a value").arg(a));
         const QString value = takesValue ? args.at(++i) : QString();
@@ -150,6 +154,11 @@ int main(int argc, char *argv[]) {
             sim.model.memory.replace(0x10, bytes.size(), bytes);
         } else if (a == QLatin1String("--log")) {
             logPath = value;
+        } else if (a == QLatin1String("--stale")) {
+            static const QRegularExpression hexBytes(QStringLiteral("^([0-9A-Fa-f]{2})+$"));
+            if (!hexBytes.match(value).hasMatch())
+                return usageError(QStringLiteral("--stale takes bytes in hexadecimal such as 06"));
+            stale = QByteArray::fromHex(value.toLatin1());
         } else {
             return usageError(QStringLiteral("unknown option %1").arg(a));
         }
@@ -174,6 +183,7 @@ int main(int argc, char *argv[]) {
         std::signal(SIGINT, onSignal);
         std::signal(SIGTERM, onSignal);
     }
+    sim.sendUnasked(stale);
     QTextStream(stdout) << sim.devicePath() << Qt::endl;
     const int status = app.exec();
     writeLog();

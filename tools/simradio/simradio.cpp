@@ -73,6 +73,15 @@ void SimRadio::closeFarEnd() {
         emit farEndClosed();
 }
 
+void SimRadio::sendUnasked(const QByteArray &bytes) {
+    if (m_master < 0 || bytes.isEmpty())
+        return;
+    const qint64 now = m_clock.nsecsElapsed();
+    for (const char byte : bytes)
+        m_tx.push_back({now, byte});
+    pump();
+}
+
 void SimRadio::onReadable() {
     char buffer[512];
     const qint64 now = m_clock.nsecsElapsed();

@@ -48,6 +48,10 @@ public:
     bool isOpen() const { return m_master >= 0; }
     QString devicePath() const { return m_path; }
     void closeFarEnd();
+    // Sends bytes nobody asked for now, as a radio still answering an
+    // exchange that ended early (the program was killed): they wait on the
+    // line for whoever opens it next.
+    void sendUnasked(const QByteArray &bytes);
 
     // Bytes that crossed the wire each way.
     qint64 bytesFromProgram() const { return m_fromProgram; }
