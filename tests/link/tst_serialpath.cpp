@@ -12,8 +12,13 @@
 #include "tests/support/tracebytes.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -46,6 +51,34 @@ struct PtyRig {
     QList<SessionOutcome> outcomes;
 };
 
+// A lock file written for a test, removed again however the test ends.
+struct LockFileOfTest {
+    explicit LockFileOfTest(const QString &device)
+        : path(QDir(serialLockDirectories().first()).filePath(lockFileNames(device).last())) {}
+    ~LockFileOfTest() { QFile::remove(path); }
+    bool write(const QByteArray &content, int age) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() &&
+               file.flush() &&
+               file.setFileTime(QDateTime::currentDateTime().addSecs(-age),
+                                QFileDevice::FileModificationTime);
+    }
+    QByteArray content() const {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+    }
+    QString path;
+};
+
+// A process id that no process has: a child that has ended.
+qint64 endedProcessId() {
+    QProcess child;
+    child.start(QStringLiteral("true"), QStringList());
+    const qint64 pid = child.waitForStarted() ? child.processId() : 0;
+    child.waitForFinished();
+    return pid;
+}
+
 } // namespace
 
 class TestSerialPath : public QObject {
@@ -64,6 +97,11 @@ private slots:
     void traceIsWhatTheRadioSaw();
     void busyDeviceNamesItsHolder();
     void deviceWithoutPermission();
+    void lockFilesOfOtherPrograms_data();
+    void lockFilesOfOtherPrograms();
+    void deviceHeldForExclusiveUse();
+    void leftOverBytesAreDiscarded_data();
+    void leftOverBytesAreDiscarded();
 };
 
 void TestSerialPath::readWithRealTimers() {
@@ -320,6 +358,137 @@ void TestSerialPath::deviceWithoutPermission() {
     const QString text = rig.messages.shown.at(0).text;
     QVERIFY2(text.contains(QStringLiteral("mode c---------")), qPrintable(text));
     ::chmod(path.constData(), 0620);
+}
+
+void TestSerialPath::lockFilesOfOtherPrograms_data() {
+    QTest::addColumn<QString>("form");     // padded, binary, empty
+    QTest::addColumn<bool>("running");     // the process the lock names runs (sleep)
+    QTest::addColumn<int>("age");          // seconds since the lock was written
+    QTest::addColumn<bool>("throughLink"); // the device is chosen by a link to it
+    QTest::addColumn<QString>("said");     // {lock} {pid}; a trace mark when it opens
+    const QString inUse = "is in use by sleep (process {pid}) (lock file {lock}): close that "
+                          "program.";
+    QTest::newRow("minicom's form, running") << "padded" << true << 0 << false << inUse;
+    QTest::newRow("4 binary bytes, running for a minute")
+        << "binary" << true << 60 << false << inUse;
+    QTest::newRow("minicom's form under the real device's name, opened by a link")
+        << "padded" << true << 0 << true << inUse;
+    QTest::newRow("empty, just written")
+        << "empty" << false << 0 << false
+        << "The lock file {lock} marks the device as in use. If no program is using it, remove "
+           "it: sudo rm {lock}";
+    QTest::newRow("minicom's form, ended")
+        << "padded" << false << 0 << false
+        << "lock file {lock} of a program that has ended (process {pid}) taken over";
+    QTest::newRow("4 binary bytes, ended")
+        << "binary" << false << 0 << false
+        << "lock file {lock} of a program that has ended (process {pid}) taken over";
+    QTest::newRow("empty, left alone for a while")
+        << "empty" << false << 10 << false
+        << "empty lock file {lock} that no program uses taken over";
+}
+
+void TestSerialPath::lockFilesOfOtherPrograms() {
+    QFETCH(QString, form);
+    QFETCH(bool, running);
+    QFETCH(int, age);
+    QFETCH(bool, throughLink);
+    QFETCH(QString, said);
+    PtyRig rig;
+    QTemporaryDir dir;
+    if (throughLink) {
+        QVERIFY(QFile::link(rig.sim.devicePath(), dir.filePath("radio")));
+        rig.chooser.setDevicePath(dir.filePath("radio"));
+    }
+    QProcess program;
+    program.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+    QVERIFY(program.waitForStarted());
+    const qint64 pid = running ? program.processId() : endedProcessId();
+    const qint32 binary = qint32(pid);
+    const QByteArray content =
+        form == QLatin1String("padded")   ? QByteArray::number(pid).rightJustified(10) + "\n"
+        : form == QLatin1String("binary") ? QByteArray(reinterpret_cast<const char *>(&binary), 4)
+                                          : QByteArray();
+    LockFileOfTest lock(rig.sim.devicePath());
+    if (!lock.write(content, age))
+        QSKIP("the lock folder cannot be written here");
+    said.replace("{lock}", lock.path).replace("{pid}", QString::number(pid));
+    const bool opens = said.endsWith(QLatin1String("taken over"));
+
+    QCOMPARE(rig.session.startRead(), opens);
+    if (opens) {
+        QVERIFY(rig.waitFinished(10000));
+        QCOMPARE(rig.outcomes, QList<SessionOutcome>{SessionOutcome::Success});
+        const QStringList marks = traceTextBytes(rig.trace.text(1)).marks;
+        QCOMPARE(marks.mid(0, 2), (QStringList{said, "open " + rig.port.device()}));
+        // The port's own lock went with it.
+        QVERIFY(!QFileInfo::exists(lock.path));
+    } else {
+        QCOMPARE(rig.port.lastOpenFailure(), PortOpenFailure::InUse);
+        const QString text = rig.messages.shown.value(0).text;
+        QVERIFY2(text.contains(said), qPrintable(text + "\nexpected: " + said));
+        QCOMPARE(lock.content(), content);
+    }
+    program.kill();
+    program.waitForFinished();
+}
+
+void TestSerialPath::deviceHeldForExclusiveUse() {
+    // Another program holds the device for exclusive use and leaves no lock
+    // file. Root passes the system's check; the program must not.
+    PtyRig rig;
+    const QByteArray device = rig.sim.devicePath().toLocal8Bit();
+    const int own = ::open(device.constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    QVERIFY(own >= 0);
+    QProcess holder;
+    holder.setStandardInputFile(rig.sim.devicePath());
+    holder.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+    QVERIFY(holder.waitForStarted());
+    QVERIFY(::ioctl(own, TIOCEXCL) == 0);
+    const bool started = rig.session.startRead();
+    ::ioctl(own, TIOCNXCL);
+    ::close(own);
+    const qint64 pid = holder.processId();
+    holder.kill();
+    holder.waitForFinished();
+    QVERIFY(!started);
+    QCOMPARE(rig.port.lastOpenFailure(), PortOpenFailure::InUse);
+    const QString text = rig.messages.shown.value(0).text;
+    QVERIFY2(text.contains(QStringLiteral("%1 is open in sleep (process %2): close that program.")
+                               .arg(rig.sim.devicePath())
+                               .arg(pid)),
+             qPrintable(text));
+}
+
+void TestSerialPath::leftOverBytesAreDiscarded_data() {
+    QTest::addColumn<QByteArray>("left");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("an acknowledgement")
+        << QByteArray(1, '\x06') << "1 bytes left over from an earlier exchange discarded: 06";
+    QTest::newRow("a data frame")
+        << QByteArray("\x57\x00\x10\x40", 4) + QByteArray(64, '\x06')
+        << "68 bytes left over from an earlier exchange discarded: 57 00 10 40 06 06 06 06 06 06 "
+           "06 06 06 06 06 06 ...";
+    QTest::newRow("an identification") << RadioModel::identificationOf("K7403", 0x33)
+                                       << "8 bytes left over from an earlier exchange discarded: "
+                                          "4B 37 34 30 33 33 F8 FF";
+}
+
+void TestSerialPath::leftOverBytesAreDiscarded() {
+    // The radio still answers an exchange whose program was killed: the
+    // next read goes ahead at once, with one request.
+    QFETCH(QByteArray, left);
+    QFETCH(QString, said);
+    PtyRig rig;
+    rig.sim.sendUnasked(left);
+    QVERIFY(rig.session.startRead());
+    QVERIFY(rig.waitFinished(10000));
+    QCOMPARE(rig.outcomes, QList<SessionOutcome>{SessionOutcome::Success});
+    QCOMPARE(rig.sim.model.programRequests, 1);
+    QTRY_COMPARE(rig.sim.model.endBytes, 1);
+    QCOMPARE(rig.sim.model.frames, expectedReadFrames());
+    const QStringList marks = traceTextBytes(rig.trace.text(1)).marks;
+    QCOMPARE(marks.mid(0, 2), (QStringList{"open " + rig.sim.devicePath(), said}));
 }
 
 QTEST_GUILESS_MAIN(TestSerialPath)
