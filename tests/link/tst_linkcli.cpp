@@ -91,6 +91,9 @@ private slots:
     void traceThatCannotBeWritten();
     void refusedAsAnotherUser_data();
     void refusedAsAnotherUser();
+    void lockFileOfAnotherProgram_data();
+    void lockFileOfAnotherProgram();
+    void simulatedRadioProgram_data();
     void simulatedRadioProgram();
     void simulatedRadioUsage_data();
     void simulatedRadioUsage();
@@ -645,12 +648,82 @@ void TestLinkCli::refusedAsAnotherUser() {
     QVERIFY(m_sim->model.frames.isEmpty());
 }
 
+void TestLinkCli::lockFileOfAnotherProgram_data() {
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<bool>("running"); // the program that wrote the lock runs
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said"); // {device} {pid} {lock}
+    QTest::newRow("running") << "en" << true << 3
+                             << "Cannot open {device}: Device or resource busy\n{device} is in use "
+                                "by sleep (process {pid}) (lock file {lock}): close that program.";
+    QTest::newRow("running, Chinese")
+        << "zh" << true << 3
+        << "无法打开 {device}：设备正被占用（Device or resource busy）\n{device} 正被 sleep（进程 "
+           "{pid}） 使用（锁文件 {lock}）：请关掉该程序。";
+    QTest::newRow("ended") << "en" << false << 0
+                           << "lock file {lock} of a program that has ended (process {pid}) "
+                              "taken over";
+}
+
+void TestLinkCli::lockFileOfAnotherProgram() {
+    // The lock file minicom, uucp and lockdev write: the process id in ten
+    // characters and a newline.
+    QFETCH(QString, lang);
+    QFETCH(bool, running);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    const QString device = m_sim->devicePath();
+    QProcess program;
+    program.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+    QVERIFY(program.waitForStarted());
+    const qint64 pid = running ? program.processId() : endedProcessId();
+    const QString lockPath =
+        QDir(serialLockDirectories().first()).filePath(lockFileNames(device).first());
+    const QByteArray content = QByteArray::number(pid).rightJustified(10) + "\n";
+    QFile lock(lockPath);
+    if (!lock.open(QIODevice::WriteOnly))
+        QSKIP("the lock folder cannot be written here");
+    lock.write(content);
+    lock.close();
+    const CliRun run = runCli({"--lang", lang, "read", "--port", device, "-o", path("out.dat"),
+                               "--trace", path("trace.txt")});
+    const QByteArray left = readFile(lockPath);
+    QFile::remove(lockPath);
+    program.kill();
+    program.waitForFinished();
+    QCOMPARE(run.status, status);
+    said.replace("{device}", device)
+        .replace("{pid}", QString::number(pid))
+        .replace("{lock}", lockPath);
+    if (status == 0) {
+        const TraceTextBytes trace = traceTextBytes(QString::fromUtf8(readFile(path("trace.txt"))));
+        QCOMPARE(trace.marks.first(), said);
+        QCOMPARE(m_sim->model.frames, expectedReadFrames());
+        return;
+    }
+    QVERIFY2(run.err.contains(said), qPrintable(run.err + "\nexpected: " + said));
+    // The lock is the other program's still, and the radio heard nothing.
+    QCOMPARE(left, content);
+    QVERIFY(m_sim->model.frames.isEmpty());
+}
+
+void TestLinkCli::simulatedRadioProgram_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("marks"); // the trace's first marks after the opening
+    QTest::newRow("sample") << QStringList{"--sample"} << QStringList{};
+    QTest::newRow("bytes of an exchange cut short")
+        << QStringList{"--sample", "--stale", "0657"}
+        << QStringList{"2 bytes left over from an earlier exchange discarded: 06 57"};
+}
+
 void TestLinkCli::simulatedRadioProgram() {
     // The program prints its device; with --log and --once it keeps what
     // crossed the wire and ends after the exchange.
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, marks);
     const QString log = path("radio.log");
     QProcess radio;
-    radio.start(QStringLiteral(VQ740_SIMRADIO), {"--sample", "--once", "--log", log});
+    radio.start(QStringLiteral(VQ740_SIMRADIO), options + QStringList{"--once", "--log", log});
     QVERIFY(radio.waitForReadyRead(5000));
     const QString device = QString::fromLocal8Bit(radio.readLine()).trimmed();
     QVERIFY2(device.startsWith(QLatin1String("/dev/")), qPrintable(device));
@@ -667,6 +740,7 @@ void TestLinkCli::simulatedRadioProgram() {
     QCOMPARE(program.sent.toHex(' '), wire.sent.toHex(' '));
     QCOMPARE(program.received.toHex(' '), wire.received.toHex(' '));
     QCOMPARE(program.sent.size(), 7 + 1 + 1 + 16 * (4 + 1) + 1);
+    QCOMPARE(program.marks.mid(1, marks.size()), marks);
     // The sample channels were read.
     EditorState state = startUpState(1);
     QString error;
@@ -683,6 +757,7 @@ void TestLinkCli::simulatedRadioUsage_data() {
     QTest::newRow("bad number") << QStringList{"--close-after", "x"} << 64;
     QTest::newRow("bad band") << QStringList{"--band", "zz"} << 64;
     QTest::newRow("missing memory file") << QStringList{"--memory", "/no/such.dat"} << 4;
+    QTest::newRow("bytes not in hexadecimal") << QStringList{"--stale", "6"} << 64;
 }
 
 void TestLinkCli::simulatedRadioUsage() {
@@ -693,8 +768,9 @@ void TestLinkCli::simulatedRadioUsage() {
     if (status != 0)
         return;
     QVERIFY(run.out.startsWith(QLatin1String("Usage: vq740-simradio")));
-    for (const char *option : {"--sample", "--memory FILE", "--band HEX", "--pace", "--pieces N",
-                               "--silent", "--close-after N", "--log FILE", "--once", "--help"})
+    for (const char *option :
+         {"--sample", "--memory FILE", "--band HEX", "--pace", "--pieces N", "--silent",
+          "--close-after N", "--stale HEX", "--log FILE", "--once", "--help"})
         QVERIFY2(run.out.contains(QLatin1String(option)), option);
 }
 
