@@ -12,11 +12,8 @@ PortClaim claimPort(const QString &device, const QStringList &lockFolders) {
         }
         leftBehind << lock;
     }
-    if (passesExclusiveUse() && heldForExclusiveUse(device, deviceHolders(device))) {
-        claim.free = false;
-        return claim;
-    }
-    // Nothing is removed before the device is known to be free.
+    // A lock left behind goes whether or not the device is free, so that
+    // what explains a refusal is what is still there.
     for (const PortLock &lock : leftBehind) {
         if (!removeLockLeftBehind(lock)) {
             claim.free = false;
@@ -24,5 +21,7 @@ PortClaim claimPort(const QString &device, const QStringList &lockFolders) {
         }
         claim.takenOver << lock;
     }
+    if (passesExclusiveUse() && heldForExclusiveUse(device, deviceHolders(device)))
+        claim.free = false;
     return claim;
 }
