@@ -373,12 +373,6 @@ private slots:
         QTest::newRow("permission denied") << EACCES << -1 << "Permission denied"
                                            << "权限不足（Permission denied）"
                                            << "Permission denied";
-        QTest::newRow("no such file") << ENOENT << -1 << "No such file or directory"
-                                      << "文件或目录不存在（No such file or directory）"
-                                      << "No such file or directory";
-        QTest::newRow("busy") << EBUSY << -1 << "Device or resource busy"
-                              << "设备正被占用（Device or resource busy）"
-                              << "Device or resource busy";
         QTest::newRow("no text: the system's words") << ENOSPC << -1 << ""
                                                      << "磁盘已满（No space left on device）"
                                                      << "No space left on device";
