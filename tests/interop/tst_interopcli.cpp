@@ -112,6 +112,9 @@ private slots:
         QTest::newRow("no row fits 400-470")
             << chirpFile({chirpRow()}) << "No row fits the radio in the range 400-470MHz";
         QTest::newRow("not CHIRP") << QByteArray("hello\r\n") << "This is not a CHIRP channel list";
+        QTest::newRow("terminal escapes in a value")
+            << chirpFile({chirpRow({{"Frequency", "\x1B[31mRED\x1B[0m\a"}})})
+            << "Line 2: [Frequency] \"\\x1B[31mRED\\x1B[0m\\x07\" is not a frequency";
     }
     void unusableCsvWritesNothing() {
         QFETCH(QByteArray, file);
@@ -120,6 +123,7 @@ private slots:
         const Run run = cli({"convert", path("in.csv"), path("out.DAT")});
         QCOMPARE(run.status, 4);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY(!run.err.contains(QChar(0x1B)) && !run.err.contains(QChar(0x07)));
         QVERIFY(!QFile::exists(path("out.DAT")));
     }
 
