@@ -167,6 +167,9 @@ void TestJsonForm::quotesAtMostFortyCharacters_data() {
         << longKey << QJsonValue(1) << "\"" + longKey.left(40) + "...\"";
     QTest::newRow("long unknown key in a section")
         << "Keys|" + longKey << QJsonValue(1) << "\"" + longKey.left(40) + "...\"";
+    const QString smiles = QString(QStringLiteral("😀")).repeated(41);
+    QTest::newRow("characters beyond 16 bits count once")
+        << "Optional Function|ID Code" << QJsonValue(smiles) << "\"" + smiles.left(80) + "...\"";
     QTest::newRow("terminal escapes")
         << "Optional Function|ID Code" << QJsonValue("\x1B[31mRED\x1B[0m\a\b")
         << "\"\\x1B[31mRED\\x1B[0m\\x07\\x08\"";
