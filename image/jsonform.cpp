@@ -4,6 +4,7 @@
 #include "image/tonewords.h"
 #include "model/bands.h"
 #include "model/celltexts.h"
+#include "model/quotedvalue.h"
 #include "model/settingfields.h"
 
 #include <QJsonArray>
@@ -56,20 +57,15 @@ int rowsOf(const QString &group) {
 
 const QString kRowKey = QStringLiteral("Channel");
 
-// A bad text is quoted in a message with at most its first 40 characters.
-QString quoted(const QString &text) {
-    constexpr int kMax = 40;
-    return QLatin1Char('"') + (text.size() > kMax ? text.left(kMax) + QLatin1String("...") : text) +
-           QLatin1Char('"');
-}
-
-QString quotedValue(const QJsonValue &v) {
+// A bad value as a message quotes it: a text as the user's value, a
+// number as the number, anything else as its JSON.
+QString quotedJson(const QJsonValue &v) {
     if (v.isString())
-        return quoted(v.toString());
+        return quotedValue(v.toString());
     if (v.isDouble())
         return QString::number(v.toDouble(), 'g', 12);
     const QByteArray compact = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact);
-    return quoted(QString::fromUtf8(compact.mid(1, compact.size() - 2)));
+    return quotedValue(QString::fromUtf8(compact.mid(1, compact.size() - 2)));
 }
 
 const QRegularExpression &frequencyForm() {
@@ -82,17 +78,19 @@ class Reader {
 public:
     QString error;
 
+    // The first error: "Keys / PF1: ...", or only what is wrong when it
+    // is the document's own.
     bool fail(const QString &field, const QString &what) {
         if (error.isEmpty())
-            error = QStringLiteral("%1: %2").arg(field, what);
+            error = field.isEmpty() ? what : QStringLiteral("%1: %2").arg(field, what);
         return false;
     }
 
+    // An unknown key is the user's text, quoted where it is found.
     bool checkKeys(const QJsonObject &obj, const QString &where, const QSet<QString> &known) {
         for (auto it = obj.begin(); it != obj.end(); ++it)
             if (!known.contains(it.key()))
-                return fail(where.isEmpty() ? it.key() : where + QLatin1String(" / ") + it.key(),
-                            QStringLiteral("unknown field"));
+                return fail(where, QStringLiteral("unknown field %1").arg(quotedValue(it.key())));
         return true;
     }
 
@@ -110,10 +108,10 @@ public:
     bool readNumber(const QJsonValue &v, const QString &field, const SettingField &f, int *out) {
         const double d = v.toDouble();
         if (!v.isDouble() || std::floor(d) != d)
-            return fail(field, QStringLiteral("%1 must be a whole number").arg(quotedValue(v)));
+            return fail(field, QStringLiteral("%1 must be a whole number").arg(quotedJson(v)));
         if (d < -1e9 || d > 1e9 || !fieldKeepsNumber(f, int(d)))
             return fail(field, QStringLiteral("%1 is not a value the radio keeps (%2)")
-                                   .arg(quotedValue(v), fieldRangeText(f)));
+                                   .arg(quotedJson(v), fieldRangeText(f)));
         *out = int(d);
         return true;
     }
@@ -121,11 +119,11 @@ public:
     bool readText(const QJsonValue &v, const QString &field, const SettingField &f, int entry,
                   QString *out) {
         if (!v.isString())
-            return fail(field, QStringLiteral("%1 must be a text").arg(quotedValue(v)));
+            return fail(field, QStringLiteral("%1 must be a text").arg(quotedJson(v)));
         const QString text = v.toString();
         if (!fieldKeepsText(f, entry, text))
             return fail(field, QStringLiteral("%1 is not a value the radio keeps (%2)")
-                                   .arg(quoted(text), fieldRangeText(f)));
+                                   .arg(quotedValue(text), fieldRangeText(f)));
         *out = text;
         return true;
     }
@@ -137,7 +135,7 @@ public:
         const QJsonValue v = obj.value(key);
         if (!v.isString())
             return fail(where + QLatin1String(" / ") + key,
-                        QStringLiteral("%1 must be a text").arg(quotedValue(v)));
+                        QStringLiteral("%1 must be a text").arg(quotedJson(v)));
         *out = v.toString();
         return true;
     }
@@ -193,18 +191,19 @@ bool channelFromJson(Reader &r, const QJsonValue &value, int row, qint16 languag
         if (c == ColRxFrequency || c == ColTxFrequency) {
             if (!frequencyForm().match(text).hasMatch())
                 return r.fail(field, QStringLiteral("%1 is not a frequency of the form 146.12500")
-                                         .arg(quoted(text)));
+                                         .arg(quotedValue(text)));
         } else if (c == ColRxTone || c == ColTxTone) {
             if (!text.isEmpty() && !isRadioToneText(text))
                 return r.fail(field, QStringLiteral("%1 is not a tone of the radio (Off, a CTCSS "
                                                     "tone such as 88.5, a DCS code such as "
                                                     "D023N or D023I, or a tone word kept as "
                                                     "read such as [2013])")
-                                         .arg(quoted(text)));
+                                         .arg(quotedValue(text)));
         } else if (!text.isEmpty() && text != optionText(c, 0, 1) && text != optionText(c, 1, 1) &&
                    text != optionText(c, 0, 0) && text != optionText(c, 1, 0)) {
-            return r.fail(field, QStringLiteral("%1 is not one of \"%2\", \"%3\" or empty")
-                                     .arg(quoted(text), optionText(c, 0, 1), optionText(c, 1, 1)));
+            return r.fail(field,
+                          QStringLiteral("%1 is not one of \"%2\", \"%3\" or empty")
+                              .arg(quotedValue(text), optionText(c, 0, 1), optionText(c, 1, 1)));
         }
     }
     if (cells[ColRxFrequency].isEmpty()) {
@@ -247,7 +246,7 @@ bool channelsSurviveTheImage(Reader &r, const EditorState &next) {
                                   .arg(row, 2, 10, QLatin1Char('0'))
                                   .arg(QLatin1String(kChannelKeys[c])),
                               QStringLiteral("%1 cannot be kept by the radio: it reads back as %2")
-                                  .arg(quoted(given), quoted(kept)));
+                                  .arg(quotedValue(given), quotedValue(kept)));
         }
     return true;
 }
@@ -476,7 +475,7 @@ bool stateFromJson(const QByteArray &json, EditorState &state, QString *error) {
         const int pos = v.isString() ? bandPositionOfText(v.toString()) : -1;
         if (pos < 0) {
             r.fail(QStringLiteral("Range"),
-                   QStringLiteral("%1 is not a frequency range of the radio").arg(quotedValue(v)));
+                   QStringLiteral("%1 is not a frequency range of the radio").arg(quotedJson(v)));
             return finish();
         }
         next.bandPosition = pos;

@@ -9,6 +9,7 @@
 #include "model/bands.h"
 #include "model/celltexts.h"
 #include "model/hexhelpers.h"
+#include "model/quotedvalue.h"
 #include "model/tonelist.h"
 
 #include <QJsonArray>
@@ -116,17 +117,20 @@ bool Paster::frequency(int row, int column, const QString &typed, QString *cell)
     case FrequencyCheck::InBand:
         return true;
     case FrequencyCheck::OutOfBand:
-        return refuse(row, column,
-                      QStringLiteral("“%1”%2（%3）。")
-                          .arg(typed, beyondRangeMessage(0), bandText(m_state.bandPosition)),
-                      QStringLiteral("\"%1\": %2 (%3).")
-                          .arg(typed, beyondRangeMessage(1), bandText(m_state.bandPosition)));
+        return refuse(
+            row, column,
+            QStringLiteral("%1%2（%3）。")
+                .arg(quotedValue(typed, QuoteMarks::Chinese), beyondRangeMessage(0),
+                     bandText(m_state.bandPosition)),
+            QStringLiteral("%1: %2 (%3).")
+                .arg(quotedValue(typed), beyondRangeMessage(1), bandText(m_state.bandPosition)));
     case FrequencyCheck::Empty:
     case FrequencyCheck::NotANumber:
         break;
     }
-    return refuse(row, column, QStringLiteral("“%1”不是频率。").arg(typed),
-                  QStringLiteral("\"%1\" is not a frequency.").arg(typed));
+    return refuse(row, column,
+                  QStringLiteral("%1不是频率。").arg(quotedValue(typed, QuoteMarks::Chinese)),
+                  QStringLiteral("%1 is not a frequency.").arg(quotedValue(typed)));
 }
 
 bool Paster::tone(int row, int column, const QString &typed, ToneValue *tone) {
@@ -147,10 +151,11 @@ bool Paster::tone(int row, int column, const QString &typed, ToneValue *tone) {
     // "[2013]") comes back as it was copied.
     if (isRadioToneText(typed))
         return toneOfCell(typed, tone);
-    return refuse(
-        row, column,
-        QStringLiteral("“%1”不是亚音频（关闭、67.0 至 254.1、D023N、D023I）。").arg(typed),
-        QStringLiteral("\"%1\" is not a tone (Off, 67.0 to 254.1, D023N, D023I).").arg(typed));
+    return refuse(row, column,
+                  QStringLiteral("%1不是亚音频（关闭、67.0 至 254.1、D023N、D023I）。")
+                      .arg(quotedValue(typed, QuoteMarks::Chinese)),
+                  QStringLiteral("%1 is not a tone (Off, 67.0 to 254.1, D023N, D023I).")
+                      .arg(quotedValue(typed)));
 }
 
 bool Paster::option(int row, int column, const QString &typed, int *item) {
@@ -163,10 +168,11 @@ bool Paster::option(int row, int column, const QString &typed, int *item) {
                 return true;
             }
     return refuse(row, column,
-                  QStringLiteral("“%1”不是“%2”或“%3”。")
-                      .arg(typed, optionText(column, 0, 0), optionText(column, 1, 0)),
-                  QStringLiteral("\"%1\" is not \"%2\" or \"%3\".")
-                      .arg(typed, optionText(column, 0, 1), optionText(column, 1, 1)));
+                  QStringLiteral("%1不是“%2”或“%3”。")
+                      .arg(quotedValue(typed, QuoteMarks::Chinese), optionText(column, 0, 0),
+                           optionText(column, 1, 0)),
+                  QStringLiteral("%1 is not \"%2\" or \"%3\".")
+                      .arg(quotedValue(typed), optionText(column, 0, 1), optionText(column, 1, 1)));
 }
 
 bool Paster::pasteRow(ChannelTable &table, int row, QStringList cells) {

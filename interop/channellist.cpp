@@ -36,8 +36,11 @@ QString channelListHtml(const EditorState &state, const QList<SettingLine> &sett
 
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\" "
                            "style=\"border-collapse: collapse\">\n<thead><tr>");
+    // A caption stays on one line: "RX QT/DQT" would otherwise break after
+    // its slash. The table takes the page's whole width, which holds them.
     for (int c = 0; c < kColumnCount; ++c)
-        html += QStringLiteral("<th>%1</th>").arg(escaped(columnCaption(c, language)));
+        html += QStringLiteral("<th style=\"white-space: nowrap\">%1</th>")
+                    .arg(escaped(columnCaption(c, language)));
     html += QStringLiteral("</tr></thead>\n<tbody>\n");
     int shown = 0;
     for (int row = 1; row <= kChannelCount; ++row) {

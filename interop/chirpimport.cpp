@@ -9,7 +9,9 @@
 #include "model/decimaltext.h"
 #include "model/editorstate.h"
 #include "model/hexhelpers.h"
+#include "model/quotedvalue.h"
 
+#include <QLocale>
 #include <QMap>
 
 namespace {
@@ -33,6 +35,19 @@ bool frequencyCell(qint64 hertz, const BandLimits &limits, QString *cell) {
         return false;
     return checkFrequencyText(chirpFrequencyText(hertz), limits, cell) == FrequencyCheck::InBand;
 }
+
+// A count with its thousands apart: 116,374.
+QString countText(qsizetype count) {
+    return QLocale(QLocale::English, QLocale::UnitedStates).toString(qint64(count));
+}
+
+// Rows of one kind that are named one by one in the report; more of them
+// are summed up in one line.
+constexpr int kNamedRows = 3;
+// Names of unknown columns the report lists.
+constexpr int kNamedColumns = 10;
+// Lines of each part of the report; the rest are counted.
+constexpr int kReportLines = 100;
 
 qint64 hertzOfCell(const QString &cell) {
     qint64 units = 0;
@@ -68,12 +83,67 @@ private:
         m_result.refusals << label + colon() + tr(chinese, english);
     }
     void addDropNotes();
+    void refuseLocation(int line, const QString &label, int location);
+    void addLocationRefusals();
+    QString unknownColumnsNote(const QStringList &names) const;
 
     ImportOptions m_options;
     BandLimits m_limits;
     ChirpImport m_result;
     int m_names = 0, m_comments = 0, m_steps = 0, m_dstar = 0, m_priority = 0, m_commentLines = 0;
+    // Rows by location that name no channel 1 to 16: their count, and the
+    // first ones with the place among the other refusals where each goes.
+    int m_offChannel = 0;
+    struct Placed {
+        qsizetype at;
+        int line;
+        QString text;
+    };
+    QList<Placed> m_firstOffChannel;
 };
+
+void Importer::refuseLocation(int line, const QString &label, int location) {
+    ++m_result.refused;
+    if (m_offChannel++ < kNamedRows)
+        m_firstOffChannel.append(
+            {m_result.refusals.size(), line,
+             label + colon() +
+                 tr(QStringLiteral("[Location] %1 不是 1 至 16 的信道").arg(location),
+                    QStringLiteral("[Location] %1 is not a channel 1 to 16").arg(location))});
+}
+
+// A few such rows are named one by one; a file of thousands of channels
+// gives one line that counts them and names the first.
+void Importer::addLocationRefusals() {
+    if (m_offChannel <= kNamedRows) {
+        for (qsizetype k = 0; k < m_firstOffChannel.size(); ++k)
+            m_result.refusals.insert(m_firstOffChannel.at(k).at + k, m_firstOffChannel.at(k).text);
+        return;
+    }
+    QStringList lines;
+    for (const Placed &p : m_firstOffChannel)
+        lines << QString::number(p.line);
+    m_result.refusals.insert(
+        m_firstOffChannel.first().at,
+        tr(QStringLiteral("[Location] %1 行不是 1 至 16 的信道；最先几行：第 %2 行……")
+               .arg(countText(m_offChannel), lines.join(QStringLiteral("、"))),
+           QStringLiteral("[Location] %1 rows name no channel 1 to 16; the first: lines %2 ...")
+               .arg(countText(m_offChannel), lines.join(QStringLiteral(", ")))));
+}
+
+// The unknown columns by name, the first ten of them.
+QString Importer::unknownColumnsNote(const QStringList &names) const {
+    QStringList shown;
+    for (const QString &name : names.mid(0, kNamedColumns))
+        shown << shownValue(name);
+    QString list = shown.join(QStringLiteral(", "));
+    if (names.size() > kNamedColumns)
+        list += tr(QStringLiteral("……（共 %1 列）"), QStringLiteral(", ... (%1 in all)"))
+                    .arg(countText(names.size()));
+    return tr(QStringLiteral("未知的列已忽略：%1。"),
+              QStringLiteral("Unknown columns are ignored: %1."))
+        .arg(list);
+}
 
 RowOutcome Importer::fit(const ChirpMemory &m, const ChirpHeader &header) const {
     using C = ChirpColumn;
@@ -194,12 +264,17 @@ void Importer::addDropNotes() {
 }
 
 ChirpImport Importer::run(const QByteArray &bytes) {
-    bool utf8 = true;
-    const QList<CsvRecord> records = readCsvRecords(decodeCsvBytes(bytes, &utf8));
-    if (!utf8)
+    CsvEncoding encoding = CsvEncoding::Utf8;
+    const QList<CsvRecord> records = readCsvRecords(decodeCsvBytes(bytes, &encoding));
+    if (encoding == CsvEncoding::CodePage1252)
         m_result.notes << tr(QStringLiteral("文件不是 UTF-8 编码，按 Windows 代码页 1252 读取。"),
                              QStringLiteral("The file is not UTF-8; it is read as Windows code "
                                             "page 1252."));
+    else if (encoding != CsvEncoding::Utf8)
+        m_result.notes << tr(QStringLiteral("文件是 UTF-16 编码（CHIRP 的文件是 UTF-8），按 "
+                                            "UTF-16 读取。"),
+                             QStringLiteral("The file is UTF-16 text (CHIRP's files are UTF-8); "
+                                            "it is read as UTF-16."));
     ChirpHeader header;
     bool haveHeader = false;
     int line = 0;
@@ -231,9 +306,7 @@ ChirpImport Importer::run(const QByteArray &bytes) {
                 return m_result;
             }
             if (!header.unknown.isEmpty())
-                m_result.notes << tr(QStringLiteral("未知的列已忽略：%1。"),
-                                     QStringLiteral("Unknown columns are ignored: %1."))
-                                      .arg(header.unknown.join(QStringLiteral(", ")));
+                m_result.notes << unknownColumnsNote(header.unknown);
             continue;
         }
         if (f.isEmpty()) {
@@ -264,9 +337,7 @@ ChirpImport Importer::run(const QByteArray &bytes) {
         int channel = 0;
         if (m_options.placement == Placement::ByLocation) {
             if (m.location < 1 || m.location > kChannelCount) {
-                refuse(label,
-                       QStringLiteral("[Location] %1 is not a channel 1 to 16").arg(m.location),
-                       QStringLiteral("[Location] %1 不是 1 至 16 的信道").arg(m.location));
+                refuseLocation(line, label, m.location);
                 continue;
             }
             channel = m.location;
@@ -313,6 +384,7 @@ ChirpImport Importer::run(const QByteArray &bytes) {
         m_result.problem = tr(QStringLiteral("文件是空的。"), QStringLiteral("The file is empty."));
         return m_result;
     }
+    addLocationRefusals();
     if (m_result.leftOver)
         m_result.notes << tr(QStringLiteral("前 16 个合适的行之后还有 %1 行未导入。"),
                              QStringLiteral("Rows after the first 16 that fit are not imported "
@@ -358,8 +430,12 @@ QString importReportText(const ChirpImport &im, qint16 language) {
         if (items.isEmpty())
             return;
         lines << QString() << zhEn(language, zh, en);
-        for (const QString &item : items)
+        for (const QString &item : items.mid(0, kReportLines))
             lines << QStringLiteral("  ") + item;
+        if (items.size() > kReportLines)
+            lines << QStringLiteral("  ") + zhEn(language, QStringLiteral("……另有 %1 条"),
+                                                 QStringLiteral("... and %1 more"))
+                                                .arg(countText(items.size() - kReportLines));
     };
     section(QStringLiteral("拒绝的行："), QStringLiteral("Refused:"), im.refusals);
     section(QStringLiteral("调整到信道步进的频率："),

@@ -36,15 +36,18 @@ struct ChirpImport {
     int refused = 0;       // rows that do not fit
     int skipped = 0;       // blank rows and rows without a frequency
     int leftOver = 0;      // rows after the 16th that fitted (sequential)
-    QStringList refusals;  // "Line 5: [Frequency] ..." one per refused row
-    QStringList snaps;     // one per snapped row
-    QStringList notes;     // what was dropped, warnings, replaced locations
+    // "Line 5: [Frequency] ..." one per refused row; more than three rows
+    // that name no channel 1 to 16 share one line that counts them.
+    QStringList refusals;
+    QStringList snaps; // one per snapped row
+    QStringList notes; // what was dropped, warnings, replaced locations
 };
 
 ChirpImport importChirpCsv(const QByteArray &bytes, const ImportOptions &options);
 
 // The report of an import as text in the language: the counts, then the
-// refusals, the snaps and the notes.
+// refusals, the snaps and the notes, each part's first 100 lines and the
+// count of the others.
 QString importReportText(const ChirpImport &import, qint16 language);
 // The one-line summary: "Rows taken: 16, snapped: 2, refused: 3."
 QString importSummary(const ChirpImport &import, qint16 language);

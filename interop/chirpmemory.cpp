@@ -2,6 +2,7 @@
 
 #include "model/decimaltext.h"
 #include "model/hexhelpers.h"
+#include "model/quotedvalue.h"
 #include "model/tonelist.h"
 
 #include <climits>
@@ -72,10 +73,6 @@ bool parseDecimal(const QString &text, QString *number) {
     return true;
 }
 
-QString quoted(const QString &text) {
-    return QStringLiteral("\"%1\"").arg(text);
-}
-
 QString listText(const QStringList &values) {
     QStringList shown;
     for (const QString &v : values)
@@ -109,8 +106,9 @@ public:
             return true;
         const QString v = text(c);
         if (!values.contains(v))
-            return fail(c, QStringLiteral("%1 is not one of %2").arg(quoted(v), listText(values)),
-                        QStringLiteral("%1 不是 %2 之一").arg(quoted(v), listText(values)));
+            return fail(c,
+                        QStringLiteral("%1 is not one of %2").arg(quotedValue(v), listText(values)),
+                        QStringLiteral("%1 不是 %2 之一").arg(quotedValue(v), listText(values)));
         *out = v;
         return true;
     }
@@ -119,8 +117,8 @@ public:
         if (!has(c))
             return true;
         if (!parseChirpFrequency(text(c), out))
-            return fail(c, QStringLiteral("%1 is not a frequency").arg(quoted(text(c))),
-                        QStringLiteral("%1 不是频率").arg(quoted(text(c))));
+            return fail(c, QStringLiteral("%1 is not a frequency").arg(quotedValue(text(c))),
+                        QStringLiteral("%1 不是频率").arg(quotedValue(text(c))));
         return true;
     }
 
@@ -129,12 +127,13 @@ public:
             return true;
         QString number;
         if (!parseDecimal(text(c), &number))
-            return fail(c, QStringLiteral("%1 is not a number").arg(quoted(text(c))),
-                        QStringLiteral("%1 不是数字").arg(quoted(text(c))));
+            return fail(c, QStringLiteral("%1 is not a number").arg(quotedValue(text(c))),
+                        QStringLiteral("%1 不是数字").arg(quotedValue(text(c))));
         if (compareDecimalText(number, QStringLiteral("50")) <= 0 ||
             compareDecimalText(number, QStringLiteral("300")) >= 0)
-            return fail(c, QStringLiteral("%1 is not a tone between 50 and 300 Hz").arg(number),
-                        QStringLiteral("%1 不是 50 至 300 Hz 之间的亚音频").arg(number));
+            return fail(
+                c, QStringLiteral("%1 is not a tone between 50 and 300 Hz").arg(shownValue(number)),
+                QStringLiteral("%1 不是 50 至 300 Hz 之间的亚音频").arg(shownValue(number)));
         *out = number;
         return true;
     }
@@ -145,15 +144,15 @@ public:
         qint64 v = 0;
         const QString t = text(c).trimmed();
         if (!parseInteger(t, &v))
-            return fail(c, QStringLiteral("%1 is not a number").arg(quoted(text(c))),
-                        QStringLiteral("%1 不是数字").arg(quoted(text(c))));
+            return fail(c, QStringLiteral("%1 is not a number").arg(quotedValue(text(c))),
+                        QStringLiteral("%1 不是数字").arg(quotedValue(text(c))));
         const QString digits = QString::number(v);
         bool octal = v >= 0 && v <= 777;
         for (QChar d : digits)
             octal = octal && d.unicode() <= '7';
         if (!octal)
-            return fail(c, QStringLiteral("%1 is not a DCS code").arg(quoted(text(c))),
-                        QStringLiteral("%1 不是数字亚音频代码").arg(quoted(text(c))));
+            return fail(c, QStringLiteral("%1 is not a DCS code").arg(quotedValue(text(c))),
+                        QStringLiteral("%1 不是数字亚音频代码").arg(quotedValue(text(c))));
         *out = static_cast<int>(v);
         return true;
     }
@@ -162,8 +161,8 @@ public:
         if (!has(c))
             return true;
         if (!parseDecimal(text(c), out))
-            return fail(c, QStringLiteral("%1 is not a number").arg(quoted(text(c))),
-                        QStringLiteral("%1 不是数字").arg(quoted(text(c))));
+            return fail(c, QStringLiteral("%1 is not a number").arg(quotedValue(text(c))),
+                        QStringLiteral("%1 不是数字").arg(quotedValue(text(c))));
         return true;
     }
 
@@ -217,8 +216,8 @@ ChirpMemory parseChirpRecord(const ChirpHeader &header, const QStringList &field
         }
         if (!parseInteger(p.text(C::Location), &v) || v < INT_MIN || v > INT_MAX) {
             p.fail(C::Location,
-                   QStringLiteral("%1 is not a number").arg(quoted(p.text(C::Location))),
-                   QStringLiteral("%1 不是数字").arg(quoted(p.text(C::Location))));
+                   QStringLiteral("%1 is not a number").arg(quotedValue(p.text(C::Location))),
+                   QStringLiteral("%1 不是数字").arg(quotedValue(p.text(C::Location))));
             return m;
         }
         m.location = static_cast<int>(v);
@@ -243,8 +242,8 @@ ChirpMemory parseChirpRecord(const ChirpHeader &header, const QStringList &field
     if (p.has(C::Power)) {
         if (!parseChirpPower(p.text(C::Power), &m.powerWatts)) {
             p.fail(C::Power,
-                   QStringLiteral("%1 is not a power in watts").arg(quoted(p.text(C::Power))),
-                   QStringLiteral("%1 不是以瓦为单位的功率").arg(quoted(p.text(C::Power))));
+                   QStringLiteral("%1 is not a power in watts").arg(quotedValue(p.text(C::Power))),
+                   QStringLiteral("%1 不是以瓦为单位的功率").arg(quotedValue(p.text(C::Power))));
             return m;
         }
         m.hasPower = true;

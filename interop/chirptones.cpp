@@ -4,6 +4,7 @@
 #include "image/tonewords.h"
 #include "model/celltexts.h"
 #include "model/hexhelpers.h"
+#include "model/quotedvalue.h"
 #include "model/tonelist.h"
 
 namespace {
@@ -31,8 +32,8 @@ bool ctcssTone(const QString &value, ChirpColumn column, ToneValue *tone, ChirpF
     const QString text = ctcssCellText(value);
     if (text.isEmpty() || !isDecimalNumber(value))
         return fail(error, column,
-                    QStringLiteral("tone %1 Hz lies outside 67.0-254.1 Hz").arg(value),
-                    QStringLiteral("亚音频 %1 Hz 不在 67.0-254.1 Hz 之内").arg(value));
+                    QStringLiteral("tone %1 Hz lies outside 67.0-254.1 Hz").arg(shownValue(value)),
+                    QStringLiteral("亚音频 %1 Hz 不在 67.0-254.1 Hz 之内").arg(shownValue(value)));
     tone->kind = ToneKind::Ctcss;
     tone->ctcss = text;
     return true;

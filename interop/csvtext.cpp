@@ -2,6 +2,8 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace {
 constexpr QChar kQuote = QLatin1Char('"');
 constexpr QChar kCr = QLatin1Char('\r');
@@ -18,9 +20,34 @@ QString fromCp1252(const QByteArray &bytes) {
     text.reserve(bytes.size());
     for (char c : bytes) {
         const auto b = static_cast<uchar>(c);
-        text += b >= 0x80 && b < 0xA0 ? QChar(kCp1252High[b - 0x80]) : QChar(static_cast<char16_t>(b));
+        text +=
+            b >= 0x80 && b < 0xA0 ? QChar(kCp1252High[b - 0x80]) : QChar(static_cast<char16_t>(b));
     }
     return text;
+}
+
+// UTF-16 by its byte order mark, or by ASCII text in its first 16
+// characters (the start of the header): every second byte zero and the
+// others not. Utf8 for any other file.
+CsvEncoding utf16Of(const QByteArray &bytes) {
+    if (bytes.startsWith("\xFF\xFE"))
+        return CsvEncoding::Utf16LittleEndian;
+    if (bytes.startsWith("\xFE\xFF"))
+        return CsvEncoding::Utf16BigEndian;
+    const qsizetype probe = std::min<qsizetype>(bytes.size(), 32) & ~qsizetype(1);
+    if (probe < 4)
+        return CsvEncoding::Utf8;
+    bool little = true;
+    bool big = true;
+    for (qsizetype i = 0; i < probe; i += 2) {
+        const bool firstZero = bytes.at(i) == 0;
+        const bool secondZero = bytes.at(i + 1) == 0;
+        little = little && !firstZero && secondZero;
+        big = big && firstZero && !secondZero;
+    }
+    return little ? CsvEncoding::Utf16LittleEndian
+           : big  ? CsvEncoding::Utf16BigEndian
+                  : CsvEncoding::Utf8;
 }
 } // namespace
 
@@ -108,15 +135,25 @@ QString csvRecordText(const QStringList &fields, QChar separator) {
     return out.join(separator);
 }
 
-QString decodeCsvBytes(const QByteArray &bytes, bool *wasUtf8) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    const bool ok = !utf8.hasError();
-    if (!ok)
-        text = fromCp1252(bytes);
+QString decodeCsvBytes(const QByteArray &bytes, CsvEncoding *encoding) {
+    CsvEncoding found = utf16Of(bytes);
+    QString text;
+    if (found == CsvEncoding::Utf8) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        text = utf8.decode(bytes);
+        if (utf8.hasError()) {
+            found = CsvEncoding::CodePage1252;
+            text = fromCp1252(bytes);
+        }
+    } else {
+        QStringDecoder utf16(found == CsvEncoding::Utf16LittleEndian ? QStringDecoder::Utf16LE
+                                                                     : QStringDecoder::Utf16BE,
+                             QStringDecoder::Flag::Stateless);
+        text = utf16.decode(bytes);
+    }
     if (!text.isEmpty() && text.at(0) == QChar(0xFEFF))
         text.remove(0, 1);
-    if (wasUtf8)
-        *wasUtf8 = ok;
+    if (encoding)
+        *encoding = found;
     return text;
 }

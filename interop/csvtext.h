@@ -24,7 +24,17 @@ QList<CsvRecord> readCsvRecords(const QString &text, QChar separator = QLatin1Ch
 // separator, a quote or a line end, and its quotes are doubled. No line end.
 QString csvRecordText(const QStringList &fields, QChar separator = QLatin1Char(','));
 
-// The text of a file in UTF-8 (a leading byte order mark dropped). Bytes
-// that are not UTF-8 are read as Windows code page 1252 instead, as CHIRP
-// for Windows wrote its files before 2023; `wasUtf8` tells which.
-QString decodeCsvBytes(const QByteArray &bytes, bool *wasUtf8 = nullptr);
+enum class CsvEncoding {
+    Utf8,
+    Utf16LittleEndian,
+    Utf16BigEndian,
+    CodePage1252,
+};
+
+// The text of a file, a leading byte order mark dropped. CHIRP writes
+// UTF-8. A file with the byte order mark of UTF-16, as spreadsheets save
+// "Unicode text", or whose first characters are ASCII in UTF-16 (every
+// second byte zero) is read as UTF-16. Bytes that are not UTF-8 are read as
+// Windows code page 1252, as CHIRP for Windows wrote its files before
+// 2023. `encoding` tells which.
+QString decodeCsvBytes(const QByteArray &bytes, CsvEncoding *encoding = nullptr);

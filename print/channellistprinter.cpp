@@ -1,28 +1,22 @@
 #include "print/channellistprinter.h"
 
+#include "print/printface.h"
+
 #include <QBuffer>
-#include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTextDocument>
-
-namespace {
-// A face that has the Latin and the Chinese texts; Qt falls back to any
-// other installed face for a missing character.
-QFont documentFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans SC"),
-                      QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Microsoft YaHei"),
-                      QStringLiteral("PingFang SC"), QStringLiteral("sans-serif")});
-    font.setPointSize(10);
-    return font;
-}
-} // namespace
+#include <QTextOption>
 
 void printChannelList(const QString &html, QPagedPaintDevice *device) {
     QTextDocument document;
-    document.setDefaultFont(documentFont());
+    document.setDefaultFont(channelListFont());
+    // Lines break between words only: a caption too wide for its column
+    // widens the column rather than breaking inside a word.
+    QTextOption wrapping = document.defaultTextOption();
+    wrapping.setWrapMode(QTextOption::WordWrap);
+    document.setDefaultTextOption(wrapping);
     document.setHtml(html);
     document.print(device);
 }

@@ -85,6 +85,9 @@ int LocalizedMsgBox(QWidget *owner, qint16 language, const QString &text, quint3
     QMessageBox box(owner);
     box.setObjectName(QStringLiteral("LocalizedMsgBox"));
     box.setWindowTitle(title);
+    // Messages quote values of files and the clipboard; a value such as
+    // "<img width=9999 ...>" is shown as written, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(text);
     box.setIcon(boxIcon(look.icon));
     box.setWindowModality(Qt::ApplicationModal);

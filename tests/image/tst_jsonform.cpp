@@ -42,6 +42,7 @@ private slots:
     void everyAcceptedStateSurvivesTheImage();
     void refusesWhatTheRadioCannotKeep_data();
     void refusesWhatTheRadioCannotKeep();
+    void quotesAtMostFortyCharacters_data();
     void quotesAtMostFortyCharacters();
     void languageNeutral();
     void formatAndVersionComeFirst();
@@ -153,17 +154,44 @@ void TestJsonForm::refusesWhatTheRadioCannotKeep() {
     QCOMPARE(EncodeImage(st), before);
 }
 
-void TestJsonForm::quotesAtMostFortyCharacters() {
+void TestJsonForm::quotesAtMostFortyCharacters_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QJsonValue>("value");
+    QTest::addColumn<QString>("quoted"); // the value or key as the message quotes it
     const QString longText = QString(39, QLatin1Char('A')) + QStringLiteral("BCDEFGHIJKLMNOP") +
                              QString(200, QLatin1Char('Z'));
-    const QByteArray json =
-        edited(stateToJson(startUpState()), "Optional Function|ID Code", longText);
+    QTest::newRow("long text") << "Optional Function|ID Code" << QJsonValue(longText)
+                               << "\"" + longText.left(40) + "...\"";
+    const QString longKey(1000000, QLatin1Char('k'));
+    QTest::newRow("long unknown key")
+        << longKey << QJsonValue(1) << "\"" + longKey.left(40) + "...\"";
+    QTest::newRow("long unknown key in a section")
+        << "Keys|" + longKey << QJsonValue(1) << "\"" + longKey.left(40) + "...\"";
+    const QString smiles = QString(QStringLiteral("😀")).repeated(41);
+    QTest::newRow("characters beyond 16 bits count once")
+        << "Optional Function|ID Code" << QJsonValue(smiles) << "\"" + smiles.left(80) + "...\"";
+    QTest::newRow("terminal escapes")
+        << "Optional Function|ID Code" << QJsonValue("\x1B[31mRED\x1B[0m\a\b")
+        << "\"\\x1B[31mRED\\x1B[0m\\x07\\x08\"";
+    QTest::newRow("NUL, C1, line separator and right-to-left override in a key")
+        << QStringLiteral("a\u0000b\u009Bc\u2028d\u202Ee\\") << QJsonValue(1)
+        << "\"a\\x00b\\x9Bc\\u2028d\\u202Ee\\\\\"";
+}
+
+void TestJsonForm::quotesAtMostFortyCharacters() {
+    QFETCH(QString, path);
+    QFETCH(QJsonValue, value);
+    QFETCH(QString, quoted);
+    const QByteArray json = edited(stateToJson(startUpState()), path, value);
     EditorState st = startUpState();
     QString error;
     QVERIFY(!stateFromJson(json, st, &error));
-    QVERIFY2(error.contains(longText.left(40) + QLatin1String("...")), qPrintable(error));
-    QVERIFY2(!error.contains(longText.left(41)), qPrintable(error));
-    QVERIFY(error.size() < 200);
+    QVERIFY2(error.contains(quoted), qPrintable(error));
+    QVERIFY2(error.size() < 200, qPrintable(error.left(200)));
+    for (QChar c : error)
+        QVERIFY2(c.category() != QChar::Other_Control && c.category() != QChar::Other_Format &&
+                     c.category() != QChar::Separator_Line,
+                 qPrintable(error));
 }
 
 void TestJsonForm::languageNeutral() {
@@ -231,8 +259,8 @@ void TestJsonForm::refusesBadValues_data() {
     QTest::newRow("test frequency out of form")
         << "Test Frequency|5|TX Frequency" << QJsonValue("30.5")
         << "Test Frequency / 06 / TX Frequency";
-    QTest::newRow("misspelt setting") << "Optional Function|VOX Gain level" << QJsonValue(1)
-                                      << "Optional Function / VOX Gain level";
+    QTest::newRow("misspelt setting")
+        << "Optional Function|VOX Gain level" << QJsonValue(1) << "Optional Function";
     QTest::newRow("half-empty channel")
         << "Channels|4|Power" << QJsonValue("High") << "Channels / 05";
 }

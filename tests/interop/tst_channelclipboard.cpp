@@ -154,6 +154,9 @@ private slots:
         QTest::newRow("option")
             << 1 << 2 << "446\t\t\t\tMedium"
             << "Channel 02, column \"Power\": \"Medium\" is not \"Low\" or \"High\".";
+        QTest::newRow("option with a terminal escape, long, Chinese")
+            << 0 << 2 << "446\t\t\t\t\x1B[2J" + QString(60, 'x')
+            << "信道 02，“功率”列：“\\x1B[2J" + QString(36, 'x') + "...”不是“低”或“高”。";
         QTest::newRow("cells without RX") << 1 << 2 << "\tOff"
                                           << "Channel 02, column \"RX frequency\": a channel "
                                              "without RX frequency holds nothing else.";
@@ -212,7 +215,7 @@ private slots:
                                  << QStringList{"<h1>VQ-740 Channel List</h1>",
                                                 "Range: 400-470MHz",
                                                 "Date: 2025-03-04",
-                                                "<th>RX frequency</th>",
+                                                ">RX frequency</th>",
                                                 "<td align=\"center\">Carrier</td>",
                                                 "Voice Notice",
                                                 "<td>Chinese</td>",
@@ -222,7 +225,7 @@ private slots:
                                  << QStringList{"<h1>VQ-740 信道表</h1>",
                                                 "频段： 400-470MHz",
                                                 "日期： 2025-03-04",
-                                                "<th>接收频率</th>",
+                                                ">接收频率</th>",
                                                 "<td align=\"center\">载波</td>",
                                                 "<td>语言通知</td>",
                                                 "<td>中文</td>",

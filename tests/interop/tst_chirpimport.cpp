@@ -6,6 +6,7 @@
 #include "interop/chirpimport.h"
 #include "model/bands.h"
 
+#include <QStringEncoder>
 #include <QTest>
 
 namespace {
@@ -110,13 +111,29 @@ private slots:
             QVERIFY(!im.channels.inUse(row));
     }
 
+    void unknownColumnsAreNamed_data() {
+        QTest::addColumn<QStringList>("unknown");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("one") << QStringList{"Tstep"} << "Unknown columns are ignored: Tstep.";
+        QTest::newRow("escaped and shortened")
+            << QStringList{"\x1B]0;title\a", QString(5000, 'n')}
+            << "Unknown columns are ignored: \\x1B]0;title\\x07, " + QString(40, 'n') + "....";
+        QStringList many;
+        for (int i = 1; i <= 12; ++i)
+            many << QString("X%1").arg(i);
+        QTest::newRow("the first ten")
+            << many
+            << "Unknown columns are ignored: X1, X2, X3, X4, X5, X6, X7, X8, X9, X10, "
+               "... (12 in all).";
+    }
     void unknownColumnsAreNamed() {
-        QStringList header = chirpHeader();
-        header << "Tstep";
+        QFETCH(QStringList, unknown);
+        QFETCH(QString, note);
         QStringList row = chirpRow();
-        row << "5";
-        const ChirpImport im = import(chirpFile({row}, header));
-        QVERIFY(im.notes.join('\n').contains("Unknown columns are ignored: Tstep"));
+        for (int i = 0; i < unknown.size(); ++i)
+            row << "5";
+        const ChirpImport im = import(chirpFile({row}, chirpHeader() + unknown));
+        QVERIFY2(im.notes.contains(note), qPrintable(im.notes.join('\n')));
     }
 
     void frequencyForms_data() {
@@ -151,6 +168,13 @@ private slots:
         QTest::newRow("above the band")
             << "174.000010"
             << "refused: Line 2: [Frequency] 174.000010 MHz lies outside the range 136-174MHz";
+        QTest::newRow("terminal escapes are shown escaped")
+            << "\x1B[31mRED\x1B[0m\a\b"
+            << "refused: Line 2: [Frequency] \"\\x1B[31mRED\\x1B[0m\\x07\\x08\" is not a frequency";
+        const QString longValue = "1" + QString(100042, '0');
+        QTest::newRow("a long value is quoted by its first 40 characters")
+            << longValue
+            << "refused: Line 2: [Frequency] \"" + longValue.left(40) + "...\" is not a frequency";
         QTest::newRow(".6 MHz")
             << ".6"
             << "refused: Line 2: [Frequency] 0.600000 MHz lies outside the range 136-174MHz";
@@ -368,6 +392,41 @@ private slots:
             QVERIFY(!im.channels.inUse(row));
     }
 
+    void largeFilesGiveAShortReport_data() {
+        QTest::addColumn<qint16>("language");
+        QTest::addColumn<QString>("locations");
+        QTest::addColumn<QString>("more");
+        QTest::newRow("English")
+            << qint16(1)
+            << "[Location] 1,234 rows name no channel 1 to 16; the first: lines 3, 4, 5 ..."
+            << "... and 52 more";
+        QTest::newRow("Chinese")
+            << qint16(0) << "[Location] 1,234 行不是 1 至 16 的信道；最先几行：第 3、4、5 行……"
+            << "……另有 52 条";
+    }
+    void largeFilesGiveAShortReport() {
+        QFETCH(qint16, language);
+        QFETCH(QString, locations);
+        QFETCH(QString, more);
+        QList<QStringList> rows{chirpRow({{"Mode", "AM"}})};
+        for (int i = 0; i < 1234; ++i)
+            rows << chirpRow({{"Location", QString::number(17 + i)}});
+        for (int i = 0; i < 150; ++i)
+            rows << chirpRow({{"Mode", "AM"}});
+        rows << chirpRow({{"Location", "2"}});
+        const ChirpImport im =
+            import(chirpFile(rows), kBand136To174, Placement::ByLocation, language);
+        QCOMPARE(im.taken, 1);
+        QCOMPARE(im.refused, 1234 + 151);
+        // In the order of the file: line 2's mode, then the locations.
+        QCOMPARE(im.refusals.size(), 152);
+        QCOMPARE(im.refusals.at(1), locations);
+        const QStringList report = importReportText(im, language).split('\n');
+        QVERIFY2(report.size() < 120, qPrintable(QString::number(report.size())));
+        QVERIFY(report.contains("  " + locations));
+        QVERIFY(report.contains("  " + more));
+    }
+
     void placementSequential() {
         QList<QStringList> rows;
         rows << chirpRow({{"Location", "40"}, {"Mode", "AM"}}); // does not fit
@@ -439,6 +498,16 @@ private slots:
         QVERIFY(zh.refusals.first().startsWith("第 5 行：[Mode]"));
         QCOMPARE(zh.channels.cell(1, ColPower), QString("高"));
         QCOMPARE(zh.channels.cell(1, ColRxTone), QString("关闭"));
+    }
+
+    void utf16IsReadAndSaidSo() {
+        // As spreadsheets save "Unicode text"; tst_csvtext reads every form.
+        QStringEncoder encoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+        const ChirpImport im = import(encoder.encode(QString::fromUtf8(chirpFile({chirpRow()}))));
+        QVERIFY2(im.usable, qPrintable(importReportText(im, 1)));
+        QCOMPARE(channel(im.channels, 1), kSimplex);
+        const QString notes = im.notes.join('\n');
+        QVERIFY2(notes.contains("UTF-16") && notes.contains("UTF-8"), qPrintable(notes));
     }
 
     void unusableFiles_data() {

@@ -1,11 +1,13 @@
 // The CSV reader and writer: quotes, doubled quotes, separators and line
 // ends inside quotes, CRLF / LF / CR, blank lines, byte order mark, and the
-// line each record starts on.
+// line each record starts on; the text of UTF-8, UTF-16 and code page 1252.
 #include "interop/csvtext.h"
 
+#include <QStringEncoder>
 #include <QTest>
 
 Q_DECLARE_METATYPE(QList<QStringList>)
+Q_DECLARE_METATYPE(CsvEncoding)
 
 class TestCsvText : public QObject {
     Q_OBJECT
@@ -77,13 +79,40 @@ private slots:
         QCOMPARE(readCsvRecords(text, QLatin1Char('\t')).first().fields, cells);
     }
 
-    void decodesUtf8OrCodePage1252() {
-        bool utf8 = false;
-        QCOMPARE(decodeCsvBytes(QByteArray("\xEF\xBB\xBFN\xC3\xA9", 6), &utf8), QString("Né"));
-        QVERIFY(utf8);
+    void decodesUtf8Utf16OrCodePage1252_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<CsvEncoding>("encoding");
+        QTest::newRow("UTF-8 with BOM")
+            << QByteArray("\xEF\xBB\xBFN\xC3\xA9", 6) << "Né" << CsvEncoding::Utf8;
         // "é" and "€" as Windows CHIRP wrote them before 2023.
-        QCOMPARE(decodeCsvBytes(QByteArray("N\xE9 \x80", 4), &utf8), QString("Né €"));
-        QVERIFY(!utf8);
+        QTest::newRow("code page 1252")
+            << QByteArray("N\xE9 \x80", 4) << "Né €" << CsvEncoding::CodePage1252;
+        const QString header = "Location,Frequency\r\n1,146.52 €";
+        auto utf16 = [&header](QStringConverter::Encoding e, bool bom) {
+            QStringEncoder encoder(e, bom ? QStringConverter::Flag::WriteBom
+                                          : QStringConverter::Flag::Default);
+            return QByteArray(encoder.encode(header));
+        };
+        QTest::newRow("UTF-16 LE with BOM")
+            << utf16(QStringConverter::Utf16LE, true) << header << CsvEncoding::Utf16LittleEndian;
+        QTest::newRow("UTF-16 BE with BOM")
+            << utf16(QStringConverter::Utf16BE, true) << header << CsvEncoding::Utf16BigEndian;
+        QTest::newRow("UTF-16 LE without BOM")
+            << utf16(QStringConverter::Utf16LE, false) << header << CsvEncoding::Utf16LittleEndian;
+        QTest::newRow("UTF-16 BE without BOM")
+            << utf16(QStringConverter::Utf16BE, false) << header << CsvEncoding::Utf16BigEndian;
+        QTest::newRow("bytes of a data file")
+            << QByteArray("\x00\x00\x65\x14", 4) << QString::fromLatin1("\0\0e\x14", 4)
+            << CsvEncoding::Utf8;
+    }
+    void decodesUtf8Utf16OrCodePage1252() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QFETCH(CsvEncoding, encoding);
+        CsvEncoding found = CsvEncoding::Utf8;
+        QCOMPARE(decodeCsvBytes(bytes, &found), text);
+        QCOMPARE(found, encoding);
     }
 };
 

@@ -39,6 +39,32 @@ QByteArray readFile(const QString &path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// The words of a text, in order of their characters: what a search of the
+// text finds, whatever the line breaks.
+QStringList sortedWords(const QString &text) {
+    QStringList words = text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+    words.sort();
+    return words;
+}
+
+// The texts of the HTML page's body, each element's apart.
+QString htmlText(const QString &html) {
+    QString text = html.section("<body>", 1);
+    text.replace(QRegularExpression("<[^>]*>"), " ");
+    return text.replace("&lt;", "<")
+        .replace("&gt;", ">")
+        .replace("&quot;", "\"")
+        .replace("&amp;", "&");
+}
+
+// The text layer of a PDF as pdftotext reads it; empty when it cannot.
+QString pdfText(const QString &pdftotext, const QString &path) {
+    QProcess p;
+    p.start(pdftotext, {"-layout", "-enc", "UTF-8", path, "-"});
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 // The page count of a PDF written by Qt: the /Count of its page tree.
 int pdfPages(const QByteArray &pdf) {
     const QRegularExpression count(QStringLiteral("/Type /Pages[^>]*/Count (\\d+)"));
@@ -86,6 +112,9 @@ private slots:
         QTest::newRow("no row fits 400-470")
             << chirpFile({chirpRow()}) << "No row fits the radio in the range 400-470MHz";
         QTest::newRow("not CHIRP") << QByteArray("hello\r\n") << "This is not a CHIRP channel list";
+        QTest::newRow("terminal escapes in a value")
+            << chirpFile({chirpRow({{"Frequency", "\x1B[31mRED\x1B[0m\a"}})})
+            << "Line 2: [Frequency] \"\\x1B[31mRED\\x1B[0m\\x07\" is not a frequency";
     }
     void unusableCsvWritesNothing() {
         QFETCH(QByteArray, file);
@@ -94,6 +123,7 @@ private slots:
         const Run run = cli({"convert", path("in.csv"), path("out.DAT")});
         QCOMPARE(run.status, 4);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY(!run.err.contains(QChar(0x1B)) && !run.err.contains(QChar(0x07)));
         QVERIFY(!QFile::exists(path("out.DAT")));
     }
 
@@ -144,15 +174,34 @@ private slots:
         st.channels.setCell(1, ColRxTone, "Off");
         st.channels.setCell(1, ColTxTone, "D023N");
         writeFile(path("in.json"), stateToJson(st));
+        const QDate before = QDate::currentDate();
         Run run = cli({"--lang", lang, "print", path("in.json"), path("out.pdf")});
         QCOMPARE(run.status, 0);
         const QByteArray pdf = readFile(path("out.pdf"));
         QVERIFY(pdf.startsWith("%PDF-"));
         QCOMPARE(pdfPages(pdf), 1);
+        run = cli({"--lang", lang, "print", path("in.json"), path("out.html")});
+        QCOMPARE(run.status, 0);
+        QString html = QString::fromUtf8(readFile(path("out.html")));
+        QVERIFY(html.contains("<h1>" + title + "</h1>"));
+        QVERIFY(html.contains("<td align=\"center\">D023N</td>"));
+
+        // The page's text layer holds the document's words character for
+        // character (and the page number): every digit, no ligature, no
+        // CJK radical for an ideograph, no caption broken inside a word.
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed: the PDF's text is not compared");
+        QString pdfWords = pdfText(pdftotext, path("out.pdf"));
+        QString htmlWords = htmlText(html) + " 1";
+        // Prints on either side of midnight give the same date here.
+        for (QString *text : {&pdfWords, &htmlWords})
+            text->replace(QDate::currentDate().toString(Qt::ISODate), before.toString(Qt::ISODate));
+        QCOMPARE(sortedWords(pdfWords), sortedWords(htmlWords));
+
         run = cli({"--lang", lang, "print", path("in.json"), path("out.html"), "--omit-empty"});
         QCOMPARE(run.status, 0);
-        const QString html = QString::fromUtf8(readFile(path("out.html")));
-        QVERIFY(html.contains("<h1>" + title + "</h1>"));
+        html = QString::fromUtf8(readFile(path("out.html")));
         QVERIFY(html.contains("<td align=\"center\">D023N</td>"));
         QVERIFY(!html.contains("<td align=\"center\">02</td>"));
     }

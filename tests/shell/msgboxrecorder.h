@@ -14,6 +14,7 @@
 
 struct RecordedBox {
     QString text;
+    Qt::TextFormat textFormat = Qt::AutoText;
     quint32 flags = 0;
     QString title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -28,6 +29,7 @@ public:
         setMsgBoxPresenter([this](QMessageBox &box, quint32 flags) {
             RecordedBox r;
             r.text = box.text();
+            r.textFormat = box.textFormat();
             r.flags = flags;
             r.title = box.windowTitle();
             r.icon = box.icon();

@@ -1,6 +1,6 @@
 // The localised message box: buttons, icon and default button of each style
 // value the program uses, button captions of each language flag, the empty
-// title and the result ids.
+// title, the result ids, and text that is never read as markup.
 #include "msgboxrecorder.h"
 #include "shell/msgboxstyle.h"
 
@@ -110,6 +110,15 @@ private slots:
         QCOMPARE(own, QString("警告"));
         QCOMPARE(recorder.boxes[1].title, QString("警告"));
         QCOMPARE(recorder.boxes[1].text, QString("text"));
+    }
+
+    void markupInTheTextIsShownAsWritten() {
+        MsgBoxRecorder recorder;
+        QString title;
+        const QString text = "ID Code: \"<img width=9999 height=9999 src=a.png>\" is not a value";
+        LocalizedMsgBox(nullptr, 1, text, 16, title);
+        QCOMPARE(recorder.boxes[0].text, text);
+        QCOMPARE(recorder.boxes[0].textFormat, Qt::PlainText);
     }
 
     void resultIsThePressedButton_data() {
