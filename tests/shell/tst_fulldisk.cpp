@@ -230,6 +230,9 @@ void TestFullDisk::oldFileSurvivesEverySavePath() {
         QVERIFY(file.save(changed));
         QCOMPARE(file.path(), elsewhere.filePath("config/parameter"));
         QCOMPARE(readFile(file.path()), QByteArray("\x00\x05\x00", 3));
+        // The next start reads what was saved, not the older file left in
+        // the program's folder.
+        QCOMPARE(ParameterFile(fs.path(), elsewhere.filePath("config")).load(), changed);
         break;
     }
     case SavePath::Backup: {
