@@ -273,6 +273,9 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("radio.DAT");
         write(path, "old");
+        const QFileDevice::Permissions permissions =
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+        QVERIFY(QFile::setPermissions(path, permissions));
         const QString leftOver = dir.filePath(name);
         write(leftOver, "new content, never put in place");
         QFile file(leftOver);
@@ -284,6 +287,10 @@ private slots:
         RecordingMessagePort port;
         QCOMPARE(saveToFile(s, path, port), FileOutcome::Done);
         QCOMPARE(contents(path), bytesFromImage(EncodeImage(s)));
+        // The new file has the old one's permissions.
+        const QFileDevice::Permissions user =
+            QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+        QCOMPARE(QFileInfo(path).permissions() & ~user, permissions);
         QCOMPARE(QFile::exists(leftOver), !removed);
         // Nothing of the save itself stays behind.
         QStringList expected{"radio.DAT"};
