@@ -1,47 +1,12 @@
 #include "dialogs/aboutbox.h"
 
-#include "dialogs/dialogcaptions.h"
-
-#include <QDesktopServices>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent) {
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, Qt::blue);
-    setPalette(p);
-    QFont f = font();
-    f.setUnderline(true);
-    setFont(f);
-}
-
-void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        emit activated();
-        event->accept();
-        return;
-    }
-    QLabel::mouseReleaseEvent(event);
-}
-
-void LinkLabel::keyPressEvent(QKeyEvent *event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-        event->key() == Qt::Key_Space) {
-        emit activated();
-        event->accept();
-        return;
-    }
-    QLabel::keyPressEvent(event);
-}
 
 QPixmap aboutLogo() {
     QPixmap pixmap(71, 70);
@@ -86,19 +51,7 @@ QFrame *line(const char *name, QWidget *parent) {
 
 } // namespace
 
-namespace {
-void openInBrowser(const QUrl &url) {
-    // Nothing is reported when the address cannot be opened.
-    QDesktopServices::openUrl(url);
-}
-} // namespace
-
-void frmAbout::setUrlOpener(UrlOpener opener) {
-    m_openUrl = opener ? std::move(opener) : UrlOpener(openInBrowser);
-}
-
 frmAbout::frmAbout(QWidget *parent) : OptionDialog(QStringLiteral("frmAbout"), parent) {
-    setUrlOpener(nullptr);
     setWindowTitle(QStringLiteral("Help"));
 
     Image2 = aboutLabel("Image2", this);
@@ -116,8 +69,7 @@ frmAbout::frmAbout(QWidget *parent) : OptionDialog(QStringLiteral("frmAbout"), p
     Label2 = aboutLabel("Label2", this);
     Label3 = aboutLabel("Label3", this);
     lblHelp = aboutLabel("lblHelp", this);
-    lblDescription = new LinkLabel(this);
-    lblDescription->setObjectName(QStringLiteral("lblDescription"));
+    lblDescription = aboutLabel("lblDescription", this);
     Label1 = aboutLabel("Label1", this);
     Line1_0 = line("Line1_0", this);
     Line1_1 = line("Line1_1", this);
@@ -150,6 +102,4 @@ frmAbout::frmAbout(QWidget *parent) : OptionDialog(QStringLiteral("frmAbout"), p
     setMinimumWidth(360);
 
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(lblDescription, &LinkLabel::activated, this,
-            [this] { m_openUrl(QUrl(makerWebSite())); });
 }

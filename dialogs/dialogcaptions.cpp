@@ -241,9 +241,7 @@ QVector<DialogCaption> buildTable() {
     addText(r, "frmAbout", "Label3", QStringLiteral("版本号:1.20"), QStringLiteral("Version:1.20"));
     addText(r, "frmAbout", "lblHelp", QStringLiteral("按 F1 键打开使用说明"),
             QStringLiteral("Press F1 to open the user guide"));
-    addText(r, "frmAbout", "lblDescription",
-            QStringLiteral("VQ 无线电设备有限公司  www.vq740-radio.example"),
-            QStringLiteral("VQ Radio Equipment Co., Ltd.  www.vq740-radio.example"));
+    addText(r, "frmAbout", "lblDescription", makerName(0), makerName(1));
     addText(r, "frmAbout", "cmdOK", QStringLiteral("确定"), QStringLiteral("OK"));
     return r;
 }
@@ -262,6 +260,7 @@ QStringList dialogListItems(const QString &window, const QString &control, qint1
     return language == 0 ? it->chinese : it->english;
 }
 
-QString makerWebSite() {
-    return QStringLiteral("https://www.vq740-radio.example/");
+QString makerName(qint16 language) {
+    return language == 0 ? QStringLiteral("VQ 无线电通信有限公司")
+                         : QStringLiteral("VQ Radio Communications Co., Ltd.");
 }

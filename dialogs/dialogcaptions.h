@@ -36,5 +36,6 @@ const QVector<DialogCaption> &dialogCaptionTable();
 // An unknown list gives an empty list.
 QStringList dialogListItems(const QString &window, const QString &control, qint16 language);
 
-// The maker's web site that the About box's credit line opens.
-QString makerWebSite();
+// The maker's name, as the About box's credit line and the main window's
+// copyright line give it.
+QString makerName(qint16 language);

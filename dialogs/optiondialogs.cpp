@@ -69,7 +69,6 @@ struct OptionDialogs::Private {
     qint16 language = 0;
     PlainMessageBox plainBox;
     MessagePort *port = nullptr;
-    UrlOpener urlOpener;
 
     // In the order the dialogs are loaded and captioned.
     QList<OptionDialog *> dialogs() const {
@@ -130,10 +129,8 @@ void OptionDialogs::SetLanguageText(qint16 language) {
     if (loading)
         d->form7 = new Form7(d->state, d->owner);
     d->form7->applyLanguage(language);
-    if (loading) {
+    if (loading)
         d->about = new frmAbout(d->owner);
-        d->about->setUrlOpener(d->urlOpener);
-    }
     d->about->applyLanguage(language);
     if (loading)
         for (OptionDialog *dialog : d->dialogs())
@@ -203,10 +200,4 @@ void OptionDialogs::setPowerSlidersEnabled(bool enabled) {
 
 void OptionDialogs::setMessagePort(MessagePort *port) {
     d->port = port;
-}
-
-void OptionDialogs::setUrlOpener(std::function<void(const QUrl &)> opener) {
-    d->urlOpener = std::move(opener);
-    if (d->about)
-        d->about->setUrlOpener(d->urlOpener);
 }

@@ -6,10 +6,7 @@
 #include <QObject>
 #include <QtGlobal>
 
-#include <functional>
-
 class MessagePort;
-class QUrl;
 class QWidget;
 struct EditorState;
 
@@ -42,10 +39,6 @@ public:
     // Where the dialogs' messages go (the main window's localised message
     // box). Without one, a plain message box is shown. Not owned.
     void setMessagePort(MessagePort *port);
-
-    // How the About box opens the maker's web site; the default browser
-    // unless replaced.
-    void setUrlOpener(std::function<void(const QUrl &)> opener);
 
 signals:
     // A click on one of the two captions of the Debug Parameters dialog

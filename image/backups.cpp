@@ -51,6 +51,10 @@ QString backupKindWord(BackupKind kind) {
     return kind == BackupKind::Read ? QStringLiteral("read") : QStringLiteral("before-write");
 }
 
+QString unknownBandWord() {
+    return kUnknownBand;
+}
+
 QString BackupStore::standardFolder() {
     const ProgramIdentity identity;
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
@@ -124,6 +128,14 @@ QList<BackupEntry> BackupStore::list() const {
         return a.path > b.path;
     });
     return entries;
+}
+
+bool BackupStore::holds(const QString &path) const {
+    if (path.isEmpty())
+        return false;
+    const QFileInfo file(path);
+    return parseFileName(file.fileName(), nullptr) &&
+           file.absoluteDir() == QDir(QFileInfo(m_folder).absoluteFilePath());
 }
 
 int BackupStore::prune(const QDateTime &now) const {

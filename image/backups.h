@@ -60,6 +60,10 @@ public:
     // The backups in the folder, newest first.
     QList<BackupEntry> list() const;
 
+    // Whether `path` names a backup of this store: a file in its folder
+    // with a backup's name.
+    bool holds(const QString &path) const;
+
     // Removes the backups whose date in the name lies more than the
     // retention period before `now`. Returns how many went. Failures to
     // remove are left for the next start.
@@ -78,6 +82,10 @@ private:
 
 // The kind's word in a file name ("read", "before-write").
 QString backupKindWord(BackupKind kind);
+
+// The band's word in the name of a backup of a radio that reported a band
+// code outside the table ("unknown-band").
+QString unknownBandWord();
 
 // The message for a backup that could not be written, naming the file and
 // the system's reason, in the language given (0 Chinese, otherwise

@@ -55,8 +55,7 @@ StateFileStatus loadStateFile(const QString &path, EditorState &state, StateFile
     return status;
 }
 
-StateFileStatus saveStateFile(const QString &path, const EditorState &state,
-                              StateFileKind other) {
+StateFileStatus saveStateFile(const QString &path, const EditorState &state, StateFileKind other) {
     StateFileStatus status;
     QByteArray bytes;
     switch (stateFileKindOf(path, other)) {
@@ -96,10 +95,20 @@ QString stateFileMessage(const StateFileStatus &status, const QString &path, qin
         return zh ? QStringLiteral("文件 %1 无法使用：%2").arg(name, status.detail)
                   : QStringLiteral("The file %1 cannot be used: %2").arg(name, status.detail);
     case StateFileError::CannotWrite: {
-        const QString reason = status.detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(status.detail);
-        return zh ? QStringLiteral("无法写入文件 %1%2，原文件未改动。").arg(name, reason)
-                  : QStringLiteral("The file %1 cannot be written%2; the old file is unchanged.")
-                        .arg(name, reason);
+        // A failed write leaves the old file as it was: a file there now was
+        // there before; otherwise nothing at all was written.
+        const bool oldFileKept = QFileInfo::exists(path);
+        const QString reason = status.detail.isEmpty() ? QString()
+                               : zh ? QStringLiteral("（%1）").arg(status.detail)
+                                    : QStringLiteral(" (%1)").arg(status.detail);
+        if (zh)
+            return (oldFileKept ? QStringLiteral("无法写入文件 %1%2，原文件未改动。")
+                                : QStringLiteral("无法写入文件 %1%2，未写入任何数据。"))
+                .arg(name, reason);
+        return (oldFileKept
+                    ? QStringLiteral("The file %1 cannot be written%2; the old file is unchanged.")
+                    : QStringLiteral("The file %1 cannot be written%2; nothing was written."))
+            .arg(name, reason);
     }
     }
     return QString();

@@ -43,5 +43,7 @@ StateFileStatus saveStateFile(const QString &path, const EditorState &state,
                               StateFileKind other = StateFileKind::Unknown);
 
 // The message for a failed load or save, naming the file, in the language
-// given (0 Chinese, otherwise English).
+// given (0 Chinese, otherwise English). A failed save says that the old
+// file is unchanged when there is one, and otherwise that nothing was
+// written.
 QString stateFileMessage(const StateFileStatus &status, const QString &path, qint16 language);

@@ -81,7 +81,7 @@ void BackupsWindow::refresh(qint16 language) {
         const BackupEntry &e = m_entries.at(row);
         const QString cells[3] = {e.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
                                   backupKindCaption(e.kind == BackupKind::BeforeWrite, language),
-                                  e.band};
+                                  backupBandCaption(e.band, language)};
         for (int column = 0; column < 3; ++column) {
             auto *item = new QTableWidgetItem(cells[column]);
             item->setToolTip(QDir::toNativeSeparators(e.path));
@@ -105,7 +105,7 @@ void BackupsWindow::openSelected() {
     const QString path = selectedPath();
     if (path.isEmpty())
         return;
-    accept();
+    // The owner puts the window away once the backup is open.
     emit openRequested(path);
 }
 

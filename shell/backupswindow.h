@@ -1,7 +1,7 @@
 // The Backups window (frmBackups, File > Backups...): the backups in the
 // per-user folder, newest first, with their date, kind and band. Open (or
-// Enter, or a double click) opens the chosen one as File > Open would;
-// Close and Escape put the window away.
+// Enter, or a double click) opens the chosen one as File > Open would, and
+// the window goes once it is open; Close and Escape put the window away.
 #pragma once
 
 #include "image/backups.h"
@@ -31,6 +31,8 @@ public:
     QString selectedPath() const;
 
 signals:
+    // Open, Enter or a double click on a backup. The window stays open
+    // until its owner, having opened the backup, closes it (accept).
     void openRequested(const QString &path);
 
 protected:

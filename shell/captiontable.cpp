@@ -1,5 +1,7 @@
 #include "shell/captiontable.h"
 
+#include "dialogs/dialogcaptions.h"
+#include "image/backups.h"
 #include "model/celltexts.h"
 
 namespace {
@@ -73,8 +75,9 @@ QVector<CaptionRow> buildTable() {
     // Frames and labels.
     t << caption("Frame1", "机型选择", "Model")
       << caption("Frame2", "功能设置", "Functions Setting")
-      << caption("Label2", "版权所有 © 2012 VQ 无线电通信有限公司",
-                 "Copyright © 2012 VQ Radio Communications Co., Ltd.")
+      << CaptionRow{QStringLiteral("Label2"), K::Caption, 0,
+                    QStringLiteral("版权所有 © 2012 ") + makerName(0),
+                    QStringLiteral("Copyright © 2012 ") + makerName(1)}
       << caption("Label3", "频段", "Range") << caption("Label4", "语言通知", "Voice Notice:")
       << caption("Label5", "发射超时", "Time-out Timer:")
       << caption("Label1", "发射超时预警", "TOT Pre-Alert:")
@@ -174,6 +177,12 @@ QString captionOf(const QString &control, qint16 language) {
 
 QString mainWindowTitle(qint16 language) {
     return mainWindowCaptions().first().text(language);
+}
+
+QString backupBandCaption(const QString &band, qint16 language) {
+    if (band != unknownBandWord())
+        return band;
+    return language == 0 ? QStringLiteral("未知频段") : band;
 }
 
 QString backupKindCaption(bool beforeWrite, qint16 language) {

@@ -49,3 +49,8 @@ QString mainWindowTitle(qint16 language);
 // The kind of a backup as the Backups window shows it: "Read" or
 // "Before write" (`beforeWrite`).
 QString backupKindCaption(bool beforeWrite, qint16 language);
+
+// The band of a backup as the Backups window shows it: the range
+// ("400-470MHz"), or for a band code outside the table "unknown-band", in
+// Chinese 未知频段.
+QString backupBandCaption(const QString &band, qint16 language);

@@ -84,13 +84,19 @@ FileOutcome saveCommand(const EditorState &state, FileChooser &chooser, MessageP
                                        [&chooser] { return chooser.savePath(dataFileFilter()); });
     if (path.isEmpty())
         return FileOutcome::Cancelled;
+    const FileOutcome outcome = saveToFile(state, path, port);
+    if (outcome == FileOutcome::Done && saved)
+        *saved = path;
+    return outcome;
+}
+
+FileOutcome saveToFile(const EditorState &state, const QString &path, MessagePort &port) {
+    // A name ending in .json gets the JSON form; any other a data file.
     const StateFileStatus status = saveStateFile(path, state, StateFileKind::DataFile);
     if (!status.ok()) {
         reportFileError(state, port, status, path);
         return FileOutcome::Failed;
     }
-    if (saved)
-        *saved = path;
     return FileOutcome::Done;
 }
 

@@ -68,11 +68,18 @@ FileOutcome openDataFile(EditorState &state, const QString &path, MessagePort &p
 FileOutcome saveCommand(const EditorState &state, FileChooser &chooser, MessagePort &port,
                         QString *path = nullptr);
 
+// Saves the editor to `path` without asking (the file the editor was
+// opened from or saved to): encodes it, writes the file atomically and
+// reports a failed write. A name ending in .json gets the JSON form.
+FileOutcome saveToFile(const EditorState &state, const QString &path, MessagePort &port);
+
 // The name the window shows for an editor not yet saved to a file.
 QString untitledName(qint16 language);
 
 enum class UnsavedAnswer { Save, Discard, Cancel };
 
 // Asks whether the changes the editor holds should be saved to `name`
-// first (Yes saves, No discards, Cancel keeps everything as it is).
+// first (Yes saves, No discards, Cancel keeps everything as it is). The
+// window saves to the editor's file at once, and asks for a name only for
+// an untitled editor.
 UnsavedAnswer askToSaveChanges(MessagePort &port, const QString &name, qint16 language);

@@ -21,6 +21,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -353,7 +354,6 @@ void Form1::load() {
 
     m_dialogs = new OptionDialogs(m_state, this);
     m_dialogs->setMessagePort(m_port.get());
-    m_dialogs->setUrlOpener([this](const QUrl &url) { m_urlOpener(url); });
     connect(mnudtmf, &QAction::triggered, m_dialogs, &OptionDialogs::showOptionalFunction);
     connect(Key_enactment, &QAction::triggered, m_dialogs, &OptionDialogs::showKeys);
     connect(mnusetin, &QAction::triggered, m_dialogs, &OptionDialogs::showEmbedded);
@@ -383,14 +383,18 @@ void Form1::closeEvent(QCloseEvent *event) {
         // program's folder cannot take it; only a file that fits nowhere is
         // reported.
         QString reason;
-        if (!m_parameterFile.save(preferences(), &reason))
-            m_port->show(m_state.language == 0
-                             ? QStringLiteral("无法保存参数文件 %1，语言、端口和锁定设置未保存。")
-                                   .arg(reason)
-                             : QStringLiteral("The parameter file %1 cannot be written; the "
-                                              "language, port and lock are not kept.")
-                                   .arg(reason),
-                         MsgStyle::IconStop, QString());
+        QString file;
+        if (!m_parameterFile.save(preferences(), &reason, &file)) {
+            file = QDir::toNativeSeparators(file);
+            m_port->show(
+                m_state.language == 0
+                    ? QStringLiteral("无法保存参数文件 %1（%2），语言、端口和锁定设置未保存。")
+                          .arg(file, reason)
+                    : QStringLiteral("The parameter file %1 (%2) cannot be written; the "
+                                     "language, port and lock are not kept.")
+                          .arg(file, reason),
+                MsgStyle::IconStop, QString());
+        }
         saveRememberedDevice();
         emit unloaded();
     }

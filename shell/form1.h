@@ -162,8 +162,9 @@ public:
     // editor not saved yet (or just read from a radio).
     QString filePath() const { return m_filePath; }
     // Before work not saved would be replaced or lost (closing, Exit, Open,
-    // a read): asks Save / Discard / Cancel when there is any. Returns true
-    // when the command may go on.
+    // New, a read): asks Yes (save) / No (discard) / Cancel when there is
+    // any. Yes saves to the editor's file at once, or asks for a name for an
+    // untitled editor. Returns true when the command may go on.
     bool keepUnsavedWork();
 
 public slots:
@@ -198,7 +199,9 @@ public slots:
     void commandFindCable();                         // Find my cable...
     void commandTrace();                             // Help > Serial trace
     void commandBackups();                           // File > Backups...
-    // Opens a data file named (a backup) as Open does.
+    // Opens a data file named (a backup) as Open does, and puts the Backups
+    // window away once it is open; after Cancel at the question, or a file
+    // that cannot be opened, the window stays as it was.
     void openBackup(const QString &path);
 
     // File > Import, Export, Print, Export PDF (form1interop.cpp).
@@ -232,7 +235,13 @@ private:
     void recordEdit(const QString &what);
     void updateTitle();
     void load();
-    void openWith(FileChooser &chooser);
+    // Open with a file from `chooser`, or the file named: true when a file
+    // was opened (after the question about unsaved work).
+    bool openWith(FileChooser &chooser);
+    bool openNamedFile(const QString &path);
+    // Saves the editor to its own file (`toOwnFile`) or to a file the user
+    // chooses, as Save does; true when it was saved.
+    bool saveEditor(bool toOwnFile);
     void applyLock(bool locked);
     // Keyboard and layout comfort (form1keyboard.cpp).
     void setKeyboardOrder();

@@ -125,5 +125,6 @@ void Form1::commandBackups() {
 void Form1::openBackup(const QString &path) {
     // As File > Open, without the file dialog: unsaved work is asked about
     // first, and the opening is one step Undo takes back.
-    openFile(path);
+    if (openNamedFile(path))
+        m_backupsWindow->accept();
 }

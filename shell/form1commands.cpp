@@ -123,6 +123,10 @@ void Form1::commandOpen() {
 }
 
 void Form1::openFile(const QString &path) {
+    openNamedFile(path);
+}
+
+bool Form1::openNamedFile(const QString &path) {
     // The path stands in for the Open dialog's answer.
     class GivenPath final : public FileChooser {
     public:
@@ -134,34 +138,44 @@ void Form1::openFile(const QString &path) {
         QString m_path;
     };
     GivenPath given(path);
-    openWith(given);
+    return openWith(given);
 }
 
-void Form1::openWith(FileChooser &chooser) {
+bool Form1::openWith(FileChooser &chooser) {
     // Likewise: a cancelled or refused file keeps the editor; a decoded
     // one closes it (refreshAfterDecode).
     if (!keepUnsavedWork())
-        return;
+        return false;
     QString opened;
-    if (openCommand(m_state, chooser, *m_port, &opened) == FileOutcome::Done) {
-        refreshAfterDecode();
-        recordEdit(QStringLiteral("open"));
-        m_filePath = opened;
-        m_history->markSaved();
-        updateTitle();
-    }
+    if (openCommand(m_state, chooser, *m_port, &opened) != FileOutcome::Done)
+        return false;
+    refreshAfterDecode();
+    recordEdit(QStringLiteral("open"));
+    // A backup stays as the radio held it: opened, it makes an untitled
+    // editor, which is saved under a name of the user's choice.
+    m_filePath = m_backups.holds(opened) ? QString() : opened;
+    m_history->markSaved();
+    updateTitle();
+    return true;
 }
 
 void Form1::commandSave() {
     // The value being typed is part of what is saved.
     finishCellEditing(true);
     recordEdit(QString());
-    QString saved;
-    if (saveCommand(m_state, *m_chooser, *m_port, &saved) == FileOutcome::Done) {
-        m_filePath = saved;
-        m_history->markSaved();
-        updateTitle();
-    }
+    saveEditor(false);
+}
+
+bool Form1::saveEditor(bool toOwnFile) {
+    QString saved = m_filePath;
+    const FileOutcome outcome = toOwnFile ? saveToFile(m_state, saved, *m_port)
+                                          : saveCommand(m_state, *m_chooser, *m_port, &saved);
+    if (outcome != FileOutcome::Done)
+        return false;
+    m_filePath = saved;
+    m_history->markSaved();
+    updateTitle();
+    return true;
 }
 
 void Form1::commandRead() {

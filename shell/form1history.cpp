@@ -81,17 +81,12 @@ bool Form1::keepUnsavedWork() {
     const QString name =
         m_filePath.isEmpty() ? untitledName(m_state.language) : QFileInfo(m_filePath).fileName();
     switch (askToSaveChanges(*m_port, name, m_state.language)) {
-    case UnsavedAnswer::Save: {
+    case UnsavedAnswer::Save:
+        // The file the question names is saved at once; only an untitled
+        // editor asks for a name.
         finishCellEditing(true);
         recordEdit(QString());
-        QString saved;
-        if (saveCommand(m_state, *m_chooser, *m_port, &saved) != FileOutcome::Done)
-            return false;
-        m_filePath = saved;
-        m_history->markSaved();
-        updateTitle();
-        return true;
-    }
+        return saveEditor(!m_filePath.isEmpty());
     case UnsavedAnswer::Discard:
         return true;
     case UnsavedAnswer::Cancel:

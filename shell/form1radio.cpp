@@ -56,12 +56,9 @@ void Form1::buildRadioLink() {
     connect(this, &Form1::readRequested, this, &Form1::startReadSession);
     connect(this, &Form1::writeRequested, this, &Form1::startWriteSession);
 
-    // The indicators. The status label keeps its room while it blinks, so
-    // the progress bar beside it does not jump.
+    // The indicators (setRadioCommandsEnabled gives the status label its
+    // room while an exchange runs).
     ProgressBar1->setRange(0, CloneSession::kProgressMaximum);
-    QSizePolicy statusPolicy = Label->sizePolicy();
-    statusPolicy.setRetainSizeWhenHidden(true);
-    Label->setSizePolicy(statusPolicy);
     CloneSession *session = m_session.get();
     connect(session, &CloneSession::statusTextChanged, Label, &QLabel::setText);
     connect(session, &CloneSession::statusVisibleChanged, Label, &QWidget::setVisible);
@@ -152,7 +149,13 @@ void Form1::setRadioCommandsEnabled(bool enabled) {
     mnureadFre->setEnabled(enabled);
     mnuwriteFre->setEnabled(enabled);
     // The F1 hint holds the status line while the radio is idle and gives
-    // it up to the exchange's status and progress.
+    // it up to the exchange's status and progress. While the exchange runs
+    // the status label keeps its room as it blinks, so the progress bar
+    // beside it does not jump; once it is over the label gives the room
+    // back, so the hint stays in its place whatever the last status said.
+    QSizePolicy statusPolicy = Label->sizePolicy();
+    statusPolicy.setRetainSizeWhenHidden(!enabled);
+    Label->setSizePolicy(statusPolicy);
     lblHelpHint->setVisible(enabled);
 }
 

@@ -39,9 +39,24 @@ bool ParameterFile::usable(const QString &folder) const {
     return file.open(QIODevice::ReadWrite);
 }
 
+QStringList ParameterFile::foldersNewestFirst() const {
+    // After an exit on a full disk the per-user file is newer than the one
+    // in the program's folder, which still holds what was saved before: the
+    // per-user file is read first when it is the newer or the only one.
+    // Otherwise the program's folder comes first.
+    if (m_programFolder.isEmpty() || m_fallbackFolder.isEmpty())
+        return {m_programFolder, m_fallbackFolder};
+    const QFileInfo inProgram(pathIn(m_programFolder));
+    const QFileInfo inFallback(pathIn(m_fallbackFolder));
+    if (inFallback.isFile() &&
+        (!inProgram.isFile() || inFallback.lastModified() > inProgram.lastModified()))
+        return {m_fallbackFolder, m_programFolder};
+    return {m_programFolder, m_fallbackFolder};
+}
+
 Preferences ParameterFile::load() {
     m_path.clear();
-    for (const QString &folder : {m_programFolder, m_fallbackFolder}) {
+    for (const QString &folder : foldersNewestFirst()) {
         if (!usable(folder))
             continue;
         m_path = pathIn(folder);
@@ -53,7 +68,7 @@ Preferences ParameterFile::load() {
     return Preferences();
 }
 
-bool ParameterFile::save(const Preferences &preferences, QString *reason) {
+bool ParameterFile::save(const Preferences &preferences, QString *reason, QString *failedFile) {
     const QByteArray bytes = encode(preferences);
     QStringList candidates;
     if (!m_path.isEmpty())
@@ -62,16 +77,19 @@ bool ParameterFile::save(const Preferences &preferences, QString *reason) {
         if (!folder.isEmpty() && !candidates.contains(pathIn(folder)))
             candidates << pathIn(folder);
     QString why;
+    QString tried;
     for (const QString &candidate : candidates) {
         QDir().mkpath(QFileInfo(candidate).absolutePath());
         if (writeWholeFile(candidate, bytes, &why)) {
             m_path = candidate;
             return true;
         }
-        why = QStringLiteral("%1 (%2)").arg(QDir::toNativeSeparators(candidate), why);
+        tried = candidate;
     }
     if (reason)
         *reason = why;
+    if (failedFile)
+        *failedFile = tried;
     return false;
 }
 

@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class ParameterFile {
 public:
@@ -28,13 +29,16 @@ public:
     static QString fileName() { return QStringLiteral("parameter"); }
 
     // Opens the file (creating it empty when it does not exist) and reads
-    // its bytes into preferences.
+    // its bytes into preferences. When both folders hold a file, the one
+    // written last is read (an exit that found the program's folder full
+    // left the preferences in the per-user folder), and saved to first.
     Preferences load();
 
     // Replaces the file with exactly three bytes. Returns false when neither
-    // folder can be written; `reason` (when given) then names the file last
-    // tried and what the system said.
-    bool save(const Preferences &preferences, QString *reason = nullptr);
+    // folder can be written; `reason` then holds what the system said about
+    // the file last tried, and `failedFile` that file (each when given).
+    bool save(const Preferences &preferences, QString *reason = nullptr,
+              QString *failedFile = nullptr);
 
     // The file read by the last load (or to be written), once known.
     QString path() const { return m_path; }
@@ -47,6 +51,7 @@ public:
 
 private:
     QString pathIn(const QString &folder) const;
+    QStringList foldersNewestFirst() const;
     bool usable(const QString &folder) const;
 
     QString m_programFolder;

@@ -190,8 +190,9 @@ QList<ChangeLine> changeLines(const ImageChanges &changes, qint16 language) {
         // The same value in other bytes (00 and FF are both no digit):
         // the bytes tell the change.
         if (line.before == line.after) {
-            line.before += QStringLiteral(" (%1)").arg(hexBytes(c.beforeBytes));
-            line.after += QStringLiteral(" (%1)").arg(hexBytes(c.afterBytes));
+            const QString bytes = pick(language, "（%1）", " (%1)");
+            line.before += bytes.arg(hexBytes(c.beforeBytes));
+            line.after += bytes.arg(hexBytes(c.afterBytes));
         }
         lines << line;
     }

@@ -14,7 +14,6 @@ DialogFixture::DialogFixture(qint16 language, const std::function<void(EditorSta
         prepare(state);
     dialogs = new OptionDialogs(state, owner.get());
     dialogs->setMessagePort(&port);
-    dialogs->setUrlOpener([this](const QUrl &url) { opened.append(url); });
     owner->resize(200, 100);
     owner->show();
     dialogs->SetLanguageText(language);

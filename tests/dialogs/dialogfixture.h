@@ -9,7 +9,6 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QUrl>
 #include <QWidget>
 
 #include <functional>
@@ -38,7 +37,6 @@ struct DialogFixture {
     EditorState state;
     OptionDialogs *dialogs;
     RecordingMessagePort port;
-    QList<QUrl> opened;
 };
 
 // The caption a window shows for a control: its title for an empty name,

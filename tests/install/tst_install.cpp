@@ -34,6 +34,8 @@ Run run(const QString &program, const QStringList &arguments) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    // Manual pages as wide as they need: no option is broken over lines.
+    env.insert(QStringLiteral("MANWIDTH"), QStringLiteral("250"));
     p.setProcessEnvironment(env);
     p.start(path, arguments);
     if (!p.waitForStarted(30000))
@@ -51,6 +53,59 @@ QByteArray contents(const QString &path) {
 }
 
 const QString kId = QStringLiteral(VQ740_DESKTOP_ID);
+
+// The lines of the part of a program's help that begins with `heading`
+// ("Options:", "Commands:") and ends at the first line not indented.
+QStringList helpSection(const QString &help, const QString &heading) {
+    QStringList lines;
+    bool inside = false;
+    for (const QString &line : help.split(QLatin1Char('\n'))) {
+        if (line.startsWith(heading)) {
+            inside = true;
+            continue;
+        }
+        if (inside && !line.startsWith(QLatin1Char(' ')))
+            break;
+        if (inside)
+            lines << line;
+    }
+    return lines;
+}
+
+// The options a help lists: "-h, --help, --help-all  Displays ..." gives
+// -h, --help and --help-all; "--port <DEVICE>  ..." gives --port.
+QStringList helpOptions(const QString &help) {
+    QStringList names;
+    for (const QString &line : helpSection(help, QStringLiteral("Options:"))) {
+        const QString entry = line.trimmed();
+        if (!entry.startsWith(QLatin1Char('-')))
+            continue; // a description going on
+        for (const QString &name : entry.section(QStringLiteral("  "), 0, 0).split(", "))
+            names << name.section(QLatin1Char(' '), 0, 0);
+    }
+    return names;
+}
+
+// One section of a manual page as man shows it, from its heading to the
+// next heading; dashes as typed.
+QString manSection(const QString &page, const QString &heading) {
+    QString text = page;
+    text.replace(QChar(0x2010), QLatin1Char('-')).replace(QChar(0x2212), QLatin1Char('-'));
+    const QRegularExpression pattern(
+        QStringLiteral("^%1\n(.*?)(?=^\\S|\\z)").arg(QRegularExpression::escape(heading)),
+        QRegularExpression::MultilineOption | QRegularExpression::DotMatchesEverythingOption);
+    return pattern.match(text).captured(1);
+}
+
+// Whether a section has an entry (a line of its own, indented) that begins
+// with `name`, or names it after other names of the same entry ("-o,
+// --output OUT").
+bool hasEntry(const QString &section, const QString &name) {
+    const QRegularExpression entry(
+        QStringLiteral("^ +(?:-[\\w-]+, )*%1(?![\\w-])").arg(QRegularExpression::escape(name)),
+        QRegularExpression::MultilineOption);
+    return entry.match(section).hasMatch();
+}
 
 } // namespace
 
@@ -151,6 +206,8 @@ private slots:
         QVERIFY(xml.contains("<release version=\"" VQ740_VERSION "\""));
         // Devices are named only when the udev rule is installed.
         QCOMPARE(xml.contains("<modalias>"), bool(VQ740_UDEV_RULES_INSTALLED));
+        // No homepage until the maker has an address that leads somewhere.
+        QVERIFY(!xml.contains("<url"));
     }
 
     void iconHasTheSizeOfItsDirectory_data() {
@@ -196,6 +253,61 @@ private slots:
         QVERIFY2(text.out.contains(page + " - "), qPrintable(text.out.left(400)));
     }
 
+    // The manual pages keep up with the programs: every command, option,
+    // file kind and exit status that a program's --help names has its entry
+    // in the page.
+    void manualPagesDescribeWhatTheHelpLists_data() {
+        QTest::addColumn<QString>("program");
+        QTest::newRow("vq740") << "vq740";
+        QTest::newRow("vq740-cli") << "vq740-cli";
+    }
+    void manualPagesDescribeWhatTheHelpLists() {
+        QFETCH(QString, program);
+        needTool("man", "man-db");
+        const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+        qunsetenv("QT_QPA_PLATFORM");
+        const Run overview = run(bin(program), {"--help"});
+        QCOMPARE(overview.status, 0);
+        QStringList helps{overview.out};
+        QStringList commands;
+        for (const QString &line : helpSection(overview.out, QStringLiteral("Commands:")))
+            commands << line.trimmed().section(QLatin1Char(' '), 0, 0);
+        for (const QString &command : std::as_const(commands)) {
+            const Run help = run(bin(program), {command, "--help"});
+            QCOMPARE(help.status, 0);
+            helps << help.out;
+        }
+        qputenv("QT_QPA_PLATFORM", platform);
+        QCOMPARE(commands.isEmpty(), program == QLatin1String("vq740"));
+
+        const Run page =
+            run("man", {"-l", installed(QString(VQ740_INSTALL_MAN "/man1/%1.1.gz").arg(program))});
+        QCOMPARE(page.status, 0);
+        const QString options = manSection(page.out, QStringLiteral("OPTIONS"));
+        QStringList listed;
+        for (const QString &help : std::as_const(helps))
+            listed << helpOptions(help);
+        listed.removeDuplicates();
+        QVERIFY(listed.contains(QStringLiteral("--help")));
+        for (const QString &option : std::as_const(listed))
+            QVERIFY2(hasEntry(options, option), qPrintable(program + " " + option));
+        const QString described = manSection(page.out, QStringLiteral("COMMANDS"));
+        for (const QString &command : std::as_const(commands))
+            QVERIFY2(hasEntry(described, command), qPrintable(command));
+        // The kinds of file the commands take, as ".csv" in "(.csv)".
+        const QRegularExpression kind(QStringLiteral("\\((\\.[a-z]+)\\)"));
+        for (const QString &help : std::as_const(helps))
+            for (const auto &m : kind.globalMatch(help))
+                QVERIFY2(page.out.contains(m.captured(1)), qPrintable(m.captured(1)));
+        // The exit statuses of "Exit status: 0 success, 1 communication
+        // error, ...".
+        const QString statuses = manSection(page.out, QStringLiteral("EXIT STATUS"));
+        const QString exitHelp = overview.out.section(QStringLiteral("Exit status:"), 1);
+        const QRegularExpression status(QStringLiteral("(?<![\\w-])(\\d+) (?=[a-z])"));
+        for (const auto &m : status.globalMatch(exitHelp))
+            QVERIFY2(hasEntry(statuses, m.captured(1)), qPrintable("exit status " + m.captured(1)));
+    }
+
     // The installed program opens the installed guide; every file the
     // guide refers to is installed too.
     void installedGuide_data() {
@@ -236,7 +348,9 @@ private slots:
 
     void copyrightChangelogAndUdevExample() {
         const QString doc = installed(VQ740_INSTALL_DOC);
-        QVERIFY(contents(doc + "/copyright").startsWith("Format: https://www.debian.org/doc/"));
+        const QByteArray copyright = contents(doc + "/copyright");
+        QVERIFY(copyright.startsWith("Format: https://www.debian.org/doc/"));
+        QVERIFY(!copyright.contains("\nSource:"));
         QCOMPARE(quint8(contents(doc + "/changelog.gz").at(0)), quint8(0x1f));
         const QByteArray rule = contents(doc + "/examples/70-vq740.rules");
         QVERIFY(rule.contains("TAG+=\"uaccess\""));

@@ -5,6 +5,7 @@
 #include "shell/filecommands.h"
 #include "tests/support/recordingmessageport.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -205,24 +206,100 @@ private slots:
         QVERIFY(!s.channels.inUse(3));
     }
 
-    void failedSaveIsReportedAndTheOldFileKept() {
+    // A save that fails says what became of the file: an old file is kept
+    // as it was; where there was none, nothing was written.
+    void failedSaveIsReported_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("oldFile");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("old file, English")
+            << "taken.DAT" << true << 1 << "the old file is unchanged.";
+        QTest::newRow("old file, Chinese") << "taken.DAT" << true << 0 << "原文件未改动。";
+        QTest::newRow("new file, English")
+            << "gone/new.DAT" << false << 1 << "nothing was written.";
+        QTest::newRow("new file, Chinese") << "gone/new.DAT" << false << 0 << "未写入任何数据。";
+    }
+    void failedSaveIsReported() {
+        QFETCH(QString, name);
+        QFETCH(bool, oldFile);
+        QFETCH(int, language);
+        QFETCH(QString, outcome);
         QTemporaryDir dir;
-        // A folder in place of the file: it cannot be replaced.
-        const QString path = dir.filePath("taken.DAT");
-        QVERIFY(QDir().mkpath(path + "/inside"));
-        const EditorState s = stateWithChannel(1);
+        // A folder in place of the file cannot be replaced; a file in a
+        // folder that does not exist cannot be made.
+        const QString path = dir.filePath(name);
+        if (oldFile)
+            QVERIFY(QDir().mkpath(path + "/inside"));
+        const EditorState s = stateWithChannel(qint16(language));
         ListChooser chooser;
         chooser.paths = {path};
         RecordingMessagePort port;
         port.answers = {MsgResult::Yes};
         QCOMPARE(saveCommand(s, chooser, port), FileOutcome::Failed);
-        QCOMPARE(port.shown.size(), 2);
-        const QString text = port.shown[1].text;
-        QVERIFY2(text.contains(QDir::toNativeSeparators(path)) && text.contains("cannot be written") &&
-                     text.endsWith("the old file is unchanged."),
+        QCOMPARE(port.shown.size(), oldFile ? 2 : 1);
+        const QString text = port.shown.last().text;
+        QVERIFY2(text.contains(QDir::toNativeSeparators(path)), qPrintable(text));
+        QVERIFY2(text.contains(language == 0 ? QString("无法写入") : QString("cannot be written")),
                  qPrintable(text));
-        QCOMPARE(port.shown[1].flags, quint32(16));
-        QVERIFY(QFileInfo(path + "/inside").isDir());
+        QVERIFY2(text.endsWith(outcome), qPrintable(text));
+        // The system's reason in brackets of the message's language.
+        QVERIFY2(text.contains(language == 0 ? QString("（") : QString(" (")), qPrintable(text));
+        QCOMPARE(port.shown.last().flags, quint32(16));
+        QCOMPARE(QFileInfo(path + "/inside").isDir(), oldFile);
+        QVERIFY(!QFileInfo::exists(dir.filePath("gone")));
+    }
+
+    // A save cut off between writing its temporary file and putting it in
+    // place leaves that file beside the target: the next save of the same
+    // file removes it once it is old enough not to belong to a save still
+    // running. Every other file stays.
+    void leftOversOfEarlierSavesGo_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("ageSeconds");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("cut off an hour ago") << "radio.DAT.vq740-save-Ab12Cd" << 3600 << true;
+        QTest::newRow("cut off yesterday") << "radio.DAT.vq740-save-zzzzzz" << 86400 << true;
+        QTest::newRow("a save still running") << "radio.DAT.vq740-save-Ab12Cd" << 5 << false;
+        QTest::newRow("another file's") << "other.DAT.vq740-save-Ab12Cd" << 3600 << false;
+        QTest::newRow("a longer name") << "radio.DAT.vq740-save-Ab12Cde" << 3600 << false;
+        QTest::newRow("a user's copy") << "radio.DAT.backup" << 3600 << false;
+        QTest::newRow("a user's file") << "radio.DAT.vq740-save-Ab-2Cd" << 3600 << false;
+    }
+    void leftOversOfEarlierSavesGo() {
+        QFETCH(QString, name);
+        QFETCH(int, ageSeconds);
+        QFETCH(bool, removed);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("radio.DAT");
+        write(path, "old");
+        const QFileDevice::Permissions permissions =
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+        QVERIFY(QFile::setPermissions(path, permissions));
+        const QString leftOver = dir.filePath(name);
+        write(leftOver, "new content, never put in place");
+        QFile file(leftOver);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
+                                 QFileDevice::FileModificationTime));
+        file.close();
+        const EditorState s = stateWithChannel(1);
+        RecordingMessagePort port;
+        QCOMPARE(saveToFile(s, path, port), FileOutcome::Done);
+        QCOMPARE(contents(path), bytesFromImage(EncodeImage(s)));
+        // The new file has the old one's permissions.
+        const QFileDevice::Permissions user =
+            QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+        QCOMPARE(QFileInfo(path).permissions() & ~user, permissions);
+        QCOMPARE(QFile::exists(leftOver), !removed);
+        // Nothing of the save itself stays behind.
+        QStringList expected{"radio.DAT"};
+        if (!removed)
+            expected << name;
+        QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        left.sort();
+        expected.sort();
+        QCOMPARE(left, expected);
     }
 };
 

@@ -220,6 +220,25 @@ private slots:
         QCOMPARE(contents(w.parameterPath()), QByteArray(3, '\0'));
     }
 
+    // One maker, named alike in the window's copyright line and the About
+    // box, in either language.
+    void makerIsNamedAlikeInTheWindowAndTheAboutBox_data() {
+        QTest::addColumn<QByteArray>("parameter");
+        QTest::addColumn<QString>("maker");
+        QTest::newRow("English") << QByteArray("\x00\x00\x01", 3)
+                                 << "VQ Radio Communications Co., Ltd.";
+        QTest::newRow("Chinese") << QByteArray(3, '\0')
+                                 << QString::fromUtf8("VQ 无线电通信有限公司");
+    }
+    void makerIsNamedAlikeInTheWindowAndTheAboutBox() {
+        QFETCH(QByteArray, parameter);
+        QFETCH(QString, maker);
+        Window w(&parameter);
+        QVERIFY(w.get<QLabel>("Label2")->text().endsWith(QStringLiteral(" ") + maker));
+        w.action("mnuabout")->trigger();
+        QCOMPARE(w.get<QLabel>("lblDescription")->text(), maker);
+    }
+
     void menusAndToolbarInOrder() {
         Window w;
         QStringList menus;

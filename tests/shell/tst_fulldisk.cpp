@@ -20,6 +20,7 @@
 #include "shell/parameterfile.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QDir>
 #include <QProcess>
 #include <QSignalSpy>
@@ -222,7 +223,14 @@ void TestFullDisk::oldFileSurvivesEverySavePath() {
     }
     case SavePath::ParameterFile: {
         // The program folder is full: the file goes to the per-user folder,
-        // and the one in the program folder stays as it was.
+        // and the one in the program folder, which an exit a while ago
+        // wrote, stays as it was.
+        {
+            QFile old(target);
+            QVERIFY(old.open(QIODevice::ReadWrite));
+            QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                    QFileDevice::FileModificationTime));
+        }
         ParameterFile file(fs.path(), elsewhere.filePath("config"));
         QCOMPARE(file.load().rememberedPort, 3);
         Preferences changed;
@@ -230,6 +238,9 @@ void TestFullDisk::oldFileSurvivesEverySavePath() {
         QVERIFY(file.save(changed));
         QCOMPARE(file.path(), elsewhere.filePath("config/parameter"));
         QCOMPARE(readFile(file.path()), QByteArray("\x00\x05\x00", 3));
+        // The next start reads what was saved, not the older file left in
+        // the program's folder.
+        QCOMPARE(ParameterFile(fs.path(), elsewhere.filePath("config")).load(), changed);
         break;
     }
     case SavePath::Backup: {

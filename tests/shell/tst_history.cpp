@@ -3,6 +3,7 @@
 // driven as a user does it, each step checked by the bytes a save gives.
 #include "editor/frequencyeditor.h"
 #include "image/imagecodec.h"
+#include "image/statefile.h"
 #include "mainwindowfixture.h"
 #include "model/settingfields.h"
 #include "shell/editorhistory.h"
@@ -165,38 +166,69 @@ private slots:
         QCOMPARE(w.cell(2, ColRxTone), QStringLiteral("关闭"));
     }
 
+    // Closing or Exit with a value still being typed. Yes saves the file
+    // the editor was opened from at once, in its own form; an untitled
+    // editor asks for a name.
     void closingWithUnsavedWorkAsks_data() {
+        QTest::addColumn<QString>("opened"); // the file opened first, or none
+        QTest::addColumn<bool>("byExit");
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("closes");
         QTest::addColumn<bool>("savesFile");
-        QTest::newRow("Save") << int(MsgResult::Yes) << true << true;
-        QTest::newRow("Discard") << int(MsgResult::No) << true << false;
-        QTest::newRow("Cancel") << int(MsgResult::Cancel) << false << false;
+        QTest::newRow("untitled, Save") << "" << false << int(MsgResult::Yes) << true << true;
+        QTest::newRow("untitled, Discard") << "" << false << int(MsgResult::No) << true << false;
+        QTest::newRow("untitled, Cancel") << "" << true << int(MsgResult::Cancel) << false << false;
+        QTest::newRow("f2.DAT, Save") << "f2.DAT" << false << int(MsgResult::Yes) << true << true;
+        QTest::newRow("f2.DAT, Exit, Save")
+            << "f2.DAT" << true << int(MsgResult::Yes) << true << true;
+        QTest::newRow("f2.json, Save") << "f2.json" << false << int(MsgResult::Yes) << true << true;
+        QTest::newRow("f2.DAT, Cancel")
+            << "f2.DAT" << true << int(MsgResult::Cancel) << false << false;
     }
 
     void closingWithUnsavedWorkAsks() {
+        QFETCH(QString, opened);
+        QFETCH(bool, byExit);
         QFETCH(int, answer);
         QFETCH(bool, closes);
         QFETCH(bool, savesFile);
         Window w(true);
+        const QString own = opened.isEmpty() ? QString() : w.dir.filePath(opened);
+        if (!own.isEmpty()) {
+            QVERIFY(saveStateFile(own, w.state(), StateFileKind::DataFile).ok());
+            w.chooser.paths = {own};
+            action(w, "mnuOpen")->trigger();
+            QVERIFY(w.chooser.paths.isEmpty());
+        }
+        const QByteArray before = contents(own);
         w.press(4, ColRxFrequency);
         w.type("446.2");
         // The value is still being typed when the window is closed.
-        const QString path = w.dir.filePath("kept.DAT");
-        w.chooser.paths = {path};
+        const QString chosen = w.dir.filePath("kept.DAT");
+        w.chooser.paths = {chosen};
         w.boxes.answers = {answer};
-        QCOMPARE(w.form->close(), closes);
+        if (byExit)
+            action(w, "mnuQuit")->trigger();
+        else
+            QCOMPARE(w.form->close(), closes);
+        QCOMPARE(w.form->isVisible(), !closes);
+        // The question names the file, and nothing more is asked: no name,
+        // no question about replacing the file.
         QCOMPARE(w.boxes.boxes.size(), 1);
-        QVERIFY(w.boxes.boxes[0].text.contains("untitled"));
+        QVERIFY(w.boxes.boxes[0].text.contains(opened.isEmpty() ? QString("untitled") : opened));
         QCOMPARE(w.boxes.boxes[0].captions.keys(),
                  (QList<int>{MsgResult::Cancel, MsgResult::Yes, MsgResult::No}));
-        QCOMPARE(QFile::exists(path), savesFile);
-        if (savesFile)
-            QCOMPARE(contents(path).mid(0x30, 4), QByteArray::fromHex("00006244"));
-        if (!closes) {
-            QVERIFY(w.form->isVisible());
+        QCOMPARE(w.chooser.paths.isEmpty(), savesFile && opened.isEmpty());
+        const QString target = opened.isEmpty() ? chosen : own;
+        QCOMPARE(QFile::exists(chosen), savesFile && opened.isEmpty());
+        if (savesFile && opened.endsWith(".json"))
+            QVERIFY(contents(target).contains("\"446.20000\""));
+        else if (savesFile)
+            QCOMPARE(contents(target).mid(0x30, 4), QByteArray::fromHex("00006244"));
+        else if (!own.isEmpty())
+            QCOMPARE(contents(own), before);
+        if (!closes)
             QCOMPARE(w.openEditor(), static_cast<QWidget *>(w.editors()->Text1()));
-        }
     }
 
     void nothingToAskAboutAfterSaveOrAtStart() {

@@ -3,6 +3,7 @@
 #include "installtree.h"
 #include "shell/parameterfile.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -110,6 +111,48 @@ private slots:
         QVERIFY(file.save(p));
         QCOMPARE(contents(configFolder + "/parameter"), QByteArray("\x01\x02\x01", 3));
         QCOMPARE(ParameterFile(notAFolder, configFolder).load(), p);
+    }
+
+    // Both folders hold a file, as after an exit that found the program's
+    // folder full: the one written last holds the preferences, and the next
+    // exit writes there first.
+    void newerOfTwoFilesIsRead_data() {
+        QTest::addColumn<int>("programAge"); // seconds; -1: no file
+        QTest::addColumn<int>("userAge");
+        QTest::addColumn<bool>("userFile");
+        QTest::newRow("per-user file newer") << 3600 << 60 << true;
+        QTest::newRow("program's file newer") << 60 << 3600 << false;
+        QTest::newRow("same time") << 60 << 60 << false;
+        QTest::newRow("only the per-user file") << -1 << 60 << true;
+        QTest::newRow("only the program's file") << 60 << -1 << false;
+    }
+    void newerOfTwoFilesIsRead() {
+        QFETCH(int, programAge);
+        QFETCH(int, userAge);
+        QFETCH(bool, userFile);
+        QTemporaryDir program, config;
+        const QDateTime now = QDateTime::currentDateTime();
+        const auto place = [&now](const QString &path, const QByteArray &bytes, int age) {
+            if (age < 0)
+                return;
+            write(path, bytes);
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(now.addSecs(-age), QFileDevice::FileModificationTime));
+        };
+        const QByteArray inProgram("\x00\x01\x00", 3);    // lock off, COM1, Chinese
+        const QByteArray inUserFolder("\x01\x03\x01", 3); // lock on, COM3, English
+        place(program.filePath("parameter"), inProgram, programAge);
+        place(config.filePath("parameter"), inUserFolder, userAge);
+        ParameterFile file(program.path(), config.path());
+        const Preferences p = file.load();
+        QCOMPARE(p, ParameterFile::decode(userFile ? inUserFolder : inProgram));
+        QCOMPARE(file.path(), (userFile ? config : program).filePath("parameter"));
+        Preferences changed;
+        changed.rememberedPort = 7;
+        QVERIFY(file.save(changed));
+        QCOMPARE(contents(file.path()), QByteArray("\x00\x07\x00", 3));
+        QCOMPARE(ParameterFile(program.path(), config.path()).load(), changed);
     }
 
     // An installed program keeps its file in the user's folder although its

@@ -106,6 +106,11 @@ private slots:
         w.showActive();
         w.form->portItem(1)->trigger();
         QCOMPARE(w.checkedItems(), QList<int>{1});
+        const auto hintPlace = [&w] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            return w.form->helpHint()->mapTo(w.form.get(), QPoint());
+        };
+        const QPoint hintBefore = hintPlace();
 
         // What the indicators show while the exchange runs.
         QList<int> barValues;
@@ -189,6 +194,8 @@ private slots:
         checkCommands(*w.form, true);
         QVERIFY(!w.form->statusLabel()->isVisible());
         QCOMPARE(w.checkedItems(), QList<int>{1}); // the choice is still shown
+        // The F1 hint is back where it was, whatever the status said last.
+        QCOMPARE(hintPlace(), hintBefore);
     }
 
     void writeFromTheWindow_data() {

@@ -146,14 +146,22 @@ private slots:
         QVERIFY(previewSummary(changes, qint16(language)).contains("3"));
     }
 
+    void sameValueInOtherBytesShowsTheBytes_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("English") << 1 << "carried digit: 0 (FF) → 0 (00)";
+        QTest::newRow("Chinese") << 0 << QString::fromUtf8("携带数字：0（FF） → 0（00）");
+    }
     void sameValueInOtherBytesShowsTheBytes() {
+        QFETCH(int, language);
+        QFETCH(QString, line);
         // The carried digit reads 0 from both 00 and FF.
-        QByteArray before = bytesFromImage(EncodeImage(startUpState(1)));
+        QByteArray before = bytesFromImage(EncodeImage(startUpState(qint16(language))));
         QByteArray after = before;
         before[0x106] = char(0xFF);
-        const QStringList lines =
-            changeTexts(compareImages(before, after, writtenRanges(false), 1), 1);
-        QCOMPARE(lines, QStringList{"carried digit: 0 (FF) → 0 (00)"});
+        const QStringList lines = changeTexts(
+            compareImages(before, after, writtenRanges(false), qint16(language)), qint16(language));
+        QCOMPARE(lines, QStringList{line});
     }
 
     void warnings_data() {

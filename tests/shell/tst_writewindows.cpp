@@ -325,15 +325,20 @@ void TestWriteWindows::backupThatCannotBeSavedIsReported() {
 
 void TestWriteWindows::backupsWindowListsAndOpens_data() {
     QTest::addColumn<int>("language");
-    QTest::addColumn<int>("how"); // 0 Open button, 1 Enter, 2 double click
-    QTest::newRow("English, Open") << 1 << 0;
-    QTest::newRow("Chinese, Enter") << 0 << 1;
-    QTest::newRow("English, double click") << 1 << 2;
+    QTest::addColumn<int>("how");    // 0 Open button, 1 Enter, 2 double click
+    QTest::addColumn<int>("answer"); // to the unsaved-change question; 0: none asked
+    QTest::newRow("English, Open") << 1 << 0 << 0;
+    QTest::newRow("Chinese, Enter") << 0 << 1 << 0;
+    QTest::newRow("English, double click") << 1 << 2 << 0;
+    QTest::newRow("English, unsaved work, Cancel") << 1 << 0 << int(MsgResult::Cancel);
+    QTest::newRow("Chinese, unsaved work, Cancel") << 0 << 1 << int(MsgResult::Cancel);
+    QTest::newRow("English, unsaved work, No") << 1 << 0 << int(MsgResult::No);
 }
 
 void TestWriteWindows::backupsWindowListsAndOpens() {
     QFETCH(int, language);
     QFETCH(int, how);
+    QFETCH(int, answer);
     const bool zh = language == 0;
     RadioWindow w(languageFile(language));
     QVERIFY(w.ready);
@@ -346,8 +351,17 @@ void TestWriteWindows::backupsWindowListsAndOpens() {
                       bytesFromImage(EncodeImage(older))));
     QVERIFY(writeFile(QDir(folder).filePath("2026-03-04_050607_read_400-470MHz.DAT"),
                       bytesFromImage(EncodeImage(newer))));
+    QVERIFY(writeFile(QDir(folder).filePath("2025-12-31_235959_read_unknown-band.DAT"),
+                      bytesFromImage(EncodeImage(older))));
     QVERIFY(writeFile(QDir(folder).filePath("readme.txt"), "not a backup"));
     w.showActive();
+    if (answer != 0) {
+        // Work not saved: the squelch level changed.
+        auto *squelch = w.get<QComboBox>("Combo9");
+        squelch->setCurrentIndex((squelch->currentIndex() + 1) % squelch->count());
+        w.boxes.answers = {answer};
+    }
+    const QString edited = EncodeImage(w.form->state());
     QAction *item = w.form->findChild<QAction *>("mnuBackups");
     QCOMPARE(item->text(), zh ? QString::fromUtf8("备份(&B)...") : QString("Backups(&B)..."));
     item->trigger();
@@ -357,13 +371,15 @@ void TestWriteWindows::backupsWindowListsAndOpens() {
     const QStringList listHeaders =
         zh ? QStringList{"日期", "类型", "频段"} : QStringList{"Date", "Kind", "Band"};
     QCOMPARE(headers(window->list()), listHeaders);
-    QCOMPARE(window->list()->rowCount(), 2);
+    QCOMPARE(window->list()->rowCount(), 3);
     QCOMPARE(column(window->list(), 0),
-             (QStringList{"2026-03-04 05:06:07", "2026-01-02 03:04:05"}));
+             (QStringList{"2026-03-04 05:06:07", "2026-01-02 03:04:05", "2025-12-31 23:59:59"}));
     const QStringList kinds =
-        zh ? QStringList{"读频", "写频前"} : QStringList{"Read", "Before write"};
+        zh ? QStringList{"读频", "写频前", "读频"} : QStringList{"Read", "Before write", "Read"};
     QCOMPARE(column(window->list(), 1), kinds);
-    QCOMPARE(column(window->list(), 2), (QStringList{"400-470MHz", "136-174MHz"}));
+    QCOMPARE(column(window->list(), 2),
+             (QStringList{"400-470MHz", "136-174MHz",
+                          zh ? QString::fromUtf8("未知频段") : QString("unknown-band")}));
     QVERIFY(!window->findChild<QLabel *>("lblNoBackups")->isVisible());
     QCOMPARE(window->findChild<QLabel *>("FolderPath")->text(), QDir::toNativeSeparators(folder));
 
@@ -385,12 +401,24 @@ void TestWriteWindows::backupsWindowListsAndOpens() {
         break;
     }
     }
+    QCOMPARE(w.boxes.boxes.size(), answer == 0 ? 0 : 1);
+    if (answer == MsgResult::Cancel) {
+        // Cancel stays where you are: the window with the same backup
+        // chosen, the editor as it was.
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->list()->currentRow(), 1);
+        QVERIFY(window->selectedPath().endsWith("2026-01-02_030405_before-write_136-174MHz.DAT"));
+        QCOMPARE(EncodeImage(w.form->state()), edited);
+        return;
+    }
     QVERIFY(!window->isVisible());
     EditorState expected = startUpState(qint16(language));
     QVERIFY(DecodeImage(expected, EncodeImage(older)));
     QCOMPARE(EncodeImage(w.form->state()), EncodeImage(expected));
     QCOMPARE(w.form->bandSelector()->currentIndex(), expected.bandPosition);
-    QVERIFY(w.boxes.boxes.isEmpty());
+    // A backup is never replaced: opened, it makes an untitled editor.
+    QVERIFY(w.form->filePath().isEmpty());
+    QVERIFY(w.form->windowTitle().contains(untitledName(qint16(language))));
 }
 
 void TestWriteWindows::backupsWindowCloses_data() {
