@@ -2,6 +2,7 @@
 
 #include "image/filewriter.h"
 #include "image/imagecodec.h"
+#include "image/systemreason.h"
 #include "model/bands.h"
 
 #include <QCoreApplication>
@@ -149,7 +150,7 @@ int BackupStore::prune(const QDateTime &now) const {
 
 QString backupFailureMessage(const BackupSaveResult &result, bool beforeWrite, qint16 language) {
     const QString name = QDir::toNativeSeparators(result.path);
-    const QString reason = result.reason.isEmpty() ? QString() : result.reason;
+    const QString reason = systemReasonText(result.reason, language);
     if (language == 0) {
         const QString text = QStringLiteral("无法写入备份文件 %1（%2）。").arg(name, reason);
         return beforeWrite ? text + QStringLiteral("未向对讲机写入任何数据。") : text;

@@ -4,6 +4,7 @@
 #include "image/filewriter.h"
 #include "image/imagecodec.h"
 #include "image/jsonform.h"
+#include "image/systemreason.h"
 #include "model/editorstate.h"
 
 #include <QDir>
@@ -98,9 +99,10 @@ QString stateFileMessage(const StateFileStatus &status, const QString &path, qin
         // A failed write leaves the old file as it was: a file there now was
         // there before; otherwise nothing at all was written.
         const bool oldFileKept = QFileInfo::exists(path);
-        const QString reason = status.detail.isEmpty() ? QString()
-                               : zh ? QStringLiteral("（%1）").arg(status.detail)
-                                    : QStringLiteral(" (%1)").arg(status.detail);
+        const QString detail = systemReasonText(status.detail, zh ? 0 : 1);
+        const QString reason = detail.isEmpty() ? QString()
+                               : zh             ? QStringLiteral("（%1）").arg(detail)
+                                                : QStringLiteral(" (%1)").arg(detail);
         if (zh)
             return (oldFileKept ? QStringLiteral("无法写入文件 %1%2，原文件未改动。")
                                 : QStringLiteral("无法写入文件 %1%2，未写入任何数据。"))

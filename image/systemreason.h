@@ -18,5 +18,10 @@
 // number. Language: 0 Chinese, anything else English.
 QString systemReasonText(int errorNumber, const QString &systemText, qint16 language);
 
+// The same where only the system's text was kept (a save's reason, as
+// QFile::errorString() gives it): the error number is the one whose
+// wording the text is or ends with.
+QString systemReasonText(const QString &systemText, qint16 language);
+
 // The same where only a file's error kind is known (QFile::error()).
 QString systemReasonText(QFileDevice::FileError error, const QString &systemText, qint16 language);

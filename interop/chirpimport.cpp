@@ -212,7 +212,7 @@ RowOutcome Importer::fit(const ChirpMemory &m, const ChirpHeader &header) const 
         v.wn = 1;
     else if (m.mode == QLatin1String("DV"))
         return failWith(C::Mode, QStringLiteral("the radio does not support D-STAR (DV)"),
-                        QStringLiteral("本机不支持 D-STAR (DV)"));
+                        QStringLiteral("本机不支持 D-STAR（DV）"));
     else
         return failWith(
             C::Mode,

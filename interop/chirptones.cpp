@@ -114,7 +114,7 @@ bool tonesFromChirp(const ChirpMemory &m, ChirpTones *tones, ChirpFieldError *er
         return fail(
             error, C::Tone,
             QStringLiteral("reverse squelch (%1) is not supported by the radio").arg(m.tone),
-            QStringLiteral("本机不支持反向静噪 (%1)").arg(m.tone));
+            QStringLiteral("本机不支持反向静噪（%1）").arg(m.tone));
     const QString tx = m.crossMode.section(QLatin1String("->"), 0, 0);
     const QString rx = m.crossMode.section(QLatin1String("->"), 1, 1);
     bool ok = true;

@@ -1,4 +1,5 @@
 // Construction, layout and the load and unload of the main window.
+#include "image/systemreason.h"
 #include "shell/form1.h"
 
 #include "dialogs/optiondialogs.h"
@@ -386,6 +387,7 @@ void Form1::closeEvent(QCloseEvent *event) {
         QString file;
         if (!m_parameterFile.save(preferences(), &reason, &file)) {
             file = QDir::toNativeSeparators(file);
+            reason = systemReasonText(reason, m_state.language);
             m_port->show(
                 m_state.language == 0
                     ? QStringLiteral("无法保存参数文件 %1（%2），语言、端口和锁定设置未保存。")

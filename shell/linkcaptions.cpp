@@ -1,5 +1,7 @@
 #include "shell/linkcaptions.h"
 
+#include "image/systemreason.h"
+
 #include <QFileInfo>
 
 QString linkCaption(LinkCaption caption, qint16 language) {
@@ -44,7 +46,7 @@ QString linkCaption(LinkCaption caption, qint16 language) {
 
 QString traceSaveFailedText(const QString &path, const QString &reason, qint16 language) {
     if (language == 0)
-        return QStringLiteral("无法把串口记录保存为 %1：%2").arg(path, reason);
+        return QStringLiteral("无法把串口记录保存为 %1：%2").arg(path, systemReasonText(reason, 0));
     return QStringLiteral("The serial trace could not be saved as %1: %2").arg(path, reason);
 }
 

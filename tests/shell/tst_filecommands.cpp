@@ -213,18 +213,21 @@ private slots:
         QTest::addColumn<bool>("oldFile");
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QString>("reason");
         QTest::newRow("old file, English")
-            << "taken.DAT" << true << 1 << "the old file is unchanged.";
-        QTest::newRow("old file, Chinese") << "taken.DAT" << true << 0 << "原文件未改动。";
-        QTest::newRow("new file, English")
-            << "gone/new.DAT" << false << 1 << "nothing was written.";
-        QTest::newRow("new file, Chinese") << "gone/new.DAT" << false << 0 << "未写入任何数据。";
+            << "taken.DAT" << true << 1 << "the old file is unchanged." << "";
+        QTest::newRow("old file, Chinese") << "taken.DAT" << true << 0 << "原文件未改动。" << "";
+        QTest::newRow("new file, English") << "gone/new.DAT" << false << 1 << "nothing was written."
+                                           << "(No such file or directory)";
+        QTest::newRow("new file, Chinese") << "gone/new.DAT" << false << 0 << "未写入任何数据。"
+                                           << "文件或目录不存在（No such file or directory）";
     }
     void failedSaveIsReported() {
         QFETCH(QString, name);
         QFETCH(bool, oldFile);
         QFETCH(int, language);
         QFETCH(QString, outcome);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
         // A folder in place of the file cannot be replaced; a file in a
         // folder that does not exist cannot be made.
@@ -245,6 +248,8 @@ private slots:
         QVERIFY2(text.endsWith(outcome), qPrintable(text));
         // The system's reason in brackets of the message's language.
         QVERIFY2(text.contains(language == 0 ? QString("（") : QString(" (")), qPrintable(text));
+        // A reason the program knows is named in the message's language.
+        QVERIFY2(text.contains(reason), qPrintable(text));
         QCOMPARE(port.shown.last().flags, quint32(16));
         QCOMPARE(QFileInfo(path + "/inside").isDir(), oldFile);
         QVERIFY(!QFileInfo::exists(dir.filePath("gone")));
