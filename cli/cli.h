@@ -48,6 +48,7 @@ CliCommand convertCommand();
 CliCommand readCommand();
 CliCommand writeCommand();
 CliCommand printCommand();
+CliCommand programCommand();
 
 // The application a command that lays out pages runs in: a QGuiApplication,
 // on the offscreen platform when there is no display.

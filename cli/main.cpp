@@ -3,6 +3,7 @@
 #include "cli/cli.h"
 
 #include "image/statefile.h"
+#include "model/texts.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -13,7 +14,7 @@
 namespace {
 
 QList<CliCommand> commands() {
-    return {convertCommand(), readCommand(), writeCommand(), printCommand()};
+    return {convertCommand(), readCommand(), writeCommand(), printCommand(), programCommand()};
 }
 
 QCommandLineOption languageOption() {
@@ -221,6 +222,7 @@ int main(int argc, char *argv[]) {
             printError(QStringLiteral("--lang takes zh or en"));
             return ExitStatus::Usage;
         }
+        Texts::setLanguage(languageOfFlag(ctx.language));
         return command.run(ctx, parser);
     }
     printError(QStringLiteral("unknown command %1").arg(rest.first()));

@@ -210,3 +210,18 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *reaso
         *reason = why.isEmpty() ? QStringLiteral("unknown error") : why;
     return ok;
 }
+
+bool appendToFile(const QString &path, const QByteArray &bytes, QString *reason) {
+    QFile file(path);
+    QString why;
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Append);
+    if (!ok)
+        why = file.errorString();
+    else if (file.write(bytes) != bytes.size() || !file.flush())
+        why = file.errorString(), ok = false;
+    else
+        ok = syncToDisk(file, &why);
+    if (!ok && reason)
+        *reason = why.isEmpty() ? QStringLiteral("unknown error") : why;
+    return ok;
+}

@@ -32,3 +32,9 @@ int removeLeftOversOf(const QString &path, qint64 minimumAgeSeconds);
 // How old a temporary file must be before a later save takes it for the
 // left-over of a save that was cut off: far longer than any save takes.
 constexpr qint64 kLeftOverAgeSeconds = 5 * 60;
+
+// Appends `bytes` to the end of `path` (made when it is missing) with one
+// write, flushed and synced to the disk before it returns: what was there
+// stays as it was whatever happens to this append. False, with the
+// system's reason, when it could not be written.
+bool appendToFile(const QString &path, const QByteArray &bytes, QString *reason = nullptr);

@@ -110,6 +110,7 @@ bool CloneSession::start(QChar kind, Target target) {
     setCommandsEnabled(false);
     m_target = target;
     m_identifiedBand = -1;
+    m_identifiedModel.clear();
     m_receiveText.clear();
     m_kind = kind;
     m_phase = kPhaseHandshake;
@@ -199,6 +200,7 @@ void CloneSession::acceptIdentification() {
     if (position >= 0)
         m_radioBand = position;
     m_identifiedBand = position;
+    m_identifiedModel = QString::fromLatin1(bytesFromImage(m_receiveText.left(10)));
     m_phase = kPhaseTransfer;
     m_blockAddress = kFirstAddress;
     const bool given = m_target == Target::ImageOnly && m_kind == QLatin1Char('W');

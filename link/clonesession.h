@@ -135,6 +135,9 @@ public:
     // The band position of the radio's last identification; -1 before the
     // first one and when its band code lies outside the table.
     int identifiedBand() const { return m_identifiedBand; }
+    // The model identity of the radio's last identification ("K7403");
+    // empty before the first one.
+    QString identifiedModel() const { return m_identifiedModel; }
     int watchdogCount() const { return m_watchdogCount; }
     int blinkCount() const { return m_blinkCount; }
     int retryCount() const { return m_retryCount; }
@@ -221,6 +224,7 @@ private:
     QString m_givenImage; // the image of startImageWrite
     int m_givenBand = 0;
     int m_identifiedBand = -1;
+    QString m_identifiedModel;
     QByteArray m_writeBytes;
     QString m_readImage;
     int m_radioBand = 0;
