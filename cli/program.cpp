@@ -107,7 +107,8 @@ public:
         if (m_options.wait) {
             m_input = std::make_unique<InputLines>();
             connect(m_input.get(), &InputLines::lineTyped, this, &ProgramRun::lineTyped);
-            connect(m_input.get(), &InputLines::ended, this, [this] { stopAll(); });
+            connect(m_input.get(), &InputLines::ended, this,
+                    [this] { lineTyped(QStringLiteral("q")); });
         }
         for (const auto &loop : m_loops)
             next(*loop);
@@ -152,24 +153,34 @@ private:
         printLine(portTag(line) + prompt);
         loop.waiting = true;
         m_waiting << &loop;
+        takeTyped();
     }
 
-    // A line typed answers the port that has waited longest.
+    // Lines typed are taken in order, each by the port that has waited
+    // longest; one typed while no port waits is kept for the next to ask.
+    // q (or the end of the input) stops every port once its radio is done.
     void lineTyped(const QString &text) {
-        if (text.compare(QLatin1String("q"), Qt::CaseInsensitive) == 0) {
-            stopAll();
-            return;
+        m_typed << text;
+        takeTyped();
+    }
+
+    void takeTyped() {
+        while (!m_typed.isEmpty() && !m_waiting.isEmpty()) {
+            const QString text = m_typed.takeFirst();
+            if (text.compare(QLatin1String("q"), Qt::CaseInsensitive) == 0) {
+                stopAll();
+                return;
+            }
+            PortLoop *loop = m_waiting.takeFirst();
+            loop->waiting = false;
+            if (loop->line->lastFailed() &&
+                text.compare(QLatin1String("n"), Qt::CaseInsensitive) != 0)
+                loop->line->retry();
+            else if (m_options.count > 0 && loop->line->nextNumber() > m_options.count)
+                finish(*loop);
+            else
+                loop->line->start();
         }
-        if (m_waiting.isEmpty())
-            return;
-        PortLoop *loop = m_waiting.takeFirst();
-        loop->waiting = false;
-        if (loop->line->lastFailed() && text.compare(QLatin1String("n"), Qt::CaseInsensitive) != 0)
-            loop->line->retry();
-        else if (m_options.count > 0 && loop->line->nextNumber() > m_options.count)
-            finish(*loop);
-        else
-            loop->line->start();
     }
 
     void stopAll() {
@@ -299,6 +310,7 @@ private:
     EditorState m_master;
     QList<std::shared_ptr<PortLoop>> m_loops;
     QList<PortLoop *> m_waiting;
+    QStringList m_typed;
     std::unique_ptr<InputLines> m_input;
     bool m_stopping = false;
     bool m_journalFailed = false;

@@ -12,6 +12,7 @@
 #include "link/serialtrace.h"
 #include "link/systemserialport.h"
 #include "model/layout.h"
+#include "shell/journal.h"
 #include "tests/support/tracebytes.h"
 
 #include <QCoreApplication>
@@ -101,14 +102,16 @@ private slots:
     void writeFlowOptions();
     void readThenWriteBackLeavesTheRadio_data();
     void readThenWriteBackLeavesTheRadio();
+    void programsRadiosOneAfterAnother_data();
+    void programsRadiosOneAfterAnother();
     void readBackThatDiffers_data();
     void readBackThatDiffers();
     void backupThatCannotBeSavedWritesNothing();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
-    CliRun runCli(const QStringList &args) const {
-        return runCliProgram(QStringLiteral(VQ740_CLI), args, path("data"));
+    CliRun runCli(const QStringList &args, const QByteArray &input = QByteArray()) const {
+        return runCliProgram(QStringLiteral(VQ740_CLI), args, path("data"), input);
     }
     // The folder backups go to without --backup-dir.
     QString defaultBackups() const { return path("data/VQ-740/vq740/backups"); }
@@ -354,6 +357,76 @@ void TestLinkCli::readThenWriteBackLeavesTheRadio() {
     QTRY_COMPARE(m_sim->model.endBytes, 5);
     QVERIFY2(forced.out.contains("Read back and checked"), qPrintable(forced.out));
     QCOMPARE(m_sim->model.memory.toHex(), before.toHex());
+}
+
+void TestLinkCli::programsRadiosOneAfterAnother_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<bool>("secondPortSilent");
+    QTest::addColumn<QStringList>("journal"); // port (1 or 2), radio outcome
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("summary");
+    // The first radio on port 1 keeps a block wrongly; Enter tries it again
+    // (the radio is mended meanwhile), Enter programs the next, q stops.
+    QTest::newRow("waiting for Enter, a retry")
+        << QStringList{} << QByteArray("\n\n\nq\n") << false
+        << QStringList{"1 failed: check differs", "1 written and checked", "1 written and checked"}
+        << 0 << "Radios written and checked: 2 of 2.";
+    // Two ports at once, going straight on: a fault stops only its port.
+    // Port 1's first radio keeps a block wrongly, port 2's never answers.
+    QTest::newRow("two ports without waiting")
+        << QStringList{"--no-wait", "--count", "2"} << QByteArray() << true
+        << QStringList{"1 failed: check differs", "2 failed: no answer"} << 5
+        << "Radios written and checked: 0 of 2.";
+    QTest::newRow("two ports, the second good")
+        << QStringList{"--no-wait", "--count", "2"} << QByteArray() << false
+        << QStringList{"1 failed: check differs", "2 written and checked", "2 written and checked"}
+        << 5 << "Radios written and checked: 2 of 3.";
+}
+
+void TestLinkCli::programsRadiosOneAfterAnother() {
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, input);
+    QFETCH(bool, secondPortSilent);
+    QFETCH(QStringList, journal);
+    QFETCH(int, status);
+    QFETCH(QString, summary);
+    EditorState master = startUpState(1);
+    master.channels.setCell(2, ColRxFrequency, QStringLiteral("446.00625"));
+    master.channels.setCell(2, ColTxFrequency, QStringLiteral("446.00625"));
+    master.channels.setCell(2, ColRxTone, QStringLiteral("88.5"));
+    master.functions.squelchLevel = 7;
+    writeFile(path("club.dat"), bytesFromImage(EncodeImage(master)));
+    // The first radio on port 1 keeps a byte wrongly; the ones after are good.
+    m_sim->model.faults.changedWriteByte = 0x0028;
+    connect(m_sim.get(), &SimRadio::endReceived, this, [this] {
+        if (m_sim->model.endBytes == 3)
+            m_sim->model.faults.changedWriteByte = -1;
+    });
+    SimRadio second;
+    QVERIFY(second.open());
+    second.model.faults.silent = secondPortSilent;
+    QStringList args{"program",           path("club.dat"), "--port",
+                     m_sim->devicePath(), "--journal",      path("journal.csv")};
+    if (options.contains("--no-wait"))
+        args << "--port" << second.devicePath();
+    const CliRun run = runCli(args + options, input);
+    QCOMPARE(run.status, status);
+    const Journal log(path("journal.csv"));
+    QStringList lines;
+    for (const QStringList &fields : log.lines()) {
+        lines << QStringLiteral("%1 %2")
+                     .arg(fields.at(3) == m_sim->devicePath() ? 1 : 2)
+                     .arg(fields.at(6));
+        QCOMPARE(fields.at(1), path("club.dat"));
+        QCOMPARE(fields.at(2), masterDigest(bytesFromImage(EncodeImage(master))));
+    }
+    lines.sort();
+    journal.sort();
+    QCOMPARE(lines, journal);
+    QVERIFY2(run.out.contains(summary), qPrintable(run.out));
+    if (!input.isEmpty())
+        QVERIFY2(run.out.contains("connect radio 1 again and press Enter"), qPrintable(run.out));
 }
 
 void TestLinkCli::readBackThatDiffers_data() {

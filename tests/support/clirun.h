@@ -15,9 +15,11 @@ struct CliRun {
 };
 
 // `dataHome`, when given, is the per-user data folder of the tool
-// (XDG_DATA_HOME), so that its default backup folder is the test's own.
+// (XDG_DATA_HOME), so that its default backup folder is the test's own;
+// `input` is what it reads on standard input.
 inline CliRun runCliProgram(const QString &program, const QStringList &args,
-                            const QString &dataHome = QString()) {
+                            const QString &dataHome = QString(),
+                            const QByteArray &input = QByteArray()) {
     QProcess p;
     if (!dataHome.isEmpty()) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -26,6 +28,8 @@ inline CliRun runCliProgram(const QString &program, const QStringList &args,
     }
     QSignalSpy finished(&p, &QProcess::finished);
     p.start(program, args);
+    p.write(input);
+    p.closeWriteChannel();
     if (!finished.wait(20000)) {
         p.kill();
         p.waitForFinished();
