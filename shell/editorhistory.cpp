@@ -11,9 +11,9 @@ namespace {
 // items by their position in the list.
 QString neutralCell(const ChannelTable &t, int row, int column) {
     const QString text = t.cell(row, column);
-    if ((column == ColRxTone || column == ColTxTone) && isOffText(text))
+    if (isToneColumn(column) && isOffText(text))
         return QStringLiteral("Off");
-    if (column >= ColPower && !text.isEmpty())
+    if (isOptionColumn(column) && !text.isEmpty())
         return QString::number(t.optionIndex(row, column));
     return text;
 }
