@@ -9,8 +9,9 @@
 
 namespace {
 
-// A record before its columns are written: every bit of a column clear,
-// the bits around them as the radio keeps them.
+// A record before its columns are written: the option bits clear, the
+// bits around them fixed (F0, C0, FC, FF); the frequencies and tones
+// overwrite bytes 0 to 11.
 QByteArray recordFrame() {
     return QByteArray::fromHex("FFFFFFFFFFFFFFFFFFFFFFFFF0C0FCFF");
 }

@@ -42,8 +42,8 @@ enum class ColumnKind {
 
 // Where the bytes of a column lie in the memory image.
 enum class ColumnPlace {
-    None,    // nowhere: the channel number is the place of the record
-    Record,  // the channel's record: `bytes` bytes from `byte`, the bits `mask`
+    None,    // nowhere: the channel number is where the record lies
+    Record,  // the channel's record: the bytes of its kind from `byte`, the bits `mask`
     ScanAdd, // bit (c - 1) mod 8 of byte (c - 1) / 8 of the Scan Add bitmap
 };
 
@@ -65,23 +65,22 @@ struct ColumnField {
     int twips; // width on screen: the columns keep these proportions
     ColumnPlace place;
     int byte;    // Record: first byte in the channel record
-    int bytes;   // bytes the value takes
-    quint8 mask; // the bits of those bytes that hold it
+    quint8 mask; // Record: the bits of its bytes that hold it
     int newItem; // option columns: the item a new channel gets
 };
 
 // clang-format off
 inline constexpr ColumnField kColumnFields[] = {
-    // column, kind, key, caption, Chinese name, items, widest value, twips, place, byte, bytes, mask, new item
-    {ColNumber, ColumnKind::Number, "CH", {"信道", "CH"}, nullptr, {}, "16", 500, ColumnPlace::None, 0, 0, 0x00, 0},
-    {ColRxFrequency, ColumnKind::Frequency, "RX frequency", {"接收频率", "RX frequency"}, nullptr, {}, "446.00625", 1330, ColumnPlace::Record, 0, 4, 0xFF, 0},
-    {ColRxTone, ColumnKind::Tone, "RX QT/DQT", {"亚音频", "QT/DQT"}, "接收亚音频", {}, "D023N", 1000, ColumnPlace::Record, 8, 2, 0xFF, 0},
-    {ColTxFrequency, ColumnKind::Frequency, "TX frequency", {"发射频率", "TX frequency"}, nullptr, {}, "446.00625", 1330, ColumnPlace::Record, 4, 4, 0xFF, 0},
-    {ColTxTone, ColumnKind::Tone, "TX QT/DQT", {"亚音频", "QT/DQT"}, "发射亚音频", {}, "D023N", 1000, ColumnPlace::Record, 10, 2, 0xFF, 0},
-    {ColPower, ColumnKind::Option, "Power", {"功率", "Power"}, nullptr, {{"低", "Low"}, {"高", "High"}}, nullptr, 800, ColumnPlace::Record, 13, 1, 0x20, 1},
-    {ColBclo, ColumnKind::Option, "BCLO", {"禁发", "BCLO"}, nullptr, {{"关闭", "Off"}, {"载波", "Carrier"}}, nullptr, 850, ColumnPlace::Record, 12, 1, 0x08, 0},
-    {ColWn, ColumnKind::Option, "W/N", {"宽\\窄带", "W/N"}, nullptr, {{"窄带", "Narrow"}, {"宽带", "Wide"}}, nullptr, 1000, ColumnPlace::Record, 13, 1, 0x10, 1},
-    {ColScanAdd, ColumnKind::Option, "Scan Add", {"扫描添加", "Scan Add"}, nullptr, {{"无", "No"}, {"有", "Yes"}}, nullptr, 900, ColumnPlace::ScanAdd, 0, 1, 0x00, 1},
+    // column, kind, key, caption, Chinese name, items, widest value, twips, place, byte, mask, new item
+    {ColNumber, ColumnKind::Number, "CH", {"信道", "CH"}, nullptr, {}, "16", 500, ColumnPlace::None, 0, 0x00, 0},
+    {ColRxFrequency, ColumnKind::Frequency, "RX frequency", {"接收频率", "RX frequency"}, nullptr, {}, "446.00625", 1330, ColumnPlace::Record, 0, 0xFF, 0},
+    {ColRxTone, ColumnKind::Tone, "RX QT/DQT", {"亚音频", "QT/DQT"}, "接收亚音频", {}, "D023N", 1000, ColumnPlace::Record, 8, 0xFF, 0},
+    {ColTxFrequency, ColumnKind::Frequency, "TX frequency", {"发射频率", "TX frequency"}, nullptr, {}, "446.00625", 1330, ColumnPlace::Record, 4, 0xFF, 0},
+    {ColTxTone, ColumnKind::Tone, "TX QT/DQT", {"亚音频", "QT/DQT"}, "发射亚音频", {}, "D023N", 1000, ColumnPlace::Record, 10, 0xFF, 0},
+    {ColPower, ColumnKind::Option, "Power", {"功率", "Power"}, nullptr, {{"低", "Low"}, {"高", "High"}}, nullptr, 800, ColumnPlace::Record, 13, 0x20, 1},
+    {ColBclo, ColumnKind::Option, "BCLO", {"禁发", "BCLO"}, nullptr, {{"关闭", "Off"}, {"载波", "Carrier"}}, nullptr, 850, ColumnPlace::Record, 12, 0x08, 0},
+    {ColWn, ColumnKind::Option, "W/N", {"宽\\窄带", "W/N"}, nullptr, {{"窄带", "Narrow"}, {"宽带", "Wide"}}, nullptr, 1000, ColumnPlace::Record, 13, 0x10, 1},
+    {ColScanAdd, ColumnKind::Option, "Scan Add", {"扫描添加", "Scan Add"}, nullptr, {{"无", "No"}, {"有", "Yes"}}, nullptr, 900, ColumnPlace::ScanAdd, 0, 0x00, 1},
 };
 // clang-format on
 
@@ -92,13 +91,46 @@ constexpr const ColumnField &columnField(int column) {
     return kColumnFields[column >= 0 && column < kColumnCount ? column : 0];
 }
 
-constexpr bool rowsFollowTheColumns() {
-    for (int c = 0; c < kColumnCount; ++c)
-        if (kColumnFields[c].column != c)
+// Bytes a value of each kind takes.
+constexpr int kindBytes(ColumnKind kind) {
+    switch (kind) {
+    case ColumnKind::Frequency:
+        return 4;
+    case ColumnKind::Tone:
+        return 2;
+    case ColumnKind::Option:
+        return 1;
+    case ColumnKind::Number:
+        break;
+    }
+    return 0;
+}
+
+// Row c is column c; only the channel number has no bytes; a column in the
+// record lies within it and holds no bit another column holds; an option
+// column has its items and gives a new channel one of them.
+constexpr bool columnRowsFit() {
+    for (int c = 0; c < kColumnCount; ++c) {
+        const ColumnField &f = kColumnFields[c];
+        if (f.column != c || (f.kind == ColumnKind::Number) != (f.place == ColumnPlace::None))
             return false;
+        if (f.kind == ColumnKind::Option &&
+            (!f.items[kOptionItems - 1][1] || f.newItem < 0 || f.newItem >= kOptionItems))
+            return false;
+        if (f.place == ColumnPlace::Record &&
+            f.byte + kindBytes(f.kind) > Layout::kChannelRecordSize)
+            return false;
+        for (int other = 0; other < c; ++other) {
+            const ColumnField &g = kColumnFields[other];
+            if (f.place == ColumnPlace::Record && g.place == ColumnPlace::Record &&
+                f.byte < g.byte + kindBytes(g.kind) && g.byte < f.byte + kindBytes(f.kind) &&
+                (f.mask & g.mask))
+                return false;
+        }
+    }
     return true;
 }
-static_assert(rowsFollowTheColumns(), "row c of the table is column c");
+static_assert(columnRowsFit(), "a row of the table of columns does not fit");
 
 // The kind of a column; a number outside the table is no column (Number).
 constexpr ColumnKind columnKind(int column) {
@@ -128,8 +160,8 @@ constexpr int totalColumnTwips() {
     return sum;
 }
 
-// The option item of every column a new channel gets (0 outside the option
-// columns): Power High, BCLO Off, W/N Wide, Scan Add Yes.
+// The option item a new channel gets in every column (0 outside the
+// option columns).
 using ColumnItems = std::array<int, kColumnCount>;
 constexpr ColumnItems newChannelItems() {
     ColumnItems items{};
@@ -154,7 +186,7 @@ constexpr ColumnBytes columnBytes(int column, int channel) {
     const ColumnField &f = columnField(column);
     switch (f.place) {
     case ColumnPlace::Record:
-        return {channelRecordOffset(channel) + f.byte, f.bytes, f.mask};
+        return {channelRecordOffset(channel) + f.byte, kindBytes(f.kind), f.mask};
     case ColumnPlace::ScanAdd:
         return {Layout::kScanAddBitmap + (channel - 1) / 8, 1, quint8(1u << ((channel - 1) % 8))};
     case ColumnPlace::None:

@@ -25,7 +25,7 @@ constexpr int kUndoLimit = 500;
 
 bool sameEditorContent(const EditorState &a, const EditorState &b) {
     for (int row = 1; row <= kChannelCount; ++row)
-        for (int c = ColRxFrequency; c <= ColScanAdd; ++c)
+        for (int c = ColRxFrequency; c < kColumnCount; ++c)
             if (neutralCell(a.channels, row, c) != neutralCell(b.channels, row, c))
                 return false;
     return a.functions == b.functions && a.bandPosition == b.bandPosition &&
