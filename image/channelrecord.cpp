@@ -4,6 +4,7 @@
 #include "model/bcdfrequency.h"
 #include "model/celltexts.h"
 #include "model/channeltable.h"
+#include "model/layout.h"
 
 #include <QString>
 
@@ -53,7 +54,7 @@ void ChannelRecord::decode(ChannelTable &table, int channel, const uchar *image,
 
 void ChannelRecord::encode(const ChannelTable &table, int channel, qint16 language,
                            QByteArray &image) {
-    image.replace(channelRecordOffset(channel), kSize, recordFrame());
+    image.replace(channelRecordOffset(channel), Layout::kChannelRecordSize, recordFrame());
     const QString off = offCaption(language);
     for (int c = 0; c < kColumnCount; ++c) {
         const ColumnBytes bytes = columnBytes(c, channel);

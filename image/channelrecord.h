@@ -27,8 +27,6 @@
 class ChannelTable;
 
 namespace ChannelRecord {
-constexpr int kSize = 16;
-
 // Reads channel `channel` (1 to 16) from the bytes of an image: its record
 // and its Scan Add bit. A record without RX frequency is a channel not in
 // use: its cells are emptied, its option indexes stay.
