@@ -12,22 +12,17 @@ CellTarget dispatchGridClick(const ChannelTable &table, int row, int column, Ope
         column = ColRxFrequency;
     target.row = row;
     target.column = column;
-    switch (column) {
-    case ColRxFrequency:
-    case ColTxFrequency:
+    switch (columnKind(column)) {
+    case ColumnKind::Frequency:
         target.editor = CellEditor::Frequency;
         break;
-    case ColRxTone:
-    case ColTxTone:
+    case ColumnKind::Tone:
         target.editor = CellEditor::Tone;
         break;
-    case ColPower:
-    case ColBclo:
-    case ColWn:
-    case ColScanAdd:
+    case ColumnKind::Option:
         target.editor = CellEditor::Option;
         break;
-    default:
+    case ColumnKind::Number:
         target.editor = CellEditor::None;
         break;
     }
@@ -35,22 +30,25 @@ CellTarget dispatchGridClick(const ChannelTable &table, int row, int column, Ope
 }
 
 CellTarget tabStep(int row, int column, int step) {
+    // The cells an editor opens over: the RX frequency to the last column.
+    constexpr int first = ColRxFrequency;
+    constexpr int last = kColumnCount - 1;
     CellTarget target;
     target.row = row;
     target.column = column + (step < 0 ? -1 : 1);
-    if (target.column > ColScanAdd) {
+    if (target.column > last) {
         if (row < kChannelCount) {
             target.row = row + 1;
-            target.column = ColRxFrequency;
+            target.column = first;
         } else {
-            target.column = ColScanAdd;
+            target.column = last;
         }
-    } else if (target.column < ColRxFrequency) {
+    } else if (target.column < first) {
         if (row > 1) {
             target.row = row - 1;
-            target.column = ColScanAdd;
+            target.column = last;
         } else {
-            target.column = ColRxFrequency;
+            target.column = first;
         }
     }
     return target;

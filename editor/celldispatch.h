@@ -9,7 +9,7 @@ enum class CellEditor {
     None,      // nothing opens
     Frequency, // Text1 over an RX or TX frequency cell
     Tone,      // Combo8 over an RX or TX tone cell
-    Option,    // Combo5(column) over a Power, BCLO, W/N or Scan Add cell
+    Option,    // Combo5(column) over the cell of an option column
 };
 
 struct CellTarget {

@@ -17,19 +17,22 @@ CellEditors::CellEditors(EditorState &state, MessagePort *port, QWidget *host, C
     connect(m_combo8, &ToneSelector::channelChanged, this, &CellEditors::channelChanged);
     connect(m_combo8, &ToneSelector::finished, this, &CellEditors::finished);
     connect(m_combo8, &ToneSelector::tabbedOut, this, &CellEditors::tabbedOut);
-    for (int column = ColPower; column <= ColScanAdd; ++column) {
+    for (int column = 0; column < kColumnCount; ++column) {
+        if (!isOptionColumn(column))
+            continue;
         auto *selector = new OptionSelector(column, state, host);
         connect(selector, &OptionSelector::channelChanged, this, &CellEditors::channelChanged);
         connect(selector, &OptionSelector::finished, this, &CellEditors::finished);
         connect(selector, &OptionSelector::tabbedOut, this, &CellEditors::tabbedOut);
-        m_combo5[column - ColPower] = selector;
+        m_combo5 << selector;
     }
 }
 
 OptionSelector *CellEditors::Combo5(int column) const {
-    if (column < ColPower || column > ColScanAdd)
-        return nullptr;
-    return m_combo5[column - ColPower];
+    for (OptionSelector *selector : m_combo5)
+        if (selector->column() == column)
+            return selector;
+    return nullptr;
 }
 
 CellTarget CellEditors::gridClick(int row, int column) {

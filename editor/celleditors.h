@@ -1,6 +1,6 @@
 // The in-place editors of the channel table and the grid click that opens
-// them: Text1 over frequency cells, Combo8 over tone cells and Combo5(5) to
-// Combo5(8) over the option cells, each laid exactly over its cell.
+// them: Text1 over frequency cells, Combo8 over tone cells and Combo5(column)
+// over the cells of each option column, each laid exactly over its cell.
 //
 // The grid forwards a left mouse press or the Enter key on a cell as
 // requestOpen() followed by gridClick(row, column); a click without a request
@@ -11,6 +11,7 @@
 
 #include "editor/celldispatch.h"
 
+#include <QList>
 #include <QObject>
 #include <QRect>
 
@@ -37,7 +38,7 @@ public:
 
     FrequencyEditor *Text1() const { return m_text1; }
     ToneSelector *Combo8() const { return m_combo8; }
-    // Combo5(column) for the option columns 5 to 8, else nullptr.
+    // Combo5(column) for an option column, else nullptr.
     OptionSelector *Combo5(int column) const;
 
     // A left mouse press or the Enter key on the grid.
@@ -93,5 +94,5 @@ private:
     CellTarget m_current;
     FrequencyEditor *m_text1;
     ToneSelector *m_combo8;
-    OptionSelector *m_combo5[4];
+    QList<OptionSelector *> m_combo5; // one per option column, in column order
 };

@@ -2,6 +2,7 @@
 
 #include "editor/plainheaderview.h"
 #include "editor/toneentry.h"
+#include "model/celltexts.h"
 #include "model/channeltable.h"
 
 #include <QEvent>
@@ -15,22 +16,24 @@
 #include <cmath>
 
 namespace {
-constexpr int kTotalTwips = 500 + 1330 + 1000 + 1330 + 1000 + 800 + 850 + 1000 + 900;
 constexpr int kCellPadding = 12; // pixels around the text of a cell
 
-// The widest texts each column shows, in either language: header captions
-// and cell values.
-const char *const kWidestTexts[9][4] = {
-    {"信道", "CH", "16", ""},
-    {"接收频率", "RX frequency", "446.00625", ""},
-    {"亚音频", "QT/DQT", "D023N", "关闭"},
-    {"发射频率", "TX frequency", "446.00625", ""},
-    {"亚音频", "QT/DQT", "D023N", "关闭"},
-    {"功率", "Power", "High", ""},
-    {"禁发", "BCLO", "Carrier", ""},
-    {"宽\\窄带", "W/N", "Narrow", ""},
-    {"扫描添加", "Scan Add", "Yes", ""},
-};
+// The widest texts a column shows, in either language: its header
+// captions, its widest value, and the Off caption of a tone column or the
+// items of an option column.
+QStringList widestTexts(int column) {
+    QStringList texts;
+    for (qint16 language : {qint16(0), qint16(1)}) {
+        texts << columnCaption(column, language);
+        if (isToneColumn(column))
+            texts << offCaption(language);
+        for (int item = 0; item < kOptionItems && isOptionColumn(column); ++item)
+            texts << optionText(column, item, language);
+    }
+    if (const char *value = columnField(column).widestValue)
+        texts << QString::fromUtf8(value);
+    return texts;
+}
 } // namespace
 
 ChannelGrid::ChannelGrid(const ChannelTable &table, QWidget *parent)
@@ -94,7 +97,7 @@ void ChannelGrid::showCell(int row, int column) {
     const QString text = m_table.cell(row, column);
     if (it->text() != text)
         it->setText(text);
-    if (column != ColRxTone && column != ColTxTone)
+    if (!isToneColumn(column))
         return;
     const QString note = toneNote(text, m_language);
     if (it->toolTip() != note)
@@ -194,8 +197,7 @@ double ChannelGrid::minimumScale() const {
     // Twips are 1/1440 inch: 15 twips to a pixel at 96 dots per inch.
     double scale = logicalDpiX() / 1440.0;
     for (int c = 0; c < kColumnCount; ++c) {
-        for (const char *text : kWidestTexts[c]) {
-            const QString s = QString::fromUtf8(text);
+        for (const QString &s : widestTexts(c)) {
             const int width = std::max(cells.horizontalAdvance(s), headers.horizontalAdvance(s));
             scale = std::max(scale, double(width + kCellPadding) / kColumnTwips[c]);
         }
@@ -209,7 +211,7 @@ int ChannelGrid::rowHeight() const {
 }
 
 int ChannelGrid::contentWidth(double scale) const {
-    return static_cast<int>(std::ceil(kTotalTwips * scale));
+    return static_cast<int>(std::ceil(totalColumnTwips() * scale));
 }
 
 int ChannelGrid::fullHeight() const {
@@ -240,7 +242,7 @@ void ChannelGrid::layoutColumns() {
     for (int c = 0; c < kColumnCount; ++c) {
         twipsSoFar += kColumnTwips[c];
         const int right =
-            static_cast<int>(std::lround(double(available) * twipsSoFar / kTotalTwips));
+            static_cast<int>(std::lround(double(available) * twipsSoFar / totalColumnTwips()));
         setColumnWidth(c, right - used);
         used = right;
     }

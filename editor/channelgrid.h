@@ -15,6 +15,8 @@
 // and Ctrl+A (all). None of these opens an editor.
 #pragma once
 
+#include "model/channelcolumns.h"
+
 #include <QTableWidget>
 
 class ChannelTable;
@@ -24,7 +26,7 @@ class ChannelGrid : public QTableWidget {
 public:
     // Column widths of columns 0 to 8 in twips; on screen the columns keep
     // these proportions.
-    static constexpr int kColumnTwips[9] = {500, 1330, 1000, 1330, 1000, 800, 850, 1000, 900};
+    static constexpr std::array<int, kColumnCount> kColumnTwips = columnTwips();
     static constexpr int kRowTwips = 300;
 
     explicit ChannelGrid(const ChannelTable &table, QWidget *parent = nullptr);

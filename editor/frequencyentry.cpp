@@ -9,22 +9,6 @@
 
 namespace {
 constexpr int kFrequencyDecimals = 5; // cell texts are MHz in 10 Hz steps
-
-// Option items of a new channel: Power High, BCLO Off, W/N Wide, Scan Add Yes.
-constexpr int kNewChannelOptions[][2] = {
-    {ColPower, 1},
-    {ColBclo, 0},
-    {ColWn, 1},
-    {ColScanAdd, 1},
-};
-
-void writeNewChannelDefaults(ChannelTable &table, int row, const QString &rx, qint16 language) {
-    table.setCell(row, ColTxFrequency, rx);
-    table.setCell(row, ColRxTone, offCaption(language));
-    table.setCell(row, ColTxTone, offCaption(language));
-    for (const auto &option : kNewChannelOptions)
-        table.setOption(row, option[0], option[1], language);
-}
 } // namespace
 
 bool isFrequencyKey(QChar c) {
@@ -60,7 +44,7 @@ FrequencyCheck checkFrequencyText(const QString &typed, const BandLimits &limits
 FrequencyCommit commitFrequency(ChannelTable &table, int row, int column, const QString &typed,
                                 const BandLimits &limits, qint16 language, MessagePort *port) {
     FrequencyCommit result;
-    if (row < 1 || row > kChannelCount || (column != ColRxFrequency && column != ColTxFrequency))
+    if (row < 1 || row > kChannelCount || !isFrequencyColumn(column))
         return result;
     if (column == ColTxFrequency && !table.inUse(row))
         return result;
@@ -88,7 +72,7 @@ FrequencyCommit commitFrequency(ChannelTable &table, int row, int column, const 
     result.outcome = FrequencyOutcome::Written;
     result.text = text;
     if (column == ColRxFrequency && table.cell(row, ColTxFrequency).isEmpty()) {
-        writeNewChannelDefaults(table, row, text, language);
+        writeNewChannel(table, row, text, language);
         result.newChannel = true;
     }
     return result;

@@ -3,19 +3,16 @@
 #include "model/celltexts.h"
 #include "model/channeltable.h"
 
-bool isOptionColumn(int column) {
-    return column >= ColPower && column <= ColScanAdd;
-}
-
 QStringList optionItems(int column, qint16 language) {
-    if (!isOptionColumn(column))
-        return {};
-    return {optionText(column, 0, language), optionText(column, 1, language)};
+    QStringList items;
+    for (int item = 0; item < kOptionItems && isOptionColumn(column); ++item)
+        items << optionText(column, item, language);
+    return items;
 }
 
 bool pickOption(ChannelTable &table, int row, int column, int item, qint16 language) {
-    if (!isOptionColumn(column) || item < 0 || item > 1 || row < 1 || row > kChannelCount ||
-        !table.inUse(row))
+    if (!isOptionColumn(column) || item < 0 || item >= kOptionItems || row < 1 ||
+        row > kChannelCount || !table.inUse(row))
         return false;
     table.setOption(row, column, item, language);
     return true;

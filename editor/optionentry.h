@@ -8,9 +8,6 @@
 
 class ChannelTable;
 
-// True for the columns edited by an option selector (5 to 8).
-bool isOptionColumn(int column);
-
 // The two items of an option column's selector in the given language
 // (column 6 in English: "Off", "Carrier").
 QStringList optionItems(int column, qint16 language);

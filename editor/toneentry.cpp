@@ -11,8 +11,7 @@
 
 namespace {
 bool isToneCell(const ChannelTable &table, int row, int column) {
-    return (column == ColRxTone || column == ColTxTone) && row >= 1 && row <= kChannelCount &&
-           table.inUse(row);
+    return isToneColumn(column) && row >= 1 && row <= kChannelCount && table.inUse(row);
 }
 } // namespace
 

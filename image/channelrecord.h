@@ -16,54 +16,23 @@
 //   power/band byte (13):  1 1 P W 0 0 0 0    P: 1 High, 0 Low power; W: 1 Wide, 0 Narrow
 //
 // An empty channel is FFFFFFFF FFFFFFFF FFFF FFFF F8 F0 FC FF.
+//
+// The table of columns (model/channelcolumns.h) says which bytes and bits
+// hold each column; here each kind of column has its codec.
 #pragma once
 
 #include <QByteArray>
 #include <QtGlobal>
 
-class ChannelRecord {
-public:
-    static constexpr int kSize = 16;
-    static constexpr int kRxFrequency = 0;
-    static constexpr int kTxFrequency = 4;
-    static constexpr int kRxTone = 8;
-    static constexpr int kTxTone = 10;
-    static constexpr int kBcloByte = 12;
-    static constexpr int kPowerBandByte = 13;
-    static constexpr int kFixedFC = 14;
-    static constexpr int kFixedFF = 15;
+class ChannelTable;
 
-    static constexpr uchar kBcloFixedBits = 0xF0;
-    static constexpr uchar kBcloBit = 0x08;
-    static constexpr uchar kPowerBandFixedBits = 0xC0;
-    static constexpr uchar kHighPowerBit = 0x20;
-    static constexpr uchar kWideBit = 0x10;
+namespace ChannelRecord {
+// Reads channel `channel` (1 to 16) from the bytes of an image: its record
+// and its Scan Add bit. A record without RX frequency is a channel not in
+// use: its cells are emptied, its option indexes stay.
+void decode(ChannelTable &table, int channel, const uchar *image, qint16 language);
 
-    // A view of the 16 bytes at `bytes`; they must outlive the view.
-    explicit ChannelRecord(const uchar *bytes) : m_bytes(bytes) {}
-
-    // No RX frequency: the channel is not in use.
-    bool isEmpty() const { return isBlank(kRxFrequency); }
-    bool hasTxFrequency() const { return !isBlank(kTxFrequency); }
-    const uchar *rxFrequency() const { return m_bytes + kRxFrequency; }
-    const uchar *txFrequency() const { return m_bytes + kTxFrequency; }
-    quint16 rxTone() const { return word(kRxTone); }
-    quint16 txTone() const { return word(kTxTone); }
-    bool bclo() const { return m_bytes[kBcloByte] & kBcloBit; }
-    bool highPower() const { return m_bytes[kPowerBandByte] & kHighPowerBit; }
-    bool wide() const { return m_bytes[kPowerBandByte] & kWideBit; }
-
-    // The 16 bytes of a record from its fields; frequencies are four BCD
-    // bytes each.
-    static QByteArray make(const QByteArray &rx, const QByteArray &tx, quint16 rxTone,
-                           quint16 txTone, bool bclo, bool highPower, bool wide);
-
-private:
-    bool isBlank(int at) const {
-        return m_bytes[at] == 0xFF && m_bytes[at + 1] == 0xFF && m_bytes[at + 2] == 0xFF &&
-               m_bytes[at + 3] == 0xFF;
-    }
-    quint16 word(int at) const { return quint16(m_bytes[at] | (m_bytes[at + 1] << 8)); }
-
-    const uchar *m_bytes;
-};
+// Writes channel `channel` into an encoded image: its record and its Scan
+// Add bit.
+void encode(const ChannelTable &table, int channel, qint16 language, QByteArray &image);
+} // namespace ChannelRecord

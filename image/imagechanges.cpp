@@ -1,6 +1,5 @@
 #include "image/imagechanges.h"
 
-#include "image/channelrecord.h"
 #include "image/imagecodec.h"
 #include "model/channeltable.h"
 #include "model/editorstate.h"
@@ -22,26 +21,19 @@ struct ChannelField {
     QVector<Bits> bits;
 };
 
-// The fields of channel `c`'s record and its Scan Add bit.
+// The fields of channel `c`: the bytes of its record and its Scan Add bit.
 QVector<ChannelField> channelFields(int c) {
-    using R = ChannelRecord;
-    const int r = Layout::kChannelRecords + (c - 1) * R::kSize;
-    const auto span = [r](int from, int count) {
-        QVector<Bits> bits;
-        for (int i = 0; i < count; ++i)
-            bits << Bits{r + from + i, 0xFF};
-        return bits;
-    };
-    const int scanByte = Layout::kScanAddBitmap + (c - 1) / 8;
-    const quint8 scanBit = quint8(1u << ((c - 1) % 8));
-    return {{ColRxFrequency, span(R::kRxFrequency, 4)},
-            {ColRxTone, span(R::kRxTone, 2)},
-            {ColTxFrequency, span(R::kTxFrequency, 4)},
-            {ColTxTone, span(R::kTxTone, 2)},
-            {ColPower, {{r + R::kPowerBandByte, R::kHighPowerBit}}},
-            {ColBclo, {{r + R::kBcloByte, R::kBcloBit}}},
-            {ColWn, {{r + R::kPowerBandByte, R::kWideBit}}},
-            {ColScanAdd, {{scanByte, scanBit}}}};
+    QVector<ChannelField> fields;
+    for (int column = 0; column < kColumnCount; ++column) {
+        const ColumnBytes bytes = columnBytes(column, c);
+        if (bytes.count == 0)
+            continue;
+        ChannelField field{column, {}};
+        for (int i = 0; i < bytes.count; ++i)
+            field.bits << Bits{bytes.offset + i, bytes.mask};
+        fields << field;
+    }
+    return fields;
 }
 
 // The value of one entry of a setting decoded from the image into
@@ -75,8 +67,8 @@ EditorState decoded(const QByteArray &bytes, qint16 language) {
 }
 
 bool inRecord(int offset, int c) {
-    const int r = Layout::kChannelRecords + (c - 1) * ChannelRecord::kSize;
-    return offset >= r && offset < r + ChannelRecord::kSize;
+    const int r = channelRecordOffset(c);
+    return offset >= r && offset < r + Layout::kChannelRecordSize;
 }
 
 // The channel whose record or Scan Add bit an image byte belongs to (for
@@ -129,7 +121,7 @@ ImageChanges compareImages(const QByteArray &beforeImage, const QByteArray &afte
             // A channel in use on neither side has no fields to show; its
             // record is listed as bytes. Its Scan Add bit lives in the
             // bitmap and is claimed all the same.
-            if (!used && field.column != ColScanAdd)
+            if (!used && columnField(field.column).place == ColumnPlace::Record)
                 continue;
             for (const Bits &b : field.bits)
                 claimed[b.offset] |= b.mask;

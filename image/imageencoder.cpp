@@ -1,9 +1,6 @@
 #include "image/channelrecord.h"
 #include "image/imagecodec.h"
-#include "image/tonewords.h"
 #include "model/bands.h"
-#include "model/bcdfrequency.h"
-#include "model/celltexts.h"
 #include "model/layout.h"
 #include "model/settingfields.h"
 
@@ -11,27 +8,6 @@ namespace {
 
 QByteArray hexBytes(const char *hex) {
     return QByteArray::fromHex(hex);
-}
-
-QByteArray channelRecord(const ChannelTable &t, int row, qint16 language) {
-    const QString off = offCaption(language);
-    // An empty option cell counts as item 1 (Carrier, Wide, High).
-    auto item1 = [&](int column) { return t.cell(row, column) != optionText(column, 0, language); };
-    return ChannelRecord::make(
-        QByteArray::fromHex(frequencyBytesOfText(t.cell(row, ColRxFrequency)).toLatin1()),
-        QByteArray::fromHex(frequencyBytesOfText(t.cell(row, ColTxFrequency)).toLatin1()),
-        toneWordOfText(t.cell(row, ColRxTone), off), toneWordOfText(t.cell(row, ColTxTone), off),
-        item1(ColBclo), item1(ColPower), item1(ColWn));
-}
-
-uchar scanAddByte(const ChannelTable &t, int firstRow, qint16 language) {
-    uchar bits = 0;
-    for (int i = 0; i < 8; ++i) {
-        const QString cell = t.cell(firstRow + i, ColScanAdd);
-        if (!cell.isEmpty() && cell != optionText(ColScanAdd, 0, language))
-            bits |= uchar(1 << i);
-    }
-    return bits;
 }
 
 } // namespace
@@ -43,17 +19,13 @@ QString EncodeImage(const EditorState &state) {
     img[Layout::kFunctionSettings + 4] = '\0';
 
     for (int row = 1; row <= kChannelCount; ++row)
-        img.replace((row - 1) * ChannelRecord::kSize, ChannelRecord::kSize,
-                    channelRecord(state.channels, row, state.language));
+        ChannelRecord::encode(state.channels, row, state.language, img);
 
     for (int i = 0; i < settingFieldCount(); ++i) {
         const SettingField &f = settingFieldAt(i);
         for (int k = 0; k < f.count; ++k)
             img.replace(f.offset + k * f.stride, f.width(), encodeFieldEntry(f, state, k));
     }
-
-    img[Layout::kScanAddBitmap] = char(scanAddByte(state.channels, 1, state.language));
-    img[Layout::kScanAddBitmap + 1] = char(scanAddByte(state.channels, 9, state.language));
 
     // Identity: K7402 and QX-7402 for the 136-174 MHz range, K7403 and
     // QX-7403 for every other; the band code twice.

@@ -20,9 +20,10 @@ const char kJsonFormatName[] = "VQ-740 editor state";
 
 namespace {
 
-const char *const kChannelKeys[kColumnCount] = {"CH",           "RX frequency", "RX QT/DQT",
-                                                "TX frequency", "TX QT/DQT",    "Power",
-                                                "BCLO",         "W/N",          "Scan Add"};
+// The key of a channel's column.
+QString channelKey(int column) {
+    return QLatin1String(columnField(column).key);
+}
 
 // The sections of the settings, in the order of the table of fields.
 QStringList settingGroups() {
@@ -141,27 +142,33 @@ public:
     }
 };
 
+// The item of an option cell in either language, or -1.
+int optionItemOf(int column, const QString &text) {
+    for (int item = 0; item < kOptionItems; ++item)
+        if (text == optionText(column, item, 0) || text == optionText(column, item, 1))
+            return item;
+    return -1;
+}
+
 // The option cells in English, whatever the language of the editor.
 QString neutralOption(int column, const QString &text) {
-    for (int item = 0; item < 2; ++item)
-        if (text == optionText(column, item, 0) || text == optionText(column, item, 1))
-            return optionText(column, item, 1);
-    return text;
+    const int item = optionItemOf(column, text);
+    return item < 0 ? text : optionText(column, item, 1);
 }
 
 QString neutralCell(const ChannelTable &t, int row, int column) {
     const QString text = t.cell(row, column);
-    if ((column == ColRxTone || column == ColTxTone) && isOffText(text))
+    if (isToneColumn(column) && isOffText(text))
         return QStringLiteral("Off");
-    return column >= ColPower ? neutralOption(column, text) : text;
+    return isOptionColumn(column) ? neutralOption(column, text) : text;
 }
 } // namespace
 
 QJsonObject channelToJson(const ChannelTable &t, int row) {
     QJsonObject ch;
-    ch.insert(QLatin1String(kChannelKeys[0]), row);
-    for (int c = ColRxFrequency; c <= ColScanAdd; ++c)
-        ch.insert(QLatin1String(kChannelKeys[c]), neutralCell(t, row, c));
+    ch.insert(channelKey(ColNumber), row);
+    for (int c = ColNumber + 1; c < kColumnCount; ++c)
+        ch.insert(channelKey(c), neutralCell(t, row, c));
     return ch;
 }
 
@@ -174,52 +181,59 @@ bool channelFromJson(Reader &r, const QJsonValue &value, int row, qint16 languag
         return r.fail(where, QStringLiteral("must be an object"));
     const QJsonObject obj = value.toObject();
     QSet<QString> known;
-    for (const char *k : kChannelKeys)
-        known.insert(QLatin1String(k));
+    for (int c = 0; c < kColumnCount; ++c)
+        known.insert(channelKey(c));
     if (!r.checkKeys(obj, where, known))
         return false;
-    if (obj.contains(QLatin1String("CH")) && obj.value(QLatin1String("CH")).toDouble() != row)
-        return r.fail(where + QLatin1String(" / CH"), QStringLiteral("must be %1").arg(row));
+    const QString number = channelKey(ColNumber);
+    if (obj.contains(number) && obj.value(number).toDouble() != row)
+        return r.fail(where + QLatin1String(" / ") + number, QStringLiteral("must be %1").arg(row));
     QString cells[kColumnCount];
-    for (int c = ColRxFrequency; c <= ColScanAdd; ++c) {
-        const QString key = QLatin1String(kChannelKeys[c]);
+    for (int c = ColNumber + 1; c < kColumnCount; ++c) {
+        const QString key = channelKey(c);
         const QString field = where + QLatin1String(" / ") + key;
         cells[c] = neutralCell(t, row, c);
         if (!r.readString(obj, where, key, &cells[c]))
             return false;
         const QString &text = cells[c];
-        if (c == ColRxFrequency || c == ColTxFrequency) {
+        switch (columnKind(c)) {
+        case ColumnKind::Frequency:
             if (!frequencyForm().match(text).hasMatch())
                 return r.fail(field, QStringLiteral("%1 is not a frequency of the form 146.12500")
                                          .arg(quotedValue(text)));
-        } else if (c == ColRxTone || c == ColTxTone) {
+            break;
+        case ColumnKind::Tone:
             if (!text.isEmpty() && !isRadioToneText(text))
                 return r.fail(field, QStringLiteral("%1 is not a tone of the radio (Off, a CTCSS "
                                                     "tone such as 88.5, a DCS code such as "
                                                     "D023N or D023I, or a tone word kept as "
                                                     "read such as [2013])")
                                          .arg(quotedValue(text)));
-        } else if (!text.isEmpty() && text != optionText(c, 0, 1) && text != optionText(c, 1, 1) &&
-                   text != optionText(c, 0, 0) && text != optionText(c, 1, 0)) {
-            return r.fail(field,
-                          QStringLiteral("%1 is not one of \"%2\", \"%3\" or empty")
-                              .arg(quotedValue(text), optionText(c, 0, 1), optionText(c, 1, 1)));
+            break;
+        case ColumnKind::Option:
+            if (!text.isEmpty() && optionItemOf(c, text) < 0)
+                return r.fail(
+                    field, QStringLiteral("%1 is not one of \"%2\", \"%3\" or empty")
+                               .arg(quotedValue(text), optionText(c, 0, 1), optionText(c, 1, 1)));
+            break;
+        case ColumnKind::Number:
+            break;
         }
     }
     if (cells[ColRxFrequency].isEmpty()) {
-        for (int c = ColRxTone; c <= ColScanAdd; ++c)
+        for (int c = ColRxFrequency + 1; c < kColumnCount; ++c)
             if (!cells[c].isEmpty())
                 return r.fail(where,
                               QStringLiteral("a channel without RX frequency must have every "
                                              "other field empty"));
     }
     // Everything checked: write the cells in the editor's language.
-    for (int c = ColRxFrequency; c <= ColScanAdd; ++c) {
+    for (int c = ColNumber + 1; c < kColumnCount; ++c) {
         QString text = cells[c];
-        if ((c == ColRxTone || c == ColTxTone) && text == QLatin1String("Off"))
+        if (isToneColumn(c) && text == QLatin1String("Off"))
             text = offCaption(language);
-        if (c >= ColPower) {
-            const int index = text == optionText(c, 1, 0) || text == optionText(c, 1, 1) ? 1 : 0;
+        if (isOptionColumn(c)) {
+            const int index = std::max(optionItemOf(c, text), 0);
             if (!text.isEmpty())
                 text = optionText(c, index, language);
             t.setCell(row, c, text);
@@ -238,13 +252,13 @@ bool channelsSurviveTheImage(Reader &r, const EditorState &next) {
     EditorState back = next;
     DecodeImage(back, EncodeImage(next));
     for (int row = 1; row <= kChannelCount; ++row)
-        for (int c = ColRxFrequency; c <= ColScanAdd; ++c) {
+        for (int c = ColNumber + 1; c < kColumnCount; ++c) {
             const QString given = neutralCell(next.channels, row, c);
             const QString kept = neutralCell(back.channels, row, c);
             if (given != kept)
                 return r.fail(QStringLiteral("Channels / %1 / %2")
                                   .arg(row, 2, 10, QLatin1Char('0'))
-                                  .arg(QLatin1String(kChannelKeys[c])),
+                                  .arg(channelKey(c)),
                               QStringLiteral("%1 cannot be kept by the radio: it reads back as %2")
                                   .arg(quotedValue(given), quotedValue(kept)));
         }
@@ -364,8 +378,8 @@ int fieldRank(const QString &key) {
     static const QStringList order = [] {
         QStringList keys{QStringLiteral("format"), QStringLiteral("version"),
                          QStringLiteral("Range"), QStringLiteral("Channels")};
-        for (const char *k : kChannelKeys)
-            keys << QLatin1String(k);
+        for (int c = 0; c < kColumnCount; ++c)
+            keys << channelKey(c);
         for (const QString &group : settingGroups()) {
             keys << group;
             if (rowsOf(group) > 0)

@@ -22,7 +22,7 @@ bool isFrequencyText(const QString &text) {
 // same tone word either way.
 bool sameCell(int column, const QString &a, const QString &b) {
     const auto off = [](const QString &t) { return t.isEmpty() || isOffText(t); };
-    return a == b || ((column == ColRxTone || column == ColTxTone) && off(a) && off(b));
+    return a == b || (isToneColumn(column) && off(a) && off(b));
 }
 
 // The state as the radio will hold it: encoded, then decoded over the
@@ -53,9 +53,9 @@ QList<WriteWarning> checkBeforeWrite(const EditorState &state, int radioBand) {
     for (int c = 1; c <= kChannelCount; ++c) {
         if (!table.inUse(c))
             continue;
-        for (int column = ColRxFrequency; column <= ColScanAdd; ++column) {
+        for (int column = ColNumber + 1; column < kColumnCount; ++column) {
             const QString text = table.cell(c, column);
-            const bool frequency = column == ColRxFrequency || column == ColTxFrequency;
+            const bool frequency = isFrequencyColumn(column);
             const bool malformed = frequency && !text.isEmpty() && !isFrequencyText(text);
             if (malformed || !sameCell(column, held.channels.cell(c, column), text)) {
                 warnings << WriteWarning{WriteWarningKind::NotHeld, c, column, text};

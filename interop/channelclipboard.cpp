@@ -161,7 +161,7 @@ bool Paster::tone(int row, int column, const QString &typed, ToneValue *tone) {
 bool Paster::option(int row, int column, const QString &typed, int *item) {
     if (typed.isEmpty())
         return true;
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < kOptionItems; ++i)
         for (qint16 language : {qint16(0), qint16(1)})
             if (typed.compare(optionText(column, i, language), Qt::CaseInsensitive) == 0) {
                 *item = i;
@@ -184,7 +184,7 @@ bool Paster::pasteRow(ChannelTable &table, int row, QStringList cells) {
         cells << QString();
     auto cell = [&cells](int column) { return cells.at(column - 1); };
     if (cell(ColRxFrequency).isEmpty()) {
-        for (int c = ColRxTone; c <= ColScanAdd; ++c)
+        for (int c = ColRxFrequency + 1; c < kColumnCount; ++c)
             if (!cell(c).isEmpty())
                 return refuse(row, ColRxFrequency,
                               QStringLiteral("没有接收频率的信道不能有其他内容。"),
@@ -200,11 +200,11 @@ bool Paster::pasteRow(ChannelTable &table, int row, QStringList cells) {
         !frequency(row, ColTxFrequency, cell(ColTxFrequency), &v.tx))
         return false;
     if (!tone(row, ColRxTone, cell(ColRxTone), &v.rxTone) ||
-        !tone(row, ColTxTone, cell(ColTxTone), &v.txTone) ||
-        !option(row, ColPower, cell(ColPower), &v.power) ||
-        !option(row, ColBclo, cell(ColBclo), &v.bclo) || !option(row, ColWn, cell(ColWn), &v.wn) ||
-        !option(row, ColScanAdd, cell(ColScanAdd), &v.scanAdd))
+        !tone(row, ColTxTone, cell(ColTxTone), &v.txTone))
         return false;
+    for (int c = 0; c < kColumnCount; ++c)
+        if (isOptionColumn(c) && !option(row, c, cell(c), &v.items[c]))
+            return false;
     writeChannelValues(table, row, v, m_language);
     return true;
 }
@@ -238,10 +238,13 @@ PasteResult Paster::fromText(const QString &text) {
     for (int i = 0; i < rows.size(); ++i) {
         const int row = m_firstRow + i;
         if (rows.at(i).size() > kColumnCount) {
-            refuse(
-                row, ColNumber,
-                QStringLiteral("粘贴的行有 %1 个单元格，最多 9 个。").arg(rows.at(i).size()),
-                QStringLiteral("the pasted row has %1 cells; 9 at most.").arg(rows.at(i).size()));
+            refuse(row, ColNumber,
+                   QStringLiteral("粘贴的行有 %1 个单元格，最多 %2 个。")
+                       .arg(rows.at(i).size())
+                       .arg(kColumnCount),
+                   QStringLiteral("the pasted row has %1 cells; %2 at most.")
+                       .arg(rows.at(i).size())
+                       .arg(kColumnCount));
             refused.message = m_message;
             return refused;
         }
@@ -272,7 +275,7 @@ PasteResult Paster::fromPrivate(const QByteArray &data) {
     for (int i = 0; i < channels.size(); ++i) {
         const int row = m_firstRow + i;
         QJsonObject obj = channels.at(i).toObject();
-        obj.insert(QLatin1String("CH"), row);
+        obj.insert(QLatin1String(columnField(ColNumber).key), row);
         ChannelTable scratch;
         QString error;
         if (!channelFromJson(obj, row, m_language, scratch, &error)) {
@@ -283,7 +286,9 @@ PasteResult Paster::fromPrivate(const QByteArray &data) {
             return refused;
         }
         // The frequencies keep the band limits of this window's range.
-        for (int c : {int(ColRxFrequency), int(ColTxFrequency)}) {
+        for (int c = 0; c < kColumnCount; ++c) {
+            if (!isFrequencyColumn(c))
+                continue;
             const QString text = scratch.cell(row, c);
             QString cell;
             if (!text.isEmpty() && !frequency(row, c, text, &cell)) {

@@ -9,8 +9,7 @@ void writeChannelValues(ChannelTable &table, int row, const ChannelValues &v, qi
     table.setCell(row, ColRxTone, cellOfTone(v.rxTone, language));
     const bool noTxTone = v.tx.isEmpty() && v.txTone.kind == ToneKind::Off;
     table.setCell(row, ColTxTone, noTxTone ? QString() : cellOfTone(v.txTone, language));
-    table.setOption(row, ColPower, v.power, language);
-    table.setOption(row, ColBclo, v.bclo, language);
-    table.setOption(row, ColWn, v.wn, language);
-    table.setOption(row, ColScanAdd, v.scanAdd, language);
+    for (int c = 0; c < kColumnCount; ++c)
+        if (isOptionColumn(c))
+            table.setOption(row, c, v.items[c], language);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "interop/chirptones.h"
+#include "model/channelcolumns.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -15,12 +16,9 @@ struct ChannelValues {
     QString tx; // DDD.DDDDD, or empty: no transmit frequency
     ToneValue rxTone;
     ToneValue txTone;
-    // Option items (Power 1 High, BCLO 0 Off, W/N 1 Wide, Scan Add 1 Yes:
-    // the new-channel defaults).
-    int power = 1;
-    int bclo = 0;
-    int wn = 1;
-    int scanAdd = 1;
+    // The item of each option column (items[ColPower], ...), at first the
+    // new channel's.
+    ColumnItems items = newChannelItems();
 };
 
 // Writes a channel in use. A channel without TX frequency and without TX

@@ -207,9 +207,9 @@ RowOutcome Importer::fit(const ChirpMemory &m, const ChirpHeader &header) const 
                    .arg(m.dtcsCode, 3, 10, QLatin1Char('0'));
 
     if (m.mode == QLatin1String("NFM"))
-        v.wn = 0;
+        v.items[ColWn] = 0;
     else if (m.mode == QLatin1String("FM") || m.mode == QLatin1String("Auto"))
-        v.wn = 1;
+        v.items[ColWn] = 1;
     else if (m.mode == QLatin1String("DV"))
         return failWith(C::Mode, QStringLiteral("the radio does not support D-STAR (DV)"),
                         QStringLiteral("本机不支持 D-STAR（DV）"));
@@ -221,9 +221,10 @@ RowOutcome Importer::fit(const ChirpMemory &m, const ChirpHeader &header) const 
 
     // The nearer of Low 1.0 W and High 5.0 W; a tie (3.0 W) goes to Low,
     // the first level. No Power column is CHIRP's 50 W, so High.
-    v.power = m.hasPower && compareDecimalText(m.powerWatts, QStringLiteral("3")) <= 0 ? 0 : 1;
-    v.bclo = 0;
-    v.scanAdd = m.skip == QLatin1String("S") ? 0 : 1;
+    v.items[ColPower] =
+        m.hasPower && compareDecimalText(m.powerWatts, QStringLiteral("3")) <= 0 ? 0 : 1;
+    v.items[ColBclo] = 0;
+    v.items[ColScanAdd] = m.skip == QLatin1String("S") ? 0 : 1;
     out.fits = true;
     return out;
 }

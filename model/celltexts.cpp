@@ -1,29 +1,26 @@
 #include "model/celltexts.h"
 
-namespace {
-struct OptionPair {
-    const char *chinese[2];
-    const char *english[2];
-};
+#include "model/channelcolumns.h"
 
-// Columns 5 to 8: Power, BCLO, W/N, Scan Add.
-const OptionPair kOptions[4] = {
-    {{"低", "高"}, {"Low", "High"}},
-    {{"关闭", "载波"}, {"Off", "Carrier"}},
-    {{"窄带", "宽带"}, {"Narrow", "Wide"}},
-    {{"无", "有"}, {"No", "Yes"}},
-};
-const char *const kColumnCaptions[9][2] = {{"信道", "CH"},          {"接收频率", "RX frequency"},
-                                           {"亚音频", "QT/DQT"},    {"发射频率", "TX frequency"},
-                                           {"亚音频", "QT/DQT"},    {"功率", "Power"},
-                                           {"禁发", "BCLO"},        {"宽\\窄带", "W/N"},
-                                           {"扫描添加", "Scan Add"}};
+namespace {
+int languageIndex(qint16 language) {
+    return isChinese(language) ? 0 : 1;
+}
 } // namespace
 
 QString columnCaption(int column, qint16 language) {
-    if (column < 0 || column > 8)
+    if (column < 0 || column >= kColumnCount)
         return QString();
-    return QString::fromUtf8(kColumnCaptions[column][isChinese(language) ? 0 : 1]);
+    return QString::fromUtf8(columnField(column).caption[languageIndex(language)]);
+}
+
+QString columnName(int column, qint16 language) {
+    if (column < 0 || column >= kColumnCount)
+        return QString();
+    const ColumnField &f = columnField(column);
+    if (!isChinese(language))
+        return QString::fromUtf8(f.key);
+    return QString::fromUtf8(f.chineseName ? f.chineseName : f.caption[0]);
 }
 
 QString offCaption(qint16 language) {
@@ -35,8 +32,7 @@ bool isOffText(const QString &text) {
 }
 
 QString optionText(int column, int item, qint16 language) {
-    if (column < 5 || column > 8 || item < 0 || item > 1)
+    if (!isOptionColumn(column) || item < 0 || item >= kOptionItems)
         return QString();
-    const OptionPair &pair = kOptions[column - 5];
-    return QString::fromUtf8(isChinese(language) ? pair.chinese[item] : pair.english[item]);
+    return QString::fromUtf8(columnField(column).items[item][languageIndex(language)]);
 }

@@ -16,11 +16,11 @@ void ChannelTable::setCell(int row, int column, const QString &text) {
 }
 
 int ChannelTable::optionIndex(int row, int column) const {
-    return valid(row, column) && column >= ColPower ? m_optionIndex[row][column] : 0;
+    return valid(row, column) && isOptionColumn(column) ? m_optionIndex[row][column] : 0;
 }
 
 void ChannelTable::setOptionIndex(int row, int column, int index) {
-    if (valid(row, column) && column >= ColPower)
+    if (valid(row, column) && isOptionColumn(column))
         m_optionIndex[row][column] = static_cast<qint16>(index);
 }
 
@@ -56,11 +56,12 @@ void ChannelTable::SetGrid1Text(qint16 language) {
     for (int r = 1; r <= kChannelCount; ++r) {
         if (!inUse(r))
             continue;
-        for (int c : {ColRxTone, ColTxTone})
-            if (isOffText(m_cells[r][c]))
+        for (int c = 0; c < kColumnCount; ++c) {
+            if (isToneColumn(c) && isOffText(m_cells[r][c]))
                 m_cells[r][c] = offCaption(language);
-        for (int c = ColPower; c <= ColScanAdd; ++c)
-            m_cells[r][c] = optionText(c, m_optionIndex[r][c], language);
+            else if (isOptionColumn(c))
+                m_cells[r][c] = optionText(c, m_optionIndex[r][c], language);
+        }
     }
 }
 

@@ -1,27 +1,17 @@
 // The channel table: 16 channels x 9 columns of cell texts and the option
-// index table of the option columns. The texts are the values: frequencies as
-// DDD.DDDDD, tones as Off / 88.5 / D023N / D023I, options as the texts of the
-// current language. Row 0 is the header row of the grid; rows 1 to 16 are the
-// channels and column 0 holds the channel number "01" to "16".
+// index table of the option columns (model/channelcolumns.h describes the
+// columns). The texts are the values: frequencies as DDD.DDDDD, tones as
+// Off / 88.5 / D023N / D023I, options as the texts of the current language.
+// Row 0 is the header row of the grid; rows 1 to 16 are the channels and
+// column 0 holds the channel number "01" to "16".
 #pragma once
+
+#include "model/channelcolumns.h"
 
 #include <QString>
 #include <QtGlobal>
 
-enum ChannelColumn {
-    ColNumber = 0,
-    ColRxFrequency = 1,
-    ColRxTone = 2,
-    ColTxFrequency = 3,
-    ColTxTone = 4,
-    ColPower = 5,
-    ColBclo = 6,
-    ColWn = 7,
-    ColScanAdd = 8,
-};
-
 constexpr int kChannelCount = 16;
-constexpr int kColumnCount = 9;
 
 class ChannelTable {
 public:
@@ -32,7 +22,7 @@ public:
     QString cell(int row, int column) const;
     void setCell(int row, int column, const QString &text);
 
-    // Option index table entries of columns 5-8 (0 or 1); 0 elsewhere.
+    // Option index table entries of the option columns (0 or 1); 0 elsewhere.
     int optionIndex(int row, int column) const;
     void setOptionIndex(int row, int column, int index);
 

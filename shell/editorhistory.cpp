@@ -11,9 +11,9 @@ namespace {
 // items by their position in the list.
 QString neutralCell(const ChannelTable &t, int row, int column) {
     const QString text = t.cell(row, column);
-    if ((column == ColRxTone || column == ColTxTone) && isOffText(text))
+    if (isToneColumn(column) && isOffText(text))
         return QStringLiteral("Off");
-    if (column >= ColPower && !text.isEmpty())
+    if (isOptionColumn(column) && !text.isEmpty())
         return QString::number(t.optionIndex(row, column));
     return text;
 }
@@ -25,7 +25,7 @@ constexpr int kUndoLimit = 500;
 
 bool sameEditorContent(const EditorState &a, const EditorState &b) {
     for (int row = 1; row <= kChannelCount; ++row)
-        for (int c = ColRxFrequency; c <= ColScanAdd; ++c)
+        for (int c = ColRxFrequency; c < kColumnCount; ++c)
             if (neutralCell(a.channels, row, c) != neutralCell(b.channels, row, c))
                 return false;
     return a.functions == b.functions && a.bandPosition == b.bandPosition &&

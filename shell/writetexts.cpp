@@ -3,6 +3,7 @@
 #include "dialogs/dialogcaptions.h"
 #include "link/linktexts.h"
 #include "model/bands.h"
+#include "model/celltexts.h"
 #include "model/channeltable.h"
 #include "model/settingfields.h"
 #include "shell/captiontable.h"
@@ -157,13 +158,7 @@ QString settingValueText(int field, int number, const QString &text, bool valid,
 }
 
 QString channelFieldName(int column, qint16 language) {
-    const QString header = gridHeader(column, language);
-    // Both tone columns are headed "QT/DQT": the list says which one.
-    if (column == ColRxTone)
-        return pick(language, "接收", "RX ") + header;
-    if (column == ColTxTone)
-        return pick(language, "发射", "TX ") + header;
-    return header;
+    return columnName(column, language);
 }
 
 QString channelLabel(int channel, qint16 language) {

@@ -67,8 +67,9 @@ QByteArray sampleMemory() {
         t.setCell(row, ColRxTone, QLatin1String(ch[1]));
         t.setCell(row, ColTxFrequency, QLatin1String(ch[2]));
         t.setCell(row, ColTxTone, QLatin1String(ch[3]));
-        for (int c = ColPower; c <= ColScanAdd; ++c)
-            t.setOption(row, c, 1, state.language);
+        for (int c = 0; c < kColumnCount; ++c)
+            if (isOptionColumn(c))
+                t.setOption(row, c, 1, state.language);
         ++row;
     }
     return bytesFromImage(EncodeImage(state));
