@@ -2,6 +2,7 @@
 // dialogs answered from a list and its message boxes recorded.
 #pragma once
 
+#include "childnamed.h"
 #include "editor/celleditors.h"
 #include "editor/channelgrid.h"
 #include "msgboxrecorder.h"
@@ -44,8 +45,11 @@ struct Window {
             qWarning("the main window did not become active");
         grid()->setFocus();
     }
-    ChannelGrid *grid() const { return form->grid(); }
-    CellEditors *editors() const { return form->cellEditors(); }
+    template <typename T = QAction> T *get(const char *name) const {
+        return childNamed<T>(form.get(), name);
+    }
+    ChannelGrid *grid() const { return get<ChannelGrid>("Grid1"); }
+    CellEditors *editors() const { return form->findChild<CellEditors *>(); }
     QWidget *openEditor() const { return editors()->openEditor(); }
     EditorState &state() const { return form->state(); }
     QString cell(int row, int column) const { return grid()->cellText(row, column); }

@@ -2,6 +2,7 @@
 // tmpfs filled up): the old file must stay byte for byte, no temporary file
 // may be left, and the failure must be reported with the file's name and
 // the system's reason (the window: a message; the command line: status 73).
+#include "childnamed.h"
 #include "linkrig.h"
 #include "msgboxrecorder.h"
 #include "simradio.h"
@@ -15,6 +16,8 @@
 #include "image/imagecodec.h"
 #include "image/jsonform.h"
 #include "image/statefile.h"
+#include "link/portchooser.h"
+#include "shell/channelcommandspart.h"
 #include "shell/filecommands.h"
 #include "shell/form1.h"
 #include "shell/parameterfile.h"
@@ -110,7 +113,7 @@ void TestFullDisk::parameterFileWithNoRoomAnywhereIsReported() {
     MsgBoxRecorder boxes;
     {
         Form1 form(ParameterFile(fs.path(), fs.filePath("config")));
-        form.setRememberedPort(5);
+        childNamed<PortChooser>(&form, "portChooser")->setRememberedPort(5);
         form.close();
     }
     QCOMPARE(readFile(fs.filePath("parameter")), old);
@@ -192,7 +195,8 @@ void TestFullDisk::oldFileSurvivesEverySavePath() {
         Form1 form(ParameterFile(elsewhere.path(), elsewhere.filePath("config")));
         PathChooser chooser;
         form.setFileChooser(&chooser);
-        form.applyEditorChange(QStringLiteral("Test"), state);
+        childNamed<ChannelCommandsPart>(&form, "channelCommandsPart")
+            ->applyEditorChange(QStringLiteral("Test"), state);
         chooser.path = target;
         boxes.answers = {MsgResult::Yes}; // replace the existing file
         form.findChild<QAction *>("mnuAssave")->trigger();

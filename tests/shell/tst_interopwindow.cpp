@@ -3,6 +3,7 @@
 // through their own controls, message boxes recorded, keys and presses on
 // the channel table.
 #include "../interop/chirprows.h"
+#include "childnamed.h"
 #include "editor/celleditors.h"
 #include "editor/channelgrid.h"
 #include "interop/channelclipboard.h"
@@ -110,7 +111,7 @@ struct Window {
         return d.result();
     }
 
-    ChannelGrid *grid() const { return form->grid(); }
+    ChannelGrid *grid() const { return childNamed<ChannelGrid>(form.get(), "Grid1"); }
     EditorState &state() const { return form->state(); }
     QAction *action(const char *name) const { return form->findChild<QAction *>(name); }
     QString channel(int row) const {
@@ -283,7 +284,7 @@ private slots:
         // The channel number selects its channel; Shift+press extends.
         w.press(2, ColNumber);
         w.press(3, ColRxFrequency, Qt::ShiftModifier);
-        QVERIFY(!w.form->cellEditors()->openEditor());
+        QVERIFY(!w.form->findChild<CellEditors *>()->openEditor());
         QCOMPARE(w.grid()->selectedChannels(), (QList<int>{2, 3}));
         w.key(Qt::Key_C, Qt::ControlModifier);
         const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
@@ -296,7 +297,7 @@ private slots:
         w.press(2, ColNumber, Qt::ControlModifier);
         w.press(3, ColNumber, Qt::ControlModifier);
         QCOMPARE(w.grid()->selectedChannels(), QList<int>{10});
-        QVERIFY(!w.form->cellEditors()->openEditor());
+        QVERIFY(!w.form->findChild<CellEditors *>()->openEditor());
         w.key(Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(w.channel(10), w.channel(2));
         QCOMPARE(w.channel(11), w.channel(3));

@@ -1,0 +1,15 @@
+// Test helper: a control of a window found by its objectName, as the tests
+// reach every part of the main window; a missing one ends the test with the
+// names it looked for.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+template <typename T> T *childNamed(const QObject *parent, const QString &name) {
+    T *child = parent->findChild<T *>(name);
+    if (!child)
+        qFatal("%s holds no %s named %s", qPrintable(parent->objectName()),
+               T::staticMetaObject.className(), qPrintable(name));
+    return child;
+}
