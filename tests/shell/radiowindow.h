@@ -5,10 +5,10 @@
 // own.
 #pragma once
 
-#include "childnamed.h"
 #include "linkrig.h"
 #include "msgboxrecorder.h"
 #include "simradio.h"
+#include "windowtesttools.h"
 
 #include "../image/imagebuilder.h"
 
@@ -39,16 +39,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
-
-inline QByteArray contents(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-inline bool writeFile(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 class ListChooser : public FileChooser {
 public:

@@ -15,6 +15,7 @@
 #include "shell/form1.h"
 #include "shell/radiolinkpart.h"
 #include "shell/writetexts.h"
+#include "windowtesttools.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -48,22 +49,11 @@ public:
     int asked = 0;
 };
 
-QByteArray contents(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void write(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 // A window whose parameter file lives in a folder of the test's own.
 struct Window {
     explicit Window(const QByteArray *parameterBytes = nullptr) {
         if (parameterBytes)
-            write(parameterPath(), *parameterBytes);
+            QVERIFY(writeFile(parameterPath(), *parameterBytes));
         form = std::make_unique<Form1>(ParameterFile(dir.path(), dir.filePath("config")));
         form->setFileChooser(&chooser);
         form->setServiceClock([this] { return now; });
@@ -73,12 +63,7 @@ struct Window {
         });
     }
     QString parameterPath() const { return dir.filePath("parameter"); }
-    template <typename T> T *get(const char *name) const {
-        T *object = form->findChild<T *>(QString::fromLatin1(name));
-        if (!object)
-            qWarning("no control %s", name);
-        return object;
-    }
+    template <typename T> T *get(const char *name) const { return childNamed<T>(form.get(), name); }
     QComboBox *combo(const char *name) const { return get<QComboBox>(name); }
     QAction *action(const char *name) const { return get<QAction>(name); }
     QAction *button(int i) const { return action(qPrintable(QString("Toolbar1_%1").arg(i))); }
@@ -443,7 +428,7 @@ private slots:
                                           "7503"
                                           "B80B"));
         const QString file = w.dir.filePath("odd.DAT");
-        write(file, image);
+        QVERIFY(writeFile(file, image));
         w.chooser.paths = {file};
         w.action("mnuOpen")->trigger();
         const auto item = [&](int row, int column) { return w.grid()->item(row - 1, column); };
@@ -539,7 +524,7 @@ private slots:
         source.functions.squelchLevel = 2;
         source.functions.beep = 0;
         const QString path = w.dir.filePath("radio.DAT");
-        write(path, bytesFromImage(EncodeImage(source)));
+        QVERIFY(writeFile(path, bytesFromImage(EncodeImage(source))));
         w.form->state().debugWriteMode = true;
         w.chooser.paths = {path};
         w.button(2)->trigger();
@@ -562,7 +547,7 @@ private slots:
         w.grid()->refresh();
         w.combo("Combo9")->setCurrentIndex(8);
         const QString path = w.dir.filePath("short.DAT");
-        write(path, startUpImageBytes().left(100));
+        QVERIFY(writeFile(path, startUpImageBytes().left(100)));
         w.chooser.paths = {path};
         // Open asks about the unsaved edits first; Discard goes on.
         w.boxes.answers = {MsgResult::No};
@@ -600,7 +585,7 @@ private slots:
         QTemporaryDir files;
         const QString path = files.filePath("radio.DAT");
         if (exists)
-            write(path, bytes);
+            QVERIFY(writeFile(path, bytes));
         const QByteArray parameters = QByteArray(2, '\0') + char(language);
         struct Outcome {
             QStringList messages;
@@ -638,7 +623,7 @@ private slots:
     void saveOverwriteNoAsksAgainAndCancelWritesNothing() {
         Window w;
         const QString path = w.dir.filePath("old.DAT");
-        write(path, "old contents");
+        QVERIFY(writeFile(path, "old contents"));
         w.chooser.paths = {path};
         w.boxes.answers = {7};
         w.button(3)->trigger();

@@ -2,7 +2,6 @@
 // tmpfs filled up): the old file must stay byte for byte, no temporary file
 // may be left, and the failure must be reported with the file's name and
 // the system's reason (the window: a message; the command line: status 73).
-#include "childnamed.h"
 #include "linkrig.h"
 #include "msgboxrecorder.h"
 #include "simradio.h"
@@ -113,7 +112,7 @@ void TestFullDisk::parameterFileWithNoRoomAnywhereIsReported() {
     MsgBoxRecorder boxes;
     {
         Form1 form(ParameterFile(fs.path(), fs.filePath("config")));
-        childNamed<PortChooser>(&form, "portChooser")->setRememberedPort(5);
+        form.findChild<PortChooser *>("portChooser")->setRememberedPort(5);
         form.close();
     }
     QCOMPARE(readFile(fs.filePath("parameter")), old);
@@ -195,7 +194,7 @@ void TestFullDisk::oldFileSurvivesEverySavePath() {
         Form1 form(ParameterFile(elsewhere.path(), elsewhere.filePath("config")));
         PathChooser chooser;
         form.setFileChooser(&chooser);
-        childNamed<ChannelCommandsPart>(&form, "channelCommandsPart")
+        form.findChild<ChannelCommandsPart *>("channelCommandsPart")
             ->applyEditorChange(QStringLiteral("Test"), state);
         chooser.path = target;
         boxes.answers = {MsgResult::Yes}; // replace the existing file

@@ -6,7 +6,6 @@
 #include "image/statefile.h"
 #include "mainwindowfixture.h"
 #include "model/settingfields.h"
-#include "shell/channelcommandspart.h"
 #include "shell/editorhistory.h"
 
 #include <QAction>
@@ -91,8 +90,7 @@ private slots:
         EditorState next = w.state();
         next.channels.setCell(9, ColRxFrequency, QStringLiteral("431.00000"));
         next.channels.setCell(9, ColTxFrequency, QStringLiteral("431.00000"));
-        w.get<ChannelCommandsPart>("channelCommandsPart")
-            ->applyEditorChange(QStringLiteral("paste"), next);
+        w.commands()->applyEditorChange(QStringLiteral("paste"), next);
         step("paste");
         // New, after its question.
         w.boxes.answers = {MsgResult::Ok};
@@ -155,8 +153,7 @@ private slots:
     void languageAndLockAreNoSteps() {
         Window w(true);
         w.fillChannel2();
-        w.get<ChannelCommandsPart>("channelCommandsPart")
-            ->applyEditorChange(QStringLiteral("fill"), w.state());
+        w.commands()->applyEditorChange(QStringLiteral("fill"), w.state());
         const int steps = w.get<EditorHistory>("editorHistory")->stack()->count();
         w.form->findChild<QAction *>("mnuChinese")->trigger();
         w.form->findChild<QAction *>("mnulock")->trigger();

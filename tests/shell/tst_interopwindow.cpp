@@ -3,7 +3,6 @@
 // through their own controls, message boxes recorded, keys and presses on
 // the channel table.
 #include "../interop/chirprows.h"
-#include "childnamed.h"
 #include "editor/celleditors.h"
 #include "editor/channelgrid.h"
 #include "interop/channelclipboard.h"
@@ -13,6 +12,7 @@
 #include "shell/filecommands.h"
 #include "shell/form1.h"
 #include "shell/interopdialogs.h"
+#include "windowtesttools.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,17 +48,6 @@ public:
     QStringList filters;
     QStringList suffixes;
 };
-
-QByteArray contents(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
-}
 
 // What a dialog showed and how it was answered.
 struct ShownDialog {

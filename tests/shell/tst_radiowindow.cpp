@@ -23,17 +23,15 @@ private slots:
         Form1 form(ParameterFile(dir.path(), dir.filePath("config")));
         QMenu *menu = form.findChild<QMenu *>("mnucom");
         QVERIFY(menu->toolTipsVisible());
-        const auto item = [&form](int port) {
-            return childNamed<QAction>(&form, QString("mnucom%1").arg(port));
-        };
+        const QList<QAction *> items = menu->actions(); // COM1 to COM8 first
         for (int port = 1; port <= 8; ++port) {
-            QCOMPARE(item(port)->text(), QString("COM%1(&%1)").arg(port));
-            QCOMPARE(item(port)->toolTip(), portDevice(port));
-            QCOMPARE(item(port)->statusTip(), portDevice(port));
+            QCOMPARE(items[port - 1]->text(), QString("COM%1(&%1)").arg(port));
+            QCOMPARE(items[port - 1]->toolTip(), portDevice(port));
+            QCOMPARE(items[port - 1]->statusTip(), portDevice(port));
         }
 #ifdef Q_OS_LINUX
-        QCOMPARE(item(1)->toolTip(), QString("/dev/ttyUSB0"));
-        QCOMPARE(item(8)->toolTip(), QString("/dev/ttyS1"));
+        QCOMPARE(items[0]->toolTip(), QString("/dev/ttyUSB0"));
+        QCOMPARE(items[7]->toolTip(), QString("/dev/ttyS1"));
 #endif
         QVERIFY(form.findChild<SerialPort *>("MSComm1"));
         for (const char *timer : {"Timer1", "Timer2", "Timer3"})
