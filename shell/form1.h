@@ -92,7 +92,8 @@ protected:
 
 private:
     // Construction (form1.cpp): the menus and their items, the toolbar, the
-    // panels and the parts, then the load of the parameter file.
+    // panels and the parts; then the load of the parameter file
+    // (form1lifecycle.cpp).
     void buildMenus();
     void buildToolbar();
     void buildPanels();
@@ -103,7 +104,7 @@ private:
     void load();
     Preferences preferences() const;
 
-    // The editor as the parts see it, and the File commands (form1files.cpp).
+    // The editor as the parts see it, and the File commands (form1editor.cpp).
     bool editLock() const override;
     void finishCellEditing(bool commit) override;
     void refreshAfterDecode() override;
@@ -123,8 +124,7 @@ private:
     bool saveEditor(bool toOwnFile);
 
     // The window's own controls (form1controls.cpp): the lock, the language,
-    // help, the band selector, the Functions Setting lists and the service
-    // modes' gestures.
+    // help, the band selector and the service modes' gestures.
     void applyLock(bool locked);
     void commandChinese();
     void commandEnglish();
@@ -182,10 +182,10 @@ private:
     QToolBar *Toolbar1 = nullptr;
     QAction *m_buttons[9] = {}; // Toolbar1 buttons 1 to 8
 
-    QGroupBox *Frame1 = nullptr; // model frame
-    QLabel *Label3 = nullptr;    // Range
-    QComboBox *Combo1 = nullptr; // band selector
-    FunctionsPanel *Frame2 = nullptr;
+    QGroupBox *Frame1 = nullptr;      // model frame
+    QLabel *Label3 = nullptr;         // Range
+    QComboBox *Combo1 = nullptr;      // band selector
+    FunctionsPanel *Frame2 = nullptr; // Functions Setting panel
     ChannelGrid *Grid1 = nullptr;
     QProgressBar *ProgressBar1 = nullptr;
     QLabel *Label = nullptr;       // status of a radio exchange

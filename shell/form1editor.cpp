@@ -1,6 +1,8 @@
-// The main window's editor as the parts see it, and the File commands: New,
-// Open and Save, the file name and the unsaved-change mark in the title,
-// and the question before work that is not saved would be replaced or lost.
+// The editor the main window holds, as its parts see it: the lock, the cell
+// being edited, the views shown again after a decode, the history of edits,
+// the file name and the unsaved-change mark in the title, and the question
+// before work that is not saved would be replaced or lost; and the File
+// commands that replace or save what it holds: New, Open and Save.
 #include "shell/form1.h"
 
 #include "dialogs/optiondialogs.h"
