@@ -1,29 +1,20 @@
-// Construction, layout and the load and unload of the main window.
-#include "image/systemreason.h"
+// Construction and layout of the main window: its menus built from its own
+// items and the parts' items in their places, the toolbar, the panels, the
+// channel table with its in-place editors, the keyboard order and the parts.
 #include "shell/form1.h"
 
-#include "dialogs/optiondialogs.h"
 #include "editor/celleditors.h"
 #include "editor/channelgrid.h"
-#include "link/clonesession.h"
-#include "link/portchooser.h"
-#include "link/portdevices.h"
-#include "link/serialtrace.h"
-#include "link/systemserialport.h"
-#include "link/writeflow.h"
 #include "model/bands.h"
-#include "shell/captiontable.h"
-#include "shell/editorhistory.h"
+#include "shell/channelcommandspart.h"
 #include "shell/filedialogs.h"
-#include "shell/interopdialogs.h"
+#include "shell/functionspanel.h"
 #include "shell/localizedmsgbox.h"
-#include "shell/setlanguagetext.h"
+#include "shell/radiolinkpart.h"
+#include "shell/writepart.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QDir>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,16 +29,6 @@ namespace {
 template <typename T> T *named(T *object, const char *name) {
     object->setObjectName(QString::fromLatin1(name));
     return object;
-}
-
-QComboBox *list(QWidget *parent, const char *name, int items) {
-    auto *combo = named(new QComboBox(parent), name);
-    // The item texts arrive with each language; the list grows to the
-    // longest of them, so "Chinese" is never cut short after a switch.
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    for (int i = 0; i < items; ++i)
-        combo->addItem(QString());
-    return combo;
 }
 } // namespace
 
@@ -64,15 +45,14 @@ Form1::Form1(const ParameterFile &parameterFile, const DeviceSetting &deviceSett
     m_port = std::make_unique<LocalizedMessagePort>(this, m_state.language);
     m_ownChooser = std::make_unique<DataFileDialogs>(this, m_state.language);
     m_chooser = m_ownChooser.get();
-    m_ownPrompts = std::make_unique<InteropDialogs>(this, m_state.language);
-    m_prompts = m_ownPrompts.get();
     m_urlOpener = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
 
     buildMenus();
     buildToolbar();
     buildPanels();
-    buildRadioLink();
-    buildWriteFlow();
+    buildParts();
+    fillMenus();
+    connectExchange();
     load();
     buildHistory();
 }
@@ -81,19 +61,16 @@ Form1::~Form1() {
     // An editor left open must not store into the editor state while the
     // window is taken apart.
     finishCellEditing(false);
-    delete m_history;
-    m_history = nullptr;
-    shutDownRadioLink();
-}
-
-MessagePort &Form1::messagePort() {
-    return *m_port;
+    m_commands->stopHistory();
+    m_link->shutDown();
 }
 
 void Form1::buildMenus() {
+    // The menus, and the window's own items; fillMenus() puts them in their
+    // places among the parts' items.
     QMenuBar *bar = menuBar();
     auto item = [this](QMenu *menu, const char *name, void (Form1::*slot)()) {
-        QAction *action = named(menu->addAction(QString()), name);
+        QAction *action = named(new QAction(menu), name);
         if (slot)
             connect(action, &QAction::triggered, this, slot);
         return action;
@@ -103,35 +80,10 @@ void Form1::buildMenus() {
     mnuNew = item(mnuFile, "mnuNew", &Form1::commandNew);
     mnuOpen = item(mnuFile, "mnuOpen", &Form1::commandOpen);
     mnuAssave = item(mnuFile, "mnuAssave", &Form1::commandSave);
-    mnuImport = item(mnuFile, "mnuImport", &Form1::commandImport);
-    mnuExport = item(mnuFile, "mnuExport", &Form1::commandExport);
-    mnuPrint = item(mnuFile, "mnuPrint", &Form1::commandPrint);
-    mnuPrint->setShortcut(QKeySequence::Print);
-    mnuExportPdf = item(mnuFile, "mnuExportPdf", &Form1::commandExportPdf);
-    mnuBackups = item(mnuFile, "mnuBackups", &Form1::commandBackups);
-    mnuFile->addSeparator();
-    mnuQuit = item(mnuFile, "mnuQuit", &Form1::commandExit);
-
-    // The Edit menu: Undo and Redo, then the commands on whole channels of
-    // Grid1.
+    mnuQuit = item(mnuFile, "mnuQuit", nullptr);
+    connect(mnuQuit, &QAction::triggered, this, &Form1::close);
     mnuEdit = named(bar->addMenu(QString()), "mnuEdit");
-    mnuUndo = item(mnuEdit, "mnuUndo", &Form1::commandUndo);
-    mnuUndo->setShortcut(QKeySequence::Undo);
-    mnuRedo = item(mnuEdit, "mnuRedo", &Form1::commandRedo);
-    mnuRedo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    mnuEdit->addSeparator();
-    mnuCut = item(mnuEdit, "mnuCut", &Form1::commandCut);
-    mnuCopy = item(mnuEdit, "mnuCopy", &Form1::commandCopy);
-    mnuPaste = item(mnuEdit, "mnuPaste", &Form1::commandPaste);
-    mnuDelete = item(mnuEdit, "mnuDelete", &Form1::commandDelete);
-
     mnupro = named(bar->addMenu(QString()), "mnupro");
-    mnureadFre = item(mnupro, "mnureadFre", &Form1::commandRead);
-    mnureadFre->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    mnuwriteFre = item(mnupro, "mnuwriteFre", &Form1::commandWrite);
-    mnuwriteFre->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    mnupro->addSeparator();
     mnudtmf = item(mnupro, "mnudtmf", nullptr);
     Key_enactment = item(mnupro, "Key_enactment", nullptr);
     mnusetin = item(mnupro, "mnusetin", nullptr);
@@ -146,25 +98,6 @@ void Form1::buildMenus() {
     connect(mnulock, &QAction::triggered, this, [this](bool checked) { applyLock(checked); });
 
     mnucom = named(bar->addMenu(QString()), "mnucom");
-    for (int port = 1; port <= 8; ++port) {
-        QAction *action = mnucom->addAction(portItemCaption(port));
-        action->setObjectName(QStringLiteral("mnucom%1").arg(port));
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, action, port](bool checked) {
-            // The check marks follow the port actually chosen, which the
-            // handler of portChosen decides; undo Qt's own toggle.
-            action->setChecked(!checked);
-            emit portChosen(port);
-        });
-        mnucomItems[port] = action;
-    }
-    // Below COM1 to COM8: the devices present (made each time the menu
-    // opens), then any device by its path, and the search for the cable.
-    mnucom->addSeparator();
-    m_devicesEnd = mnucom->addSeparator();
-    mnucomOther = item(mnucom, "mnucomOther", &Form1::commandOtherPort);
-    mnucomFind = item(mnucom, "mnucomFind", &Form1::commandFindCable);
-
     mnuLanguage = named(bar->addMenu(QString()), "mnuLanguage");
     mnuChinese = item(mnuLanguage, "mnuChinese", &Form1::commandChinese);
     mnuEnglish = item(mnuLanguage, "mnuEnglish", &Form1::commandEnglish);
@@ -172,7 +105,6 @@ void Form1::buildMenus() {
     mnuhelp = named(bar->addMenu(QString()), "mnuhelp");
     mnumainhelp = item(mnuhelp, "mnumainhelp", &Form1::commandHelp);
     mnumainhelp->setVisible(false);
-    mnutrace = item(mnuhelp, "mnutrace", &Form1::commandTrace);
     mnuabout = item(mnuhelp, "mnuabout", nullptr);
 
     // The help topic item is hidden, but F1 opens the help all the same.
@@ -180,6 +112,28 @@ void Form1::buildMenus() {
     f1->setObjectName(QStringLiteral("helpShortcut"));
     f1->setContext(Qt::ApplicationShortcut);
     connect(f1, &QShortcut::activated, this, &Form1::commandHelp);
+}
+
+void Form1::fillMenus() {
+    mnuFile->addActions({mnuNew, mnuOpen, mnuAssave});
+    mnuFile->addActions(m_commands->fileItems());
+    mnuFile->addAction(m_write->backupsItem());
+    mnuFile->addSeparator();
+    mnuFile->addAction(mnuQuit);
+
+    // The Edit menu: Undo and Redo, then the commands on whole channels of
+    // Grid1.
+    mnuEdit->addActions(m_commands->historyItems());
+    mnuEdit->addSeparator();
+    mnuEdit->addActions(m_commands->channelItems());
+
+    mnupro->addActions({m_link->readItem(), m_link->writeItem()});
+    mnupro->addSeparator();
+    mnupro->addActions({mnudtmf, Key_enactment, mnusetin, mnudebug, mnutestfre});
+    mnuset->addAction(mnulock);
+    m_link->fillPortMenu(mnucom);
+    mnuLanguage->addActions({mnuChinese, mnuEnglish});
+    mnuhelp->addActions({mnumainhelp, m_link->traceItem(), mnuabout});
 }
 
 void Form1::buildToolbar() {
@@ -214,8 +168,6 @@ void Form1::buildToolbar() {
     connect(m_buttons[1], &QAction::triggered, this, &Form1::commandNew);
     connect(m_buttons[2], &QAction::triggered, this, &Form1::commandOpen);
     connect(m_buttons[3], &QAction::triggered, this, &Form1::commandSave);
-    connect(m_buttons[5], &QAction::triggered, this, &Form1::commandRead);
-    connect(m_buttons[6], &QAction::triggered, this, &Form1::commandWrite);
     connect(m_buttons[7], &QAction::triggered, this, &Form1::debugWriteButtonClicked);
     connect(m_buttons[8], &QAction::triggered, this, &Form1::bandOverrideButtonClicked);
     // Buttons 7 and 8 show only in their service modes and carry no tip.
@@ -238,44 +190,14 @@ void Form1::buildPanels() {
     modelLayout->addWidget(Label3);
     modelLayout->addWidget(Combo1, 1);
 
-    Frame2 = named(new QGroupBox(central), "Frame2");
-    Label4 = named(new QLabel(Frame2), "Label4");
-    Combo2 = list(Frame2, "Combo2", kVoiceNoticeItems);
-    Label5 = named(new QLabel(Frame2), "Label5");
-    // Filled at load with the Time-out Timer values; measured as the others.
-    Combo3 = named(new QComboBox(Frame2), "Combo3");
-    Combo3->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    Label1 = named(new QLabel(Frame2), "Label1");
-    Combo4 = list(Frame2, "Combo4", kTotPreAlertItems);
-    Label6 = named(new QLabel(Frame2), "Label6");
-    Combo9 = list(Frame2, "Combo9", kSquelchLevelItems);
-    Label7 = named(new QLabel(Frame2), "Label7");
-    Combo6 = list(Frame2, "Combo6", kBatterySaveItems);
-    Label8 = named(new QLabel(Frame2), "Label8");
-    Combo7 = list(Frame2, "Combo7", kBeepItems);
-    Label1->hide();
-    Combo4->hide();
-    auto *panel = new QGridLayout(Frame2);
-    const std::pair<QLabel *, QComboBox *> pairs[] = {{Label4, Combo2}, {Label5, Combo3},
-                                                      {Label1, Combo4}, {Label6, Combo9},
-                                                      {Label7, Combo6}, {Label8, Combo7}};
-    int row = 0;
-    for (const auto &[label, combo] : pairs) {
-        label->setBuddy(combo);
-        panel->addWidget(label, row, 0);
-        panel->addWidget(combo, row, 1);
-        connect(combo, &QComboBox::currentIndexChanged, this, &Form1::functionListChanged);
-        ++row;
-    }
-    panel->setColumnStretch(1, 1);
-    panel->setRowStretch(row, 1);
+    Frame2 = new FunctionsPanel(m_state, central);
+    connect(Frame2, &FunctionsPanel::settingsChanged, this,
+            [this] { recordEdit(QStringLiteral("function settings")); });
     // Three captions of the panel make the band override gesture.
-    for (QLabel *label : {Label4, Label6, Label8})
-        label->installEventFilter(this);
+    connect(Frame2, &FunctionsPanel::captionClicked, this, &Form1::panelCaptionClicked);
 
     Grid1 = new ChannelGrid(m_state.channels, central);
     buildCellEditors();
-    buildEditMenu();
     setKeyboardOrder();
 
     ProgressBar1 = named(new QProgressBar(central), "ProgressBar1");
@@ -332,105 +254,28 @@ void Form1::buildCellEditors() {
     connect(m_editors, &CellEditors::channelChanged, Grid1, &ChannelGrid::refreshRow);
 }
 
-void Form1::load() {
-    // The parameter file: lock, remembered port, language.
-    const Preferences prefs = m_parameterFile.load();
-    mnulock->setChecked(prefs.editLock);
-    if (prefs.editLock)
-        applyLock(true);
-    setRememberedPort(prefs.rememberedPort);
-    loadRememberedDevice();
-    m_state.language = prefs.language;
-
-    // The Time-out Timer list: 15 S to 600 S.
-    for (int n = 1; n <= kTimeoutTimerItems; ++n)
-        Combo3->addItem(QStringLiteral("%1 S").arg(n * 15));
-
-    // Band 0 accepted and selected, PF1 10, then the reset to defaults.
-    m_state.loadStartUpValues();
-    Combo1->setCurrentIndex(m_state.bandPosition);
-    Grid1->refresh();
-    refreshFunctionLists();
-    ProgressBar1->hide();
-
-    m_dialogs = new OptionDialogs(m_state, this);
-    m_dialogs->setMessagePort(m_port.get());
-    connect(mnudtmf, &QAction::triggered, m_dialogs, &OptionDialogs::showOptionalFunction);
-    connect(Key_enactment, &QAction::triggered, m_dialogs, &OptionDialogs::showKeys);
-    connect(mnusetin, &QAction::triggered, m_dialogs, &OptionDialogs::showEmbedded);
-    connect(mnudebug, &QAction::triggered, m_dialogs, &OptionDialogs::showDebug);
-    connect(mnutestfre, &QAction::triggered, m_dialogs, &OptionDialogs::showTestFrequency);
-    connect(mnuabout, &QAction::triggered, m_dialogs, &OptionDialogs::showAbout);
-    connect(m_dialogs, &OptionDialogs::debugGestureClicked, this, &Form1::debugCaptionClicked);
-    connect(Combo1, &QComboBox::currentIndexChanged, this, &Form1::bandSelectorChanged);
-
-    SetLanguageText(*this, *m_dialogs, m_state.language);
-    fitFunctionLists();
-    resize(sizeHint());
+void Form1::setKeyboardOrder() {
+    // Range, the Functions Setting lists from the top down, then the
+    // channel table; Tab from the table goes round to Range again.
+    QList<QWidget *> order{Combo1};
+    for (QComboBox *list : Frame2->lists())
+        order << list;
+    order << Grid1;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
-void Form1::closeEvent(QCloseEvent *event) {
-    if (!m_unloaded) {
-        // Work not saved is not lost without a word: the user saves it,
-        // discards it, or stays.
-        if (!keepUnsavedWork()) {
-            event->ignore();
-            return;
-        }
-        finishCellEditing(false);
-        m_unloaded = true;
-        shutDownRadioLink();
-        // The file moves to the per-user folder without a word when the
-        // program's folder cannot take it; only a file that fits nowhere is
-        // reported.
-        QString reason;
-        QString file;
-        if (!m_parameterFile.save(preferences(), &reason, &file)) {
-            file = QDir::toNativeSeparators(file);
-            reason = systemReasonText(reason, m_state.language);
-            m_port->show(
-                m_state.language == 0
-                    ? QStringLiteral("无法保存参数文件 %1（%2），语言、端口和锁定设置未保存。")
-                          .arg(file, reason)
-                    : QStringLiteral("The parameter file %1 (%2) cannot be written; the "
-                                     "language, port and lock are not kept.")
-                          .arg(file, reason),
-                MsgStyle::IconStop, QString());
-        }
-        saveRememberedDevice();
-        emit unloaded();
-    }
-    event->accept();
-}
-
-Preferences Form1::preferences() const {
-    Preferences p;
-    p.editLock = editLock();
-    p.rememberedPort = rememberedPort();
-    p.language = m_state.language;
-    return p;
-}
-
-bool Form1::editLock() const {
-    return mnulock->isChecked();
-}
-
-void Form1::setFileChooser(FileChooser *chooser) {
-    m_chooser = chooser ? chooser : m_ownChooser.get();
-}
-
-void Form1::setInteropPrompts(InteropPrompts *prompts) {
-    m_prompts = prompts ? prompts : m_ownPrompts.get();
-}
-
-void Form1::setUrlOpener(UrlOpener opener) {
-    m_urlOpener = std::move(opener);
-}
-
-QAction *Form1::toolbarButton(int index) const {
-    return index >= 1 && index <= 8 ? m_buttons[index] : nullptr;
-}
-
-QAction *Form1::portItem(int port) const {
-    return port >= 1 && port <= 8 ? mnucomItems[port] : nullptr;
+void Form1::buildParts() {
+    m_link = std::make_unique<RadioLinkPart>(m_state, *m_port, m_deviceSetting,
+                                             static_cast<EditorWindow &>(*this), this);
+    m_write = std::make_unique<WritePart>(m_state, *m_port, *m_link,
+                                          static_cast<EditorWindow &>(*this), this);
+    m_commands = std::make_unique<ChannelCommandsPart>(m_state, *m_port, *Grid1,
+                                                       static_cast<EditorWindow &>(*this), this);
+    m_commands->setFileChooser(m_chooser);
+    connect(m_buttons[5], &QAction::triggered, m_link.get(), &RadioLinkPart::commandRead);
+    connect(m_buttons[6], &QAction::triggered, m_link.get(), &RadioLinkPart::commandWrite);
+    // After the window's own language handlers: the parts follow too.
+    for (QAction *language : {mnuChinese, mnuEnglish})
+        connect(language, &QAction::triggered, this, &Form1::retranslateParts);
 }

@@ -1,27 +1,20 @@
 #include "shell/printcaptions.h"
 
 #include "model/editorstate.h"
+#include "model/settingfields.h"
 #include "shell/captiontable.h"
+#include "shell/functionfields.h"
 
 QList<SettingLine> functionSettingLines(const EditorState &state, qint16 language) {
-    const FunctionSettings &f = state.functions;
-    // The label and the list of each setting the window shows.
-    const struct {
-        const char *label;
-        const char *list;
-        int selected;
-    } settings[] = {{"Label4", "Combo2", f.voiceNotice},
-                    {"Label5", "Combo3", f.timeoutTimer},
-                    {"Label6", "Combo9", f.squelchLevel},
-                    {"Label7", "Combo6", f.batterySave},
-                    {"Label8", "Combo7", f.beep}};
     QList<SettingLine> lines;
-    for (const auto &s : settings) {
-        QString label = captionText(QLatin1String(s.label), language);
+    for (const SettingField *field : functionPanelFields()) {
+        if (!functionShown(*field))
+            continue;
+        QString label = captionText(functionCaptionLabel(*field), language);
         if (label.endsWith(QLatin1Char(':')))
             label.chop(1);
-        lines << SettingLine{
-            label, captionText(QLatin1String(s.list), language, CaptionKind::ListItem, s.selected)};
+        lines << SettingLine{label, captionText(QLatin1String(field->control), language,
+                                                CaptionKind::ListItem, numberValue(*field, state))};
     }
     return lines;
 }

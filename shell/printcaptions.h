@@ -9,8 +9,9 @@
 
 struct EditorState;
 
-// Voice Notice, Time-out Timer, Squelch Level, Battery Save and Beep with
-// the texts of their selected entries, as the window shows them.
+// The settings the Functions Setting panel shows (Voice Notice, Time-out
+// Timer, Squelch Level, Battery Save and Beep) with the texts of their
+// selected entries, as the window shows them.
 QList<SettingLine> functionSettingLines(const EditorState &state, qint16 language);
 
 // The channel list document of the state in its language.

@@ -3,7 +3,6 @@
 #include "dialogs/optiondialogs.h"
 #include "editor/channelgrid.h"
 #include "shell/captiontable.h"
-#include "shell/form1.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -14,7 +13,7 @@
 #include <QTableWidget>
 
 namespace {
-void setCaption(Form1 &form, const QString &control, const QString &text) {
+void setCaption(QWidget &form, const QString &control, const QString &text) {
     QObject *object = form.findChild<QObject *>(control);
     if (auto *menu = qobject_cast<QMenu *>(object))
         menu->setTitle(text);
@@ -30,7 +29,7 @@ void setCaption(Form1 &form, const QString &control, const QString &text) {
         window->setWindowTitle(text);
 }
 
-void setTableHeader(Form1 &form, const QString &control, int column, const QString &text) {
+void setTableHeader(QWidget &form, const QString &control, int column, const QString &text) {
     auto *table = form.findChild<QTableWidget *>(control);
     if (!table || column >= table->columnCount())
         return;
@@ -39,7 +38,7 @@ void setTableHeader(Form1 &form, const QString &control, int column, const QStri
     table->horizontalHeaderItem(column)->setText(text);
 }
 
-void setListItem(Form1 &form, const QString &control, int index, const QString &text) {
+void setListItem(QWidget &form, const QString &control, int index, const QString &text) {
     // The in-place editors of the channel table may not exist yet; a list
     // that is missing or too short is left alone.
     const auto combos = form.findChildren<QComboBox *>(control);
@@ -49,7 +48,8 @@ void setListItem(Form1 &form, const QString &control, int index, const QString &
 }
 } // namespace
 
-void SetLanguageText(Form1 &form, OptionDialogs &dialogs, qint16 language) {
+void SetLanguageText(QWidget &form, OptionDialogs &dialogs, qint16 language) {
+    auto *grid = form.findChild<ChannelGrid *>(QStringLiteral("Grid1"));
     for (const CaptionRow &row : mainWindowCaptions()) {
         const QString &text = row.text(language);
         switch (row.kind) {
@@ -60,11 +60,13 @@ void SetLanguageText(Form1 &form, OptionDialogs &dialogs, qint16 language) {
             setCaption(form, row.control, text);
             break;
         case CaptionKind::ToolTip:
-            if (QAction *button = form.toolbarButton(row.index))
+            // Toolbar1_1 to Toolbar1_8.
+            if (auto *button = form.findChild<QAction *>(
+                    QStringLiteral("%1_%2").arg(row.control).arg(row.index)))
                 button->setToolTip(text);
             break;
         case CaptionKind::GridHeader:
-            form.grid()->setHeaderText(row.index, text);
+            grid->setHeaderText(row.index, text);
             break;
         case CaptionKind::ListItem:
             setListItem(form, row.control, row.index, text);
@@ -74,6 +76,6 @@ void SetLanguageText(Form1 &form, OptionDialogs &dialogs, qint16 language) {
             break;
         }
     }
-    form.grid()->setLanguage(language);
+    grid->setLanguage(language);
     dialogs.SetLanguageText(language);
 }

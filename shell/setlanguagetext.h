@@ -5,10 +5,10 @@
 
 #include <QtGlobal>
 
-class Form1;
+class QWidget;
 class OptionDialogs;
 
 // Flag 0 gives the Chinese captions, every other value the English ones.
 // List texts relabel existing items only: no list gains or loses items and
 // every selection stays.
-void SetLanguageText(Form1 &form, OptionDialogs &dialogs, qint16 language);
+void SetLanguageText(QWidget &form, OptionDialogs &dialogs, qint16 language);

@@ -5,8 +5,10 @@
 #include "editor/celleditors.h"
 #include "editor/channelgrid.h"
 #include "msgboxrecorder.h"
+#include "shell/channelcommandspart.h"
 #include "shell/filecommands.h"
 #include "shell/form1.h"
+#include "windowtesttools.h"
 
 #include <QApplication>
 #include <QFile>
@@ -22,11 +24,6 @@ public:
     QString take() { return paths.isEmpty() ? QString() : paths.takeFirst(); }
     QStringList paths;
 };
-
-inline QByteArray contents(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 // A shown main window whose parameter file lives in a folder of its own.
 struct Window {
@@ -44,8 +41,14 @@ struct Window {
             qWarning("the main window did not become active");
         grid()->setFocus();
     }
-    ChannelGrid *grid() const { return form->grid(); }
-    CellEditors *editors() const { return form->cellEditors(); }
+    template <typename T = QAction> T *get(const char *name) const {
+        return childNamed<T>(form.get(), name);
+    }
+    ChannelGrid *grid() const { return get<ChannelGrid>("Grid1"); }
+    ChannelCommandsPart *commands() const {
+        return get<ChannelCommandsPart>("channelCommandsPart");
+    }
+    CellEditors *editors() const { return form->findChild<CellEditors *>(); }
     QWidget *openEditor() const { return editors()->openEditor(); }
     EditorState &state() const { return form->state(); }
     QString cell(int row, int column) const { return grid()->cellText(row, column); }

@@ -8,6 +8,7 @@
 #include "linkrig.h"
 #include "msgboxrecorder.h"
 #include "simradio.h"
+#include "windowtesttools.h"
 
 #include "../image/imagebuilder.h"
 
@@ -39,16 +40,6 @@
 #include <QTimer>
 #include <QToolBar>
 
-inline QByteArray contents(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-inline bool writeFile(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 class ListChooser : public FileChooser {
 public:
     QString openPath(const QString &) override {
@@ -73,7 +64,7 @@ struct RadioWindow {
             writeFile(dir.filePath("parameter"), parameterBytes) && radio.open() && other.open();
         form = std::make_unique<Form1>(ParameterFile(dir.path(), dir.filePath("config")));
         form->setFileChooser(&chooser);
-        form->serviceModes().setClock([this] { return now; });
+        form->setServiceClock([this] { return now; });
         form->setPortNaming([this](int number) {
             if (number == 1)
                 return radio.devicePath();
@@ -84,16 +75,16 @@ struct RadioWindow {
             return QStringLiteral("/dev/no-such-vq740-port%1").arg(number);
         });
         form->setBackupStore(BackupStore(dir.filePath("backups")));
-        session = &form->cloneSession();
+        session = get<CloneSession>("cloneSession");
         QObject::connect(session, &CloneSession::finished,
                          [this](SessionOutcome outcome) { outcomes << outcome; });
-        QObject::connect(&form->writeFlow(), &WriteFlow::finished,
+        QObject::connect(get<WriteFlow>("writeFlow"), &WriteFlow::finished,
                          [this](WriteFlowOutcome outcome) { flowOutcomes << outcome; });
     }
 
     // Waits for the preview of a write and presses one of its buttons.
     void answerPreview(const char *button) {
-        WritePreviewWindow *preview = form->writePreview();
+        auto *preview = get<WritePreviewWindow>("frmWritePreview");
         QTRY_VERIFY_WITH_TIMEOUT(preview->isVisible(), 10000);
         QTest::mouseClick(preview->findChild<QPushButton *>(button), Qt::LeftButton);
         QVERIFY(!preview->isVisible());
@@ -108,19 +99,20 @@ struct RadioWindow {
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
-    template <typename T> T *get(const char *name) const {
-        return form->findChild<T *>(QString::fromLatin1(name));
+    template <typename T> T *get(const QString &name) const {
+        return childNamed<T>(form.get(), name);
     }
+    QAction *portItem(int port) const { return get<QAction>(QStringLiteral("mnucom%1").arg(port)); }
     QList<int> checkedItems() const {
         QList<int> items;
         for (int port = 1; port <= 8; ++port)
-            if (form->portItem(port)->isChecked())
+            if (portItem(port)->isChecked())
                 items << port;
         return items;
     }
     bool portItemsEnabled() const {
         for (int port = 1; port <= 8; ++port)
-            if (!form->portItem(port)->isEnabled())
+            if (!portItem(port)->isEnabled())
                 return false;
         return true;
     }
@@ -153,15 +145,13 @@ struct RadioWindow {
 // The commands an exchange holds: the toolbar, the Programming menu, the
 // read and write buttons and items. The other menus stay usable.
 inline void checkCommands(const Form1 &form, bool enabled) {
-    QCOMPARE(form.toolbar()->isEnabled(), enabled);
-    QCOMPARE(form.programmingMenu()->isEnabled(), enabled);
-    QCOMPARE(form.programmingMenu()->menuAction()->isEnabled(), enabled);
-    QCOMPARE(form.readButton()->isEnabled(), enabled);
-    QCOMPARE(form.writeButton()->isEnabled(), enabled);
+    QCOMPARE(childNamed<QToolBar>(&form, "Toolbar1")->isEnabled(), enabled);
+    QCOMPARE(childNamed<QMenu>(&form, "mnupro")->isEnabled(), enabled);
+    QCOMPARE(childNamed<QMenu>(&form, "mnupro")->menuAction()->isEnabled(), enabled);
+    for (const char *command : {"Toolbar1_5", "Toolbar1_6", "mnureadFre", "mnuwriteFre"})
+        QVERIFY2(childNamed<QAction>(&form, command)->isEnabled() == enabled, command);
     // The F1 hint leaves the status line to the exchange.
-    QCOMPARE(form.helpHint()->isHidden(), !enabled);
-    QCOMPARE(form.readCommand()->isEnabled(), enabled);
-    QCOMPARE(form.writeCommand()->isEnabled(), enabled);
+    QCOMPARE(childNamed<QLabel>(&form, "lblHelpHint")->isHidden(), !enabled);
     for (const char *menu : {"mnuFile", "mnuset", "mnucom", "mnuLanguage", "mnuhelp"})
         QVERIFY2(form.findChild<QMenu *>(menu)->menuAction()->isEnabled(), menu);
 }

@@ -6,13 +6,16 @@
 #include "dialogs/optiondialogs.h"
 #include "editor/channelgrid.h"
 #include "image/imagecodec.h"
+#include "link/portchooser.h"
 #include "model/bands.h"
 #include "model/settingfields.h"
 #include "msgboxrecorder.h"
 #include "shell/captiontable.h"
 #include "shell/filecommands.h"
 #include "shell/form1.h"
+#include "shell/radiolinkpart.h"
 #include "shell/writetexts.h"
+#include "windowtesttools.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -46,46 +49,33 @@ public:
     int asked = 0;
 };
 
-QByteArray contents(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void write(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 // A window whose parameter file lives in a folder of the test's own.
 struct Window {
     explicit Window(const QByteArray *parameterBytes = nullptr) {
         if (parameterBytes)
-            write(parameterPath(), *parameterBytes);
+            QVERIFY(writeFile(parameterPath(), *parameterBytes));
         form = std::make_unique<Form1>(ParameterFile(dir.path(), dir.filePath("config")));
         form->setFileChooser(&chooser);
-        form->serviceModes().setClock([this] { return now; });
+        form->setServiceClock([this] { return now; });
         form->setUrlOpener([this](const QUrl &url) {
             opened << url;
             return true;
         });
     }
     QString parameterPath() const { return dir.filePath("parameter"); }
-    template <typename T> T *get(const char *name) const {
-        T *object = form->findChild<T *>(QString::fromLatin1(name));
-        if (!object)
-            qWarning("no control %s", name);
-        return object;
-    }
+    template <typename T> T *get(const char *name) const { return childNamed<T>(form.get(), name); }
     QComboBox *combo(const char *name) const { return get<QComboBox>(name); }
     QAction *action(const char *name) const { return get<QAction>(name); }
+    QAction *button(int i) const { return action(qPrintable(QString("Toolbar1_%1").arg(i))); }
+    QAction *portItem(int port) const { return action(qPrintable(QString("mnucom%1").arg(port))); }
+    ChannelGrid *grid() const { return get<ChannelGrid>("Grid1"); }
     void clickLabel(const char *name, double at) {
         now = at;
         QTest::mouseClick(get<QLabel>(name), Qt::LeftButton);
     }
     void clickButton(int index, double at) {
         now = at;
-        form->toolbarButton(index)->trigger();
+        button(index)->trigger();
     }
 
     QTemporaryDir dir;
@@ -150,10 +140,10 @@ private:
                 break;
             }
             case CaptionKind::ToolTip:
-                QCOMPARE(w.form->toolbarButton(row.index)->toolTip(), row.text(language));
+                QCOMPARE(w.button(row.index)->toolTip(), row.text(language));
                 break;
             case CaptionKind::GridHeader:
-                QCOMPARE(w.form->grid()->headerText(row.index), row.text(language));
+                QCOMPARE(w.grid()->headerText(row.index), row.text(language));
                 break;
             case CaptionKind::ListItem:
                 QCOMPARE(w.combo(qPrintable(row.control))->itemText(row.index), row.text(language));
@@ -175,7 +165,7 @@ private:
         for (int b = 0; b < kBandCount; ++b)
             QCOMPARE(w.combo("Combo1")->itemText(b), bandText(b));
         for (int port = 1; port <= 8; ++port)
-            QCOMPARE(w.form->portItem(port)->text(), QString("COM%1(&%1)").arg(port));
+            QCOMPARE(w.portItem(port)->text(), QString("COM%1(&%1)").arg(port));
     }
 
 private slots:
@@ -183,11 +173,11 @@ private slots:
         Window w;
         QCOMPARE(contents(w.parameterPath()), QByteArray()); // created empty
         checkCaptions(w, true);
-        QVERIFY(!w.form->editLock());
-        QCOMPARE(w.form->rememberedPort(), 0);
+        QVERIFY(!w.action("mnulock")->isChecked());
+        QCOMPARE(w.get<PortChooser>("portChooser")->rememberedPort(), 0);
         for (const char *frame : {"Frame1", "Frame2"})
             QVERIFY(w.get<QWidget>(frame)->isEnabled());
-        QVERIFY(w.form->grid()->isEnabled());
+        QVERIFY(w.grid()->isEnabled());
         // Start-up selections.
         QCOMPARE(w.combo("Combo1")->currentIndex(), 0);
         QCOMPARE(w.combo("Combo2")->currentIndex(), 1);
@@ -201,18 +191,18 @@ private slots:
         // Hidden items exist but stay hidden.
         for (const char *name : {"mnudtmf", "Key_enactment", "mnumainhelp"})
             QVERIFY2(!w.action(name)->isVisible(), name);
-        QVERIFY(!w.form->toolbarButton(7)->isVisible());
-        QVERIFY(!w.form->toolbarButton(8)->isVisible());
-        QVERIFY(w.form->toolbarButton(7)->toolTip().isEmpty());
-        QVERIFY(w.form->toolbarButton(8)->toolTip().isEmpty());
+        QVERIFY(!w.button(7)->isVisible());
+        QVERIFY(!w.button(8)->isVisible());
+        QVERIFY(w.button(7)->toolTip().isEmpty());
+        QVERIFY(w.button(8)->toolTip().isEmpty());
         w.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
         for (const char *name : {"Label1", "Combo4", "ProgressBar1", "Label"})
             QVERIFY2(!w.get<QWidget>(name)->isVisible(), name);
         // The idle status line names F1; the exchange's status label stays
         // hidden and empty.
-        QVERIFY(w.form->helpHint()->isVisible());
-        QVERIFY(w.form->statusLabel()->text().isEmpty());
+        QVERIFY(w.get<QLabel>("lblHelpHint")->isVisible());
+        QVERIFY(w.get<QLabel>("Label")->text().isEmpty());
         QVERIFY(w.get<QWidget>("Label2")->isVisible());
         QVERIFY(!w.get<QLabel>("Label2")->text().isEmpty());
         // Exit leaves a three-byte parameter file.
@@ -262,20 +252,18 @@ private slots:
         QCOMPARE(w.action("mnuPaste")->shortcut(), QKeySequence("Ctrl+V"));
         QCOMPARE(w.action("mnuDelete")->shortcut(), QKeySequence("Del"));
         QStringList items;
-        for (QAction *a : w.form->programmingMenu()->actions())
+        for (QAction *a : w.get<QMenu>("mnupro")->actions())
             items << (a->isSeparator() ? "-" : a->objectName());
         QCOMPARE(items, (QStringList{"mnureadFre", "mnuwriteFre", "-", "mnudtmf", "Key_enactment",
                                      "mnusetin", "mnudebug", "mnutestfre"}));
         QStringList keys;
-        for (QAction *a : w.form->toolbar()->actions())
+        for (QAction *a : w.get<QToolBar>("Toolbar1")->actions())
             keys << (a->isSeparator() ? "-" : a->property("key").toString());
         QCOMPARE(keys, (QStringList{"new", "open", "save", "-", "read", "write", "TAnMa", "Anma"}));
         QCOMPARE(w.action("mnureadFre")->shortcut(), QKeySequence("Ctrl+R"));
         QCOMPARE(w.action("mnuwriteFre")->shortcut(), QKeySequence("Ctrl+W"));
-        QCOMPARE(w.form->readButton(), w.form->toolbarButton(5));
-        QCOMPARE(w.form->writeButton(), w.form->toolbarButton(6));
         for (int port = 1; port <= 8; ++port)
-            QVERIFY(w.form->portItem(port)->isCheckable());
+            QVERIFY(w.portItem(port)->isCheckable());
     }
 
     void preferencesAreRestoredAndSaved_data() {
@@ -294,15 +282,15 @@ private slots:
         QFETCH(bool, chinese);
         Window w(&bytes);
         checkCaptions(w, chinese);
-        QCOMPARE(w.form->editLock(), lock);
         QCOMPARE(w.action("mnulock")->isChecked(), lock);
-        QCOMPARE(w.form->modelFrame()->isEnabled(), !lock);
+        QCOMPARE(w.action("mnulock")->isChecked(), lock);
+        QCOMPARE(w.get<QWidget>("Frame1")->isEnabled(), !lock);
         QCOMPARE(w.get<QWidget>("Frame2")->isEnabled(), !lock);
-        QCOMPARE(w.form->grid()->isEnabled(), !lock);
-        QCOMPARE(w.form->rememberedPort(), port);
+        QCOMPARE(w.grid()->isEnabled(), !lock);
+        QCOMPARE(w.get<PortChooser>("portChooser")->rememberedPort(), port);
         // No port item shows a check mark for the remembered port.
         for (int p = 1; p <= 8; ++p)
-            QVERIFY(!w.form->portItem(p)->isChecked());
+            QVERIFY(!w.portItem(p)->isChecked());
         w.form->close();
         QCOMPARE(contents(w.parameterPath()), bytes);
     }
@@ -310,18 +298,18 @@ private slots:
     void lockTogglesTheEditingAreas() {
         Window w;
         w.action("mnulock")->trigger();
-        QVERIFY(w.form->editLock());
-        QVERIFY(!w.form->modelFrame()->isEnabled());
+        QVERIFY(w.action("mnulock")->isChecked());
+        QVERIFY(!w.get<QWidget>("Frame1")->isEnabled());
         QVERIFY(!w.get<QWidget>("Frame2")->isEnabled());
-        QVERIFY(!w.form->grid()->isEnabled());
-        w.form->setRememberedPort(5);
+        QVERIFY(!w.grid()->isEnabled());
+        w.get<PortChooser>("portChooser")->setRememberedPort(5);
         w.form->close();
         QCOMPARE(contents(w.parameterPath()), QByteArray("\x01\x05\x00", 3));
         w.action("mnulock")->trigger();
-        QVERIFY(!w.form->editLock());
-        QVERIFY(w.form->modelFrame()->isEnabled());
+        QVERIFY(!w.action("mnulock")->isChecked());
+        QVERIFY(w.get<QWidget>("Frame1")->isEnabled());
         QVERIFY(w.get<QWidget>("Frame2")->isEnabled());
-        QVERIFY(w.form->grid()->isEnabled());
+        QVERIFY(w.grid()->isEnabled());
     }
 
     void languageSwitchesBothWaysKeepingLists() {
@@ -338,7 +326,7 @@ private slots:
         s.channels.setOption(2, ColBclo, 1, 0);
         s.channels.setOption(2, ColWn, 1, 0);
         s.channels.setOption(2, ColScanAdd, 1, 0);
-        w.form->grid()->refresh();
+        w.grid()->refresh();
         QMap<QString, int> selected, counts;
         for (const char *name : kLists) {
             selected[name] = w.combo(name)->currentIndex();
@@ -359,15 +347,15 @@ private slots:
         const QStringList english{"446.00625", "Off",     "",     "D023N",
                                   "High",      "Carrier", "Wide", "Yes"};
         for (int c = 1; c <= 8; ++c)
-            QCOMPARE(w.form->grid()->cellText(2, c), english[c - 1]);
-        QCOMPARE(w.form->grid()->cellText(3, ColRxFrequency), QString());
+            QCOMPARE(w.grid()->cellText(2, c), english[c - 1]);
+        QCOMPARE(w.grid()->cellText(3, ColRxFrequency), QString());
 
         w.action("mnuChinese")->trigger();
         checkCaptions(w, true);
         sameLists();
         const QStringList chinese{"446.00625", "关闭", "", "D023N", "高", "载波", "宽带", "有"};
         for (int c = 1; c <= 8; ++c)
-            QCOMPARE(w.form->grid()->cellText(2, c), chinese[c - 1]);
+            QCOMPARE(w.grid()->cellText(2, c), chinese[c - 1]);
         // The edits are not saved: closing asks, and Discard lets it close.
         w.boxes.answers = {MsgResult::No};
         w.form->close();
@@ -422,7 +410,7 @@ private slots:
                     QCOMPARE(name, f.count > 1 ? expected + " 1" : expected);
             }
             for (int c = ColRxFrequency; c <= ColScanAdd; ++c)
-                QVERIFY2(channelFieldName(c, language).endsWith(w.form->grid()->headerText(c)),
+                QVERIFY2(channelFieldName(c, language).endsWith(w.grid()->headerText(c)),
                          qPrintable(channelFieldName(c, language)));
         }
     }
@@ -440,12 +428,10 @@ private slots:
                                           "7503"
                                           "B80B"));
         const QString file = w.dir.filePath("odd.DAT");
-        write(file, image);
+        QVERIFY(writeFile(file, image));
         w.chooser.paths = {file};
-        w.form->commandOpen();
-        const auto item = [&](int row, int column) {
-            return w.form->grid()->item(row - 1, column);
-        };
+        w.action("mnuOpen")->trigger();
+        const auto item = [&](int row, int column) { return w.grid()->item(row - 1, column); };
         QCOMPARE(item(1, ColRxTone)->text(), QString("D221N"));
         QCOMPARE(item(1, ColTxTone)->text(), QString("[2013]"));
         QCOMPARE(item(2, ColTxTone)->text(), QString("300.0"));
@@ -462,7 +448,7 @@ private slots:
         // Saved untouched, every word is as it was.
         const QString saved = w.dir.filePath("saved.DAT");
         w.chooser.paths = {saved};
-        w.form->commandSave();
+        w.action("mnuAssave")->trigger();
         QCOMPARE(contents(saved).mid(0, 32).toHex(), image.mid(0, 32).toHex());
     }
 
@@ -503,7 +489,7 @@ private slots:
         QFETCH(bool, cleared);
         Window w;
         w.form->state().channels.setCell(4, ColRxFrequency, "446.00625");
-        w.form->grid()->refresh();
+        w.grid()->refresh();
         w.boxes.answers = {answer};
         w.combo("Combo1")->setCurrentIndex(5);
         QCOMPARE(w.boxes.boxes.size(), 1);
@@ -515,9 +501,8 @@ private slots:
         QCOMPARE(w.combo("Combo1")->currentIndex(), selected);
         QCOMPARE(w.form->state().acceptedBand, selected);
         QCOMPARE(w.form->state().bandPosition, selected);
-        QCOMPARE(w.form->grid()->cellText(4, ColRxFrequency),
-                 cleared ? QString() : QString("446.00625"));
-        QCOMPARE(w.form->grid()->cellText(4, ColNumber), QString("04"));
+        QCOMPARE(w.grid()->cellText(4, ColRxFrequency), cleared ? QString() : QString("446.00625"));
+        QCOMPARE(w.grid()->cellText(4, ColNumber), QString("04"));
         // The accepted item again asks nothing.
         w.combo("Combo1")->setCurrentIndex(selected);
         QCOMPARE(w.boxes.boxes.size(), 1);
@@ -539,19 +524,19 @@ private slots:
         source.functions.squelchLevel = 2;
         source.functions.beep = 0;
         const QString path = w.dir.filePath("radio.DAT");
-        write(path, bytesFromImage(EncodeImage(source)));
+        QVERIFY(writeFile(path, bytesFromImage(EncodeImage(source))));
         w.form->state().debugWriteMode = true;
         w.chooser.paths = {path};
-        w.form->toolbarButton(2)->trigger();
+        w.button(2)->trigger();
         QVERIFY(w.boxes.boxes.isEmpty()); // the band changes without a question
         QCOMPARE(w.combo("Combo1")->currentText(), QString("136-174MHz"));
         QCOMPARE(w.combo("Combo3")->currentText(), QString("165 秒"));
         QCOMPARE(w.combo("Combo9")->currentIndex(), 2);
         QCOMPARE(w.combo("Combo7")->currentIndex(), 0);
-        QCOMPARE(w.form->grid()->cellText(1, ColRxFrequency), QString("146.12500"));
-        QCOMPARE(w.form->grid()->cellText(1, ColRxTone), QString("88.5"));
-        QCOMPARE(w.form->grid()->cellText(1, ColPower), QString("低"));
-        QCOMPARE(w.form->grid()->cellText(1, ColWn), QString("宽带"));
+        QCOMPARE(w.grid()->cellText(1, ColRxFrequency), QString("146.12500"));
+        QCOMPARE(w.grid()->cellText(1, ColRxTone), QString("88.5"));
+        QCOMPARE(w.grid()->cellText(1, ColPower), QString("低"));
+        QCOMPARE(w.grid()->cellText(1, ColWn), QString("宽带"));
         QVERIFY(!w.form->state().debugWriteMode);
     }
 
@@ -559,10 +544,10 @@ private slots:
         Window w;
         w.action("mnuEnglish")->trigger();
         w.form->state().channels.setCell(6, ColRxFrequency, "446.10000");
-        w.form->grid()->refresh();
+        w.grid()->refresh();
         w.combo("Combo9")->setCurrentIndex(8);
         const QString path = w.dir.filePath("short.DAT");
-        write(path, startUpImageBytes().left(100));
+        QVERIFY(writeFile(path, startUpImageBytes().left(100)));
         w.chooser.paths = {path};
         // Open asks about the unsaved edits first; Discard goes on.
         w.boxes.answers = {MsgResult::No};
@@ -571,7 +556,7 @@ private slots:
         QVERIFY(w.boxes.boxes[0].text.contains("not saved"));
         QVERIFY(w.boxes.boxes[1].text.contains("too short"));
         QCOMPARE(w.boxes.boxes[1].title, QString("VQ-740 Software"));
-        QCOMPARE(w.form->grid()->cellText(6, ColRxFrequency), QString("446.10000"));
+        QCOMPARE(w.grid()->cellText(6, ColRxFrequency), QString("446.10000"));
         QCOMPARE(w.combo("Combo9")->currentIndex(), 8);
         QCOMPARE(w.form->state().functions.squelchLevel, 8);
     }
@@ -600,7 +585,7 @@ private slots:
         QTemporaryDir files;
         const QString path = files.filePath("radio.DAT");
         if (exists)
-            write(path, bytes);
+            QVERIFY(writeFile(path, bytes));
         const QByteArray parameters = QByteArray(2, '\0') + char(language);
         struct Outcome {
             QStringList messages;
@@ -620,7 +605,7 @@ private slots:
             for (const RecordedBox &box : w.boxes.boxes)
                 o.messages << box.text + QLatin1Char('|') + box.title;
             o.image = EncodeImage(w.form->state());
-            o.rxText = w.form->grid()->cellText(3, ColRxFrequency);
+            o.rxText = w.grid()->cellText(3, ColRxFrequency);
             return o;
         };
         const Outcome menu = outcome(false);
@@ -638,10 +623,10 @@ private slots:
     void saveOverwriteNoAsksAgainAndCancelWritesNothing() {
         Window w;
         const QString path = w.dir.filePath("old.DAT");
-        write(path, "old contents");
+        QVERIFY(writeFile(path, "old contents"));
         w.chooser.paths = {path};
         w.boxes.answers = {7};
-        w.form->toolbarButton(3)->trigger();
+        w.button(3)->trigger();
         QCOMPARE(w.chooser.asked, 2);
         QCOMPARE(w.boxes.boxes.size(), 1);
         QCOMPARE(w.boxes.boxes[0].flags, quint32(36));
@@ -651,7 +636,7 @@ private slots:
 
         w.chooser.paths = {path};
         w.boxes.answers = {6};
-        w.form->commandSave();
+        w.action("mnuAssave")->trigger();
         QCOMPARE(contents(path), bytesFromImage(EncodeImage(w.form->state())));
     }
 
@@ -679,14 +664,14 @@ private slots:
         QFETCH(bool, cleared);
         Window w;
         w.form->state().channels.setCell(9, ColRxFrequency, "446.10000");
-        w.form->grid()->refresh();
+        w.grid()->refresh();
         w.boxes.answers = {answer};
-        w.form->toolbarButton(1)->trigger();
+        w.button(1)->trigger();
         QCOMPARE(w.boxes.boxes.size(), 1);
         QCOMPARE(w.boxes.boxes[0].flags, quint32(305));
         QCOMPARE(w.boxes.boxes[0].title, QString("警告"));
         QCOMPARE(w.boxes.boxes[0].defaultButton, 2);
-        QCOMPARE(w.form->grid()->cellText(9, ColRxFrequency).isEmpty(), cleared);
+        QCOMPARE(w.grid()->cellText(9, ColRxFrequency).isEmpty(), cleared);
     }
 
     void bandOverrideGestureShowsButton8() {
@@ -695,22 +680,22 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
         w.clickLabel("Label4", 1000.0);
         w.clickLabel("Label8", 1002.0);
-        QVERIFY(!w.form->toolbarButton(8)->isVisible());
+        QVERIFY(!w.button(8)->isVisible());
         w.clickLabel("Label6", 1006.0); // more than 5 s after the first
         QVERIFY(!w.form->state().bandOverrideMode);
         w.clickLabel("Label4", 1007.0);
         w.clickLabel("Label8", 1008.0);
         QVERIFY(w.form->state().bandOverrideMode);
-        QVERIFY(w.form->toolbarButton(8)->isVisible());
+        QVERIFY(w.button(8)->isVisible());
         // The panel gesture leaves debug write mode alone.
-        QVERIFY(!w.form->toolbarButton(7)->isVisible());
+        QVERIFY(!w.button(7)->isVisible());
 
         // A double click that straddles a whole second needs a third click.
         w.clickButton(8, 1010.4);
         w.clickButton(8, 1011.2);
-        QVERIFY(w.form->toolbarButton(8)->isVisible());
+        QVERIFY(w.button(8)->isVisible());
         w.clickButton(8, 1011.5);
-        QVERIFY(!w.form->toolbarButton(8)->isVisible());
+        QVERIFY(!w.button(8)->isVisible());
         QVERIFY(!w.form->state().bandOverrideMode);
     }
 
@@ -719,13 +704,13 @@ private slots:
         w.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
         w.now = 500;
-        emit w.form->optionDialogs()->debugGestureClicked(0);
-        QVERIFY(!w.form->toolbarButton(7)->isVisible());
+        QTest::mouseClick(w.get<QWidget>("Form2")->findChild<QLabel *>("Label3"), Qt::LeftButton);
+        QVERIFY(!w.button(7)->isVisible());
         w.now = 503;
-        emit w.form->optionDialogs()->debugGestureClicked(1);
+        QTest::mouseClick(w.get<QWidget>("Form2")->findChild<QLabel *>("Label7"), Qt::LeftButton);
         QVERIFY(w.form->state().debugWriteMode);
-        QVERIFY(w.form->toolbarButton(7)->isVisible());
-        QVERIFY(!w.form->toolbarButton(8)->isVisible());
+        QVERIFY(w.button(7)->isVisible());
+        QVERIFY(!w.button(8)->isVisible());
 
         w.clickButton(7, 510.0);
         QVERIFY(w.form->state().debugWriteMode);
@@ -733,7 +718,7 @@ private slots:
         QVERIFY(w.form->state().debugWriteMode);
         w.clickButton(7, 512.3);
         QVERIFY(!w.form->state().debugWriteMode);
-        QVERIFY(!w.form->toolbarButton(7)->isVisible());
+        QVERIFY(!w.button(7)->isVisible());
     }
 
     void helpOpensTheGuideOfTheLanguage() {
@@ -765,21 +750,21 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
         w.form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
-        QSignalSpy reads(w.form.get(), &Form1::readRequested);
-        QSignalSpy writes(w.form.get(), &Form1::writeRequested);
-        QSignalSpy ports(w.form.get(), &Form1::portChosen);
+        QSignalSpy reads(w.get<RadioLinkPart>("radioLinkPart"), &RadioLinkPart::readRequested);
+        QSignalSpy writes(w.get<RadioLinkPart>("radioLinkPart"), &RadioLinkPart::writeRequested);
+        QSignalSpy ports(w.get<RadioLinkPart>("radioLinkPart"), &RadioLinkPart::portChosen);
         // No real serial device may answer for COM3 on the test machine.
         w.form->setPortNaming(
             [](int port) { return QStringLiteral("/dev/no-such-vq740-port%1").arg(port); });
         QTest::keyClick(w.form.get(), Qt::Key_R, Qt::ControlModifier);
-        w.form->readButton()->trigger();
+        w.button(5)->trigger();
         QTest::keyClick(w.form.get(), Qt::Key_W, Qt::ControlModifier);
         QCOMPARE(reads.size(), 2);
         QCOMPARE(writes.size(), 1);
-        w.form->portItem(3)->trigger();
+        w.portItem(3)->trigger();
         QCOMPARE(ports.size(), 1);
         QCOMPARE(ports[0][0].toInt(), 3);
-        QVERIFY(!w.form->portItem(3)->isChecked());
+        QVERIFY(!w.portItem(3)->isChecked());
     }
 
     void gridShowsTheTableShadedAndWhole_data() {
@@ -790,7 +775,7 @@ private slots:
     void gridShowsTheTableShadedAndWhole() {
         QFETCH(QByteArray, bytes);
         Window w(&bytes);
-        ChannelGrid *grid = w.form->grid();
+        ChannelGrid *grid = w.grid();
         QCOMPARE(grid->objectName(), QString("Grid1"));
         QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
         QCOMPARE(grid->rowCount(), 16);

@@ -15,6 +15,8 @@
 #include "image/imagecodec.h"
 #include "image/jsonform.h"
 #include "image/statefile.h"
+#include "link/portchooser.h"
+#include "shell/channelcommandspart.h"
 #include "shell/filecommands.h"
 #include "shell/form1.h"
 #include "shell/parameterfile.h"
@@ -110,7 +112,7 @@ void TestFullDisk::parameterFileWithNoRoomAnywhereIsReported() {
     MsgBoxRecorder boxes;
     {
         Form1 form(ParameterFile(fs.path(), fs.filePath("config")));
-        form.setRememberedPort(5);
+        form.findChild<PortChooser *>("portChooser")->setRememberedPort(5);
         form.close();
     }
     QCOMPARE(readFile(fs.filePath("parameter")), old);
@@ -192,7 +194,8 @@ void TestFullDisk::oldFileSurvivesEverySavePath() {
         Form1 form(ParameterFile(elsewhere.path(), elsewhere.filePath("config")));
         PathChooser chooser;
         form.setFileChooser(&chooser);
-        form.applyEditorChange(QStringLiteral("Test"), state);
+        form.findChild<ChannelCommandsPart *>("channelCommandsPart")
+            ->applyEditorChange(QStringLiteral("Test"), state);
         chooser.path = target;
         boxes.answers = {MsgResult::Yes}; // replace the existing file
         form.findChild<QAction *>("mnuAssave")->trigger();

@@ -9,6 +9,7 @@
 #include "mainwindowfixture.h"
 #include "shell/filecommands.h"
 #include "shell/form1.h"
+#include "shell/radiolinkpart.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -205,7 +206,7 @@ private slots:
         QFETCH(bool, english);
         Window w(english);
         w.boxes.answers = {MsgResult::Ok};
-        w.form->bandSelector()->setCurrentIndex(5); // 136-174MHz
+        w.get<QComboBox>("Combo1")->setCurrentIndex(5); // 136-174MHz
         QCOMPARE(w.state().acceptedBand, 5);
         w.grid()->setFocus(Qt::TabFocusReason);
         w.keys(Qt::Key_Down, 6);
@@ -289,7 +290,7 @@ private slots:
             w.press(2, ColBclo);
         } else if (how == "save") {
             w.chooser.paths = {w.dir.filePath("a.DAT")};
-            w.form->commandSave();
+            w.get("mnuAssave")->trigger();
         } else {
             w.form->findChild<QAction *>("mnuEnglish")->trigger();
         }
@@ -368,17 +369,17 @@ private slots:
         w.type("446.5");
         const QString path = w.dir.filePath("typed.DAT");
         w.chooser.paths = {path};
-        w.form->toolbarButton(3)->trigger();
+        w.get("Toolbar1_3")->trigger();
         QVERIFY(!w.openEditor());
         QCOMPARE(contents(path).mid(2 * 16, 16).toHex(), kRecord446_5.toHex());
 
         // Write sees the value too: the table is complete when it is handed on.
         QString atWrite;
-        connect(w.form.get(), &Form1::writeRequested, this,
+        connect(w.get<RadioLinkPart>("radioLinkPart"), &RadioLinkPart::writeRequested, this,
                 [&] { atWrite = w.state().channels.cell(3, ColTxFrequency); });
         w.press(3, ColTxFrequency);
         w.type("447");
-        w.form->writeButton()->trigger();
+        w.get("Toolbar1_6")->trigger();
         QCOMPARE(atWrite, QString("447.00000"));
     }
 
@@ -401,9 +402,9 @@ private slots:
         w.type("450");
         w.boxes.answers = {answer};
         if (command == "band")
-            w.form->bandSelector()->setCurrentIndex(2); // 400-430MHz
+            w.get<QComboBox>("Combo1")->setCurrentIndex(2); // 400-430MHz
         else
-            w.form->toolbarButton(1)->trigger();
+            w.get("Toolbar1_1")->trigger();
         QCOMPARE(w.boxes.boxes.size(), 1);
         if (replaced) {
             QVERIFY(!w.openEditor());
@@ -426,19 +427,19 @@ private slots:
         Window w;
         const QString path = w.dir.filePath("empty.DAT");
         w.chooser.paths = {path};
-        w.form->commandSave(); // a table without channels
+        w.get("mnuAssave")->trigger(); // a table without channels
         w.fillChannel2();
         w.press(2, ColTxFrequency);
         w.type("451");
         // The unsaved edits are asked about, with the editor still open;
         // Cancel keeps it, Discard goes on to the file dialog.
         w.boxes.answers = {MsgResult::Cancel, MsgResult::No, MsgResult::No};
-        w.form->commandOpen();
+        w.get("mnuOpen")->trigger();
         QCOMPARE(w.openEditor(), w.editors()->Text1());
-        w.form->commandOpen(); // no file chosen: the editor stays
+        w.get("mnuOpen")->trigger(); // no file chosen: the editor stays
         QCOMPARE(w.openEditor(), w.editors()->Text1());
         w.chooser.paths = {path};
-        w.form->commandOpen();
+        w.get("mnuOpen")->trigger();
         QVERIFY(!w.openEditor());
         w.form->findChild<QComboBox *>("Combo9")->setFocus();
         QVERIFY(!w.state().channels.inUse(2));

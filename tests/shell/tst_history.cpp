@@ -79,22 +79,22 @@ private slots:
         step("embedded line");
         // A band change that empties the table.
         w.boxes.answers = {MsgResult::Ok};
-        w.form->bandSelector()->setCurrentIndex(5);
+        w.get<QComboBox>("Combo1")->setCurrentIndex(5);
         step("band change");
         // Open (nothing unsaved is asked about: answer Discard).
         w.boxes.answers = {MsgResult::No};
         w.chooser.paths = {file};
-        w.form->commandOpen();
+        w.get("mnuOpen")->trigger();
         step("open");
         // An import or paste: the window's one entry point for many values.
         EditorState next = w.state();
         next.channels.setCell(9, ColRxFrequency, QStringLiteral("431.00000"));
         next.channels.setCell(9, ColTxFrequency, QStringLiteral("431.00000"));
-        w.form->applyEditorChange(QStringLiteral("paste"), next);
+        w.commands()->applyEditorChange(QStringLiteral("paste"), next);
         step("paste");
         // New, after its question.
         w.boxes.answers = {MsgResult::Ok};
-        w.form->commandNew();
+        w.get("mnuNew")->trigger();
         step("new");
 
         // Back step by step to the start, then forward again, each step
@@ -114,7 +114,7 @@ private slots:
         QCOMPARE(w.cell(9, ColRxFrequency), QString());
         action(w, "mnuUndo")->trigger();
         QCOMPARE(w.cell(9, ColRxFrequency), QStringLiteral("431.00000"));
-        QCOMPARE(w.form->bandSelector()->currentIndex(), w.state().bandPosition);
+        QCOMPARE(w.get<QComboBox>("Combo1")->currentIndex(), w.state().bandPosition);
     }
 
     void theMarkFollowsTheSavedPoint() {
@@ -131,7 +131,7 @@ private slots:
 
         const QString path = w.dir.filePath("radio.DAT");
         w.chooser.paths = {path};
-        w.form->commandSave();
+        w.get("mnuAssave")->trigger();
         QVERIFY(!w.form->isWindowModified());
         QCOMPARE(w.form->windowTitle(),
                  QStringLiteral("VQ-740 Radio Software V1.20 - radio.DAT[*]"));
@@ -153,12 +153,12 @@ private slots:
     void languageAndLockAreNoSteps() {
         Window w(true);
         w.fillChannel2();
-        w.form->applyEditorChange(QStringLiteral("fill"), w.state());
-        const int steps = w.form->history().stack()->count();
+        w.commands()->applyEditorChange(QStringLiteral("fill"), w.state());
+        const int steps = w.get<EditorHistory>("editorHistory")->stack()->count();
         w.form->findChild<QAction *>("mnuChinese")->trigger();
         w.form->findChild<QAction *>("mnulock")->trigger();
         w.form->findChild<QAction *>("mnulock")->trigger();
-        QCOMPARE(w.form->history().stack()->count(), steps);
+        QCOMPARE(w.get<EditorHistory>("editorHistory")->stack()->count(), steps);
         // Undoing a step made in English shows Chinese texts now.
         action(w, "mnuUndo")->trigger();
         action(w, "mnuRedo")->trigger();
@@ -246,10 +246,10 @@ private slots:
         QVERIFY(box);
         QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(box->text() != QStringLiteral("446.25"));
-        QCOMPARE(w.form->history().stack()->count(), 0);
+        QCOMPARE(w.get<EditorHistory>("editorHistory")->stack()->count(), 0);
         box->setText(QStringLiteral("446.3"));
         w.key(Qt::Key_Return);
-        QCOMPARE(w.form->history().stack()->count(), 1);
+        QCOMPARE(w.get<EditorHistory>("editorHistory")->stack()->count(), 1);
         // In the table, Ctrl+Z takes the step back.
         QTest::keyClick(w.grid(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(w.cell(4, ColRxFrequency), QString());

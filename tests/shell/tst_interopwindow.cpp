@@ -12,6 +12,7 @@
 #include "shell/filecommands.h"
 #include "shell/form1.h"
 #include "shell/interopdialogs.h"
+#include "windowtesttools.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,17 +48,6 @@ public:
     QStringList filters;
     QStringList suffixes;
 };
-
-QByteArray contents(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
-}
 
 // What a dialog showed and how it was answered.
 struct ShownDialog {
@@ -110,7 +100,7 @@ struct Window {
         return d.result();
     }
 
-    ChannelGrid *grid() const { return form->grid(); }
+    ChannelGrid *grid() const { return childNamed<ChannelGrid>(form.get(), "Grid1"); }
     EditorState &state() const { return form->state(); }
     QAction *action(const char *name) const { return form->findChild<QAction *>(name); }
     QString channel(int row) const {
@@ -283,7 +273,7 @@ private slots:
         // The channel number selects its channel; Shift+press extends.
         w.press(2, ColNumber);
         w.press(3, ColRxFrequency, Qt::ShiftModifier);
-        QVERIFY(!w.form->cellEditors()->openEditor());
+        QVERIFY(!w.form->findChild<CellEditors *>()->openEditor());
         QCOMPARE(w.grid()->selectedChannels(), (QList<int>{2, 3}));
         w.key(Qt::Key_C, Qt::ControlModifier);
         const QMimeData *mime = QGuiApplication::clipboard()->mimeData();
@@ -296,7 +286,7 @@ private slots:
         w.press(2, ColNumber, Qt::ControlModifier);
         w.press(3, ColNumber, Qt::ControlModifier);
         QCOMPARE(w.grid()->selectedChannels(), QList<int>{10});
-        QVERIFY(!w.form->cellEditors()->openEditor());
+        QVERIFY(!w.form->findChild<CellEditors *>()->openEditor());
         w.key(Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(w.channel(10), w.channel(2));
         QCOMPARE(w.channel(11), w.channel(3));

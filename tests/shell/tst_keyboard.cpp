@@ -92,7 +92,7 @@ private slots:
     void tabWalksRangeFunctionsAndTable() {
         QFETCH(bool, english);
         Window w(english);
-        w.form->bandSelector()->setFocus(Qt::TabFocusReason);
+        w.get<QComboBox>("Combo1")->setFocus(Qt::TabFocusReason);
         QStringList order{focusName()};
         for (int i = 0; i < 7; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -113,14 +113,13 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("nextRow");
         QTest::addColumn<int>("nextColumn");
-        QTest::newRow("RX frequency, Tab") << 2 << int(ColRxFrequency) << int(Qt::Key_Tab) << 2
-                                           << int(ColRxTone);
-        QTest::newRow("RX tone, Tab") << 2 << int(ColRxTone) << int(Qt::Key_Tab) << 2
-                                      << int(ColTxFrequency);
-        QTest::newRow("TX tone, Shift+Tab") << 2 << int(ColTxTone) << int(Qt::Key_Backtab) << 2
-                                            << int(ColTxFrequency);
-        QTest::newRow("Power, Tab") << 2 << int(ColPower) << int(Qt::Key_Tab) << 2
-                                    << int(ColBclo);
+        QTest::newRow("RX frequency, Tab")
+            << 2 << int(ColRxFrequency) << int(Qt::Key_Tab) << 2 << int(ColRxTone);
+        QTest::newRow("RX tone, Tab")
+            << 2 << int(ColRxTone) << int(Qt::Key_Tab) << 2 << int(ColTxFrequency);
+        QTest::newRow("TX tone, Shift+Tab")
+            << 2 << int(ColTxTone) << int(Qt::Key_Backtab) << 2 << int(ColTxFrequency);
+        QTest::newRow("Power, Tab") << 2 << int(ColPower) << int(Qt::Key_Tab) << 2 << int(ColBclo);
         QTest::newRow("Scan Add, Tab to the next channel")
             << 2 << int(ColScanAdd) << int(Qt::Key_Tab) << 3 << int(ColRxFrequency);
         QTest::newRow("RX frequency, Shift+Tab to the channel before")
@@ -159,17 +158,17 @@ private slots:
 
     void unlockGivesTheFocusToTheTable() {
         Window w;
-        w.form->bandSelector()->setFocus(Qt::TabFocusReason);
+        w.get<QComboBox>("Combo1")->setFocus(Qt::TabFocusReason);
         QAction *lock = action(w, "mnulock");
         lock->trigger();
-        QVERIFY(w.form->editLock());
+        QVERIFY(w.get("mnulock")->isChecked());
         // Locked, the table is disabled and can hold no focus; no other
         // control of the window holds it either.
         QVERIFY(!w.grid()->isEnabled());
         QWidget *focus = QApplication::focusWidget();
         QVERIFY(!focus || !focus->isEnabled() || focus == w.form.get());
         lock->trigger();
-        QVERIFY(!w.form->editLock());
+        QVERIFY(!w.get("mnulock")->isChecked());
         QCOMPARE(focusName(), QStringLiteral("Grid1"));
         // The keys work on the table at once.
         w.key(Qt::Key_Down);

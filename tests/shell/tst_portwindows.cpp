@@ -7,6 +7,7 @@
 #include "scriptedenumerator.h"
 #include "simradio.h"
 #include "tests/support/tracebytes.h"
+#include "windowtesttools.h"
 
 #include "link/cablefinder.h"
 #include "link/clonesession.h"
@@ -23,6 +24,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -30,16 +32,6 @@
 #include <QTimer>
 
 namespace {
-
-QByteArray contents(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 // One folder for the parameter file and the device setting, kept across
 // restarts of the window; two simulated radios, the first behind COM1.
@@ -57,7 +49,7 @@ struct PortWindows {
         });
         form->setPortEnumerator(&devices);
         form->setCableSearch(0, 0);
-        QObject::connect(&form->cloneSession(), &CloneSession::finished,
+        QObject::connect(session(), &CloneSession::finished,
                          [this](SessionOutcome outcome) { outcomes << outcome; });
         form->show();
     }
@@ -66,6 +58,12 @@ struct PortWindows {
         outcomes.clear();
         start();
     }
+    template <typename T = QAction> T *get(const QString &name) const {
+        return childNamed<T>(form.get(), name);
+    }
+    SerialPort *port() const { return get<SerialPort>("MSComm1"); }
+    PortChooser *chooser() const { return get<PortChooser>("portChooser"); }
+    CloneSession *session() const { return get<CloneSession>("cloneSession"); }
     QString settingsFile() const { return dir.filePath("settings.ini"); }
     QString savedDevice() const {
         return QSettings(settingsFile(), QSettings::IniFormat)
@@ -74,9 +72,10 @@ struct PortWindows {
     }
     // Opens the Communication port menu as a click on it does, and closes it.
     QList<QAction *> openPortMenu() {
-        QMenu *menu = form->portMenu();
+        auto *menu = get<QMenu>("mnucom");
         menu->popup(form->mapToGlobal(QPoint(0, 0)));
-        const QList<QAction *> items = form->deviceItems();
+        const QList<QAction *> items =
+            menu->findChildren<QAction *>(QRegularExpression("^mnucom(Device_|None)"));
         menu->hide();
         return items;
     }
@@ -96,23 +95,23 @@ struct PortWindows {
     QList<int> checkedItems() const {
         QList<int> items;
         for (int port = 1; port <= 8; ++port)
-            if (form->portItem(port)->isChecked())
+            if (get(QString("mnucom%1").arg(port))->isChecked())
                 items << port;
         return items;
     }
     void read() {
         const int before = outcomes.size();
-        form->readCommand()->trigger();
+        get("mnureadFre")->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(outcomes.size(), before + 1, 10000);
         QCOMPARE(outcomes.last(), SessionOutcome::Success);
         // Let the blink timer give the commands back.
-        form->cloneSession().blinkTimer()->stop();
-        while (!form->cloneSession().commandsEnabled())
-            form->cloneSession().blinkTick();
+        session()->blinkTimer()->stop();
+        while (!session()->commandsEnabled())
+            session()->blinkTick();
     }
     OtherPortDialog *typeOtherPort(const QString &path) {
-        form->otherPortItem()->trigger();
-        OtherPortDialog *dialog = form->otherPortDialog();
+        get("mnucomOther")->trigger();
+        auto *dialog = get<OtherPortDialog>("frmOtherPort");
         auto *field = dialog->findChild<QLineEdit *>("txtDevice");
         field->selectAll();
         QTest::keyClick(field, Qt::Key_Delete);
@@ -166,8 +165,8 @@ private slots:
         const SerialDeviceInfo odd = usbDevice("/dev/ttyACM0", "R&D adapter");
         w.devices.script = {
             {usbDevice("/dev/ttyS0"), cable}, {usbDevice("/dev/ttyS0"), cable, odd}, {}};
-        QCOMPARE(w.form->otherPortItem()->text(), other);
-        QCOMPARE(w.form->findCableItem()->text(), find);
+        QCOMPARE(w.get("mnucomOther")->text(), other);
+        QCOMPARE(w.get("mnucomFind")->text(), find);
         QCOMPARE(w.devices.calls, 0); // nothing is listed before the menu opens
 
         QList<QAction *> items = w.openPortMenu();
@@ -182,10 +181,10 @@ private slots:
         for (QAction *item : items)
             QVERIFY(item->isCheckable() && !item->isChecked() && item->isEnabled());
         // Below COM8, above Other port... and Find my cable.
-        const QList<QAction *> all = w.form->portMenu()->actions();
-        QVERIFY(all.indexOf(items[0]) > all.indexOf(w.form->portItem(8)));
-        QVERIFY(all.indexOf(items[1]) < all.indexOf(w.form->otherPortItem()));
-        QVERIFY(all.indexOf(w.form->otherPortItem()) < all.indexOf(w.form->findCableItem()));
+        const QList<QAction *> all = w.get<QMenu>("mnucom")->actions();
+        QVERIFY(all.indexOf(items[0]) > all.indexOf(w.get("mnucom8")));
+        QVERIFY(all.indexOf(items[1]) < all.indexOf(w.get("mnucomOther")));
+        QVERIFY(all.indexOf(w.get("mnucomOther")) < all.indexOf(w.get("mnucomFind")));
 
         // Opened again: the list of that moment, an '&' shown as it is.
         items = w.openPortMenu();
@@ -203,15 +202,15 @@ private slots:
         PortWindows w;
         QVERIFY(w.ready);
         w.devices.script = {{usbDevice(w.radio.devicePath()), usbDevice("/dev/no-such-vq740")}};
-        w.form->portItem(1)->trigger();
+        w.get("mnucom1")->trigger();
         QCOMPARE(w.checkedItems(), QList<int>{1});
         QList<QAction *> items = w.openPortMenu();
         items[0]->trigger();
-        QVERIFY(w.form->serialPort().isOpen());
-        QCOMPARE(w.form->serialPort().device(), w.radio.devicePath());
+        QVERIFY(w.port()->isOpen());
+        QCOMPARE(w.port()->device(), w.radio.devicePath());
         QCOMPARE(w.checkedItems(), QList<int>{});
         QCOMPARE(w.checkedDevice(), w.radio.devicePath());
-        QCOMPARE(w.form->rememberedPort(), 1); // the COM number stays
+        QCOMPARE(w.chooser()->rememberedPort(), 1); // the COM number stays
         // A device that does not open: no mark at all, the device stays.
         items = w.openPortMenu();
         items[1]->trigger();
@@ -219,7 +218,7 @@ private slots:
         QVERIFY(w.boxes.boxes[0].text.startsWith("Cannot open /dev/no-such-vq740: "));
         QCOMPARE(w.boxes.boxes[0].flags, quint32(64));
         QCOMPARE(w.checkedDevice(), QString());
-        QCOMPARE(w.form->portChooser().devicePath(), w.radio.devicePath());
+        QCOMPARE(w.chooser()->devicePath(), w.radio.devicePath());
         w.read();
         QTRY_COMPARE(w.radio.model.endBytes, 1); // the end byte is on its way
         QCOMPARE(w.radio.model.frames, expectedReadFrames());
@@ -231,7 +230,7 @@ private slots:
         OtherPortDialog *dialog = w.typeOtherPort(w.radio.devicePath());
         QVERIFY(!dialog->isVisible());
         QVERIFY(w.boxes.boxes.isEmpty());
-        QVERIFY(w.form->serialPort().isOpen());
+        QVERIFY(w.port()->isOpen());
         // Not listed by the system, the pseudo-terminal gets an item with the mark.
         QCOMPARE(w.itemDevices(), QStringList{w.radio.devicePath()});
         QCOMPARE(w.checkedDevice(), w.radio.devicePath());
@@ -239,14 +238,14 @@ private slots:
         w.read();
         QTRY_COMPARE(w.radio.model.endBytes, 1); // the end byte is on its way
         QCOMPARE(w.radio.model.frames, expectedReadFrames());
-        QCOMPARE(w.form->serialTrace().sessions().back().device, w.radio.devicePath());
+        QCOMPARE(w.port()->trace()->sessions().back().device, w.radio.devicePath());
 
         // A restart: no mark, yet Read uses the device at once; the
         // parameter file keeps the last COM number.
         w.restart();
         QCOMPARE(contents(w.dir.filePath("parameter")), QByteArray("\x00\x03\x01", 3));
         QCOMPARE(w.savedDevice(), w.radio.devicePath());
-        QCOMPARE(w.form->portChooser().devicePath(), w.radio.devicePath());
+        QCOMPARE(w.chooser()->devicePath(), w.radio.devicePath());
         QCOMPARE(w.checkedDevice(), QString());
         QCOMPARE(w.checkedItems(), QList<int>{});
         QCOMPARE(w.itemDevices(), QStringList{w.radio.devicePath()});
@@ -256,18 +255,17 @@ private slots:
         QTRY_COMPARE(w.radio.model.endBytes, 1); // the end byte is on its way
         QCOMPARE(w.radio.model.frames, expectedReadFrames());
         // The dialog offers the remembered device.
-        w.form->otherPortItem()->trigger();
-        QCOMPARE(w.form->otherPortDialog()->findChild<QLineEdit *>("txtDevice")->text(),
-                 w.radio.devicePath());
-        w.form->otherPortDialog()->reject();
+        w.get("mnucomOther")->trigger();
+        QCOMPARE(w.get<QLineEdit>("txtDevice")->text(), w.radio.devicePath());
+        w.get<OtherPortDialog>("frmOtherPort")->reject();
 
         // Choosing COM1 forgets the device.
-        w.form->portItem(1)->trigger();
+        w.get("mnucom1")->trigger();
         QCOMPARE(w.checkedItems(), QList<int>{1});
         w.restart();
         QCOMPARE(w.savedDevice(), QString());
         QCOMPARE(contents(w.dir.filePath("parameter")), QByteArray("\x00\x01\x01", 3));
-        QCOMPARE(w.form->portChooser().chosenDevice(), w.other.devicePath());
+        QCOMPARE(w.chooser()->chosenDevice(), w.other.devicePath());
     }
 
     void otherPortRefusesWhatIsNoDevice_data() {
@@ -293,12 +291,12 @@ private slots:
         QCOMPARE(w.boxes.boxes[0].text, message);
         QCOMPARE(w.boxes.boxes[0].flags, quint32(48));
         QVERIFY(dialog->isVisible()); // to type it again
-        QVERIFY(!w.form->serialPort().isOpen());
+        QVERIFY(!w.port()->isOpen());
         // Escape closes without a change.
         QTest::keyClick(dialog->findChild<QLineEdit *>("txtDevice"), Qt::Key_Escape);
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(w.form->portChooser().devicePath(), QString());
-        QCOMPARE(w.form->rememberedPort(), 1);
+        QCOMPARE(w.chooser()->devicePath(), QString());
+        QCOMPARE(w.chooser()->rememberedPort(), 1);
         QCOMPARE(dialog->windowTitle(),
                  language == 0 ? QString::fromUtf8("其它端口") : QStringLiteral("Other port"));
         QCOMPARE(dialog->findChild<QPushButton *>("cmdCancel")->text(),
@@ -331,7 +329,7 @@ private slots:
         w.devices.script = {{board, cable}, {board}, appears ? QList{board, cable} : QList{board}};
         w.devices.calls = 1;
         w.boxes.answers = answers;
-        w.form->findCableItem()->trigger();
+        w.get("mnucomFind")->trigger();
         QCOMPARE(w.boxes.boxes.size(), boxes);
         QCOMPARE(w.boxes.boxes[0].text, cableText(CableText::Unplug, 1));
         QCOMPARE(w.boxes.boxes[0].flags, quint32(65));
@@ -343,8 +341,8 @@ private slots:
             QCOMPARE(w.boxes.boxes[2].text, expected);
             QCOMPARE(w.boxes.boxes[2].flags, appears ? quint32(33) : quint32(48));
         }
-        QCOMPARE(w.form->serialPort().isOpen(), chosen);
-        QCOMPARE(w.form->portChooser().devicePath(), chosen ? w.radio.devicePath() : QString());
+        QCOMPARE(w.port()->isOpen(), chosen);
+        QCOMPARE(w.chooser()->devicePath(), chosen ? w.radio.devicePath() : QString());
         if (chosen)
             QCOMPARE(w.checkedDevice(), w.radio.devicePath());
     }
@@ -364,9 +362,9 @@ private slots:
         QFETCH(QString, save);
         PortWindows w(QByteArray("\x00\x01", 2) + char(language));
         QVERIFY(w.ready);
-        QCOMPARE(w.form->traceItem()->text(), title);
-        w.form->traceItem()->trigger();
-        TraceWindow *window = w.form->traceWindow();
+        QCOMPARE(w.get("mnutrace")->text(), title);
+        w.get("mnutrace")->trigger();
+        TraceWindow *window = w.get<TraceWindow>("frmTrace");
         QVERIFY(window->isVisible());
         auto *view = window->findChild<QPlainTextEdit *>("txtTrace");
         QVERIFY(view->isReadOnly());
@@ -376,7 +374,7 @@ private slots:
 
         // A read while the window is open: the view follows.
         w.read();
-        const QString text = w.form->serialTrace().text(qint16(language));
+        const QString text = w.port()->trace()->text(qint16(language));
         QCOMPARE(view->toPlainText(), text);
         QTRY_COMPARE(w.other.model.endBytes, 1); // the radio's log is complete
         const TraceTextBytes shown = traceTextBytes(view->toPlainText());
@@ -410,7 +408,7 @@ private slots:
 
         // The other language, at once; Close puts the window away.
         w.form->findChild<QAction *>(language == 0 ? "mnuEnglish" : "mnuChinese")->trigger();
-        QCOMPARE(view->toPlainText(), w.form->serialTrace().text(qint16(1 - language)));
+        QCOMPARE(view->toPlainText(), w.port()->trace()->text(qint16(1 - language)));
         QVERIFY(window->windowTitle() != title);
         QTest::mouseClick(window->findChild<QPushButton *>("cmdClose"), Qt::LeftButton);
         QVERIFY(!window->isVisible());
@@ -426,7 +424,7 @@ private slots:
         PortWindows w;
         QVERIFY(w.ready);
         w.form->chooseStartDevice(w.radio.devicePath());
-        QVERIFY(w.form->serialPort().isOpen());
+        QVERIFY(w.port()->isOpen());
         QCOMPARE(w.checkedDevice(), w.radio.devicePath());
         if (chooseFromMenu)
             w.typeOtherPort(w.other.devicePath());
@@ -441,26 +439,26 @@ private slots:
         w.radio.model.faults.silent = true;
         w.devices.script = {{usbDevice("/dev/ttyS0")}};
         w.typeOtherPort(w.radio.devicePath());
-        w.form->readCommand()->trigger();
-        QVERIFY(w.form->cloneSession().running());
+        w.get("mnureadFre")->trigger();
+        QVERIFY(w.session()->running());
         for (QAction *item : w.openPortMenu())
             QVERIFY(!item->isEnabled());
-        QVERIFY(!w.form->otherPortItem()->isEnabled());
-        QVERIFY(!w.form->findCableItem()->isEnabled());
+        QVERIFY(!w.get("mnucomOther")->isEnabled());
+        QVERIFY(!w.get("mnucomFind")->isEnabled());
         // Their commands do nothing meanwhile.
-        w.form->findCableItem()->trigger();
-        w.form->otherPortItem()->trigger();
+        w.get("mnucomFind")->trigger();
+        w.get("mnucomOther")->trigger();
         QVERIFY(w.boxes.boxes.isEmpty());
-        QVERIFY(!w.form->otherPortDialog()->isVisible());
+        QVERIFY(!w.get<OtherPortDialog>("frmOtherPort")->isVisible());
         for (int tick = 0; tick < CloneSession::kWatchdogTicks; ++tick)
-            w.form->cloneSession().watchdogTick();
+            w.session()->watchdogTick();
         QCOMPARE(w.outcomes, QList<SessionOutcome>{SessionOutcome::TimedOut});
         for (QAction *item : w.openPortMenu())
             QVERIFY(item->isEnabled());
-        QVERIFY(w.form->otherPortItem()->isEnabled() && w.form->findCableItem()->isEnabled());
+        QVERIFY(w.get("mnucomOther")->isEnabled() && w.get("mnucomFind")->isEnabled());
         // The trace shows the time-out.
         QVERIFY(
-            traceTextBytes(w.form->serialTrace().text(1))
+            traceTextBytes(w.port()->trace()->text(1))
                 .marks.contains("time-out: the radio did not answer in time, exchange given up"));
     }
 };

@@ -23,16 +23,17 @@ private slots:
         Form1 form(ParameterFile(dir.path(), dir.filePath("config")));
         QMenu *menu = form.findChild<QMenu *>("mnucom");
         QVERIFY(menu->toolTipsVisible());
+        const QList<QAction *> items = menu->actions(); // COM1 to COM8 first
         for (int port = 1; port <= 8; ++port) {
-            QCOMPARE(form.portItem(port)->text(), QString("COM%1(&%1)").arg(port));
-            QCOMPARE(form.portItem(port)->toolTip(), portDevice(port));
-            QCOMPARE(form.portItem(port)->statusTip(), portDevice(port));
+            QCOMPARE(items[port - 1]->text(), QString("COM%1(&%1)").arg(port));
+            QCOMPARE(items[port - 1]->toolTip(), portDevice(port));
+            QCOMPARE(items[port - 1]->statusTip(), portDevice(port));
         }
 #ifdef Q_OS_LINUX
-        QCOMPARE(form.portItem(1)->toolTip(), QString("/dev/ttyUSB0"));
-        QCOMPARE(form.portItem(8)->toolTip(), QString("/dev/ttyS1"));
+        QCOMPARE(items[0]->toolTip(), QString("/dev/ttyUSB0"));
+        QCOMPARE(items[7]->toolTip(), QString("/dev/ttyS1"));
 #endif
-        QCOMPARE(form.findChild<QObject *>("MSComm1"), &form.serialPort());
+        QVERIFY(form.findChild<SerialPort *>("MSComm1"));
         for (const char *timer : {"Timer1", "Timer2", "Timer3"})
             QVERIFY2(form.findChild<QTimer *>(timer), timer);
     }
@@ -65,9 +66,9 @@ private slots:
         RadioWindow w(QByteArray("\x00\x00", 2) + char(language));
         QVERIFY(w.ready);
         for (int port : clicks)
-            w.form->portItem(port)->trigger();
+            w.portItem(port)->trigger();
         QCOMPARE(w.checkedItems(), checked);
-        QCOMPARE(w.form->rememberedPort(), remembered);
+        QCOMPARE(w.get<PortChooser>("portChooser")->rememberedPort(), remembered);
         QStringList shown;
         for (const RecordedBox &box : w.boxes.boxes) {
             // The item's message, then the system's reason for its device.
@@ -81,7 +82,7 @@ private slots:
         }
         QCOMPARE(shown, messages);
         // The port is open exactly when the last choice opened it.
-        QCOMPARE(w.form->serialPort().isOpen(), !checked.isEmpty());
+        QCOMPARE(w.get<SerialPort>("MSComm1")->isOpen(), !checked.isEmpty());
         w.form->close();
         QCOMPARE(w.parameterFile(), QByteArray("\x00", 1) + char(remembered) + char(language));
     }
@@ -104,11 +105,11 @@ private slots:
         w.radio.model.identification = RadioModel::identificationOf("K7402", 0x01);
         const EditorState expected = stateAfterRead(w.radio.model.memory, 5, qint16(language));
         w.showActive();
-        w.form->portItem(1)->trigger();
+        w.portItem(1)->trigger();
         QCOMPARE(w.checkedItems(), QList<int>{1});
         const auto hintPlace = [&w] {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-            return w.form->helpHint()->mapTo(w.form.get(), QPoint());
+            return w.get<QLabel>("lblHelpHint")->mapTo(w.form.get(), QPoint());
         };
         const QPoint hintBefore = hintPlace();
 
@@ -116,18 +117,18 @@ private slots:
         QList<int> barValues;
         bool labelShown = false;
         const auto recordBar = [&] {
-            if (w.form->progressBar()->isVisible())
-                barValues << w.form->progressBar()->value();
+            if (w.get<QProgressBar>("ProgressBar1")->isVisible())
+                barValues << w.get<QProgressBar>("ProgressBar1")->value();
         };
         QObject::connect(w.session, &CloneSession::progressVisibleChanged, recordBar);
         QObject::connect(w.session, &CloneSession::progressValueChanged, recordBar);
         QObject::connect(w.session, &CloneSession::statusVisibleChanged,
-                         [&] { labelShown = labelShown || w.form->statusLabel()->isVisible(); });
+                         [&] { labelShown = labelShown || w.get<QLabel>("Label")->isVisible(); });
 
         QTest::keyClick(w.form.get(), Qt::Key_R, Qt::ControlModifier);
         checkCommands(*w.form, false);
         QVERIFY(!w.portItemsEnabled());
-        QCOMPARE(w.form->statusLabel()->text(),
+        QCOMPARE(w.get<QLabel>("Label")->text(),
                  linkText(LinkText::Communicating, qint16(language)));
         // A second Ctrl+R while the radio is busy starts nothing.
         QTest::keyClick(w.form.get(), Qt::Key_R, Qt::ControlModifier);
@@ -141,17 +142,17 @@ private slots:
                  qPrintable(w.backups().first()));
         QCOMPARE(contents(QDir(w.dir.filePath("backups")).filePath(w.backups().first())),
                  w.radio.model.memory.mid(0x10, 0x400));
-        QVERIFY(w.form->statusLine()->text().contains(w.backups().first()));
-        QVERIFY(w.form->statusLine()->text().startsWith(status));
+        QVERIFY(w.get<QLabel>("StatusLine")->text().contains(w.backups().first()));
+        QVERIFY(w.get<QLabel>("StatusLine")->text().startsWith(status));
         // The radio's band is adopted without the band question.
         QVERIFY(w.boxes.boxes.isEmpty());
-        QCOMPARE(w.form->bandSelector()->currentIndex(), 5);
+        QCOMPARE(w.get<QComboBox>("Combo1")->currentIndex(), 5);
         QCOMPARE(w.form->state().acceptedBand, 5);
         QCOMPARE(EncodeImage(w.form->state()), EncodeImage(expected));
         // Every view shows what was read.
         for (int row = 1; row <= 16; ++row)
             for (int column = 0; column < 9; ++column)
-                QCOMPARE(w.form->grid()->cellText(row, column),
+                QCOMPARE(w.get<ChannelGrid>("Grid1")->cellText(row, column),
                          expected.channels.cell(row, column));
         const std::pair<const char *, int> lists[] = {{"Combo2", expected.functions.voiceNotice},
                                                       {"Combo3", expected.functions.timeoutTimer},
@@ -172,27 +173,28 @@ private slots:
         QVERIFY(!barValues.isEmpty());
         QCOMPARE(barValues.first(), 0);
         QCOMPARE(barValues.last(), 17 * CloneSession::kReadProgressStep);
-        QCOMPARE(w.form->progressBar()->maximum(), 460);
-        QVERIFY(!w.form->progressBar()->isVisible());
-        QCOMPARE(w.form->statusLabel()->text(), status);
+        QCOMPARE(w.get<QProgressBar>("ProgressBar1")->maximum(), 460);
+        QVERIFY(!w.get<QProgressBar>("ProgressBar1")->isVisible());
+        QCOMPARE(w.get<QLabel>("Label")->text(), status);
         QVERIFY(w.portItemsEnabled());
-        QVERIFY(!w.form->serialPort().isOpen());
+        QVERIFY(!w.get<SerialPort>("MSComm1")->isOpen());
         QTRY_COMPARE(w.radio.model.endBytes, 1);
         checkCommands(*w.form, false);
         if (realBlink) {
-            QTRY_VERIFY_WITH_TIMEOUT(w.form->toolbar()->isEnabled(), 5000);
+            QTRY_VERIFY_WITH_TIMEOUT(w.get<QToolBar>("Toolbar1")->isEnabled(), 5000);
             QVERIFY(labelShown);
         } else {
             // The blink timer's ticks by hand: at most twelve more.
             w.session->blinkTimer()->stop();
             int ticks = 0;
-            while (!w.form->toolbar()->isEnabled() && ticks <= CloneSession::kBlinkTicks) {
+            while (!w.get<QToolBar>("Toolbar1")->isEnabled() &&
+                   ticks <= CloneSession::kBlinkTicks) {
                 w.session->blinkTick();
                 ++ticks;
             }
         }
         checkCommands(*w.form, true);
-        QVERIFY(!w.form->statusLabel()->isVisible());
+        QVERIFY(!w.get<QLabel>("Label")->isVisible());
         QCOMPARE(w.checkedItems(), QList<int>{1}); // the choice is still shown
         // The F1 hint is back where it was, whatever the status said last.
         QCOMPARE(hintPlace(), hintBefore);
@@ -234,7 +236,7 @@ private slots:
         EditorState source = generatedState(rng, 1);
         source.acceptedBand = source.bandPosition = 0;
         w.open(source);
-        QCOMPARE(w.form->bandSelector()->currentIndex(), 0);
+        QCOMPARE(w.get<QComboBox>("Combo1")->currentIndex(), 0);
         // The service modes, entered by their gestures.
         if (bandOverride) {
             w.clickLabel("Label4", 1000);
@@ -243,8 +245,9 @@ private slots:
         }
         if (debugWriteMode) {
             w.now = 1010;
-            emit w.form->optionDialogs()->debugGestureClicked(0);
-            emit w.form->optionDialogs()->debugGestureClicked(1);
+            for (const char *caption : {"Label3", "Label7"})
+                QTest::mouseClick(childNamed<QLabel>(w.get<QWidget>("Form2"), caption),
+                                  Qt::LeftButton);
         }
         QCOMPARE(w.form->state().bandOverrideMode, bandOverride);
         QCOMPARE(w.form->state().debugWriteMode, debugWriteMode);
@@ -265,9 +268,9 @@ private slots:
                                                           : int(WriteFlowOutcome::Declined);
         QCOMPARE(int(w.flowOutcomes.at(0)), expectedFlow);
         QCOMPARE(int(w.outcomes.at(1)), outcome);
-        QCOMPARE(w.form->statusLabel()->text(), status);
-        QVERIFY(!w.form->progressBar()->isVisible());
-        QVERIFY(!w.form->serialPort().isOpen());
+        QCOMPARE(w.get<QLabel>("Label")->text(), status);
+        QVERIFY(!w.get<QProgressBar>("ProgressBar1")->isVisible());
+        QVERIFY(!w.get<SerialPort>("MSComm1")->isOpen());
         QTRY_COMPARE(w.radio.model.endBytes, w.outcomes.size());
         if (bandOverride) {
             QCOMPARE(w.boxes.boxes.size(), 1);
@@ -292,46 +295,47 @@ private slots:
             for (int a : addresses)
                 expected.replace(a, 16, image.mid(a - 0x10, 16));
             QCOMPARE(w.radio.model.memory.toHex(), expected.toHex());
-            QVERIFY2(w.form->statusLine()->text().contains("Read back and checked"),
-                     qPrintable(w.form->statusLine()->text()));
+            QVERIFY2(w.get<QLabel>("StatusLine")->text().contains("Read back and checked"),
+                     qPrintable(w.get<QLabel>("StatusLine")->text()));
         } else {
             // Only the end byte after the handshake; the radio is unchanged.
             const QList<QByteArray> refusal{"PROGRAM", frame({0x02}), frame({0x06}), frame({0x45})};
             QCOMPARE(w.radio.model.frames, expectedReadFrames() + refusal);
             QCOMPARE(w.radio.model.memory, before);
-            QCOMPARE(w.form->statusLine()->text(),
+            QCOMPARE(w.get<QLabel>("StatusLine")->text(),
                      QString("Frequency band with discrepancies, do not write."));
         }
         // The line stays after the status label has stopped flashing (the
         // blink timer's ticks by hand).
         w.session->blinkTimer()->stop();
-        for (int tick = 0; tick < CloneSession::kBlinkTicks && !w.form->toolbar()->isEnabled();
-             ++tick)
+        for (int tick = 0;
+             tick < CloneSession::kBlinkTicks && !w.get<QToolBar>("Toolbar1")->isEnabled(); ++tick)
             w.session->blinkTick();
         checkCommands(*w.form, true);
-        QVERIFY(!w.form->statusLabel()->isVisible());
-        QVERIFY(w.form->statusLine()->isVisible());
-        QVERIFY(!w.form->statusLine()->text().isEmpty());
+        QVERIFY(!w.get<QLabel>("Label")->isVisible());
+        QVERIFY(w.get<QLabel>("StatusLine")->isVisible());
+        QVERIFY(!w.get<QLabel>("StatusLine")->text().isEmpty());
     }
 
     void openingAFileDuringAWriteDoesNotCutItOff() {
         RadioWindow w(QByteArray("\x00\x01\x01", 3));
         QVERIFY(w.ready);
         w.showActive();
-        w.form->writeFlow().setVerify(false);
+        w.get<WriteFlow>("writeFlow")->setVerify(false);
         const QByteArray image = bytesFromImage(EncodeImage(w.form->state()));
-        w.form->writeButton()->trigger();
+        w.get<QAction>("Toolbar1_6")->trigger();
         w.answerPreview("cmdWrite");
         w.radio.options.pace = true; // about a second for the blocks
-        QTRY_VERIFY_WITH_TIMEOUT(
-            w.session->kind() == QLatin1Char('W') && w.form->progressBar()->value() >= 30, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.session->kind() == QLatin1Char('W') &&
+                                     w.get<QProgressBar>("ProgressBar1")->value() >= 30,
+                                 5000);
         // The File menu stays usable: a file of another band replaces the
         // editor, while the write goes on with the image it started with.
         QRandomGenerator rng(43);
         EditorState other = generatedState(rng, 1);
         other.acceptedBand = other.bandPosition = 5;
         w.open(other);
-        QCOMPARE(w.form->bandSelector()->currentIndex(), 5);
+        QCOMPARE(w.get<QComboBox>("Combo1")->currentIndex(), 5);
         QVERIFY(w.flowOutcomes.isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(w.flowOutcomes.size(), 1, 10000);
         QCOMPARE(w.flowOutcomes.at(0), WriteFlowOutcome::Written);
@@ -347,14 +351,14 @@ private slots:
         w.radio.model.faults.silent = true;
         w.showActive();
         const QString before = EncodeImage(w.form->state());
-        w.form->writeButton()->trigger();
+        w.get<QAction>("Toolbar1_6")->trigger();
         checkCommands(*w.form, false);
         for (int tick = 0; tick < CloneSession::kWatchdogTicks; ++tick)
             w.session->watchdogTick();
         QCOMPARE(w.outcomes, QList<SessionOutcome>{SessionOutcome::TimedOut});
         QCoreApplication::processEvents();
         QCOMPARE(w.flowOutcomes, QList<WriteFlowOutcome>{WriteFlowOutcome::TimedOut});
-        QCOMPARE(w.form->statusLine()->text(),
+        QCOMPARE(w.get<QLabel>("StatusLine")->text(),
                  QString("Nothing was written: the radio could not be read before the write."));
         QVERIFY(w.backups().isEmpty());
         QCOMPARE(w.boxes.boxes.size(), 1);
@@ -364,8 +368,8 @@ private slots:
         QCOMPARE(w.boxes.boxes[0].flags, quint32(16));
         checkCommands(*w.form, true);
         QVERIFY(w.portItemsEnabled());
-        QVERIFY(!w.form->statusLabel()->isVisible());
-        QVERIFY(!w.form->progressBar()->isVisible());
+        QVERIFY(!w.get<QLabel>("Label")->isVisible());
+        QVERIFY(!w.get<QProgressBar>("ProgressBar1")->isVisible());
         QTRY_COMPARE(w.radio.model.endBytes, 1);
         QCOMPARE(EncodeImage(w.form->state()), before);
     }
@@ -382,7 +386,7 @@ private slots:
         QCOMPARE(w.boxes.boxes[0].flags, quint32(64));
         checkCommands(*w.form, true);
         QVERIFY(w.portItemsEnabled());
-        QVERIFY(w.form->statusLabel()->text().isEmpty());
+        QVERIFY(w.get<QLabel>("Label")->text().isEmpty());
         QVERIFY(!w.session->watchdogTimer()->isActive());
         QVERIFY(!w.session->blinkTimer()->isActive());
     }
@@ -391,16 +395,16 @@ private slots:
         // COM1 was chosen in the last run; a failed choice keeps it.
         RadioWindow w(QByteArray("\x00\x01\x01", 3));
         QVERIFY(w.ready);
-        QCOMPARE(w.form->rememberedPort(), 1);
+        QCOMPARE(w.get<PortChooser>("portChooser")->rememberedPort(), 1);
         QCOMPARE(w.checkedItems(), QList<int>{});
         w.showActive();
-        w.form->portItem(2)->trigger();
+        w.portItem(2)->trigger();
         QCOMPARE(w.boxes.boxes.size(), 1);
-        QCOMPARE(w.form->rememberedPort(), 1);
-        w.form->readCommand()->trigger();
+        QCOMPARE(w.get<PortChooser>("portChooser")->rememberedPort(), 1);
+        w.get<QAction>("mnureadFre")->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(w.outcomes.size(), 1, 10000);
         QCOMPARE(w.outcomes.at(0), SessionOutcome::Success);
-        QCOMPARE(w.form->serialPort().device(), w.radio.devicePath());
+        QCOMPARE(w.get<SerialPort>("MSComm1")->device(), w.radio.devicePath());
         QCOMPARE(w.checkedItems(), QList<int>{});
         w.form->findChild<QAction *>("mnuQuit")->trigger();
         QCOMPARE(w.parameterFile(), QByteArray("\x00\x01\x01", 3));
@@ -411,21 +415,21 @@ private slots:
         QVERIFY(w.ready);
         w.radio.model.faults.silent = true;
         w.showActive();
-        w.form->readCommand()->trigger();
-        QCOMPARE(QApplication::focusWidget(), w.form->bandSelector());
+        w.get<QAction>("mnureadFre")->trigger();
+        QCOMPARE(QApplication::focusWidget(), w.get<QComboBox>("Combo1"));
         // The band selector has the focus, but the band stays while the
         // radio is busy, without a question.
-        QTest::keyClick(w.form->bandSelector(), Qt::Key_Down);
-        QCOMPARE(w.form->bandSelector()->currentIndex(), 0);
+        QTest::keyClick(w.get<QComboBox>("Combo1"), Qt::Key_Down);
+        QCOMPARE(w.get<QComboBox>("Combo1")->currentIndex(), 0);
         QCOMPARE(w.form->state().bandPosition, 0);
         QVERIFY(w.boxes.boxes.isEmpty());
         // Another port cannot be chosen half way.
-        QVERIFY(!w.form->portItem(3)->isEnabled());
-        w.form->portItem(3)->trigger();
-        QCOMPARE(w.form->serialPort().device(), w.radio.devicePath());
+        QVERIFY(!w.portItem(3)->isEnabled());
+        w.portItem(3)->trigger();
+        QCOMPARE(w.get<SerialPort>("MSComm1")->device(), w.radio.devicePath());
         // The language may change; the status follows.
         w.form->findChild<QAction *>("mnuChinese")->trigger();
-        QCOMPARE(w.form->statusLabel()->text(), QString::fromUtf8("正在通信,请稍后……"));
+        QCOMPARE(w.get<QLabel>("Label")->text(), QString::fromUtf8("正在通信,请稍后……"));
 
         for (int tick = 0; tick < CloneSession::kWatchdogTicks; ++tick)
             w.session->watchdogTick();
@@ -434,9 +438,9 @@ private slots:
                  QString::fromUtf8("通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"));
         // Afterwards the band selector asks again.
         w.boxes.answers = {int(MsgResult::Cancel)};
-        QTest::keyClick(w.form->bandSelector(), Qt::Key_Down);
+        QTest::keyClick(w.get<QComboBox>("Combo1"), Qt::Key_Down);
         QCOMPARE(w.boxes.boxes.size(), 2);
-        QCOMPARE(w.form->bandSelector()->currentIndex(), 0);
+        QCOMPARE(w.get<QComboBox>("Combo1")->currentIndex(), 0);
     }
 
     void closingTheWindowEndsTheExchange_data() {
@@ -454,20 +458,20 @@ private slots:
         w.radio.model.faults.silent = !blocks;
         w.radio.options.pace = true;
         w.showActive();
-        QCOMPARE(w.form->modelFrame()->isEnabled(), !lock);
-        w.form->readCommand()->trigger();
+        QCOMPARE(w.get<QGroupBox>("Frame1")->isEnabled(), !lock);
+        w.get<QAction>("mnureadFre")->trigger();
         // Starting an exchange makes the band selector usable, also under
         // the lock; the panel and the table stay as the lock left them.
-        QVERIFY(w.form->modelFrame()->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), w.form->bandSelector());
+        QVERIFY(w.get<QGroupBox>("Frame1")->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), w.get<QComboBox>("Combo1"));
         QCOMPARE(w.get<QWidget>("Frame2")->isEnabled(), !lock);
-        QCOMPARE(w.form->grid()->isEnabled(), !lock);
+        QCOMPARE(w.get<ChannelGrid>("Grid1")->isEnabled(), !lock);
         if (blocks)
-            QTRY_VERIFY_WITH_TIMEOUT(w.form->progressBar()->value() >= 50, 5000);
+            QTRY_VERIFY_WITH_TIMEOUT(w.get<QProgressBar>("ProgressBar1")->value() >= 50, 5000);
 
         w.form->findChild<QAction *>("mnuQuit")->trigger();
         QCOMPARE(w.parameterFile(), parameters);
-        QVERIFY(!w.form->serialPort().isOpen());
+        QVERIFY(!w.get<SerialPort>("MSComm1")->isOpen());
         for (QTimer *timer :
              {w.session->watchdogTimer(), w.session->blinkTimer(), w.session->retryTimer()})
             QVERIFY(!timer->isActive());

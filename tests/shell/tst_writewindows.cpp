@@ -8,6 +8,7 @@
 
 #include "model/celltexts.h"
 #include "shell/backupswindow.h"
+#include "shell/channelcommandspart.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -65,9 +66,9 @@ QStringList headers(const QTableWidget *table) {
 // waits for the preview (the caller checks that it came).
 void openPreview(RadioWindow &w, const EditorState &edited) {
     w.showActive();
-    w.form->applyEditorChange("Test", edited);
-    w.form->writeButton()->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(w.form->writePreview()->isVisible(), 10000);
+    w.get<ChannelCommandsPart>("channelCommandsPart")->applyEditorChange("Test", edited);
+    w.get<QAction>("Toolbar1_6")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(w.get<WritePreviewWindow>("frmWritePreview")->isVisible(), 10000);
 }
 
 QByteArray languageFile(int language) {
@@ -108,7 +109,7 @@ void TestWriteWindows::previewShowsTheChanges() {
     QVERIFY(w.ready);
     const ChangedRadio c = changedRadio(w, qint16(language));
     openPreview(w, c.edited);
-    WritePreviewWindow *preview = w.form->writePreview();
+    WritePreviewWindow *preview = w.get<WritePreviewWindow>("frmWritePreview");
     QVERIFY(preview->isVisible());
     QCOMPARE(preview->windowModality(), Qt::WindowModal);
     QCOMPARE(preview->windowTitle(),
@@ -146,8 +147,8 @@ void TestWriteWindows::previewShowsTheChanges() {
     QTest::keyClick(preview, Qt::Key_Return);
     QTRY_COMPARE_WITH_TIMEOUT(w.flowOutcomes.size(), 1, 10000);
     QCOMPARE(w.flowOutcomes.first(), WriteFlowOutcome::Verified);
-    QCOMPARE(w.form->statusLabel()->text(), linkText(LinkText::WriteSuccess, qint16(language)));
-    QVERIFY(w.form->statusLine()->text().contains(w.backups().first()));
+    QCOMPARE(w.get<QLabel>("Label")->text(), linkText(LinkText::WriteSuccess, qint16(language)));
+    QVERIFY(w.get<QLabel>("StatusLine")->text().contains(w.backups().first()));
 }
 
 void TestWriteWindows::previewWarnsBeforeAnyBlock() {
@@ -160,7 +161,7 @@ void TestWriteWindows::previewWarnsBeforeAnyBlock() {
     edited.channels.setCell(2, ColTxFrequency, QString());
     edited.channels.setCell(2, ColTxTone, QStringLiteral("88.5"));
     openPreview(w, edited);
-    WritePreviewWindow *preview = w.form->writePreview();
+    WritePreviewWindow *preview = w.get<WritePreviewWindow>("frmWritePreview");
     QVERIFY(preview->isVisible());
     QVERIFY(preview->warnings()->isVisible());
     QStringList texts;
@@ -192,7 +193,7 @@ void TestWriteWindows::cancelAtThePreviewWritesNothing() {
     const ChangedRadio c = changedRadio(w, 0);
     const QByteArray before = w.radio.model.memory;
     openPreview(w, c.edited);
-    WritePreviewWindow *preview = w.form->writePreview();
+    WritePreviewWindow *preview = w.get<WritePreviewWindow>("frmWritePreview");
     QVERIFY(preview->isVisible());
     QCOMPARE(preview->cancelButton()->text(), QString::fromUtf8("取消"));
     if (key)
@@ -202,7 +203,7 @@ void TestWriteWindows::cancelAtThePreviewWritesNothing() {
     QCOMPARE(w.flowOutcomes, QList<WriteFlowOutcome>{WriteFlowOutcome::Cancelled});
     QCOMPARE(w.radio.model.frames, expectedReadFrames());
     QCOMPARE(w.radio.model.memory, before);
-    QCOMPARE(w.form->statusLine()->text(),
+    QCOMPARE(w.get<QLabel>("StatusLine")->text(),
              QString::fromUtf8("已取消写频，未向对讲机写入任何数据。"));
     checkCommands(*w.form, true);
     QVERIFY(w.portItemsEnabled());
@@ -213,7 +214,7 @@ void TestWriteWindows::identicalContentsAskForWriteAnyway() {
     QVERIFY(w.ready);
     const ChangedRadio c = changedRadio(w, 1);
     openPreview(w, c.onRadio);
-    WritePreviewWindow *preview = w.form->writePreview();
+    WritePreviewWindow *preview = w.get<WritePreviewWindow>("frmWritePreview");
     QVERIFY(preview->isVisible());
     QCOMPARE(preview->summary()->text(), QString("The radio already holds exactly these contents: "
                                                  "there is nothing to write."));
@@ -225,11 +226,11 @@ void TestWriteWindows::identicalContentsAskForWriteAnyway() {
     QVERIFY(preview->cancelButton()->isDefault());
     QTest::keyClick(preview, Qt::Key_Return);
     QCOMPARE(w.flowOutcomes, QList<WriteFlowOutcome>{WriteFlowOutcome::Cancelled});
-    QCOMPARE(w.form->statusLine()->text(),
+    QCOMPARE(w.get<QLabel>("StatusLine")->text(),
              QString("The radio already holds these contents; nothing was written."));
     QCOMPARE(w.radio.model.frames, expectedReadFrames());
     // Insisting writes.
-    w.form->writeButton()->trigger();
+    w.get<QAction>("Toolbar1_6")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(preview->isVisible(), 10000);
     QTest::mouseClick(preview->writeAnywayButton(), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(w.flowOutcomes.size(), 2, 10000);
@@ -251,17 +252,17 @@ void TestWriteWindows::failedCheckOffersTheBackup() {
     QVERIFY(w.ready);
     const ChangedRadio c = changedRadio(w, qint16(language));
     w.showActive();
-    w.form->applyEditorChange("Test", c.edited);
+    w.get<ChannelCommandsPart>("channelCommandsPart")->applyEditorChange("Test", c.edited);
     const QByteArray before = w.radio.model.memory;
     w.radio.model.faults.droppedWriteBlock = 0x0020; // channel 2
     w.boxes.answers = {answer};
     bool faultCleared = false;
-    QObject::connect(&w.form->writeFlow(), &WriteFlow::finished, [&] {
+    QObject::connect(w.get<WriteFlow>("writeFlow"), &WriteFlow::finished, [&] {
         if (!faultCleared)
             w.radio.model.faults.droppedWriteBlock = -1;
         faultCleared = true;
     });
-    w.form->writeButton()->trigger();
+    w.get<QAction>("Toolbar1_6")->trigger();
     w.answerPreview("cmdWrite");
     QTRY_COMPARE_WITH_TIMEOUT(w.flowOutcomes.size(), answer == MsgResult::Yes ? 2 : 1, 10000);
     QCOMPARE(w.flowOutcomes.first(), WriteFlowOutcome::VerifyFailed);
@@ -279,12 +280,12 @@ void TestWriteWindows::failedCheckOffersTheBackup() {
     if (answer == MsgResult::Yes) {
         QCOMPARE(w.flowOutcomes.last(), WriteFlowOutcome::Verified);
         QCOMPARE(w.radio.model.memory.toHex(), before.toHex());
-        QCOMPARE(w.form->statusLine()->text(),
+        QCOMPARE(w.get<QLabel>("StatusLine")->text(),
                  QString("The backup was written back to the radio, read back and checked."));
     } else {
-        QVERIFY2(w.form->statusLine()->text().startsWith(QString::fromUtf8("写频校验失败")),
-                 qPrintable(w.form->statusLine()->text()));
-        QVERIFY(w.form->statusLabel()->text().startsWith(QString::fromUtf8("写频校验失败")));
+        QVERIFY2(w.get<QLabel>("StatusLine")->text().startsWith(QString::fromUtf8("写频校验失败")),
+                 qPrintable(w.get<QLabel>("StatusLine")->text()));
+        QVERIFY(w.get<QLabel>("Label")->text().startsWith(QString::fromUtf8("写频校验失败")));
     }
     // Never called a success before the check came out right.
     QVERIFY(w.flowOutcomes.first() != WriteFlowOutcome::Verified);
@@ -297,29 +298,29 @@ void TestWriteWindows::backupThatCannotBeSavedIsReported() {
     w.form->setBackupStore(BackupStore(w.dir.filePath("file/backups")));
     const ChangedRadio c = changedRadio(w, 1);
     w.showActive();
-    w.form->applyEditorChange("Test", c.edited);
+    w.get<ChannelCommandsPart>("channelCommandsPart")->applyEditorChange("Test", c.edited);
     const QByteArray before = w.radio.model.memory;
-    w.form->writeButton()->trigger();
+    w.get<QAction>("Toolbar1_6")->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(w.flowOutcomes.size(), 1, 10000);
     QCOMPARE(w.flowOutcomes.first(), WriteFlowOutcome::BackupFailed);
-    QVERIFY(!w.form->writePreview()->isVisible());
+    QVERIFY(!w.get<WritePreviewWindow>("frmWritePreview")->isVisible());
     QCOMPARE(w.boxes.boxes.size(), 1);
     QCOMPARE(w.boxes.boxes.first().icon, QMessageBox::Critical);
     QVERIFY2(w.boxes.boxes.first().text.contains(
                  QDir::toNativeSeparators(w.dir.filePath("file/backups"))),
              qPrintable(w.boxes.boxes.first().text));
     QVERIFY(w.boxes.boxes.first().text.endsWith("Nothing was written to the radio."));
-    QCOMPARE(w.form->statusLine()->text(), w.boxes.boxes.first().text);
+    QCOMPARE(w.get<QLabel>("StatusLine")->text(), w.boxes.boxes.first().text);
     QCOMPARE(w.radio.model.frames, expectedReadFrames());
     QCOMPARE(w.radio.model.memory, before);
     // A read with no room for its backup still reads, and says so.
     w.session->endBlink();
     // The edits were not written: the read asks first (Discard).
     w.boxes.answers = {MsgResult::No};
-    w.form->readButton()->trigger();
+    w.get<QAction>("Toolbar1_5")->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(w.boxes.boxes.size(), 3, 10000);
     QVERIFY(w.boxes.boxes.last().text.startsWith("The backup "));
-    QVERIFY(w.form->statusLine()->text().startsWith("Read frequency success! The backup "));
+    QVERIFY(w.get<QLabel>("StatusLine")->text().startsWith("Read frequency success! The backup "));
     QCOMPARE(EncodeImage(w.form->state()), EncodeImage(stateAfterRead(w.radio.model.memory, 0, 1)));
 }
 
@@ -365,7 +366,7 @@ void TestWriteWindows::backupsWindowListsAndOpens() {
     QAction *item = w.form->findChild<QAction *>("mnuBackups");
     QCOMPARE(item->text(), zh ? QString::fromUtf8("备份(&B)...") : QString("Backups(&B)..."));
     item->trigger();
-    BackupsWindow *window = w.form->backupsWindow();
+    BackupsWindow *window = w.get<BackupsWindow>("frmBackups");
     QVERIFY(window->isVisible());
     QCOMPARE(window->windowTitle(), zh ? QString::fromUtf8("备份") : QString("Backups"));
     const QStringList listHeaders =
@@ -415,9 +416,8 @@ void TestWriteWindows::backupsWindowListsAndOpens() {
     EditorState expected = startUpState(qint16(language));
     QVERIFY(DecodeImage(expected, EncodeImage(older)));
     QCOMPARE(EncodeImage(w.form->state()), EncodeImage(expected));
-    QCOMPARE(w.form->bandSelector()->currentIndex(), expected.bandPosition);
+    QCOMPARE(w.get<QComboBox>("Combo1")->currentIndex(), expected.bandPosition);
     // A backup is never replaced: opened, it makes an untitled editor.
-    QVERIFY(w.form->filePath().isEmpty());
     QVERIFY(w.form->windowTitle().contains(untitledName(qint16(language))));
 }
 
@@ -435,8 +435,8 @@ void TestWriteWindows::backupsWindowCloses() {
     QVERIFY(w.ready);
     w.showActive();
     const QString before = EncodeImage(w.form->state());
-    w.form->commandBackups();
-    BackupsWindow *window = w.form->backupsWindow();
+    w.get<QAction>("mnuBackups")->trigger();
+    BackupsWindow *window = w.get<BackupsWindow>("frmBackups");
     QVERIFY(window->isVisible());
     // No backups yet: the window says so, and Open has nothing to open.
     QCOMPARE(window->list()->rowCount(), 0);
@@ -460,16 +460,16 @@ void TestWriteWindows::statusLineFollowsTheLanguage() {
     RadioWindow w(languageFile(1));
     QVERIFY(w.ready);
     w.showActive();
-    QVERIFY(w.form->statusLine()->text().isEmpty());
-    QCOMPARE(w.form->statusLine()->parentWidget(), w.form->statusBar());
-    w.form->readButton()->trigger();
+    QVERIFY(w.get<QLabel>("StatusLine")->text().isEmpty());
+    QCOMPARE(w.get<QLabel>("StatusLine")->parentWidget(), w.form->statusBar());
+    w.get<QAction>("Toolbar1_5")->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(w.outcomes.size(), 1, 10000);
     // The backup is named by its whole path, so the user can find it.
     const QString name =
         QDir::toNativeSeparators(QDir(w.dir.filePath("backups")).filePath(w.backups().first()));
-    QCOMPARE(w.form->statusLine()->text(), "Read frequency success! Backup: " + name);
+    QCOMPARE(w.get<QLabel>("StatusLine")->text(), "Read frequency success! Backup: " + name);
     w.form->findChild<QAction *>("mnuChinese")->trigger();
-    QCOMPARE(w.form->statusLine()->text(), QString::fromUtf8("读频成功！备份：") + name);
+    QCOMPARE(w.get<QLabel>("StatusLine")->text(), QString::fromUtf8("读频成功！备份：") + name);
     QCOMPARE(w.form->findChild<QAction *>("mnuBackups")->text(), QString::fromUtf8("备份(&B)..."));
 }
 

@@ -1,8 +1,8 @@
-// The main window's ports by path: the devices present, listed in the
-// Communication port menu below COM1 to COM8, Other port..., Find my cable,
-// the remembered device, and Help > Serial trace. The rules are the core's
-// (PortChooser, CableFinder, the serial trace); the window shows them.
-#include "shell/form1.h"
+// The radio link's ports: the Communication port menu with COM1 to COM8,
+// the devices present listed below them, Other port..., Find my cable, the
+// remembered device, and Help > Serial trace. The rules are the core's
+// (PortChooser, CableFinder, the serial trace); the part shows them.
+#include "shell/radiolinkpart.h"
 
 #include "link/cablefinder.h"
 #include "link/clonesession.h"
@@ -31,16 +31,56 @@ QString menuText(const QString &text) {
 }
 } // namespace
 
-void Form1::setPortEnumerator(PortEnumerator *enumerator) {
+void RadioLinkPart::fillPortMenu(QMenu *menu) {
+    mnucom = menu;
+    for (int port = 1; port <= 8; ++port)
+        mnucom->addAction(mnucomItems[port]);
+    // Below COM1 to COM8: the devices present (made each time the menu
+    // opens), then any device by its path, and the search for the cable.
+    mnucom->addSeparator();
+    m_devicesEnd = mnucom->addSeparator();
+    mnucom->addAction(mnucomOther);
+    mnucom->addAction(mnucomFind);
+    mnucom->setToolTipsVisible(true);
+    connect(mnucom, &QMenu::aboutToShow, this, &RadioLinkPart::showPortDevices);
+    connect(mnucom, &QMenu::aboutToShow, this, &RadioLinkPart::rebuildDeviceItems);
+}
+
+void RadioLinkPart::setPortEnumerator(PortEnumerator *enumerator) {
     m_enumerator = enumerator ? enumerator : m_systemEnumerator.get();
 }
 
-void Form1::setCableSearch(int polls, int intervalMs) {
+void RadioLinkPart::setCableSearch(int polls, int intervalMs) {
     m_cablePolls = qMax(0, polls);
     m_cablePollInterval = qMax(0, intervalMs);
 }
 
-void Form1::rebuildDeviceItems() {
+void RadioLinkPart::choosePort(int port) {
+    // The items rest while an exchange runs: reopening the port would cut
+    // the exchange off half way.
+    if (busy())
+        return;
+    m_deviceFromCommandLine = false;
+    m_portChooser->choosePort(port, m_state.language);
+    showPortCheckMarks();
+}
+
+void RadioLinkPart::showPortCheckMarks() {
+    for (int port = 1; port <= kPortNumbers; ++port)
+        mnucomItems[port]->setChecked(m_portChooser->isChecked(port));
+    for (QAction *item : std::as_const(m_deviceItems))
+        item->setChecked(m_portChooser->isDeviceChecked(item->data().toString()));
+}
+
+void RadioLinkPart::showPortDevices() {
+    for (int port = 1; port <= kPortNumbers; ++port) {
+        const QString device = MSComm1->deviceOfNumber(port);
+        mnucomItems[port]->setToolTip(device);
+        mnucomItems[port]->setStatusTip(device);
+    }
+}
+
+void RadioLinkPart::rebuildDeviceItems() {
     for (QAction *item : std::as_const(m_deviceItems))
         delete item;
     m_deviceItems.clear();
@@ -81,14 +121,14 @@ void Form1::rebuildDeviceItems() {
         connect(action, &QAction::triggered, this, [this, action, device](bool checked) {
             // As for the COM items, the mark follows the port actually chosen.
             action->setChecked(!checked);
-            commandChooseDevice(device);
+            chooseDevice(device);
         });
         mnucom->insertAction(m_devicesEnd, action);
         m_deviceItems << action;
     }
 }
 
-void Form1::setPortItemsEnabled(bool enabled) {
+void RadioLinkPart::setPortItemsEnabled(bool enabled) {
     for (int port = 1; port <= kPortNumbers; ++port)
         mnucomItems[port]->setEnabled(enabled);
     for (QAction *item : std::as_const(m_deviceItems))
@@ -97,7 +137,7 @@ void Form1::setPortItemsEnabled(bool enabled) {
     mnucomFind->setEnabled(enabled);
 }
 
-void Form1::commandChooseDevice(const QString &device) {
+void RadioLinkPart::chooseDevice(const QString &device) {
     if (m_session->running())
         return;
     m_deviceFromCommandLine = false;
@@ -105,7 +145,7 @@ void Form1::commandChooseDevice(const QString &device) {
     showPortCheckMarks();
 }
 
-void Form1::chooseStartDevice(const QString &device) {
+void RadioLinkPart::chooseStartDevice(const QString &device) {
     if (device.isEmpty() || m_session->running())
         return;
     m_portChooser->chooseDevice(device, m_state.language);
@@ -113,56 +153,56 @@ void Form1::chooseStartDevice(const QString &device) {
     m_deviceFromCommandLine = true;
 }
 
-void Form1::commandOtherPort() {
+void RadioLinkPart::otherPort() {
     if (m_session->running())
         return;
     if (!m_otherPort) {
-        m_otherPort = new OtherPortDialog(*m_port, m_state.language, this);
-        connect(m_otherPort, &OtherPortDialog::deviceChosen, this, &Form1::commandChooseDevice);
+        m_otherPort = new OtherPortDialog(m_port, m_state.language, m_window);
+        connect(m_otherPort, &OtherPortDialog::deviceChosen, this, &RadioLinkPart::chooseDevice);
     }
     const QString device = m_portChooser->devicePath().isEmpty() ? m_portChooser->chosenDevice()
                                                                  : m_portChooser->devicePath();
     m_otherPort->ask(device);
 }
 
-void Form1::commandFindCable() {
+void RadioLinkPart::findCable() {
     if (m_session->running())
         return;
     const qint16 language = m_state.language;
     const quint32 step = MsgStyle::OkCancel | MsgStyle::IconInformation;
     CableFinder finder(*m_enumerator);
-    if (m_port->show(cableText(CableText::Unplug, language), step, QString()) != MsgResult::Ok)
+    if (m_port.show(cableText(CableText::Unplug, language), step, QString()) != MsgResult::Ok)
         return;
     finder.noteUnplugged();
-    if (m_port->show(cableText(CableText::PlugIn, language), step, QString()) != MsgResult::Ok)
+    if (m_port.show(cableText(CableText::PlugIn, language), step, QString()) != MsgResult::Ok)
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QList<SerialDeviceInfo> found = finder.waitForAppeared(m_cablePolls, m_cablePollInterval);
     QApplication::restoreOverrideCursor();
     if (found.isEmpty()) {
-        m_port->show(cableText(CableText::None, language), MsgStyle::IconExclamation, QString());
+        m_port.show(cableText(CableText::None, language), MsgStyle::IconExclamation, QString());
         return;
     }
-    const int answer = m_port->show(cableFoundText(found, language),
-                                    MsgStyle::OkCancel | MsgStyle::IconQuestion, QString());
+    const int answer = m_port.show(cableFoundText(found, language),
+                                   MsgStyle::OkCancel | MsgStyle::IconQuestion, QString());
     if (answer == MsgResult::Ok)
-        commandChooseDevice(found.first().device);
+        chooseDevice(found.first().device);
 }
 
-void Form1::commandTrace() {
+void RadioLinkPart::showTrace() {
     if (!m_traceWindow)
-        m_traceWindow = new TraceWindow(*m_trace, *m_port, m_state.language, this);
+        m_traceWindow = new TraceWindow(*m_trace, m_port, m_state.language, m_window);
     m_traceWindow->show();
     m_traceWindow->raise();
     m_traceWindow->activateWindow();
 }
 
-void Form1::loadRememberedDevice() {
+void RadioLinkPart::loadRememberedDevice() {
     m_savedDevice = m_deviceSetting.load();
     m_portChooser->setDevicePath(m_savedDevice);
 }
 
-void Form1::saveRememberedDevice() {
+void RadioLinkPart::saveRememberedDevice() {
     // A device given on the command line is for that run only.
     if (m_deviceFromCommandLine)
         return;
