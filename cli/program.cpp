@@ -346,7 +346,7 @@ CliCommand programCommand() {
                                             QStringLiteral("N")));
         parser.addOption(QCommandLineOption(
             QStringLiteral("no-wait"),
-            QStringLiteral("Programs the next radio without waiting for Enter (needs --count).")));
+            QStringLiteral("Programs the next radio without waiting for Enter; needs --count N.")));
         parser.addOption(
             QCommandLineOption(QStringLiteral("journal"),
                                QStringLiteral("The journal to append to (default: %1).")
