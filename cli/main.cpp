@@ -146,7 +146,7 @@ namespace {
 // --lang.
 QString commandNameOf(int argc, char *argv[]) {
     for (int i = 1; i < argc; ++i) {
-        const QString arg = QString::fromLocal8Bit(argv[i]);
+        QString arg = QString::fromLocal8Bit(argv[i]);
         if (arg == QLatin1String("--lang")) {
             ++i;
             continue;

@@ -7,8 +7,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QHideEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QScreen>
 #include <QTableWidget>
@@ -54,7 +54,8 @@ void OptionDialog::placeBesideOwner() {
     // window's, which the window system has already drawn.
     if (layout())
         layout()->activate();
-    const QSize inner = testAttribute(Qt::WA_Resized) ? size() : sizeHint().expandedTo(minimumSize());
+    const QSize inner =
+        testAttribute(Qt::WA_Resized) ? size() : sizeHint().expandedTo(minimumSize());
     const QRect ownerFrame = owner->frameGeometry();
     const QRect ownerInner = owner->geometry();
     const QSize frame = inner + QSize(ownerFrame.width() - ownerInner.width(),

@@ -5,8 +5,8 @@
 
 #include <QDialog>
 #include <QPoint>
-#include <optional>
 #include <QtGlobal>
+#include <optional>
 
 class OptionDialog : public QDialog {
     Q_OBJECT

@@ -73,10 +73,10 @@ struct OptionDialogs::Private {
     // In the order the dialogs are loaded and captioned.
     QList<OptionDialog *> dialogs() const {
         QList<OptionDialog *> all;
-        for (OptionDialog *d :
+        for (OptionDialog *dialog :
              std::initializer_list<OptionDialog *>{form2, form4, form5, form6, form7, about})
-            if (d)
-                all << d;
+            if (dialog)
+                all << dialog;
         return all;
     }
 };

@@ -20,9 +20,9 @@ qint64 area(const QRect &r) {
 QPoint placeBeside(const QRect &mainFrame, const QRect &table, const QSize &size,
                    const QRect &screen, int gap) {
     const std::array<QPoint, 4> sides = {
-        QPoint(mainFrame.right() + 1 + gap, mainFrame.top()),         // right
-        QPoint(mainFrame.left() - gap - size.width(), mainFrame.top()), // left
-        QPoint(mainFrame.left(), mainFrame.bottom() + 1 + gap),        // below
+        QPoint(mainFrame.right() + 1 + gap, mainFrame.top()),            // right
+        QPoint(mainFrame.left() - gap - size.width(), mainFrame.top()),  // left
+        QPoint(mainFrame.left(), mainFrame.bottom() + 1 + gap),          // below
         QPoint(mainFrame.left(), mainFrame.top() - gap - size.height()), // above
     };
     QPoint best;

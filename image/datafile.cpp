@@ -25,4 +25,3 @@ QString readDataFile(const QString &path, DataFileError *error) {
     *error = DataFileError::None;
     return imageFromBytes(bytes);
 }
-

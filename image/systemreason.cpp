@@ -106,9 +106,9 @@ QString systemReasonText(int errorNumber, const QString &systemText, qint16 lang
 QString systemReasonText(const QString &systemText, qint16 language) {
     if (language != 0 || systemText.isEmpty())
         return systemText;
-    static const int kKnown[] = {EACCES, EPERM,  ENOENT, ENODEV, ENXIO,  EBUSY,  EISDIR,
-                                 ENOTDIR, ENOTTY, EROFS,  ENOSPC, EIO,    EEXIST, ENAMETOOLONG,
-                                 EFBIG,  EMFILE, ENFILE, EAGAIN};
+    static const int kKnown[] = {EACCES, EPERM,        ENOENT, ENODEV, ENXIO,  EBUSY,
+                                 EISDIR, ENOTDIR,      ENOTTY, EROFS,  ENOSPC, EIO,
+                                 EEXIST, ENAMETOOLONG, EFBIG,  EMFILE, ENFILE, EAGAIN};
     for (int errorNumber : kKnown) {
         const QString wording = qt_error_string(errorNumber);
         if (!wording.isEmpty() && systemText.endsWith(wording, Qt::CaseInsensitive))

@@ -209,7 +209,7 @@ void SystemSerialPort::writeByte(quint8 byte) {
 QByteArray SystemSerialPort::readAll() {
     if (!m_port.isOpen())
         return QByteArray();
-    const QByteArray bytes = m_port.readAll();
+    QByteArray bytes = m_port.readAll();
     if (SerialTrace *t = trace())
         t->received(bytes);
     return bytes;

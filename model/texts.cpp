@@ -130,7 +130,7 @@ QString Texts::nativeName(const QString &code) {
     // "English" in this context.
     const QString before = Catalog::instance().language;
     Catalog::instance().language = code;
-    const QString name =
+    QString name =
         vq740::translate("Language", "English", "the name of this language, in this language");
     Catalog::instance().language = before;
     return name;

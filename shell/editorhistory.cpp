@@ -10,7 +10,7 @@ namespace {
 // The language-neutral form of a cell: the Off caption and the option
 // items by their position in the list.
 QString neutralCell(const ChannelTable &t, int row, int column) {
-    const QString text = t.cell(row, column);
+    QString text = t.cell(row, column);
     if (isToneColumn(column) && isOffText(text))
         return QStringLiteral("Off");
     if (isOptionColumn(column) && !text.isEmpty())

@@ -66,7 +66,7 @@ FileOutcome openDataFile(EditorState &state, const QString &path, MessagePort &p
 
 QString chooseNewFile(MessagePort &port, qint16 language, const std::function<QString()> &ask) {
     for (;;) {
-        const QString path = ask();
+        QString path = ask();
         if (path.isEmpty() || !QFileInfo::exists(path))
             return path;
         const int answer =

@@ -21,7 +21,7 @@ QString DataFileDialogs::openPath(const QString &filter) {
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
-    const QString path = dialog.selectedFiles().first();
+    QString path = dialog.selectedFiles().first();
     remember(path);
     return path;
 }
@@ -44,7 +44,7 @@ QString DataFileDialogs::askSavePath(const QString &filter, const QString &suffi
     dialog.setDefaultSuffix(suffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
-    const QString path = dialog.selectedFiles().first();
+    QString path = dialog.selectedFiles().first();
     remember(path);
     return path;
 }

@@ -83,7 +83,7 @@ int main(int argc, char *argv[]) {
     if (!files.isEmpty()) {
         // Once the window is up, so that a message about the file has its
         // owner on screen.
-        const QString file = files.first();
+        const QString &file = files.first();
         QTimer::singleShot(0, &window, [&window, file] { window.openFile(file); });
     }
     // vq740 --port DEVICE: that device is chosen at start (for this run).

@@ -92,7 +92,7 @@ QString windowTitle(const char *window, qint16 language) {
 // own name, in Chinese by its window's title and its line
 // ("嵌入信息第 1 行").
 QString captionName(const SettingField &f, qint16 language) {
-    const QString english = QLatin1String(f.name);
+    QString english = QLatin1String(f.name);
     if (*f.caption) {
         const QString caption = bareCaption(captionAt(QLatin1String(f.caption), language));
         return !zh(language) && holdsChinese(caption) ? english : caption;
@@ -121,7 +121,7 @@ QStringList listItems(const SettingField &f, qint16 language) {
 
 QString settingName(int field, int entry, qint16 language) {
     const SettingField &f = settingFieldAt(field);
-    const QString name = captionName(f, language);
+    QString name = captionName(f, language);
     if (f.count <= 1)
         return name;
     const QString number = QStringLiteral("%1").arg(entry + 1, 2, 10, QLatin1Char('0'));

@@ -519,22 +519,22 @@ void TestDialogRules::optionWindowPlace_data() {
     QTest::addColumn<QRect>("screen");
     QTest::addColumn<QPoint>("place");
     // The main window is 900 x 500; the channel table is its right part.
-    QTest::newRow("room on the right") << QRect(100, 50, 900, 500) << QRect(0, 0, 1920, 1080)
-                                       << QPoint(1008, 50);
-    QTest::newRow("room on the left only") << QRect(1000, 50, 900, 500)
-                                           << QRect(0, 0, 1920, 1080) << QPoint(692, 50);
-    QTest::newRow("room below only") << QRect(0, 0, 1000, 500) << QRect(0, 0, 1100, 1080)
-                                     << QPoint(0, 508);
-    QTest::newRow("kept on the screen vertically") << QRect(100, 900, 900, 160)
-                                                   << QRect(0, 0, 1920, 1080) << QPoint(1008, 680);
+    QTest::newRow("room on the right")
+        << QRect(100, 50, 900, 500) << QRect(0, 0, 1920, 1080) << QPoint(1008, 50);
+    QTest::newRow("room on the left only")
+        << QRect(1000, 50, 900, 500) << QRect(0, 0, 1920, 1080) << QPoint(692, 50);
+    QTest::newRow("room below only")
+        << QRect(0, 0, 1000, 500) << QRect(0, 0, 1100, 1080) << QPoint(0, 508);
+    QTest::newRow("kept on the screen vertically")
+        << QRect(100, 900, 900, 160) << QRect(0, 0, 1920, 1080) << QPoint(1008, 680);
     // No room anywhere: over the Functions Setting panel on the left
     // rather than over the table.
-    QTest::newRow("no room: over the panel") << QRect(0, 0, 900, 700) << QRect(0, 0, 1000, 800)
-                                             << QPoint(0, 400);
-    QTest::newRow("no room, main window centred") << QRect(50, 50, 900, 700)
-                                                  << QRect(0, 0, 1000, 800) << QPoint(0, 50);
-    QTest::newRow("second screen") << QRect(2000, 100, 900, 500) << QRect(1920, 0, 1920, 1080)
-                                   << QPoint(2908, 100);
+    QTest::newRow("no room: over the panel")
+        << QRect(0, 0, 900, 700) << QRect(0, 0, 1000, 800) << QPoint(0, 400);
+    QTest::newRow("no room, main window centred")
+        << QRect(50, 50, 900, 700) << QRect(0, 0, 1000, 800) << QPoint(0, 50);
+    QTest::newRow("second screen")
+        << QRect(2000, 100, 900, 500) << QRect(1920, 0, 1920, 1080) << QPoint(2908, 100);
 }
 
 void TestDialogRules::optionWindowPlace() {

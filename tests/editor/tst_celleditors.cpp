@@ -327,11 +327,16 @@ void TestCellEditors::toneLettersNeverAppear() {
 void TestCellEditors::toneTypeAhead_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("cell");
-    QTest::newRow("D023N") << "D023N" << "D023N";
-    QTest::newRow("d754i") << "d754i" << "D754I";
-    QTest::newRow("D023 normal") << "D023" << "D023N";
-    QTest::newRow("unknown code refused") << "D028N" << "Off";
-    QTest::newRow("CTCSS still typed") << "88.5" << "88.5";
+    QTest::newRow("D023N") << "D023N"
+                           << "D023N";
+    QTest::newRow("d754i") << "d754i"
+                           << "D754I";
+    QTest::newRow("D023 normal") << "D023"
+                                 << "D023N";
+    QTest::newRow("unknown code refused") << "D028N"
+                                          << "Off";
+    QTest::newRow("CTCSS still typed") << "88.5"
+                                       << "88.5";
 }
 
 void TestCellEditors::toneTypeAhead() {

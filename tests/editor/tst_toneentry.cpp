@@ -152,14 +152,22 @@ void TestToneEntry::typedToneCommit_data() {
                                     << "88.5"
                                     << "88.5" << true;
     // A DCS code typed ahead: its list entry, normal polarity by default.
-    QTest::newRow("D023N over Off") << "Off" << "D023N" << "D023N" << true;
-    QTest::newRow("d754i over 88.5") << "88.5" << "d754i" << "D754I" << true;
-    QTest::newRow("D023 is normal") << "D754N" << "D023" << "D023N" << true;
-    QTest::newRow("D645N, the code CHIRP lacks") << "Off" << "D645N" << "D645N" << true;
+    QTest::newRow("D023N over Off") << "Off"
+                                    << "D023N"
+                                    << "D023N" << true;
+    QTest::newRow("d754i over 88.5") << "88.5"
+                                     << "d754i"
+                                     << "D754I" << true;
+    QTest::newRow("D023 is normal") << "D754N"
+                                    << "D023"
+                                    << "D023N" << true;
+    QTest::newRow("D645N, the code CHIRP lacks") << "Off"
+                                                 << "D645N"
+                                                 << "D645N" << true;
     // Refused values leave it as it was.
     for (const char *before : {"Off", "88.5", "D023N"})
-        for (const char *typed : {"66.9", "254.2", "300", "", ".", "D7N", "D028N", "D02", "DN",
-                                  "D0233N"})
+        for (const char *typed :
+             {"66.9", "254.2", "300", "", ".", "D7N", "D028N", "D02", "DN", "D0233N"})
             QTest::addRow("%s over %s", typed, before) << before << typed << before << false;
 }
 

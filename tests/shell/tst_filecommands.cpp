@@ -215,8 +215,10 @@ private slots:
         QTest::addColumn<QString>("outcome");
         QTest::addColumn<QString>("reason");
         QTest::newRow("old file, English")
-            << "taken.DAT" << true << 1 << "the old file is unchanged." << "";
-        QTest::newRow("old file, Chinese") << "taken.DAT" << true << 0 << "原文件未改动。" << "";
+            << "taken.DAT" << true << 1 << "the old file is unchanged."
+            << "";
+        QTest::newRow("old file, Chinese") << "taken.DAT" << true << 0 << "原文件未改动。"
+                                           << "";
         QTest::newRow("new file, English") << "gone/new.DAT" << false << 1 << "nothing was written."
                                            << "(No such file or directory)";
         QTest::newRow("new file, Chinese") << "gone/new.DAT" << false << 0 << "未写入任何数据。"

@@ -56,10 +56,18 @@ public:
     FullFileSystem(const FullFileSystem &) = delete;
     FullFileSystem &operator=(const FullFileSystem &) = delete;
 
-    bool mounted() const { return m_mounted; }
-    QString whyNot() const { return m_whyNot; }
-    QString path() const { return m_dir.path(); }
-    QString filePath(const QString &name) const { return m_dir.filePath(name); }
+    bool mounted() const {
+        return m_mounted;
+    }
+    QString whyNot() const {
+        return m_whyNot;
+    }
+    QString path() const {
+        return m_dir.path();
+    }
+    QString filePath(const QString &name) const {
+        return m_dir.filePath(name);
+    }
 
     // Fills the file system with a filler file until a write fails for want
     // of room, then gives back `freeBytes` (whole pages) so that a write of

@@ -104,7 +104,7 @@ int main(int argc, char *argv[]) {
     QByteArray stale;
     const QStringList args = app.arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {
-        const QString a = args.at(i);
+        const QString &a = args.at(i);
         const bool takesValue =
             a == QLatin1String("--pieces") || a == QLatin1String("--close-after") ||
             a == QLatin1String("--band") || a == QLatin1String("--memory") ||
