@@ -12,7 +12,7 @@
 #include "image/imagecodec.h"
 #include "model/layout.h"
 #include "model/settingfields.h"
-#include "tests/image/imagebuilder.h"
+#include "tests/support/imagebuilder.h"
 
 #include <QClipboard>
 #include <QComboBox>

@@ -3,6 +3,7 @@
 #include "image/backups.h"
 #include "image/imagecodec.h"
 #include "model/bands.h"
+#include "tests/support/testfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,16 +13,6 @@
 #include <QTest>
 
 namespace {
-QByteArray readFile(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 QDateTime at(const char *text) {
     return QDateTime::fromString(QString::fromLatin1(text), Qt::ISODate);
@@ -108,7 +99,7 @@ private slots:
              {"2026-01-05_080000_read_400-470MHz.DAT",
               "2026-03-01_120000_before-write_136-174MHz.DAT",
               "2025-12-31_235959_read_unknown-band.DAT", "notes.txt", "radio.DAT"})
-            writeFile(dir.filePath(name), "x");
+            QVERIFY(writeFile(dir.filePath(name), "x"));
         QVERIFY(QDir(dir.path()).mkdir("2026-04-01_000000_read_400-470MHz.DAT"));
         const QList<BackupEntry> entries = store.list();
         QCOMPARE(entries.size(), 3);
@@ -141,7 +132,7 @@ private slots:
               "2026-06-01_100000_before-write_400-470MHz.DAT",
               "2025-12-09_100000_read_400-470MHz.DAT", "2025-12-08_095959_read_400-470MHz.DAT",
               "2020-01-01_000000_before-write_400-470MHz.DAT", "2001-01-01_old-notes.DAT"})
-            writeFile(dir.filePath(name), "x");
+            QVERIFY(writeFile(dir.filePath(name), "x"));
         const BackupStore store(dir.path(), retentionDays);
         QCOMPARE(store.retentionDays(), retentionDays);
         const int removed = store.prune(at("2026-12-08T10:00:00"));
@@ -192,7 +183,7 @@ private slots:
 
     void unwritableFolderFails() {
         QTemporaryDir dir;
-        writeFile(dir.filePath("file"), "x");
+        QVERIFY(writeFile(dir.filePath("file"), "x"));
         const BackupStore store(dir.filePath("file"));
         const BackupSaveResult result =
             store.save(imageFromBytes(QByteArray(0x400, 0)), BackupKind::Read, 0);

@@ -1,4 +1,5 @@
-#include "imagebuilder.h"
+#include "tests/support/imagebuilder.h"
+#include "tests/support/testfiles.h"
 
 #include "image/imagecodec.h"
 #include "image/jsonform.h"
@@ -23,17 +24,6 @@ Run cli(const QStringList &args) {
     p.waitForFinished(30000);
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardError()),
             QString::fromUtf8(p.readAllStandardOutput())};
-}
-
-void writeFile(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -74,7 +64,7 @@ void TestConvertCli::datToDatIsOpenThenSave_data() {
 
 void TestConvertCli::datToDatIsOpenThenSave() {
     QFETCH(QByteArray, input);
-    writeFile(path("in.DAT"), input);
+    QVERIFY(writeFile(path("in.DAT"), input));
     const Run run = cli({"convert", path("in.DAT"), path("out.dat")});
     QCOMPARE(run.status, 0);
     // What the program does: start, open (decode), save (encode).
@@ -88,7 +78,7 @@ void TestConvertCli::datToDatIsOpenThenSave() {
 void TestConvertCli::jsonRoundTripGivesSameBytes() {
     QRandomGenerator rng(12);
     for (int i = 0; i < 5; ++i) {
-        writeFile(path("in.dat"), generatedImage(rng, 0x400));
+        QVERIFY(writeFile(path("in.dat"), generatedImage(rng, 0x400)));
         QCOMPARE(cli({"convert", path("in.dat"), path("direct.dat")}).status, 0);
         QCOMPARE(cli({"convert", path("in.dat"), path("state.JSON")}).status, 0);
         QCOMPARE(cli({"convert", path("state.JSON"), path("back.dat")}).status, 0);
@@ -139,7 +129,7 @@ void TestConvertCli::refusesUnusableInput() {
     QFETCH(QString, message);
     const QString in = name.isEmpty() ? path("missing.dat") : path(name);
     if (!name.isEmpty())
-        writeFile(in, content);
+        QVERIFY(writeFile(in, content));
     for (const char *out : {"out.dat", "out.json", "in-place.dat"}) {
         const Run run = cli({"convert", in, path(out)});
         QCOMPARE(run.status, 4);
@@ -190,14 +180,14 @@ void TestConvertCli::helpAndVersionOfEveryCommand() {
 }
 
 void TestConvertCli::overwritesLongerFileWhole() {
-    writeFile(path("in.dat"), startUpImageBytes());
-    writeFile(path("out.dat"), QByteArray(4000, 'x'));
+    QVERIFY(writeFile(path("in.dat"), startUpImageBytes()));
+    QVERIFY(writeFile(path("out.dat"), QByteArray(4000, 'x')));
     QCOMPARE(cli({"convert", path("in.dat"), path("out.dat")}).status, 0);
     QCOMPARE(readFile(path("out.dat")), startUpImageBytes());
 }
 
 void TestConvertCli::chineseMessages() {
-    writeFile(path("short.dat"), QByteArray(10, 'x'));
+    QVERIFY(writeFile(path("short.dat"), QByteArray(10, 'x')));
     const Run run = cli({"--lang", "zh", "convert", path("short.dat"), path("o.dat")});
     QCOMPARE(run.status, 4);
     QVERIFY2(run.err.contains(QStringLiteral("太短")), qPrintable(run.err));

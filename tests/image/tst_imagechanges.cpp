@@ -1,6 +1,6 @@
 // The change list between two images over the written ranges, and the
 // warnings looked at before a write.
-#include "imagebuilder.h"
+#include "tests/support/imagebuilder.h"
 
 #include "image/imagechanges.h"
 #include "image/imagecodec.h"

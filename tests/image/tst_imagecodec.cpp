@@ -1,4 +1,4 @@
-#include "imagebuilder.h"
+#include "tests/support/imagebuilder.h"
 
 #include "image/imagecodec.h"
 #include "image/jsonform.h"

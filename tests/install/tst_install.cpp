@@ -7,6 +7,7 @@
 #include "shell/helpfile.h"
 #include "shell/parameterfile.h"
 #include "shell/programlayout.h"
+#include "tests/support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,11 +46,6 @@ Run run(const QString &program, const QStringList &arguments) {
     r.out = QString::fromUtf8(p.readAllStandardOutput());
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
-}
-
-QByteArray contents(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 const QString kId = QStringLiteral(VQ740_DESKTOP_ID);
@@ -180,7 +176,7 @@ private slots:
         const Run r = run("desktop-file-validate", {entry});
         QCOMPARE(r.status, 0);
         QCOMPARE(r.out + r.err, QString()); // not even a hint
-        const QStringList lines = QString::fromUtf8(contents(entry)).split('\n');
+        const QStringList lines = QString::fromUtf8(readFile(entry)).split('\n');
         for (const QString &line : {QString("Categories=Network;HamRadio;"), "Icon=" + kId,
                                     QString("Exec=vq740 %f"), QString("Terminal=false")})
             QVERIFY2(lines.contains(line), qPrintable(line));
@@ -200,7 +196,7 @@ private slots:
         QVERIFY(QFile::exists(metainfo));
         const Run r = run("appstreamcli", {"validate", "--no-net", "--pedantic", metainfo});
         QVERIFY2(r.status == 0, qPrintable(r.out + r.err));
-        const QString xml = QString::fromUtf8(contents(metainfo));
+        const QString xml = QString::fromUtf8(readFile(metainfo));
         QVERIFY(xml.contains("<id>" + kId + "</id>"));
         QVERIFY(xml.contains("<launchable type=\"desktop-id\">" + kId + ".desktop</launchable>"));
         QVERIFY(xml.contains("<release version=\"" VQ740_VERSION "\""));
@@ -224,7 +220,7 @@ private slots:
     }
 
     void scalableIconIsInstalled() {
-        const QByteArray svg = contents(share("icons/hicolor/scalable/apps/" + kId + ".svg"));
+        const QByteArray svg = readFile(share("icons/hicolor/scalable/apps/" + kId + ".svg"));
         QVERIFY(svg.contains("<svg"));
     }
 
@@ -237,7 +233,7 @@ private slots:
         QFETCH(QString, page);
         needTool("man", "man-db");
         const QString path = installed(QString(VQ740_INSTALL_MAN "/man1/%1.1.gz").arg(page));
-        const QByteArray gz = contents(path);
+        const QByteArray gz = readFile(path);
         QVERIFY2(gz.size() > 10, qPrintable(path));
         // gzip, maximum compression, no file name (flag 0x08) and no time.
         QCOMPARE(quint8(gz[0]), quint8(0x1f));
@@ -321,7 +317,7 @@ private slots:
         QVERIFY(isInstalledProgram(programFolder));
         const QString guide = helpTarget(programFolder, qint16(language));
         QCOMPARE(QFileInfo(guide).absolutePath(), QDir::cleanPath(installed(VQ740_INSTALL_DATA)));
-        const QString html = QString::fromUtf8(contents(guide));
+        const QString html = QString::fromUtf8(readFile(guide));
         QVERIFY2(html.contains("</html>"), qPrintable(guide));
         QVERIFY(html.contains("F1"));
         const QRegularExpression link(QStringLiteral("(?:href|src)=\"([^\"#]+)"));
@@ -348,11 +344,11 @@ private slots:
 
     void copyrightChangelogAndUdevExample() {
         const QString doc = installed(VQ740_INSTALL_DOC);
-        const QByteArray copyright = contents(doc + "/copyright");
+        const QByteArray copyright = readFile(doc + "/copyright");
         QVERIFY(copyright.startsWith("Format: https://www.debian.org/doc/"));
         QVERIFY(!copyright.contains("\nSource:"));
-        QCOMPARE(quint8(contents(doc + "/changelog.gz").at(0)), quint8(0x1f));
-        const QByteArray rule = contents(doc + "/examples/70-vq740.rules");
+        QCOMPARE(quint8(readFile(doc + "/changelog.gz").at(0)), quint8(0x1f));
+        const QByteArray rule = readFile(doc + "/examples/70-vq740.rules");
         QVERIFY(rule.contains("TAG+=\"uaccess\""));
         // An example only, unless asked for.
         const QString rules = QStringLiteral(VQ740_UDEV_DIR "/70-vq740.rules");

@@ -1,12 +1,12 @@
 // Channel rows on the clipboard: the tab-separated text and the program's
 // own form, pasted through the entry rules of the channel table; Cut and
 // Delete; the printed channel list document.
-#include "../image/imagebuilder.h"
 #include "interop/channelclipboard.h"
 #include "interop/csvtext.h"
 #include "model/bands.h"
 #include "model/celltexts.h"
 #include "shell/printcaptions.h"
+#include "tests/support/imagebuilder.h"
 
 #include <QTest>
 

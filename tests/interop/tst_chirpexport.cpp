@@ -1,7 +1,6 @@
 // Export as CHIRP CSV: the exact header, line ends and encoding, the 16 tone
 // combinations, the duplex rule of 70 MHz, the option fields, the warnings,
 // and export then import giving back the same channels.
-#include "../image/imagebuilder.h"
 #include "interop/chirpexport.h"
 #include "interop/chirpimport.h"
 #include "interop/csvtext.h"
@@ -9,6 +8,7 @@
 #include "model/celltexts.h"
 #include "model/hexhelpers.h"
 #include "model/tonelist.h"
+#include "tests/support/imagebuilder.h"
 
 #include <QTest>
 

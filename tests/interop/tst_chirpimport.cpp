@@ -1,10 +1,10 @@
 // Import of CHIRP CSV files: every header variant, the frequency, duplex,
 // tone, mode, power and skip rules, placement by Location or in order, the
 // band test with CHIRP's line numbers, and the counts of the report.
-#include "../image/imagebuilder.h"
 #include "chirprows.h"
 #include "interop/chirpimport.h"
 #include "model/bands.h"
+#include "tests/support/imagebuilder.h"
 
 #include <QStringEncoder>
 #include <QTest>

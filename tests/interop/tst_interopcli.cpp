@@ -1,9 +1,10 @@
 // vq740-cli convert with CHIRP CSV files in and out, and vq740-cli print.
-#include "../image/imagebuilder.h"
 #include "chirprows.h"
 #include "image/imagecodec.h"
 #include "image/jsonform.h"
 #include "interop/chirpexport.h"
+#include "tests/support/imagebuilder.h"
+#include "tests/support/testfiles.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -26,17 +27,6 @@ Run cli(const QStringList &args) {
     p.start(QStringLiteral(VQ740_CLI), args);
     p.waitForFinished(60000);
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
-}
-
-void writeFile(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // The words of a text, in order of their characters: what a search of the
@@ -119,7 +109,7 @@ private slots:
     void unusableCsvWritesNothing() {
         QFETCH(QByteArray, file);
         QFETCH(QString, message);
-        writeFile(path("in.csv"), file);
+        QVERIFY(writeFile(path("in.csv"), file));
         const Run run = cli({"convert", path("in.csv"), path("out.DAT")});
         QCOMPARE(run.status, 4);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
@@ -130,7 +120,7 @@ private slots:
     void exportsTheDataFile() {
         QRandomGenerator rng(5);
         const QByteArray image = generatedImage(rng, 0x350);
-        writeFile(path("in.DAT"), image);
+        QVERIFY(writeFile(path("in.DAT"), image));
         const Run run = cli({"convert", path("in.DAT"), path("out.CSV")});
         QCOMPARE(run.status, 0);
         EditorState st = startUpState();
@@ -173,7 +163,7 @@ private slots:
         st.channels.setCell(1, ColTxFrequency, "446.00625");
         st.channels.setCell(1, ColRxTone, "Off");
         st.channels.setCell(1, ColTxTone, "D023N");
-        writeFile(path("in.json"), stateToJson(st));
+        QVERIFY(writeFile(path("in.json"), stateToJson(st)));
         const QDate before = QDate::currentDate();
         Run run = cli({"--lang", lang, "print", path("in.json"), path("out.pdf")});
         QCOMPARE(run.status, 0);

@@ -1,6 +1,6 @@
 #include "linkrig.h"
 
-#include "../image/imagebuilder.h"
+#include "tests/support/imagebuilder.h"
 
 LinkRig::LinkRig(qint16 language)
     : state(startUpState(language)), chooser(port, messages),

@@ -3,7 +3,7 @@
 // directly.
 #include "linkrig.h"
 
-#include "../image/imagebuilder.h"
+#include "tests/support/imagebuilder.h"
 
 #include "image/imagecodec.h"
 #include "link/linktexts.h"

@@ -3,8 +3,9 @@
 #include "linkrig.h"
 #include "simradio.h"
 #include "tests/support/clirun.h"
+#include "tests/support/testfiles.h"
 
-#include "../image/imagebuilder.h"
+#include "tests/support/imagebuilder.h"
 
 #include "image/imagecodec.h"
 #include "image/jsonform.h"
@@ -54,17 +55,6 @@ qint64 endedProcessId() {
     const qint64 pid = child.waitForStarted() ? child.processId() : 0;
     child.waitForFinished();
     return pid;
-}
-
-QByteArray readFile(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 } // namespace
@@ -202,7 +192,7 @@ void TestLinkCli::writeProgramsTheRadio() {
     EditorState state = generatedState(rng, 1);
     state.acceptedBand = state.bandPosition = 0;
     const QString input = path(json ? "in.json" : "in.dat");
-    writeFile(input, json ? stateToJson(state) : bytesFromImage(EncodeImage(state)));
+    QVERIFY(writeFile(input, json ? stateToJson(state) : bytesFromImage(EncodeImage(state))));
     // What the program holds after opening the file.
     EditorState opened = startUpState(1);
     QVERIFY(DecodeImage(opened, EncodeImage(state)));
@@ -286,7 +276,7 @@ void TestLinkCli::writeFlowOptions() {
         fileState.channels.setCell(3, ColTxFrequency, QStringLiteral("401.12500"));
         fileState.functions.squelchLevel = (radioState.functions.squelchLevel + 1) % 10;
     }
-    writeFile(path("in.dat"), bytesFromImage(EncodeImage(fileState)));
+    QVERIFY(writeFile(path("in.dat"), bytesFromImage(EncodeImage(fileState))));
     const QString backupFolder = path("chosen backups");
 
     const CliRun run = runCli(QStringList{"write", "--port", m_sim->devicePath(), path("in.dat"),
@@ -396,7 +386,7 @@ void TestLinkCli::programsRadiosOneAfterAnother() {
     master.channels.setCell(2, ColTxFrequency, QStringLiteral("446.00625"));
     master.channels.setCell(2, ColRxTone, QStringLiteral("88.5"));
     master.functions.squelchLevel = 7;
-    writeFile(path("club.dat"), bytesFromImage(EncodeImage(master)));
+    QVERIFY(writeFile(path("club.dat"), bytesFromImage(EncodeImage(master))));
     // The first radio on port 1 keeps a byte wrongly; the ones after are good.
     m_sim->model.faults.changedWriteByte = 0x0028;
     connect(m_sim.get(), &SimRadio::endReceived, this, [this] {
@@ -453,7 +443,7 @@ void TestLinkCli::readBackThatDiffers() {
     for (int column : {ColPower, ColBclo, ColWn, ColScanAdd})
         state.channels.setOption(2, column, 1, 1);
     state.channels.setCell(2, ColTxTone, QStringLiteral("Off"));
-    writeFile(path("in.dat"), bytesFromImage(EncodeImage(state)));
+    QVERIFY(writeFile(path("in.dat"), bytesFromImage(EncodeImage(state))));
     const CliRun run = runCli({"write", "--port", m_sim->devicePath(), path("in.dat")});
     QCOMPARE(run.status, 5);
     QTRY_COMPARE(m_sim->model.endBytes, 3);
@@ -468,11 +458,11 @@ void TestLinkCli::readBackThatDiffers() {
 
 void TestLinkCli::backupThatCannotBeSavedWritesNothing() {
     // A file where the backup folder should be: no folder can be made.
-    writeFile(path("not a folder"), "x");
+    QVERIFY(writeFile(path("not a folder"), "x"));
     QRandomGenerator rng(35);
     EditorState state = generatedState(rng, 1);
     state.acceptedBand = state.bandPosition = 0;
-    writeFile(path("in.dat"), bytesFromImage(EncodeImage(state)));
+    QVERIFY(writeFile(path("in.dat"), bytesFromImage(EncodeImage(state))));
     const QByteArray before = m_sim->model.memory;
     const CliRun run = runCli({"--lang", "zh", "write", "--port", m_sim->devicePath(),
                                path("in.dat"), "--backup-dir", path("not a folder")});
@@ -544,7 +534,7 @@ void TestLinkCli::unusableInputFile() {
     QFETCH(QByteArray, content);
     QFETCH(QString, message);
     if (!content.isEmpty())
-        writeFile(path("in.dat"), content);
+        QVERIFY(writeFile(path("in.dat"), content));
     const CliRun run = runCli({"write", "--port", m_sim->devicePath(), path("in.dat")});
     QCOMPARE(run.status, 4);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
@@ -598,7 +588,7 @@ void TestLinkCli::traceFileHoldsTheExchange() {
     QRandomGenerator rng(33);
     m_sim->model.memory.replace(0x10, 0x400, generatedImage(rng, 0x400));
     const QString input = path("in.dat");
-    writeFile(input, bytesFromImage(EncodeImage(startUpState(1))));
+    QVERIFY(writeFile(input, bytesFromImage(EncodeImage(startUpState(1)))));
     const QString trace = path("trace.txt");
     const QStringList args =
         write ? QStringList{"--lang", lang,      "write", "--port", m_sim->devicePath(),

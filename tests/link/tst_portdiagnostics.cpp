@@ -2,6 +2,7 @@
 // the facts (crafted here, so every case can be shown on any machine), the
 // lock files of serial programs, and the processes that hold a device.
 #include "scriptedenumerator.h"
+#include "tests/support/testfiles.h"
 
 #include "image/systemreason.h"
 #include "link/portdiagnostics.h"
@@ -39,12 +40,6 @@ PortFacts permissionFacts(const QString &group, uint gid, quint32 permissions) {
 QString advice(const PortFacts &facts, PortOpenFailure failure, qint16 language = 1) {
     return portOpenAdvice(facts, failure, QStringLiteral("Permission denied"), language)
         .join(QLatin1Char('\n'));
-}
-
-void writeFile(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 // A process id that no process has: a child that has ended.
@@ -243,7 +238,7 @@ private slots:
         // device's name with other programs: both are looked for.
         QTemporaryDir dir;
         const QString real = dir.filePath("ttyUSB7");
-        writeFile(real, QByteArray());
+        QVERIFY(writeFile(real, QByteArray()));
         const QString link = dir.filePath("by-id-cable");
         QVERIFY(QFile::link(real, link));
         QString realName = QFileInfo(real).canonicalFilePath();
@@ -253,7 +248,7 @@ private slots:
         QCOMPARE(::lockFileNames(link), (QStringList{"LCK.." + linkName, "LCK.." + realName}));
         const QString locks = dir.filePath("locks");
         QVERIFY(QDir().mkpath(locks));
-        writeFile(locks + "/LCK.." + realName, "   4242\n");
+        QVERIFY(writeFile(locks + "/LCK.." + realName, "   4242\n"));
         const std::optional<PortLock> lock = findPortLock(link, {dir.filePath("none"), locks});
         QVERIFY(lock.has_value());
         QCOMPARE(lock->path, locks + "/LCK.." + realName);
@@ -287,7 +282,7 @@ private slots:
         QFETCH(bool, alive);
         QTemporaryDir dir;
         const QString path = dir.filePath("LCK..ttyUSB0");
-        writeFile(path, content);
+        QVERIFY(writeFile(path, content));
         const PortLock lock = readPortLock(path);
         QCOMPARE(lock.path, path);
         QCOMPARE(lock.pid, pid);
@@ -327,7 +322,7 @@ private slots:
         const QString device = QString::fromLocal8Bit(::ptsname(master));
         QTemporaryDir dir;
         const QString path = dir.filePath(::lockFileNames(device).first());
-        writeFile(path, content);
+        QVERIFY(writeFile(path, content));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadWrite));
         QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-age),
@@ -355,11 +350,11 @@ private slots:
         // taken over: that one stays.
         QTemporaryDir dir;
         const QString path = dir.filePath("LCK..ttyUSB0");
-        writeFile(path, QByteArray::number(endedProcessId()).rightJustified(10) + "\n");
+        QVERIFY(writeFile(path, QByteArray::number(endedProcessId()).rightJustified(10) + "\n"));
         const PortLock lock = readPortLock(path);
         QCOMPARE(lockState(lock, QStringLiteral("/dev/ttyUSB0")), LockState::LeftBehind);
         const QByteArray mine = QByteArray::number(QCoreApplication::applicationPid()) + "\n";
-        writeFile(path, mine.rightJustified(11));
+        QVERIFY(writeFile(path, mine.rightJustified(11)));
         QVERIFY(!removeLockLeftBehind(lock));
         QVERIFY(QFileInfo::exists(path));
     }
@@ -439,7 +434,7 @@ private slots:
     void deviceAccessOfAFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath("ttyUSB0");
-        writeFile(path, QByteArray());
+        QVERIFY(writeFile(path, QByteArray()));
         QVERIFY(
             QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
         const DeviceAccess access = deviceAccess(path);

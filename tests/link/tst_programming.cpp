@@ -4,7 +4,7 @@
 // journal cut short by a crash.
 #include "simradio.h"
 
-#include "../image/imagebuilder.h"
+#include "tests/support/imagebuilder.h"
 
 #include "image/imagecodec.h"
 #include "link/clonesession.h"

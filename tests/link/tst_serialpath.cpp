@@ -3,7 +3,7 @@
 #include "linkrig.h"
 #include "simradio.h"
 
-#include "../image/imagebuilder.h"
+#include "tests/support/imagebuilder.h"
 
 #include "image/imagecodec.h"
 #include "link/portdiagnostics.h"

@@ -4,8 +4,9 @@
 // drops a block or changes a byte. The sessions run through the in-memory
 // port; the flow's steps through the event loop.
 #include "linkrig.h"
+#include "tests/support/testfiles.h"
 
-#include "../image/imagebuilder.h"
+#include "tests/support/imagebuilder.h"
 
 #include "image/imagecodec.h"
 #include "link/writeflow.h"
@@ -20,11 +21,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray readFile(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 using Cell = QPair<int, int>;
 

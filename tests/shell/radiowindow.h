@@ -10,7 +10,7 @@
 #include "simradio.h"
 #include "windowtesttools.h"
 
-#include "../image/imagebuilder.h"
+#include "tests/support/imagebuilder.h"
 
 #include "dialogs/optiondialogs.h"
 #include "editor/channelgrid.h"
@@ -127,7 +127,7 @@ struct RadioWindow {
         chooser.paths = {path};
         form->findChild<QAction *>("mnuOpen")->trigger();
     }
-    QByteArray parameterFile() const { return contents(dir.filePath("parameter")); }
+    QByteArray parameterFile() const { return readFile(dir.filePath("parameter")); }
 
     QTemporaryDir dir;
     MsgBoxRecorder boxes;

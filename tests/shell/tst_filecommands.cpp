@@ -1,9 +1,10 @@
 // New, Open and Save on the editor state, answered by a test chooser and a
 // test message port.
-#include "../image/imagebuilder.h"
 #include "image/imagecodec.h"
 #include "shell/filecommands.h"
+#include "tests/support/imagebuilder.h"
 #include "tests/support/recordingmessageport.h"
+#include "tests/support/testfiles.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -24,17 +25,6 @@ public:
     QStringList paths;
     QStringList filters;
 };
-
-QByteArray contents(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void write(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 EditorState stateWithChannel(qint16 language) {
     EditorState s = startUpState(language);
@@ -101,7 +91,7 @@ private slots:
         QCOMPARE(saveCommand(saved, chooser, port), FileOutcome::Done);
         QVERIFY(port.shown.isEmpty());
         QCOMPARE(chooser.filters, QStringList{dataFileFilter()});
-        const QByteArray bytes = contents(dir.filePath("a.DAT"));
+        const QByteArray bytes = readFile(dir.filePath("a.DAT"));
         QCOMPARE(bytes.size(), 848);
         QCOMPARE(imageFromBytes(bytes), EncodeImage(saved));
 
@@ -135,7 +125,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("old.DAT");
         const QByteArray old(1024, '\x5A');
-        write(path, old);
+        QVERIFY(writeFile(path, old));
         const EditorState s = stateWithChannel(0);
         ListChooser chooser;
         chooser.paths = {path};
@@ -149,7 +139,7 @@ private slots:
         QCOMPARE(port.shown[0].flags, quint32(36));
         QCOMPARE(port.shown[0].title, QString()); // the application title
         QCOMPARE(port.shown[0].text, QString("该文件已存在，是否覆盖？"));
-        QCOMPARE(contents(path), overwritten ? bytesFromImage(EncodeImage(s)) : old);
+        QCOMPARE(readFile(path), overwritten ? bytesFromImage(EncodeImage(s)) : old);
     }
 
     void cancelledDialogsDoNothing() {
@@ -178,7 +168,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("bad.DAT");
         if (size >= 0)
-            write(path, startUpImageBytes().left(size));
+            QVERIFY(writeFile(path, startUpImageBytes().left(size)));
         EditorState s = stateWithChannel(static_cast<qint16>(language));
         s.debugWriteMode = true;
         const EditorState before = s;
@@ -197,7 +187,7 @@ private slots:
     void smallestUsableFileOpens() {
         QTemporaryDir dir;
         const QString path = dir.filePath("816.DAT");
-        write(path, startUpImageBytes().left(816));
+        QVERIFY(writeFile(path, startUpImageBytes().left(816)));
         EditorState s = stateWithChannel(1);
         ListChooser chooser;
         chooser.paths = {path};
@@ -279,12 +269,12 @@ private slots:
         QFETCH(bool, removed);
         QTemporaryDir dir;
         const QString path = dir.filePath("radio.DAT");
-        write(path, "old");
+        QVERIFY(writeFile(path, "old"));
         const QFileDevice::Permissions permissions =
             QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
         QVERIFY(QFile::setPermissions(path, permissions));
         const QString leftOver = dir.filePath(name);
-        write(leftOver, "new content, never put in place");
+        QVERIFY(writeFile(leftOver, "new content, never put in place"));
         QFile file(leftOver);
         QVERIFY(file.open(QIODevice::ReadWrite));
         QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
@@ -293,7 +283,7 @@ private slots:
         const EditorState s = stateWithChannel(1);
         RecordingMessagePort port;
         QCOMPARE(saveToFile(s, path, port), FileOutcome::Done);
-        QCOMPARE(contents(path), bytesFromImage(EncodeImage(s)));
+        QCOMPARE(readFile(path), bytesFromImage(EncodeImage(s)));
         // The new file has the old one's permissions.
         const QFileDevice::Permissions user =
             QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;

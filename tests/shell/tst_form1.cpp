@@ -2,7 +2,6 @@
 // parameter file, captions in both languages, the lock, band changes, the
 // File commands, the hidden service modes, help and the commands handed to
 // the radio exchange.
-#include "../image/imagebuilder.h"
 #include "dialogs/optiondialogs.h"
 #include "editor/channelgrid.h"
 #include "image/imagecodec.h"
@@ -15,6 +14,7 @@
 #include "shell/form1.h"
 #include "shell/radiolinkpart.h"
 #include "shell/writetexts.h"
+#include "tests/support/imagebuilder.h"
 #include "windowtesttools.h"
 
 #include <QAbstractButton>
@@ -171,7 +171,7 @@ private:
 private slots:
     void firstRunStartsInChineseUnlockedWithDefaults() {
         Window w;
-        QCOMPARE(contents(w.parameterPath()), QByteArray()); // created empty
+        QCOMPARE(readFile(w.parameterPath()), QByteArray()); // created empty
         checkCaptions(w, true);
         QVERIFY(!w.action("mnulock")->isChecked());
         QCOMPARE(w.get<PortChooser>("portChooser")->rememberedPort(), 0);
@@ -207,7 +207,7 @@ private slots:
         QVERIFY(!w.get<QLabel>("Label2")->text().isEmpty());
         // Exit leaves a three-byte parameter file.
         w.action("mnuQuit")->trigger();
-        QCOMPARE(contents(w.parameterPath()), QByteArray(3, '\0'));
+        QCOMPARE(readFile(w.parameterPath()), QByteArray(3, '\0'));
     }
 
     // One maker, named alike in the window's copyright line and the About
@@ -292,7 +292,7 @@ private slots:
         for (int p = 1; p <= 8; ++p)
             QVERIFY(!w.portItem(p)->isChecked());
         w.form->close();
-        QCOMPARE(contents(w.parameterPath()), bytes);
+        QCOMPARE(readFile(w.parameterPath()), bytes);
     }
 
     void lockTogglesTheEditingAreas() {
@@ -304,7 +304,7 @@ private slots:
         QVERIFY(!w.grid()->isEnabled());
         w.get<PortChooser>("portChooser")->setRememberedPort(5);
         w.form->close();
-        QCOMPARE(contents(w.parameterPath()), QByteArray("\x01\x05\x00", 3));
+        QCOMPARE(readFile(w.parameterPath()), QByteArray("\x01\x05\x00", 3));
         w.action("mnulock")->trigger();
         QVERIFY(!w.action("mnulock")->isChecked());
         QVERIFY(w.get<QWidget>("Frame1")->isEnabled());
@@ -362,7 +362,7 @@ private slots:
         QCOMPARE(w.boxes.boxes.size(), 1);
         QCOMPARE(w.boxes.boxes[0].flags,
                  quint32(MsgStyle::YesNoCancel | MsgStyle::IconExclamation));
-        QCOMPARE(contents(w.parameterPath()), QByteArray(3, '\0'));
+        QCOMPARE(readFile(w.parameterPath()), QByteArray(3, '\0'));
     }
 
     // The change list names every setting and every channel column with the
@@ -449,7 +449,7 @@ private slots:
         const QString saved = w.dir.filePath("saved.DAT");
         w.chooser.paths = {saved};
         w.action("mnuAssave")->trigger();
-        QCOMPARE(contents(saved).mid(0, 32).toHex(), image.mid(0, 32).toHex());
+        QCOMPARE(readFile(saved).mid(0, 32).toHex(), image.mid(0, 32).toHex());
     }
 
     void choosingTheActiveLanguageChangesNothing() {
@@ -632,12 +632,12 @@ private slots:
         QCOMPARE(w.boxes.boxes[0].flags, quint32(36));
         QCOMPARE(w.boxes.boxes[0].captions, (QMap<int, QString>{{6, "是"}, {7, "否"}}));
         QCOMPARE(w.boxes.boxes[0].title, QString("VQ-740 Software"));
-        QCOMPARE(contents(path), QByteArray("old contents"));
+        QCOMPARE(readFile(path), QByteArray("old contents"));
 
         w.chooser.paths = {path};
         w.boxes.answers = {6};
         w.action("mnuAssave")->trigger();
-        QCOMPARE(contents(path), bytesFromImage(EncodeImage(w.form->state())));
+        QCOMPARE(readFile(path), bytesFromImage(EncodeImage(w.form->state())));
     }
 
     void saveUsesTheFunctionSettingsShown() {
@@ -648,7 +648,7 @@ private slots:
         w.chooser.paths = {path};
         w.action("mnuAssave")->trigger();
         EditorState reread = startUpState(0);
-        QVERIFY(DecodeImage(reread, imageFromBytes(contents(path))));
+        QVERIFY(DecodeImage(reread, imageFromBytes(readFile(path))));
         QCOMPARE(reread.functions.batterySave, 0);
         QCOMPARE(reread.functions.timeoutTimer, 0);
     }

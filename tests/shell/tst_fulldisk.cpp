@@ -7,8 +7,9 @@
 #include "simradio.h"
 #include "tests/support/clirun.h"
 #include "tests/support/fullfilesystem.h"
+#include "tests/support/testfiles.h"
 
-#include "../image/imagebuilder.h"
+#include "tests/support/imagebuilder.h"
 
 #include "image/backups.h"
 #include "image/filewriter.h"
@@ -44,16 +45,6 @@ enum class SavePath {
     ParameterFile,
     Backup,
 };
-
-QByteArray readFile(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 class PathChooser : public FileChooser {
 public:

@@ -252,7 +252,7 @@ private slots:
         const QString path = w.dir.filePath("ch7.DAT");
         w.chooser.paths = {path};
         w.form->findChild<QAction *>("mnuAssave")->trigger();
-        const QByteArray saved = contents(path);
+        const QByteArray saved = readFile(path);
         QCOMPARE(saved.size(), 0x350);
         QCOMPARE(saved.mid(6 * 16, 16).toHex().toUpper(), kRecord146_5.toHex().toUpper());
         QCOMPARE(quint8(saved.at(kScanAddBitmap)), quint8(0x40));
@@ -371,7 +371,7 @@ private slots:
         w.chooser.paths = {path};
         w.get("Toolbar1_3")->trigger();
         QVERIFY(!w.openEditor());
-        QCOMPARE(contents(path).mid(2 * 16, 16).toHex(), kRecord446_5.toHex());
+        QCOMPARE(readFile(path).mid(2 * 16, 16).toHex(), kRecord446_5.toHex());
 
         // Write sees the value too: the table is complete when it is handed on.
         QString atWrite;

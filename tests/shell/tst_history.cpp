@@ -135,12 +135,12 @@ private slots:
         QVERIFY(!w.form->isWindowModified());
         QCOMPARE(w.form->windowTitle(),
                  QStringLiteral("VQ-740 Radio Software V1.20 - radio.DAT[*]"));
-        const QByteArray onDisk = contents(path);
+        const QByteArray onDisk = readFile(path);
         // Undo goes past the saved point: the mark comes back, the file
         // stays as it was.
         action(w, "mnuUndo")->trigger();
         QVERIFY(w.form->isWindowModified());
-        QCOMPARE(contents(path), onDisk);
+        QCOMPARE(readFile(path), onDisk);
         action(w, "mnuRedo")->trigger();
         QVERIFY(!w.form->isWindowModified());
 
@@ -200,7 +200,7 @@ private slots:
             action(w, "mnuOpen")->trigger();
             QVERIFY(w.chooser.paths.isEmpty());
         }
-        const QByteArray before = contents(own);
+        const QByteArray before = readFile(own);
         w.press(4, ColRxFrequency);
         w.type("446.2");
         // The value is still being typed when the window is closed.
@@ -222,11 +222,11 @@ private slots:
         const QString target = opened.isEmpty() ? chosen : own;
         QCOMPARE(QFile::exists(chosen), savesFile && opened.isEmpty());
         if (savesFile && opened.endsWith(".json"))
-            QVERIFY(contents(target).contains("\"446.20000\""));
+            QVERIFY(readFile(target).contains("\"446.20000\""));
         else if (savesFile)
-            QCOMPARE(contents(target).mid(0x30, 4), QByteArray::fromHex("00006244"));
+            QCOMPARE(readFile(target).mid(0x30, 4), QByteArray::fromHex("00006244"));
         else if (!own.isEmpty())
-            QCOMPARE(contents(own), before);
+            QCOMPARE(readFile(own), before);
         if (!closes)
             QCOMPARE(w.openEditor(), static_cast<QWidget *>(w.editors()->Text1()));
     }

@@ -252,7 +252,7 @@ private slots:
         QVERIFY(text.contains("the Carrier setting of channels 02, 03 is not carried"));
         QCOMPARE(QFile::exists(w.dir.filePath("list.csv")), written);
         if (written)
-            QCOMPARE(contents(w.dir.filePath("list.csv")), exportChirpCsv(w.state()).bytes);
+            QCOMPARE(readFile(w.dir.filePath("list.csv")), exportChirpCsv(w.state()).bytes);
     }
 
     void exportFailureNamesTheFile() {
@@ -388,7 +388,7 @@ private slots:
         w.action("mnuExportPdf")->trigger();
         QCOMPARE(w.chooser.suffixes, QStringList{"pdf"});
         QCOMPARE(w.dialogs.size(), 1);
-        QVERIFY(contents(w.dir.filePath("list.pdf")).startsWith("%PDF-"));
+        QVERIFY(readFile(w.dir.filePath("list.pdf")).startsWith("%PDF-"));
         // Cancel in the options writes nothing.
         w.chooser.paths << w.dir.filePath("other.pdf");
         w.answers << "btnCancel";

@@ -2,6 +2,7 @@
 // folder and the per-user folder of an installed program.
 #include "installtree.h"
 #include "shell/parameterfile.h"
+#include "tests/support/testfiles.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -11,16 +12,6 @@
 class TestParameterFile : public QObject {
     Q_OBJECT
 private:
-    static QByteArray contents(const QString &path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
-    static void write(const QString &path, const QByteArray &bytes) {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-
 private slots:
     void firstRunCreatesEmptyFileAndGivesDefaults() {
         QTemporaryDir program, config;
@@ -28,7 +19,7 @@ private slots:
         const Preferences p = file.load();
         QCOMPARE(p, Preferences());
         QCOMPARE(file.path(), program.filePath("parameter"));
-        QCOMPARE(contents(program.filePath("parameter")), QByteArray());
+        QCOMPARE(readFile(program.filePath("parameter")), QByteArray());
         QVERIFY(!QFile::exists(config.filePath("parameter")));
     }
 
@@ -56,7 +47,7 @@ private slots:
         QFETCH(int, port);
         QFETCH(int, language);
         QTemporaryDir program, config;
-        write(program.filePath("parameter"), bytes);
+        QVERIFY(writeFile(program.filePath("parameter"), bytes));
         const Preferences p = ParameterFile(program.path(), config.path()).load();
         QCOMPARE(p.editLock, lock);
         QCOMPARE(p.rememberedPort, port);
@@ -82,7 +73,7 @@ private slots:
         QFETCH(int, language);
         QFETCH(QByteArray, after);
         QTemporaryDir program, config;
-        write(program.filePath("parameter"), before);
+        QVERIFY(writeFile(program.filePath("parameter"), before));
         ParameterFile file(program.path(), config.path());
         file.load();
         Preferences p;
@@ -90,7 +81,7 @@ private slots:
         p.rememberedPort = port;
         p.language = static_cast<qint16>(language);
         QVERIFY(file.save(p));
-        QCOMPARE(contents(program.filePath("parameter")), after);
+        QCOMPARE(readFile(program.filePath("parameter")), after);
         QCOMPARE(ParameterFile(program.path(), config.path()).load(), p);
     }
 
@@ -99,7 +90,7 @@ private slots:
         // A regular file where the program folder should be: nothing can be
         // created inside it, whoever runs the test.
         const QString notAFolder = base.filePath("program");
-        write(notAFolder, "x");
+        QVERIFY(writeFile(notAFolder, "x"));
         const QString configFolder = config.filePath("vq740");
         ParameterFile file(notAFolder, configFolder);
         QCOMPARE(file.load(), Preferences());
@@ -109,7 +100,7 @@ private slots:
         p.rememberedPort = 2;
         p.language = 1;
         QVERIFY(file.save(p));
-        QCOMPARE(contents(configFolder + "/parameter"), QByteArray("\x01\x02\x01", 3));
+        QCOMPARE(readFile(configFolder + "/parameter"), QByteArray("\x01\x02\x01", 3));
         QCOMPARE(ParameterFile(notAFolder, configFolder).load(), p);
     }
 
@@ -135,7 +126,7 @@ private slots:
         const auto place = [&now](const QString &path, const QByteArray &bytes, int age) {
             if (age < 0)
                 return;
-            write(path, bytes);
+            QVERIFY(writeFile(path, bytes));
             QFile f(path);
             QVERIFY(f.open(QIODevice::ReadWrite));
             QVERIFY(f.setFileTime(now.addSecs(-age), QFileDevice::FileModificationTime));
@@ -151,7 +142,7 @@ private slots:
         Preferences changed;
         changed.rememberedPort = 7;
         QVERIFY(file.save(changed));
-        QCOMPARE(contents(file.path()), QByteArray("\x00\x07\x00", 3));
+        QCOMPARE(readFile(file.path()), QByteArray("\x00\x07\x00", 3));
         QCOMPARE(ParameterFile(program.path(), config.path()).load(), changed);
     }
 
@@ -187,7 +178,7 @@ private slots:
         QVERIFY(file.save(p));
         const QString expected = (userFolder ? config.path() : programFolder) + "/parameter";
         QCOMPARE(file.path(), expected);
-        QCOMPARE(contents(expected), QByteArray("\x00\x04\x01", 3));
+        QCOMPARE(readFile(expected), QByteArray("\x00\x04\x01", 3));
         QCOMPARE(QFile::exists(programFolder + "/parameter"), !userFolder);
         QCOMPARE(ParameterFile::forProgram(programFolder, config.path()).load(), p);
     }
@@ -195,7 +186,7 @@ private slots:
     void nowhereToWriteIsSilent() {
         QTemporaryDir base;
         const QString notAFolder = base.filePath("file");
-        write(notAFolder, "x");
+        QVERIFY(writeFile(notAFolder, "x"));
         ParameterFile file(notAFolder, notAFolder + "/config");
         QCOMPARE(file.load(), Preferences());
         QVERIFY(!file.save(Preferences()));

@@ -243,7 +243,7 @@ private slots:
         // A restart: no mark, yet Read uses the device at once; the
         // parameter file keeps the last COM number.
         w.restart();
-        QCOMPARE(contents(w.dir.filePath("parameter")), QByteArray("\x00\x03\x01", 3));
+        QCOMPARE(readFile(w.dir.filePath("parameter")), QByteArray("\x00\x03\x01", 3));
         QCOMPARE(w.savedDevice(), w.radio.devicePath());
         QCOMPARE(w.chooser()->devicePath(), w.radio.devicePath());
         QCOMPARE(w.checkedDevice(), QString());
@@ -264,7 +264,7 @@ private slots:
         QCOMPARE(w.checkedItems(), QList<int>{1});
         w.restart();
         QCOMPARE(w.savedDevice(), QString());
-        QCOMPARE(contents(w.dir.filePath("parameter")), QByteArray("\x00\x01\x01", 3));
+        QCOMPARE(readFile(w.dir.filePath("parameter")), QByteArray("\x00\x01\x01", 3));
         QCOMPARE(w.chooser()->chosenDevice(), w.other.devicePath());
     }
 
@@ -392,7 +392,7 @@ private slots:
         });
         QTest::mouseClick(window->findChild<QPushButton *>("cmdSave"), Qt::LeftButton);
         QVERIFY(suggested.endsWith(QLatin1String("vq740-trace.txt")));
-        QCOMPARE(QString::fromUtf8(contents(w.dir.filePath("support.txt"))), text);
+        QCOMPARE(QString::fromUtf8(readFile(w.dir.filePath("support.txt"))), text);
         QVERIFY(w.boxes.boxes.isEmpty());
         // A file that cannot be written: a message that names it.
         const QString bad = w.dir.filePath("no/such/folder/trace.txt");

@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(w.backups().size(), 1);
         QVERIFY2(w.backups().first().endsWith("_read_136-174MHz.DAT"),
                  qPrintable(w.backups().first()));
-        QCOMPARE(contents(QDir(w.dir.filePath("backups")).filePath(w.backups().first())),
+        QCOMPARE(readFile(QDir(w.dir.filePath("backups")).filePath(w.backups().first())),
                  w.radio.model.memory.mid(0x10, 0x400));
         QVERIFY(w.get<QLabel>("StatusLine")->text().contains(w.backups().first()));
         QVERIFY(w.get<QLabel>("StatusLine")->text().startsWith(status));
@@ -282,7 +282,7 @@ private slots:
         }
         // What the radio held is kept before any block goes out.
         QCOMPARE(w.backups().size(), 1);
-        QCOMPARE(contents(QDir(w.dir.filePath("backups")).filePath(w.backups().first())),
+        QCOMPARE(readFile(QDir(w.dir.filePath("backups")).filePath(w.backups().first())),
                  before.mid(0x10, 0x400));
         if (outcome == int(SessionOutcome::Success)) {
             // The radio holds the image in every range written, and only

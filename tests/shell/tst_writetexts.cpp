@@ -1,7 +1,7 @@
 // What the preview, the warnings and the outcome of a write say, in both
 // languages: the names of the channel fields and the settings, their values
 // as the windows show them, and the lines of the change list.
-#include "../image/imagebuilder.h"
+#include "tests/support/imagebuilder.h"
 
 #include "image/imagecodec.h"
 #include "model/settingfields.h"

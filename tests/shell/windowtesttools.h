@@ -1,9 +1,9 @@
 // Helpers of the window tests: a control of a window found by its
-// objectName (a missing one ends the test with the names it looked for),
-// and the bytes of a file read and written.
+// objectName (a missing one ends the test with the names it looked for).
 #pragma once
 
-#include <QFile>
+#include "tests/support/testfiles.h"
+
 #include <QObject>
 
 template <typename T> T *childNamed(const QObject *parent, const QString &name) {
@@ -12,14 +12,4 @@ template <typename T> T *childNamed(const QObject *parent, const QString &name) 
         qFatal("%s holds no %s named %s", qPrintable(parent->objectName()),
                T::staticMetaObject.className(), qPrintable(name));
     return child;
-}
-
-inline QByteArray contents(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-inline bool writeFile(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
