@@ -1,9 +1,12 @@
 #include "link/cablefinder.h"
 
 #include "link/linktexts.h"
+#include "model/texts.h"
 
 #include <QEventLoop>
 #include <QTimer>
+
+using vq740::translate;
 
 void CableFinder::noteUnplugged() {
     m_unplugged = m_enumerator.devices();
@@ -25,24 +28,21 @@ QList<SerialDeviceInfo> CableFinder::waitForAppeared(int polls, int intervalMs) 
 }
 
 QString cableText(CableText text, qint16 language) {
+    const TextLanguage scope(language);
     switch (text) {
     case CableText::Unplug:
-        return inLanguage(
-            language,
-            "查找写频线（第 1 步，共 2 步）：请从计算机上拔下写频线（如果已插上），然后按“确定”。",
+        return translate(
+            "CableFinder",
             "Find my cable, step 1 of 2: unplug the programming cable from the computer "
             "(if it is plugged in), then press OK.");
     case CableText::PlugIn:
-        return inLanguage(
-            language,
-            "查找写频线（第 2 步，共 2 步）：请把写频线插到计算机上，稍等片刻，然后按“确定”。",
+        return translate(
+            "CableFinder",
             "Find my cable, step 2 of 2: plug the programming cable into the computer, "
             "wait a moment, then press OK.");
     case CableText::None:
-        return inLanguage(
-            language,
-            "没有出现新的串口设备。请检查写频线是否插好；若写频线的驱动程序未安装，"
-            "系统不会为它建立设备。",
+        return translate(
+            "CableFinder",
             "No new serial device appeared. Check that the cable is plugged in all the "
             "way; a cable whose driver is not installed gets no device from the system.");
     }
@@ -50,6 +50,7 @@ QString cableText(CableText text, qint16 language) {
 }
 
 QString cableFoundText(const QList<SerialDeviceInfo> &appeared, qint16 language) {
+    const TextLanguage scope(language);
     if (appeared.isEmpty())
         return cableText(CableText::None, language);
     QStringList names;
@@ -57,10 +58,8 @@ QString cableFoundText(const QList<SerialDeviceInfo> &appeared, qint16 language)
         names << deviceItemLabel(info);
     const QString first = appeared.first().device;
     if (appeared.size() == 1)
-        return inLanguage(language, "写频线在 %1。\n\n按“确定”使用该串口。",
-                          "The cable is on %1.\n\nPress OK to use this port.")
+        return translate("CableFinder", "The cable is on %1.\n\nPress OK to use this port.")
             .arg(names.first());
-    return inLanguage(language, "出现了多个设备：%1。\n\n按“确定”使用 %2。",
-                      "Several devices appeared: %1.\n\nPress OK to use %2.")
+    return translate("CableFinder", "Several devices appeared: %1.\n\nPress OK to use %2.")
         .arg(names.join(QStringLiteral(", ")), first);
 }

@@ -18,10 +18,5 @@ enum class LinkText {
 // The text in the given language: 0 Chinese, anything else English.
 QString linkText(LinkText text, qint16 language);
 
-// One of two wordings (UTF-8) by the language flag: 0 Chinese, else English.
-inline QString inLanguage(qint16 language, const char *chinese, const char *english) {
-    return QString::fromUtf8(language == 0 ? chinese : english);
-}
-
 // The message shown when port `number` (1 to 8) cannot be opened.
 QString portInUseText(int number, qint16 language);

@@ -1,6 +1,7 @@
 #include "link/portdevices.h"
 
 #include "link/linktexts.h"
+#include "model/texts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,6 +11,8 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+
+using vq740::translate;
 #endif
 
 namespace {
@@ -123,19 +126,19 @@ DevicePathProblem checkDevicePath(const QString &path) {
 }
 
 QString devicePathProblemText(DevicePathProblem problem, const QString &path, qint16 language) {
+    const TextLanguage scope(language);
     switch (problem) {
     case DevicePathProblem::None:
         break;
     case DevicePathProblem::Empty:
-        return inLanguage(language, "请输入串口设备的路径，例如 /dev/ttyUSB0。",
-                          "Please type the path of the serial device, such as /dev/ttyUSB0.");
+        return translate("PortDevices",
+                         "Please type the path of the serial device, such as /dev/ttyUSB0.");
     case DevicePathProblem::Missing:
-        return inLanguage(
-                   language, "没有设备 %1：请检查路径，以及写频线是否已插好。",
-                   "There is no device %1: check the path, and that the cable is plugged in.")
+        return translate("PortDevices",
+                         "There is no device %1: check the path, and that the cable is plugged in.")
             .arg(path);
     case DevicePathProblem::NotADevice:
-        return inLanguage(language, "%1 不是串口设备。", "%1 is not a serial device.").arg(path);
+        return translate("PortDevices", "%1 is not a serial device.").arg(path);
     }
     return QString();
 }

@@ -2,6 +2,7 @@
 
 #include "image/systemreason.h"
 #include "link/linktexts.h"
+#include "model/texts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +15,8 @@
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+using vq740::translate;
 #endif
 
 namespace {
@@ -42,26 +45,27 @@ QString modeText(mode_t mode) {
 #endif
 
 QString holderText(const QString &program, qint64 pid, qint16 language) {
-    const QString name =
-        program.isEmpty() ? inLanguage(language, "某个程序", "a program") : program;
-    return inLanguage(language, "%1（进程 %2）", "%1 (process %2)").arg(name).arg(pid);
+    const TextLanguage scope(language);
+    const QString name = program.isEmpty() ? translate("PortDiagnostics", "a program") : program;
+    return translate("PortDiagnostics", "%1 (process %2)").arg(name).arg(pid);
 }
 
 QString presentDevicesLine(const QList<SerialDeviceInfo> &present, qint16 language) {
+    const TextLanguage scope(language);
     if (present.isEmpty())
-        return inLanguage(language, "现在没有任何串口设备。", "No serial device is present now.");
+        return translate("PortDiagnostics", "No serial device is present now.");
     QStringList names;
     for (const SerialDeviceInfo &info : present)
         names << deviceItemLabel(info);
-    return inLanguage(language, "现有的串口设备：%1。", "Serial devices present now: %1.")
+    return translate("PortDiagnostics", "Serial devices present now: %1.")
         .arg(names.join(QStringLiteral(", ")));
 }
 
 void addPermissionAdvice(QStringList &lines, const PortFacts &facts, qint16 language) {
+    const TextLanguage scope(language);
     const DeviceAccess &access = facts.access;
     if (access.known) {
-        lines << inLanguage(language, "%1 的所有者为 %2，组为 %3，权限为 %4。",
-                            "%1 belongs to user %2 and group %3, mode %4.")
+        lines << translate("PortDiagnostics", "%1 belongs to user %2 and group %3, mode %4.")
                      .arg(facts.device, access.owner, access.group, access.mode);
     }
     const bool groupMayUse = access.known && access.gid != 0 && (access.permissions & 060) == 060;
@@ -73,18 +77,16 @@ void addPermissionAdvice(QStringList &lines, const PortFacts &facts, qint16 lang
         const QString group = groupMayUse ? access.group : QString(kSerialGroup);
         if (groupMayUse && facts.user.listedGroups.contains(access.gid) &&
             !facts.user.sessionGroups.contains(access.gid)) {
-            lines << inLanguage(
-                         language,
-                         "您的用户已属于组 %1，但本次登录早于加入该组：请注销后重新登录。",
+            lines << translate(
+                         "PortDiagnostics",
                          "Your user is in the group %1, but this login began before it joined: "
                          "log out and in again.")
                          .arg(group);
             return;
         }
-        lines << inLanguage(
-                     language, "您的用户必须属于组 %1：sudo usermod -aG %1 $USER，然后重新登录。",
-                     "Your user must be in the group %1: sudo usermod -aG %1 $USER, then log "
-                     "out and in again.")
+        lines << translate("PortDiagnostics",
+                           "Your user must be in the group %1: sudo usermod -aG %1 $USER, then log "
+                           "out and in again.")
                      .arg(group);
         return;
     }
@@ -95,41 +97,39 @@ void addPermissionAdvice(QStringList &lines, const PortFacts &facts, qint16 lang
                               .arg(facts.usb->vendorId, 4, 16, QLatin1Char('0'))
                               .arg(facts.usb->productId, 4, 16, QLatin1Char('0'));
     const QString rule = QStringLiteral("%1, GROUP=\"%2\", MODE=\"0660\"").arg(match, kSerialGroup);
-    lines << inLanguage(
-                 language, "没有哪个组可以使用该设备。请安装一条 udev 规则，把它交给组 %1：",
+    lines << translate(
+                 "PortDiagnostics",
                  "No group may use this device. Install a udev rule that gives it to the group "
                  "%1:")
                  .arg(kSerialGroup);
     lines << QStringLiteral("  echo '%1' | sudo tee %2").arg(rule, kUdevRuleFile);
     lines << QStringLiteral("  sudo udevadm control --reload-rules && sudo udevadm trigger");
-    lines << inLanguage(
-                 language,
-                 "然后把写频线重新插一次，并让您的用户加入该组：sudo usermod -aG %1 "
-                 "$USER，再重新登录。",
+    lines << translate(
+                 "PortDiagnostics",
                  "Then plug the cable in again, and join the group: sudo usermod -aG %1 $USER, "
                  "then log out and in again.")
                  .arg(kSerialGroup);
 }
 
 void addInUseAdvice(QStringList &lines, const PortFacts &facts, qint16 language) {
+    const TextLanguage scope(language);
     if (facts.lock) {
         const PortLock &lock = *facts.lock;
         if (lock.alive) {
-            lines << inLanguage(language, "%1 正被 %2 使用（锁文件 %3）：请关掉该程序。",
-                                "%1 is in use by %2 (lock file %3): close that program.")
+            lines << translate("PortDiagnostics",
+                               "%1 is in use by %2 (lock file %3): close that program.")
                          .arg(facts.device, holderText(lock.program, lock.pid, language),
                               lock.path);
         } else if (lock.pid > 0) {
-            lines << inLanguage(
-                         language, "已结束的程序（进程 %2）留下了锁文件 %1。请删除它：sudo rm %1",
+            lines << translate(
+                         "PortDiagnostics",
                          "A program that has ended (process %2) left the lock file %1 behind. "
                          "Remove it: sudo rm %1")
                          .arg(lock.path)
                          .arg(lock.pid);
         } else {
-            lines << inLanguage(
-                         language,
-                         "锁文件 %1 表明该设备正被使用。若没有程序在用它，请删除它：sudo rm %1",
+            lines << translate(
+                         "PortDiagnostics",
                          "The lock file %1 marks the device as in use. If no program is using "
                          "it, remove it: sudo rm %1")
                          .arg(lock.path);
@@ -140,13 +140,11 @@ void addInUseAdvice(QStringList &lines, const PortFacts &facts, qint16 language)
         QStringList holders;
         for (const DeviceHolder &holder : facts.holders)
             holders << holderText(holder.program, holder.pid, language);
-        lines << inLanguage(language, "%1 正被 %2 使用：请关掉该程序。",
-                            "%1 is open in %2: close that program.")
+        lines << translate("PortDiagnostics", "%1 is open in %2: close that program.")
                      .arg(facts.device, holders.join(QStringLiteral(", ")));
         return;
     }
-    lines << inLanguage(language, "该串口正被其它程序使用，请关掉该程序。",
-                        "Another program is using the port; close that program.");
+    lines << translate("PortDiagnostics", "Another program is using the port; close that program.");
 }
 
 // The error number the system gives for such a failure, when the port did
@@ -251,9 +249,10 @@ PortFacts examinePort(const QString &device, PortOpenFailure failure,
 
 QStringList portOpenAdvice(const PortFacts &facts, PortOpenFailure failure,
                            const QString &systemError, qint16 language, int errorNumber) {
+    const TextLanguage scope(language);
     QStringList lines;
     if (facts.device.isEmpty()) {
-        lines << inLanguage(language, "没有选择串口。", "No serial port has been chosen.");
+        lines << translate("PortDiagnostics", "No serial port has been chosen.");
         return lines;
     }
     const QString reason =
@@ -261,12 +260,11 @@ QStringList portOpenAdvice(const PortFacts &facts, PortOpenFailure failure,
             ? QStringLiteral("-")
             : systemReasonText(errorNumber != 0 ? errorNumber : usualErrorNumber(failure),
                                systemError, language);
-    lines
-        << inLanguage(language, "无法打开 %1：%2", "Cannot open %1: %2").arg(facts.device, reason);
+    lines << translate("PortDiagnostics", "Cannot open %1: %2").arg(facts.device, reason);
     switch (failure) {
     case PortOpenFailure::NoDevice:
-        lines << inLanguage(
-            language, "该设备不存在：请检查写频线是否已插好，或选择其它串口。",
+        lines << translate(
+            "PortDiagnostics",
             "There is no such device: check that the programming cable is plugged in, "
             "or choose another port.");
         lines << presentDevicesLine(facts.present, language);

@@ -3,62 +3,63 @@
 #include "image/filewriter.h"
 
 #include "link/linktexts.h"
+#include "model/texts.h"
+
+using vq740::translate;
 
 namespace {
 
 QString sessionTitle(TraceSessionKind kind, qint16 language) {
+    const TextLanguage scope(language);
     switch (kind) {
     case TraceSessionKind::Read:
-        return inLanguage(language, "读频", "Read From Radio");
+        return translate("SerialTrace", "Read From Radio");
     case TraceSessionKind::Write:
-        return inLanguage(language, "写频", "Write To Radio");
+        return translate("SerialTrace", "Write To Radio");
     case TraceSessionKind::Radio:
-        return inLanguage(language, "模拟对讲机", "Simulated radio");
+        return translate("SerialTrace", "Simulated radio");
     }
     return QString();
 }
 
 QString markText(const TraceEvent &event, qint16 language) {
+    const TextLanguage scope(language);
     switch (event.kind) {
     case TraceEventKind::Opened:
-        return inLanguage(language, "打开 %1", "open %1").arg(event.text);
+        return translate("SerialTrace", "open %1").arg(event.text);
     case TraceEventKind::OpenFailed:
-        return inLanguage(language, "无法打开：%1", "cannot open: %1").arg(event.text);
+        return translate("SerialTrace", "cannot open: %1").arg(event.text);
     case TraceEventKind::Closed:
-        return inLanguage(language, "关闭", "close");
+        return translate("SerialTrace", "close");
     case TraceEventKind::Lost:
-        return inLanguage(language, "设备已断开：%1", "device lost: %1").arg(event.text);
+        return translate("SerialTrace", "device lost: %1").arg(event.text);
     case TraceEventKind::Repeated:
-        return inLanguage(language, "对讲机未应答，重发 PROGRAM",
-                          "no answer yet, PROGRAM sent again");
+        return translate("SerialTrace", "no answer yet, PROGRAM sent again");
     case TraceEventKind::TimedOut:
-        return inLanguage(language, "超时：对讲机未按时应答，放弃本次通信",
-                          "time-out: the radio did not answer in time, exchange given up");
+        return translate("SerialTrace",
+                         "time-out: the radio did not answer in time, exchange given up");
     case TraceEventKind::Ended:
-        return inLanguage(language, "结束：%1", "end: %1").arg(event.text);
+        return translate("SerialTrace", "end: %1").arg(event.text);
     case TraceEventKind::Abandoned:
-        return inLanguage(language, "程序退出，通信中断", "the program ended during the exchange");
+        return translate("SerialTrace", "the program ended during the exchange");
     case TraceEventKind::Truncated:
-        return inLanguage(language, "记录已满，其后的字节未保留",
-                          "trace full, later bytes are not kept");
+        return translate("SerialTrace", "trace full, later bytes are not kept");
     case TraceEventKind::LockTaken:
         if (event.number > 0)
-            return inLanguage(language, "接管已结束的程序（进程 %2）留下的锁文件 %1",
-                              "lock file %1 of a program that has ended (process %2) taken over")
+            return translate("SerialTrace",
+                             "lock file %1 of a program that has ended (process %2) taken over")
                 .arg(event.text)
                 .arg(event.number);
-        return inLanguage(language, "接管无人使用的空锁文件 %1",
-                          "empty lock file %1 that no program uses taken over")
+        return translate("SerialTrace", "empty lock file %1 that no program uses taken over")
             .arg(event.text);
     case TraceEventKind::Discarded:
-        return inLanguage(language, "丢弃此前通信遗留的 %1 个字节：%2",
-                          "%1 bytes left over from an earlier exchange discarded: %2")
+        return translate("SerialTrace", "%1 bytes left over from an earlier exchange discarded: %2")
             .arg(event.number)
             .arg(QString::fromLatin1(event.bytes.toHex(' ').toUpper()) +
                  (event.number > event.bytes.size() ? QStringLiteral(" ...") : QString()));
     case TraceEventKind::Misfit:
-        return inLanguage(language, "应答与请求不符，已丢弃，稍后重发 PROGRAM",
-                          "the answer does not fit the request: discarded, PROGRAM follows");
+        return translate("SerialTrace",
+                         "the answer does not fit the request: discarded, PROGRAM follows");
     case TraceEventKind::Sent:
     case TraceEventKind::Received:
         break;
@@ -194,21 +195,20 @@ QByteArray SerialTrace::bytesOf(const TraceSession &session, TraceEventKind dire
 }
 
 QString SerialTrace::headerText(qint16 language) {
-    return inLanguage(language,
-                      "VQ-740 串口记录\n"
-                      "TX：程序发往对讲机；RX：对讲机发往程序；时间为自本次通信开始起的毫秒数。\n",
-                      "VQ-740 serial trace\n"
-                      "TX: program to radio; RX: radio to program; time in milliseconds since the "
-                      "session started.\n");
+    const TextLanguage scope(language);
+    return translate("SerialTrace",
+                     "VQ-740 serial trace\n"
+                     "TX: program to radio; RX: radio to program; time in milliseconds since the "
+                     "session started.\n");
 }
 
 QString SerialTrace::sessionText(const TraceSession &session, int number, qint16 language) {
-    QString out =
-        inLanguage(language, "== 第 %1 次：%2，%3，%4 ==\n", "== Session %1: %2, %3, %4 ==\n")
-            .arg(number)
-            .arg(sessionTitle(session.kind, language),
-                 session.device.isEmpty() ? QStringLiteral("-") : session.device,
-                 session.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")));
+    const TextLanguage scope(language);
+    QString out = translate("SerialTrace", "== Session %1: %2, %3, %4 ==\n")
+                      .arg(number)
+                      .arg(sessionTitle(session.kind, language),
+                           session.device.isEmpty() ? QStringLiteral("-") : session.device,
+                           session.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")));
     for (const TraceEvent &event : session.events) {
         if (event.kind == TraceEventKind::Sent || event.kind == TraceEventKind::Received)
             appendBytes(out, event);

@@ -48,6 +48,13 @@ private:
     QHash<QString, std::shared_ptr<QTranslator>> m_translators;
 };
 
+// The language of a TextLanguage scope on this thread, if any.
+thread_local const QString *scopedLanguage = nullptr;
+
+const QString &currentLanguage() {
+    return scopedLanguage ? *scopedLanguage : Catalog::instance().language;
+}
+
 QString lookUp(const QString &code, const char *context, const char *source,
                const char *disambiguation, int n) {
     QString text;
@@ -66,7 +73,7 @@ class CatalogTranslator : public QTranslator {
 public:
     QString translate(const char *context, const char *source, const char *disambiguation,
                       int n) const override {
-        const QTranslator *t = Catalog::instance().translator(Catalog::instance().language);
+        const QTranslator *t = Catalog::instance().translator(currentLanguage());
         return t ? t->translate(context, source, disambiguation, n) : QString();
     }
     bool isEmpty() const override { return false; }
@@ -76,7 +83,7 @@ public:
 
 QString vq740::translate(const char *context, const char *source, const char *disambiguation,
                          int n) {
-    return lookUp(Catalog::instance().language, context, source, disambiguation, n);
+    return lookUp(currentLanguage(), context, source, disambiguation, n);
 }
 
 const QString &Texts::chinese() {
@@ -98,7 +105,7 @@ bool Texts::has(const QString &code) {
 }
 
 QString Texts::language() {
-    return Catalog::instance().language;
+    return currentLanguage();
 }
 
 void Texts::setLanguage(const QString &code) {
@@ -128,12 +135,8 @@ QStringList Texts::textsInEveryLanguage(const char *context, const char *source,
 QString Texts::nativeName(const QString &code) {
     // Each translation names its own language as its translation of
     // "English" in this context.
-    const QString before = Catalog::instance().language;
-    Catalog::instance().language = code;
-    QString name =
-        vq740::translate("Language", "English", "the name of this language, in this language");
-    Catalog::instance().language = before;
-    return name;
+    const TextLanguage scope(code);
+    return vq740::translate("Language", "English", "the name of this language, in this language");
 }
 
 QString languageOfFlag(qint16 flag, const QString &furtherLanguage) {
@@ -147,4 +150,22 @@ QString languageOfFlag(qint16 flag, const QString &furtherLanguage) {
 
 qint16 flagOfLanguage(const QString &code) {
     return code == Texts::chinese() ? 0 : 1;
+}
+
+TextLanguage::TextLanguage(const QString &code)
+    : m_before(scopedLanguage), m_code(Texts::has(code) ? code : Texts::english()) {
+    scopedLanguage = &m_code;
+}
+
+TextLanguage::TextLanguage(qint16 flag) : TextLanguage(codeOfFlag(flag)) {}
+
+TextLanguage::~TextLanguage() {
+    scopedLanguage = m_before;
+}
+
+QString TextLanguage::codeOfFlag(qint16 flag) {
+    if (flag == 0)
+        return Texts::chinese();
+    const QString &now = Catalog::instance().language;
+    return now == Texts::chinese() ? Texts::english() : now;
 }

@@ -62,3 +62,25 @@ public:
 // a further language remembered beside it; other flags show English.
 QString languageOfFlag(qint16 flag, const QString &furtherLanguage = QString());
 qint16 flagOfLanguage(const QString &code);
+
+// Within its scope, translate() and tr() answer in one language, whatever the
+// language of the moment, without telling the windows: for texts made for a
+// given language (a message box of a window, a cell of the table, a file
+// written in the language of the parameter file). Language flag 0 is
+// Chinese; any other flag is the language of the moment when that is not
+// Chinese (English or a further language), otherwise English.
+class TextLanguage {
+public:
+    explicit TextLanguage(const QString &code);
+    explicit TextLanguage(qint16 flag);
+    ~TextLanguage();
+    TextLanguage(const TextLanguage &) = delete;
+    TextLanguage &operator=(const TextLanguage &) = delete;
+
+    // The language a flag stands for, as above.
+    static QString codeOfFlag(qint16 flag);
+
+private:
+    const QString *m_before;
+    QString m_code;
+};
