@@ -1,5 +1,6 @@
-// The captions of the option dialogs and the About box in Chinese and in
-// English, and the items of their lists. The rows of the caption table are
+// The captions of the option dialogs and the About box, and the items of
+// their lists: English source texts the translations turn into the language
+// (context: the dialog's name; "Dialogs" for OK and Cancel). The rows of the caption table are
 // applied in the order given here: Debug Parameters, Test Frequency,
 // Optional Function, Keys Set, Embedded Information, About box.
 #pragma once
@@ -8,6 +9,13 @@
 #include <QStringList>
 #include <QVector>
 #include <QtGlobal>
+
+// A source text with the words that tell it apart from a text of the same
+// context that reads alike in English (QT_TRANSLATE_NOOP3 gives one).
+struct CaptionSource {
+    const char *text;
+    const char *disambiguation;
+};
 
 struct DialogCaption {
     enum Kind {
@@ -20,11 +28,16 @@ struct DialogCaption {
     QString control; // objectName of the control
     Kind kind;
     int index;
-    QString chinese;
-    QString english;
+    QString same;                         // a caption that reads the same in every language
+    const char *context;                  // else: the translation context (the window's name)
+    const char *source;                   // and the text in English, as the code has it
+    const char *disambiguation;           // (see CaptionSource)
+    QString (*argument)(qint16 language); // or a text made in a language
 
-    // Language flag 0 shows Chinese, every other value English.
-    QString text(qint16 language) const { return language == 0 ? chinese : english; }
+    // The text in the language of the moment, or for a language flag (0
+    // Chinese, any other the language of the moment or English).
+    QString text() const;
+    QString text(qint16 language) const;
 };
 
 // Every row of the dialogs' caption table, in the order of application.

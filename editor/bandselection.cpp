@@ -2,6 +2,9 @@
 
 #include "model/editorstate.h"
 #include "model/messageport.h"
+#include "model/texts.h"
+
+using vq740::translate;
 
 BandChange BandSelectionChanged(EditorState &state, int position, MessagePort &port) {
     if (position < 0 || position >= kBandCount)
@@ -9,13 +12,12 @@ BandChange BandSelectionChanged(EditorState &state, int position, MessagePort &p
     state.bandPosition = position;
     if (position == state.acceptedBand)
         return BandChange::Unchanged;
-    const bool zh = state.language == 0;
+    const TextLanguage scope(state.language);
     const int answer =
-        port.show(zh ? QStringLiteral("改变频段将清除频道列表，确定吗？")
-                     : QStringLiteral("Change frequency channel list will remove, sure?"),
+        port.show(translate("BandSelection", "Change frequency channel list will remove, sure?"),
                   MsgStyle::OkCancel | MsgStyle::IconQuestion | MsgStyle::DefaultButton2 |
                       MsgStyle::SystemModal,
-                  zh ? QStringLiteral("注意！") : QStringLiteral("Attention!"));
+                  translate("BandSelection", "Attention!"));
     if (answer == MsgResult::Ok) {
         state.acceptedBand = position;
         state.channels.ClearGrid();

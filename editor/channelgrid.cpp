@@ -1,5 +1,7 @@
 #include "editor/channelgrid.h"
 
+#include "model/texts.h"
+
 #include "editor/plainheaderview.h"
 #include "editor/toneentry.h"
 #include "model/celltexts.h"
@@ -18,12 +20,14 @@
 namespace {
 constexpr int kCellPadding = 12; // pixels around the text of a cell
 
-// The widest texts a column shows, in either language: its header
-// captions, its widest value, and the Off caption of a tone column or the
-// items of an option column.
+// The widest texts a column shows, in any language: its header captions,
+// its widest value, and the Off caption of a tone column or the items of an
+// option column.
 QStringList widestTexts(int column) {
     QStringList texts;
-    for (qint16 language : {qint16(0), qint16(1)}) {
+    for (const QString &code : Texts::languages()) {
+        const TextLanguage scope(code);
+        const qint16 language = flagOfLanguage(code);
         texts << columnCaption(column, language);
         if (isToneColumn(column))
             texts << offCaption(language);

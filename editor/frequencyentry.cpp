@@ -6,6 +6,9 @@
 #include "model/editorstate.h"
 #include "model/hexhelpers.h"
 #include "model/messageport.h"
+#include "model/texts.h"
+
+using vq740::translate;
 
 namespace {
 constexpr int kFrequencyDecimals = 5; // cell texts are MHz in 10 Hz steps
@@ -17,8 +20,8 @@ bool isFrequencyKey(QChar c) {
 }
 
 QString beyondRangeMessage(qint16 language) {
-    return isChinese(language) ? QStringLiteral("超出频段范围")
-                               : QStringLiteral("Beyond the frequency range");
+    const TextLanguage scope(language);
+    return translate("FrequencyEntry", "Beyond the frequency range");
 }
 
 FrequencyCheck checkFrequencyText(const QString &typed, const BandLimits &limits,

@@ -5,9 +5,12 @@
 #include "model/channeltable.h"
 #include "model/decimaltext.h"
 #include "model/hexhelpers.h"
+#include "model/texts.h"
 #include "model/tonelist.h"
 
 #include <QRegularExpression>
+
+using vq740::translate;
 
 namespace {
 bool isToneCell(const ChannelTable &table, int row, int column) {
@@ -49,21 +52,16 @@ QString ctcssCellText(const QString &typed) {
 }
 
 QString toneNote(const QString &text, qint16 language) {
+    const TextLanguage scope(language);
     switch (toneTextKind(text)) {
     case ToneTextKind::Unlisted:
-        return isChinese(language)
-                   ? QStringLiteral("不在对讲机的亚音频列表中：按对讲机保存的原样保留。")
-                   : QStringLiteral("Not in the radio's tone list: kept as the radio holds it.");
+        return translate("ToneEntry", "Not in the radio's tone list: kept as the radio holds it.");
     case ToneTextKind::Kept: {
         const QString word = text.mid(1, 4);
-        return isChinese(language)
-                   ? QStringLiteral("亚音频字 %1 按读出的原样保留：本程序无法把它显示为亚音频，"
-                                    "在您修改这个单元格之前，写频和保存都按原样写回。")
-                         .arg(word)
-                   : QStringLiteral("Tone word %1, kept exactly as read: it is no tone this "
-                                    "program can show, and writes and saves give it back "
-                                    "unchanged until you change this cell.")
-                         .arg(word);
+        return translate("ToneEntry", "Tone word %1, kept exactly as read: it is no tone this "
+                                      "program can show, and writes and saves give it back "
+                                      "unchanged until you change this cell.")
+            .arg(word);
     }
     default:
         return QString();

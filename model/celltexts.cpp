@@ -1,38 +1,38 @@
 #include "model/celltexts.h"
 
 #include "model/channelcolumns.h"
+#include "model/texts.h"
 
-namespace {
-int languageIndex(qint16 language) {
-    return isChinese(language) ? 0 : 1;
-}
-} // namespace
+using vq740::translate;
 
 QString columnCaption(int column, qint16 language) {
     if (column < 0 || column >= kColumnCount)
         return QString();
-    return QString::fromUtf8(columnField(column).caption[languageIndex(language)]);
+    const TextLanguage scope(language);
+    return translate("ChannelColumns", columnField(column).caption);
 }
 
 QString columnName(int column, qint16 language) {
     if (column < 0 || column >= kColumnCount)
         return QString();
-    const ColumnField &f = columnField(column);
-    if (!isChinese(language))
-        return QString::fromUtf8(f.key);
-    return QString::fromUtf8(f.chineseName ? f.chineseName : f.caption[0]);
+    const TextLanguage scope(language);
+    return translate("ChangeList", columnField(column).key);
 }
 
 QString offCaption(qint16 language) {
-    return isChinese(language) ? QStringLiteral("关闭") : QStringLiteral("Off");
+    const TextLanguage scope(language);
+    return translate("ChannelColumns", "Off");
 }
 
 bool isOffText(const QString &text) {
-    return text == QStringLiteral("关闭") || text == QStringLiteral("Off");
+    static const QStringList offs =
+        Texts::textsInEveryLanguage("ChannelColumns", QT_TRANSLATE_NOOP("ChannelColumns", "Off"));
+    return offs.contains(text);
 }
 
 QString optionText(int column, int item, qint16 language) {
     if (!isOptionColumn(column) || item < 0 || item >= kOptionItems)
         return QString();
-    return QString::fromUtf8(columnField(column).items[item][languageIndex(language)]);
+    const TextLanguage scope(language);
+    return translate("ChannelColumns", columnField(column).items[item]);
 }

@@ -1,21 +1,17 @@
-// Texts of the channel table that depend on the language flag: the Off
-// caption of the tone columns, the items of each option column and the
-// names of the columns, as the table of columns (model/channelcolumns.h)
-// gives them.
+// Texts of the channel table in a language (flag 0 Chinese, any other the
+// language of the moment or English): the Off caption of the tone columns,
+// the items of each option column and the names of the columns, the table
+// of columns (model/channelcolumns.h) giving their source texts, context
+// "ChannelColumns" (captions, items) and "ChangeList" (names).
 #pragma once
 
 #include <QString>
 #include <QtGlobal>
 
-// Language flag: 0 Chinese, every other value shows English captions.
-inline bool isChinese(qint16 language) {
-    return language == 0;
-}
-
-// The Off caption, item 0 of the tone list: "关闭" or "Off".
+// The Off caption, item 0 of the tone list ("Off").
 QString offCaption(qint16 language);
 
-// True when a tone cell holds Off in either language.
+// True when a tone cell holds Off in any language.
 bool isOffText(const QString &text);
 
 // The caption of a column in the header row of the channel table ("CH",
@@ -23,8 +19,7 @@ bool isOffText(const QString &text);
 QString columnCaption(int column, qint16 language);
 
 // The name of a column in a change list: in English its key in the JSON
-// form ("RX QT/DQT"), in Chinese its caption, with the side for a tone
-// column ("接收亚音频").
+// form ("RX QT/DQT"), translated with the side for a tone column.
 QString columnName(int column, qint16 language);
 
 // Item 0 or 1 of the option list of an option column (Power, BCLO, W/N,

@@ -53,12 +53,11 @@ constexpr int kOptionItems = 2;
 struct ColumnField {
     ChannelColumn column;
     ColumnKind kind;
-    // The key in the JSON form; in English also the column's name in a
-    // change list.
+    // The key in the JSON form, and the source text of the column's name in
+    // a change list (context "ChangeList"; in English the key itself).
     const char *key;
-    const char *caption[2];             // the grid's header: Chinese, English
-    const char *chineseName;            // the name in a Chinese change list; null: the caption
-    const char *items[kOptionItems][2]; // option columns: each item, Chinese and English
+    const char *caption;             // the grid's header (context "ChannelColumns")
+    const char *items[kOptionItems]; // option columns: each item (context "ChannelColumns")
     // The widest value the column shows in either language, besides the
     // Off caption of a tone column and the items of an option column.
     const char *widestValue;
@@ -71,16 +70,16 @@ struct ColumnField {
 
 // clang-format off
 inline constexpr ColumnField kColumnFields[] = {
-    // column, kind, key, caption, Chinese name, items, widest value, twips, place, byte, mask, new item
-    {ColNumber, ColumnKind::Number, "CH", {"信道", "CH"}, nullptr, {}, "16", 500, ColumnPlace::None, 0, 0x00, 0},
-    {ColRxFrequency, ColumnKind::Frequency, "RX frequency", {"接收频率", "RX frequency"}, nullptr, {}, "446.00625", 1330, ColumnPlace::Record, 0, 0xFF, 0},
-    {ColRxTone, ColumnKind::Tone, "RX QT/DQT", {"亚音频", "QT/DQT"}, "接收亚音频", {}, "D023N", 1000, ColumnPlace::Record, 8, 0xFF, 0},
-    {ColTxFrequency, ColumnKind::Frequency, "TX frequency", {"发射频率", "TX frequency"}, nullptr, {}, "446.00625", 1330, ColumnPlace::Record, 4, 0xFF, 0},
-    {ColTxTone, ColumnKind::Tone, "TX QT/DQT", {"亚音频", "QT/DQT"}, "发射亚音频", {}, "D023N", 1000, ColumnPlace::Record, 10, 0xFF, 0},
-    {ColPower, ColumnKind::Option, "Power", {"功率", "Power"}, nullptr, {{"低", "Low"}, {"高", "High"}}, nullptr, 800, ColumnPlace::Record, 13, 0x20, 1},
-    {ColBclo, ColumnKind::Option, "BCLO", {"禁发", "BCLO"}, nullptr, {{"关闭", "Off"}, {"载波", "Carrier"}}, nullptr, 850, ColumnPlace::Record, 12, 0x08, 0},
-    {ColWn, ColumnKind::Option, "W/N", {"宽\\窄带", "W/N"}, nullptr, {{"窄带", "Narrow"}, {"宽带", "Wide"}}, nullptr, 1000, ColumnPlace::Record, 13, 0x10, 1},
-    {ColScanAdd, ColumnKind::Option, "Scan Add", {"扫描添加", "Scan Add"}, nullptr, {{"无", "No"}, {"有", "Yes"}}, nullptr, 900, ColumnPlace::ScanAdd, 0, 0x00, 1},
+    // column, kind, key, caption, items, widest value, twips, place, byte, mask, new item
+    {ColNumber, ColumnKind::Number, QT_TRANSLATE_NOOP("ChangeList", "CH"), QT_TRANSLATE_NOOP("ChannelColumns", "CH"), {}, "16", 500, ColumnPlace::None, 0, 0x00, 0},
+    {ColRxFrequency, ColumnKind::Frequency, QT_TRANSLATE_NOOP("ChangeList", "RX frequency"), QT_TRANSLATE_NOOP("ChannelColumns", "RX frequency"), {}, "446.00625", 1330, ColumnPlace::Record, 0, 0xFF, 0},
+    {ColRxTone, ColumnKind::Tone, QT_TRANSLATE_NOOP("ChangeList", "RX QT/DQT"), QT_TRANSLATE_NOOP("ChannelColumns", "QT/DQT"), {}, "D023N", 1000, ColumnPlace::Record, 8, 0xFF, 0},
+    {ColTxFrequency, ColumnKind::Frequency, QT_TRANSLATE_NOOP("ChangeList", "TX frequency"), QT_TRANSLATE_NOOP("ChannelColumns", "TX frequency"), {}, "446.00625", 1330, ColumnPlace::Record, 4, 0xFF, 0},
+    {ColTxTone, ColumnKind::Tone, QT_TRANSLATE_NOOP("ChangeList", "TX QT/DQT"), QT_TRANSLATE_NOOP("ChannelColumns", "QT/DQT"), {}, "D023N", 1000, ColumnPlace::Record, 10, 0xFF, 0},
+    {ColPower, ColumnKind::Option, QT_TRANSLATE_NOOP("ChangeList", "Power"), QT_TRANSLATE_NOOP("ChannelColumns", "Power"), {QT_TRANSLATE_NOOP("ChannelColumns", "Low"), QT_TRANSLATE_NOOP("ChannelColumns", "High")}, nullptr, 800, ColumnPlace::Record, 13, 0x20, 1},
+    {ColBclo, ColumnKind::Option, QT_TRANSLATE_NOOP("ChangeList", "BCLO"), QT_TRANSLATE_NOOP("ChannelColumns", "BCLO"), {QT_TRANSLATE_NOOP("ChannelColumns", "Off"), QT_TRANSLATE_NOOP("ChannelColumns", "Carrier")}, nullptr, 850, ColumnPlace::Record, 12, 0x08, 0},
+    {ColWn, ColumnKind::Option, QT_TRANSLATE_NOOP("ChangeList", "W/N"), QT_TRANSLATE_NOOP("ChannelColumns", "W/N"), {QT_TRANSLATE_NOOP("ChannelColumns", "Narrow"), QT_TRANSLATE_NOOP("ChannelColumns", "Wide")}, nullptr, 1000, ColumnPlace::Record, 13, 0x10, 1},
+    {ColScanAdd, ColumnKind::Option, QT_TRANSLATE_NOOP("ChangeList", "Scan Add"), QT_TRANSLATE_NOOP("ChannelColumns", "Scan Add"), {QT_TRANSLATE_NOOP("ChannelColumns", "No"), QT_TRANSLATE_NOOP("ChannelColumns", "Yes")}, nullptr, 900, ColumnPlace::ScanAdd, 0, 0x00, 1},
 };
 // clang-format on
 
@@ -115,7 +114,7 @@ constexpr bool columnRowsFit() {
         if (f.column != c || (f.kind == ColumnKind::Number) != (f.place == ColumnPlace::None))
             return false;
         if (f.kind == ColumnKind::Option &&
-            (!f.items[kOptionItems - 1][1] || f.newItem < 0 || f.newItem >= kOptionItems))
+            (!f.items[kOptionItems - 1] || f.newItem < 0 || f.newItem >= kOptionItems))
             return false;
         if (f.place == ColumnPlace::Record &&
             f.byte + kindBytes(f.kind) > Layout::kChannelRecordSize)

@@ -166,6 +166,6 @@ TextLanguage::~TextLanguage() {
 QString TextLanguage::codeOfFlag(qint16 flag) {
     if (flag == 0)
         return Texts::chinese();
-    const QString &now = Catalog::instance().language;
+    const QString &now = currentLanguage();
     return now == Texts::chinese() ? Texts::english() : now;
 }

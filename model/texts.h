@@ -67,8 +67,9 @@ qint16 flagOfLanguage(const QString &code);
 // language of the moment, without telling the windows: for texts made for a
 // given language (a message box of a window, a cell of the table, a file
 // written in the language of the parameter file). Language flag 0 is
-// Chinese; any other flag is the language of the moment when that is not
-// Chinese (English or a further language), otherwise English.
+// Chinese; any other flag is the language of the moment (or of the scope
+// around) when that is not Chinese (English or a further language),
+// otherwise English.
 class TextLanguage {
 public:
     explicit TextLanguage(const QString &code);

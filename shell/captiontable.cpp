@@ -2,141 +2,161 @@
 
 #include "dialogs/dialogcaptions.h"
 #include "image/backups.h"
-#include "model/celltexts.h"
+#include "model/channelcolumns.h"
+#include "model/texts.h"
+
+using vq740::translate;
 
 namespace {
 using K = CaptionKind;
 
-CaptionRow row(const char *control, CaptionKind kind, int index, const char *zh, const char *en) {
-    return {QString::fromLatin1(control), kind, index, QString::fromUtf8(zh),
-            QString::fromUtf8(en)};
+CaptionRow row(const char *control, CaptionKind kind, int index, const char *source) {
+    return {QString::fromLatin1(control), kind, index, "Form1", source};
 }
 
-CaptionRow caption(const char *control, const char *zh, const char *en) {
-    return row(control, K::Caption, 0, zh, en);
+CaptionRow row(const char *control, CaptionKind kind, int index, CaptionSource source) {
+    return {QString::fromLatin1(control), kind, index, "Form1", source.text, source.disambiguation};
 }
 
-// Numbered list items: `zhFormat`/`enFormat` hold %1 for the number.
+template <typename Source> CaptionRow caption(const char *control, Source source) {
+    return row(control, K::Caption, 0, source);
+}
+
+// Numbered list items: `format` holds %1 for the number.
 void addNumberedItems(QVector<CaptionRow> &rows, const char *control, int firstItem, int lastItem,
-                      int numberOfItem0, int step, const char *zhFormat, const char *enFormat) {
+                      int numberOfItem0, int step, const char *format) {
     for (int item = firstItem; item <= lastItem; ++item) {
-        const int n = numberOfItem0 + item * step;
-        rows.append({QString::fromLatin1(control), K::ListItem, item,
-                     QString::fromUtf8(zhFormat).arg(n), QString::fromUtf8(enFormat).arg(n)});
+        CaptionRow r = row(control, K::ListItem, item, format);
+        r.number = numberOfItem0 + item * step;
+        rows.append(r);
     }
 }
 
 QVector<CaptionRow> buildTable() {
     QVector<CaptionRow> t;
     // Title and menus.
-    t << row("Form1", K::WindowTitle, 0, "VQ-740 对讲机编程软件 V1.20",
-             "VQ-740 Radio Software V1.20");
-    t << caption("mnuFile", "文件(&F)", "File(&F)") << caption("mnuNew", "新建(&N)", "New(&N)")
-      << caption("mnuOpen", "打开(&O)", "Open(&O)") << caption("mnuAssave", "保存(&S)", "Save(&S)")
-      << caption("mnuImport", "导入(&I)...", "Import(&I)...")
-      << caption("mnuExport", "导出(&E)...", "Export(&E)...")
-      << caption("mnuPrint", "打印(&P)...", "Print(&P)...")
-      << caption("mnuExportPdf", "导出 PDF(&D)...", "Export PDF(&D)...")
-      << caption("mnuBackups", "备份(&B)...", "Backups(&B)...")
-      << caption("mnuQuit", "退出(&Q)", "Exit(&Q)") << caption("mnuEdit", "编辑(&E)", "Edit(&E)")
-      << caption("mnuUndo", "撤销(&U)", "Undo(&U)") << caption("mnuRedo", "重做(&R)", "Redo(&R)")
-      << caption("mnuCut", "剪切(&T)", "Cut(&T)") << caption("mnuCopy", "复制(&C)", "Copy(&C)")
-      << caption("mnuPaste", "粘贴(&P)", "Paste(&P)")
-      << caption("mnuDelete", "删除(&D)", "Delete(&D)")
-      << caption("mnupro", "编程(&P)", "Programming(&P)")
-      << caption("mnureadFre", "读频(&R)", "Read From Radio(&R)")
-      << caption("mnuwriteFre", "写频(&W)", "Write To Radio(&W)")
-      << caption("mnudtmf", "可选功能", "Optional function ")
-      << caption("Key_enactment", "键设定", "Keys Assigment ")
-      << caption("mnusetin", "嵌入信息", "Embedded Message")
-      << caption("mnudebug", "调试(&D)", "Debug Parameters(&D)")
-      << caption("mnutestfre", "测试频率", "Test Frequency")
-      << caption("mnuset", "设置(&S)", "Settings(&S)") << caption("mnulock", "锁定(&L)", "Lock(&L)")
-      << caption("mnucom", "通信端口(&V)", "Communication port(&V)")
-      << caption("mnuLanguage", "语言选择(&L)", "Languages(&L)")
-      << caption("mnuChinese", "中文", "Chinese") << caption("mnuEnglish", "英文", "English")
-      << caption("mnuhelp", "帮助(&H)", "Help(&H)")
-      << caption("mnumainhelp", "帮助主题  F1", "The help topic  F1 ")
-      << caption("mnuabout", "关于", "About") << caption("mnutrace", "串口记录", "Serial trace");
+    t << row("Form1", K::WindowTitle, 0, QT_TRANSLATE_NOOP("Form1", "VQ-740 Radio Software V1.20"));
+    t << caption("mnuFile", QT_TRANSLATE_NOOP("Form1", "File(&F)"))
+      << caption("mnuNew", QT_TRANSLATE_NOOP("Form1", "New(&N)"))
+      << caption("mnuOpen", QT_TRANSLATE_NOOP("Form1", "Open(&O)"))
+      << caption("mnuAssave", QT_TRANSLATE_NOOP("Form1", "Save(&S)"))
+      << caption("mnuImport", QT_TRANSLATE_NOOP("Form1", "Import(&I)..."))
+      << caption("mnuExport", QT_TRANSLATE_NOOP("Form1", "Export(&E)..."))
+      << caption("mnuPrint", QT_TRANSLATE_NOOP("Form1", "Print(&P)..."))
+      << caption("mnuExportPdf", QT_TRANSLATE_NOOP("Form1", "Export PDF(&D)..."))
+      << caption("mnuBackups", QT_TRANSLATE_NOOP("Form1", "Backups(&B)..."))
+      << caption("mnuQuit", QT_TRANSLATE_NOOP("Form1", "Exit(&Q)"))
+      << caption("mnuEdit", QT_TRANSLATE_NOOP("Form1", "Edit(&E)"))
+      << caption("mnuUndo", QT_TRANSLATE_NOOP("Form1", "Undo(&U)"))
+      << caption("mnuRedo", QT_TRANSLATE_NOOP("Form1", "Redo(&R)"))
+      << caption("mnuCut", QT_TRANSLATE_NOOP("Form1", "Cut(&T)"))
+      << caption("mnuCopy", QT_TRANSLATE_NOOP("Form1", "Copy(&C)"))
+      << caption("mnuPaste", QT_TRANSLATE_NOOP("Form1", "Paste(&P)"))
+      << caption("mnuDelete", QT_TRANSLATE_NOOP("Form1", "Delete(&D)"))
+      << caption("mnupro", QT_TRANSLATE_NOOP("Form1", "Programming(&P)"))
+      << caption("mnureadFre", QT_TRANSLATE_NOOP("Form1", "Read From Radio(&R)"))
+      << caption("mnuwriteFre", QT_TRANSLATE_NOOP("Form1", "Write To Radio(&W)"))
+      << caption("mnudtmf", QT_TRANSLATE_NOOP("Form1", "Optional function "))
+      << caption("Key_enactment", QT_TRANSLATE_NOOP("Form1", "Keys Assigment "))
+      << caption("mnusetin", QT_TRANSLATE_NOOP("Form1", "Embedded Message"))
+      << caption("mnudebug", QT_TRANSLATE_NOOP("Form1", "Debug Parameters(&D)"))
+      << caption("mnutestfre", QT_TRANSLATE_NOOP("Form1", "Test Frequency"))
+      << caption("mnuset", QT_TRANSLATE_NOOP("Form1", "Settings(&S)"))
+      << caption("mnulock", QT_TRANSLATE_NOOP("Form1", "Lock(&L)"))
+      << caption("mnucom", QT_TRANSLATE_NOOP("Form1", "Communication port(&V)"))
+      << caption("mnuLanguage", QT_TRANSLATE_NOOP("Form1", "Languages(&L)"))
+      << caption("mnuChinese", QT_TRANSLATE_NOOP("Form1", "Chinese"))
+      << caption("mnuEnglish", QT_TRANSLATE_NOOP("Form1", "English"))
+      << caption("mnuhelp", QT_TRANSLATE_NOOP("Form1", "Help(&H)"))
+      << caption("mnumainhelp", QT_TRANSLATE_NOOP("Form1", "The help topic  F1 "))
+      << caption("mnuabout", QT_TRANSLATE_NOOP("Form1", "About"))
+      << caption("mnutrace", QT_TRANSLATE_NOOP("Form1", "Serial trace"));
     // The Communication port menu below COM1 to COM8.
-    t << caption("mnucomNone", "（未找到串口设备）", "(no serial devices found)")
-      << caption("mnucomOther", "其它端口...", "Other port...")
-      << caption("mnucomFind", "查找写频线...", "Find my cable...");
+    t << caption("mnucomNone", QT_TRANSLATE_NOOP("Form1", "(no serial devices found)"))
+      << caption("mnucomOther", QT_TRANSLATE_NOOP("Form1", "Other port..."))
+      << caption("mnucomFind", QT_TRANSLATE_NOOP("Form1", "Find my cable..."));
     // Header row of the channel table.
     for (int c = 0; c < 9; ++c)
         t.append(
-            {QStringLiteral("Grid1"), K::GridHeader, c, columnCaption(c, 0), columnCaption(c, 1)});
+            {QStringLiteral("Grid1"), K::GridHeader, c, "ChannelColumns", columnField(c).caption});
     // Tool tips of the toolbar; button 4 is a separator.
-    t << row("Toolbar1", K::ToolTip, 1, "新建", "New")
-      << row("Toolbar1", K::ToolTip, 2, "打开", "Open")
-      << row("Toolbar1", K::ToolTip, 3, "保存", "Save")
-      << row("Toolbar1", K::ToolTip, 5, "读频", "Read frequency")
-      << row("Toolbar1", K::ToolTip, 6, "写频", "Write frequency");
+    t << row("Toolbar1", K::ToolTip, 1, QT_TRANSLATE_NOOP("Form1", "New"))
+      << row("Toolbar1", K::ToolTip, 2, QT_TRANSLATE_NOOP("Form1", "Open"))
+      << row("Toolbar1", K::ToolTip, 3, QT_TRANSLATE_NOOP("Form1", "Save"))
+      << row("Toolbar1", K::ToolTip, 5, QT_TRANSLATE_NOOP("Form1", "Read frequency"))
+      << row("Toolbar1", K::ToolTip, 6, QT_TRANSLATE_NOOP("Form1", "Write frequency"));
     // Frames and labels.
-    t << caption("Frame1", "机型选择", "Model")
-      << caption("Frame2", "功能设置", "Functions Setting")
-      << CaptionRow{QStringLiteral("Label2"), K::Caption, 0,
-                    QStringLiteral("版权所有 © 2012 ") + makerName(0),
-                    QStringLiteral("Copyright © 2012 ") + makerName(1)}
-      << caption("Label3", "频段", "Range") << caption("Label4", "语言通知", "Voice Notice:")
-      << caption("Label5", "发射超时", "Time-out Timer:")
-      << caption("Label1", "发射超时预警", "TOT Pre-Alert:")
-      << caption("Label6", "静噪等级", "Squelch Level:")
-      << caption("Label7", "省电", "Battery Save:") << caption("Label8", "提示音", "Beep:")
-      << caption("lblHelpHint", "按 F1 查看使用说明", "Press F1 for the user guide");
+    t << caption("Frame1", QT_TRANSLATE_NOOP("Form1", "Model"))
+      << caption("Frame2", QT_TRANSLATE_NOOP("Form1", "Functions Setting"))
+      << CaptionRow{QStringLiteral("Label2"),
+                    K::Caption,
+                    0,
+                    "Form1",
+                    QT_TRANSLATE_NOOP("Form1", "Copyright © 2012 %1"),
+                    nullptr,
+                    -1,
+                    &makerName}
+      << caption("Label3", QT_TRANSLATE_NOOP("Form1", "Range"))
+      << caption("Label4", QT_TRANSLATE_NOOP("Form1", "Voice Notice:"))
+      << caption("Label5", QT_TRANSLATE_NOOP("Form1", "Time-out Timer:"))
+      << caption("Label1", QT_TRANSLATE_NOOP("Form1", "TOT Pre-Alert:"))
+      << caption("Label6", QT_TRANSLATE_NOOP("Form1", "Squelch Level:"))
+      << caption("Label7", QT_TRANSLATE_NOOP("Form1", "Battery Save:"))
+      << caption("Label8", QT_TRANSLATE_NOOP("Form1", "Beep:"))
+      << caption("lblHelpHint", QT_TRANSLATE_NOOP("Form1", "Press F1 for the user guide"));
     // List items.
-    t << row("Combo8", K::ListItem, 0, "关闭", "Off");
-    const char *options[4][2][2] = {{{"低", "Low"}, {"高", "High"}},
-                                    {{"关闭", "Off"}, {"载波", "Carrier"}},
-                                    {{"窄带", "Narrow"}, {"宽带", "Wide"}},
-                                    {{"无", "No"}, {"有", "Yes"}}};
-    for (int e = 5; e <= 8; ++e)
-        for (int item = 0; item < 2; ++item)
-            t.append({QStringLiteral("Combo5_%1").arg(e), K::ListItem, item,
-                      QString::fromUtf8(options[e - 5][item][0]),
-                      QString::fromUtf8(options[e - 5][item][1])});
-    t << row("Combo2", K::ListItem, 0, "关", "Off")
-      << row("Combo2", K::ListItem, 1, "中文", "Chinese")
-      << row("Combo2", K::ListItem, 2, "英文", "English");
-    addNumberedItems(t, "Combo3", 0, 39, 15, 15, "%1 秒", "%1 S");
-    t << row("Combo4", K::ListItem, 0, "关闭", "Off");
-    addNumberedItems(t, "Combo4", 1, 10, 0, 1, "%1 秒", "%1 S");
-    addNumberedItems(t, "Combo9", 0, 9, 0, 1, "%1 级", "Level %1");
-    t << row("Combo6", K::ListItem, 0, "禁止", "Off") << row("Combo6", K::ListItem, 1, "使能", "On")
-      << row("Combo7", K::ListItem, 0, "禁止", "Off")
-      << row("Combo7", K::ListItem, 1, "使能", "On");
+    t << row("Combo8", K::ListItem, 0, QT_TRANSLATE_NOOP("Form1", "Off"));
+    // The option lists of the channel table: the items of their columns.
+    for (int c = ColPower; c <= ColScanAdd; ++c)
+        for (int item = 0; item < kOptionItems; ++item)
+            t.append({QStringLiteral("Combo5_%1").arg(c), K::ListItem, item, "ChannelColumns",
+                      columnField(c).items[item]});
+    t << row("Combo2", K::ListItem, 0, QT_TRANSLATE_NOOP3("Form1", "Off", "no voice notice"))
+      << row("Combo2", K::ListItem, 1, QT_TRANSLATE_NOOP("Form1", "Chinese"))
+      << row("Combo2", K::ListItem, 2, QT_TRANSLATE_NOOP("Form1", "English"));
+    addNumberedItems(t, "Combo3", 0, 39, 15, 15, QT_TRANSLATE_NOOP("Form1", "%1 S"));
+    t << row("Combo4", K::ListItem, 0, QT_TRANSLATE_NOOP("Form1", "Off"));
+    addNumberedItems(t, "Combo4", 1, 10, 0, 1, QT_TRANSLATE_NOOP("Form1", "%1 S"));
+    addNumberedItems(t, "Combo9", 0, 9, 0, 1, QT_TRANSLATE_NOOP("Form1", "Level %1"));
+    t << row("Combo6", K::ListItem, 0, QT_TRANSLATE_NOOP3("Form1", "Off", "disabled"))
+      << row("Combo6", K::ListItem, 1, QT_TRANSLATE_NOOP("Form1", "On"))
+      << row("Combo7", K::ListItem, 0, QT_TRANSLATE_NOOP3("Form1", "Off", "disabled"))
+      << row("Combo7", K::ListItem, 1, QT_TRANSLATE_NOOP("Form1", "On"));
     // The preview before a write.
-    t << caption("frmWritePreview", "写频预览", "Write To Radio: preview")
-      << row("PreviewList", K::TableHeader, 0, "项目", "Item")
-      << row("PreviewList", K::TableHeader, 1, "原值（对讲机）", "Old value (radio)")
-      << row("PreviewList", K::TableHeader, 2, "新值（写入）", "New value (to write)")
-      << caption("lblWarnings", "写入前请注意：", "Before writing, note:")
-      << caption("cmdWrite", "写入(&W)", "&Write")
-      << caption("cmdWriteAnyway", "仍然写入(&W)", "&Write anyway")
-      << caption("cmdCancelWrite", "取消", "Cancel");
+    t << caption("frmWritePreview", QT_TRANSLATE_NOOP("Form1", "Write To Radio: preview"))
+      << row("PreviewList", K::TableHeader, 0, QT_TRANSLATE_NOOP("Form1", "Item"))
+      << row("PreviewList", K::TableHeader, 1, QT_TRANSLATE_NOOP("Form1", "Old value (radio)"))
+      << row("PreviewList", K::TableHeader, 2, QT_TRANSLATE_NOOP("Form1", "New value (to write)"))
+      << caption("lblWarnings", QT_TRANSLATE_NOOP("Form1", "Before writing, note:"))
+      << caption("cmdWrite", QT_TRANSLATE_NOOP("Form1", "&Write"))
+      << caption("cmdWriteAnyway", QT_TRANSLATE_NOOP("Form1", "&Write anyway"))
+      << caption("cmdCancelWrite", QT_TRANSLATE_NOOP("Form1", "Cancel"));
     // The Backups window.
-    t << caption("frmBackups", "备份", "Backups")
-      << caption("lblBackupFolder", "备份文件夹：", "Backup folder:")
-      << caption("lblNoBackups", "还没有备份。每次读频和写频前都会自动备份。",
-                 "No backups yet. Every read and every write makes one.")
-      << row("BackupList", K::TableHeader, 0, "日期", "Date")
-      << row("BackupList", K::TableHeader, 1, "类型", "Kind")
-      << row("BackupList", K::TableHeader, 2, "频段", "Band")
-      << caption("cmdOpenBackup", "打开(&O)", "&Open")
-      << caption("cmdCloseBackups", "关闭", "Close");
+    t << caption("frmBackups", QT_TRANSLATE_NOOP("Form1", "Backups"))
+      << caption("lblBackupFolder", QT_TRANSLATE_NOOP("Form1", "Backup folder:"))
+      << caption(
+             "lblNoBackups",
+             QT_TRANSLATE_NOOP("Form1", "No backups yet. Every read and every write makes one."))
+      << row("BackupList", K::TableHeader, 0, QT_TRANSLATE_NOOP("Form1", "Date"))
+      << row("BackupList", K::TableHeader, 1, QT_TRANSLATE_NOOP("Form1", "Kind"))
+      << row("BackupList", K::TableHeader, 2, QT_TRANSLATE_NOOP("Form1", "Band"))
+      << caption("cmdOpenBackup", QT_TRANSLATE_NOOP("Form1", "&Open"))
+      << caption("cmdCloseBackups", QT_TRANSLATE_NOOP("Form1", "Close"));
     // The windows of Import and Print (made when they are shown).
-    t << caption("ImportPlacement", "导入 CHIRP CSV", "Import CHIRP CSV")
-      << caption("lblPlacement", "文件中的行如何放入 16 个信道？",
-                 "How are the rows of the file placed into the 16 channels?")
-      << caption("optByLocation", "按 Location 列（1 至 16）", "By their Location (1 to 16)")
-      << caption("optSequential", "依次取前 16 个合适的行", "The first 16 rows that fit")
-      << caption("ImportReport", "导入报告", "Import report")
-      << caption("lblImportApply", "按“确定”导入这些信道，按“取消”不作任何改动。",
-                 "OK imports these channels; Cancel changes nothing.")
-      << caption("lblImportUnusable", "没有导入任何内容。", "Nothing is imported.")
-      << caption("PrintOptions", "信道表", "Channel list")
-      << caption("chkOmitEmpty", "省略空信道", "Omit empty channels")
-      << caption("btnOk", "确定", "OK") << caption("btnCancel", "取消", "Cancel");
+    t << caption("ImportPlacement", QT_TRANSLATE_NOOP("Form1", "Import CHIRP CSV"))
+      << caption("lblPlacement",
+                 QT_TRANSLATE_NOOP("Form1",
+                                   "How are the rows of the file placed into the 16 channels?"))
+      << caption("optByLocation", QT_TRANSLATE_NOOP("Form1", "By their Location (1 to 16)"))
+      << caption("optSequential", QT_TRANSLATE_NOOP("Form1", "The first 16 rows that fit"))
+      << caption("ImportReport", QT_TRANSLATE_NOOP("Form1", "Import report"))
+      << caption("lblImportApply",
+                 QT_TRANSLATE_NOOP("Form1", "OK imports these channels; Cancel changes nothing."))
+      << caption("lblImportUnusable", QT_TRANSLATE_NOOP("Form1", "Nothing is imported."))
+      << caption("PrintOptions", QT_TRANSLATE_NOOP("Form1", "Channel list"))
+      << caption("chkOmitEmpty", QT_TRANSLATE_NOOP("Form1", "Omit empty channels"))
+      << caption("btnOk", QT_TRANSLATE_NOOP("Form1", "OK"))
+      << caption("btnCancel", QT_TRANSLATE_NOOP("Form1", "Cancel"));
     return t;
 }
 } // namespace
@@ -154,14 +174,14 @@ QString captionText(const QString &control, qint16 language, CaptionKind kind, i
 }
 
 QStringList listItemTexts(const QString &control) {
-    QStringList chinese;
-    QStringList english;
-    for (const CaptionRow &row : mainWindowCaptions())
-        if (row.control == control && row.kind == CaptionKind::ListItem) {
-            chinese << row.chinese;
-            english << row.english;
-        }
-    return chinese + english;
+    QStringList items;
+    for (const QString &code : Texts::languages()) {
+        const TextLanguage scope(code);
+        for (const CaptionRow &row : mainWindowCaptions())
+            if (row.control == control && row.kind == CaptionKind::ListItem)
+                items << row.text();
+    }
+    return items;
 }
 
 QString portItemCaption(int port) {
@@ -182,11 +202,25 @@ QString mainWindowTitle(qint16 language) {
 QString backupBandCaption(const QString &band, qint16 language) {
     if (band != unknownBandWord())
         return band;
-    return language == 0 ? QStringLiteral("未知频段") : band;
+    const TextLanguage scope(language);
+    return translate("Backups", "unknown-band");
 }
 
 QString backupKindCaption(bool beforeWrite, qint16 language) {
-    if (language == 0)
-        return beforeWrite ? QStringLiteral("写频前") : QStringLiteral("读频");
-    return beforeWrite ? QStringLiteral("Before write") : QStringLiteral("Read");
+    const TextLanguage scope(language);
+    return beforeWrite ? translate("Backups", "Before write") : translate("Backups", "Read");
+}
+
+QString CaptionRow::text() const {
+    QString t = translate(context, source, disambiguation);
+    if (number >= 0)
+        t = t.arg(number);
+    if (argument)
+        t = t.arg(argument(flagOfLanguage(Texts::language())));
+    return t;
+}
+
+QString CaptionRow::text(qint16 language) const {
+    const TextLanguage scope(language);
+    return text();
 }

@@ -1,6 +1,9 @@
-// The caption table of the main window: every fixed text of Form1 in
-// Simplified Chinese and English, in the order SetLanguageText applies it.
+// The captions of the main window: every fixed text of Form1 by its control,
+// as an English source text that the translations turn into the language of
+// the moment, in the order SetLanguageText applies them.
 #pragma once
+
+#include "dialogs/dialogcaptions.h"
 
 #include <QString>
 #include <QVector>
@@ -18,12 +21,17 @@ enum class CaptionKind {
 struct CaptionRow {
     QString control; // objectName of the control
     CaptionKind kind;
-    int index; // button, column or item; 0 where not used
-    QString chinese;
-    QString english;
+    int index;                             // button, column or item; 0 where not used
+    const char *context;                   // the translation context of the text
+    const char *source;                    // the text in English, as the code has it
+    const char *disambiguation = nullptr;  // see CaptionSource
+    int number = -1;                       // a numbered item: the number for %1
+    QString (*argument)(qint16) = nullptr; // a text for %1, made in a language
 
-    // The Chinese text for flag 0, the English one for every other value.
-    const QString &text(qint16 language) const { return language == 0 ? chinese : english; }
+    // The text in the language of the moment, or for a language flag
+    // (0 Chinese, any other the language of the moment or English).
+    QString text() const;
+    QString text(qint16 language) const;
 };
 
 const QVector<CaptionRow> &mainWindowCaptions();
@@ -32,8 +40,8 @@ const QVector<CaptionRow> &mainWindowCaptions();
 QString captionText(const QString &control, qint16 language,
                     CaptionKind kind = CaptionKind::Caption, int index = 0);
 
-// The item texts of a list of the main window in both languages (Chinese
-// first), for laying it out wide enough for either.
+// The item texts of a list of the main window in every language (Chinese
+// first), for laying it out wide enough for any.
 QStringList listItemTexts(const QString &control);
 
 // The port items "COM1(&1)" to "COM8(&8)" are not in the table: they read

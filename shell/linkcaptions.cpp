@@ -1,53 +1,54 @@
 #include "shell/linkcaptions.h"
 
 #include "image/systemreason.h"
+#include "model/texts.h"
 
 #include <QFileInfo>
 
+using vq740::translate;
+
 QString linkCaption(LinkCaption caption, qint16 language) {
-    const auto pick = [language](const char *chinese, const char *english) {
-        return QString::fromUtf8(language == 0 ? chinese : english);
-    };
+    const TextLanguage scope(language);
     switch (caption) {
     case LinkCaption::OtherPortTitle:
-        return pick("其它端口", "Other port");
+        return translate("LinkWindows", "Other port");
     case LinkCaption::OtherPortLabel:
-        return pick("串口设备(&D)：", "Serial &device:");
+        return translate("LinkWindows", "Serial &device:");
     case LinkCaption::OtherPortHint:
 #ifdef Q_OS_WIN
-        return pick("例如 COM12", "For example COM12");
+        return translate("LinkWindows", "For example COM12");
 #else
-        return pick("例如 /dev/ttyUSB4、/dev/serial/by-id/…、/dev/rfcomm0（蓝牙）或 "
-                    "/dev/pts/3（模拟对讲机）",
-                    "For example /dev/ttyUSB4, /dev/serial/by-id/..., /dev/rfcomm0 (Bluetooth) "
-                    "or /dev/pts/3 (simulated radio)");
+        return translate(
+            "LinkWindows",
+            "For example /dev/ttyUSB4, /dev/serial/by-id/..., /dev/rfcomm0 (Bluetooth) "
+            "or /dev/pts/3 (simulated radio)");
 #endif
     case LinkCaption::TraceTitle:
-        return pick("串口记录", "Serial trace");
+        return translate("LinkWindows", "Serial trace");
     case LinkCaption::TraceEmpty:
-        return pick("还没有与对讲机通信过。读频或写频后，这里会列出收发的每个字节。",
-                    "No exchange with the radio yet. After a read or a write, every byte sent "
-                    "and received is listed here.");
+        return translate("LinkWindows",
+                         "No exchange with the radio yet. After a read or a write, every byte sent "
+                         "and received is listed here.");
     case LinkCaption::TraceSave:
-        return pick("保存(&S)...", "&Save...");
+        return translate("LinkWindows", "&Save...");
     case LinkCaption::TraceSaveTitle:
-        return pick("保存串口记录", "Save the serial trace");
+        return translate("LinkWindows", "Save the serial trace");
     case LinkCaption::TraceFileFilter:
-        return pick("文本文件 (*.txt)", "Text files (*.txt)");
+        return translate("LinkWindows", "Text files (*.txt)");
     case LinkCaption::Ok:
-        return pick("确定", "OK");
+        return translate("LinkWindows", "OK");
     case LinkCaption::Cancel:
-        return pick("取消", "Cancel");
+        return translate("LinkWindows", "Cancel");
     case LinkCaption::Close:
-        return pick("关闭(&C)", "&Close");
+        return translate("LinkWindows", "&Close");
     }
     return QString();
 }
 
 QString traceSaveFailedText(const QString &path, const QString &reason, qint16 language) {
-    if (language == 0)
-        return QStringLiteral("无法把串口记录保存为 %1：%2").arg(path, systemReasonText(reason, 0));
-    return QStringLiteral("The serial trace could not be saved as %1: %2").arg(path, reason);
+    const TextLanguage scope(language);
+    return translate("LinkWindows", "The serial trace could not be saved as %1: %2")
+        .arg(path, systemReasonText(reason, language));
 }
 
 QString traceFileName(const QString &path) {

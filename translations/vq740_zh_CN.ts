@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Backups</name>
+    <message>
+        <source>unknown-band</source>
+        <translation>未知频段</translation>
+    </message>
+    <message>
+        <source>Before write</source>
+        <translation>写频前</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读频</translation>
+    </message>
+</context>
+<context>
+    <name>BandSelection</name>
+    <message>
+        <source>Change frequency channel list will remove, sure?</source>
+        <translation>改变频段将清除频道列表，确定吗？</translation>
+    </message>
+    <message>
+        <source>Attention!</source>
+        <translation>注意！</translation>
+    </message>
+</context>
+<context>
     <name>CableFinder</name>
     <message>
         <source>Find my cable, step 1 of 2: unplug the programming cable from the computer (if it is plugged in), then press OK.</source>
@@ -30,6 +56,723 @@ Press OK to use %2.</source>
         <translation>出现了多个设备：%1。
 
 按“确定”使用 %2。</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeList</name>
+    <message>
+        <source>CH</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>RX frequency</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>RX QT/DQT</source>
+        <translation>接收亚音频</translation>
+    </message>
+    <message>
+        <source>TX frequency</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>TX QT/DQT</source>
+        <translation>发射亚音频</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>BCLO</source>
+        <translation>禁发</translation>
+    </message>
+    <message>
+        <source>W/N</source>
+        <translation>宽\窄带</translation>
+    </message>
+    <message>
+        <source>Scan Add</source>
+        <translation>扫描添加</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelColumns</name>
+    <message>
+        <source>Off</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>RX frequency</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>QT/DQT</source>
+        <translation>亚音频</translation>
+    </message>
+    <message>
+        <source>TX frequency</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>BCLO</source>
+        <translation>禁发</translation>
+    </message>
+    <message>
+        <source>Carrier</source>
+        <translation>载波</translation>
+    </message>
+    <message>
+        <source>W/N</source>
+        <translation>宽\窄带</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>窄带</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>宽带</translation>
+    </message>
+    <message>
+        <source>Scan Add</source>
+        <translation>扫描添加</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>有</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>VQ-740 Radio Software V1.20</source>
+        <translation>VQ-740 对讲机编程软件 V1.20</translation>
+    </message>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>新建(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Open(&amp;O)</source>
+        <translation>打开(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Save(&amp;S)</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Import(&amp;I)...</source>
+        <translation>导入(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Export(&amp;E)...</source>
+        <translation>导出(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Print(&amp;P)...</source>
+        <translation>打印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Export PDF(&amp;D)...</source>
+        <translation>导出 PDF(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Backups(&amp;B)...</source>
+        <translation>备份(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;Q)</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Undo(&amp;U)</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Redo(&amp;R)</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cut(&amp;T)</source>
+        <translation>剪切(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Copy(&amp;C)</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Paste(&amp;P)</source>
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Delete(&amp;D)</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Programming(&amp;P)</source>
+        <translation>编程(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Read From Radio(&amp;R)</source>
+        <translation>读频(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Write To Radio(&amp;W)</source>
+        <translation>写频(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Optional function </source>
+        <translation>可选功能</translation>
+    </message>
+    <message>
+        <source>Keys Assigment </source>
+        <translation>键设定</translation>
+    </message>
+    <message>
+        <source>Embedded Message</source>
+        <translation>嵌入信息</translation>
+    </message>
+    <message>
+        <source>Debug Parameters(&amp;D)</source>
+        <translation>调试(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Test Frequency</source>
+        <translation>测试频率</translation>
+    </message>
+    <message>
+        <source>Settings(&amp;S)</source>
+        <translation>设置(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Lock(&amp;L)</source>
+        <translation>锁定(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Communication port(&amp;V)</source>
+        <translation>通信端口(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Languages(&amp;L)</source>
+        <translation>语言选择(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>英文</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>The help topic  F1 </source>
+        <translation>帮助主题  F1</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Serial trace</source>
+        <translation>串口记录</translation>
+    </message>
+    <message>
+        <source>(no serial devices found)</source>
+        <translation>（未找到串口设备）</translation>
+    </message>
+    <message>
+        <source>Other port...</source>
+        <translation>其它端口...</translation>
+    </message>
+    <message>
+        <source>Find my cable...</source>
+        <translation>查找写频线...</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Read frequency</source>
+        <translation>读频</translation>
+    </message>
+    <message>
+        <source>Write frequency</source>
+        <translation>写频</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>机型选择</translation>
+    </message>
+    <message>
+        <source>Functions Setting</source>
+        <translation>功能设置</translation>
+    </message>
+    <message>
+        <source>Copyright © 2012 %1</source>
+        <translation>版权所有 © 2012 %1</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>频段</translation>
+    </message>
+    <message>
+        <source>Voice Notice:</source>
+        <translation>语言通知</translation>
+    </message>
+    <message>
+        <source>Time-out Timer:</source>
+        <translation>发射超时</translation>
+    </message>
+    <message>
+        <source>TOT Pre-Alert:</source>
+        <translation>发射超时预警</translation>
+    </message>
+    <message>
+        <source>Squelch Level:</source>
+        <translation>静噪等级</translation>
+    </message>
+    <message>
+        <source>Battery Save:</source>
+        <translation>省电</translation>
+    </message>
+    <message>
+        <source>Beep:</source>
+        <translation>提示音</translation>
+    </message>
+    <message>
+        <source>Press F1 for the user guide</source>
+        <translation>按 F1 查看使用说明</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>no voice notice</comment>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>%1 S</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>%1 级</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>disabled</comment>
+        <translation>禁止</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>使能</translation>
+    </message>
+    <message>
+        <source>Write To Radio: preview</source>
+        <translation>写频预览</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>Old value (radio)</source>
+        <translation>原值（对讲机）</translation>
+    </message>
+    <message>
+        <source>New value (to write)</source>
+        <translation>新值（写入）</translation>
+    </message>
+    <message>
+        <source>Before writing, note:</source>
+        <translation>写入前请注意：</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>写入(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Write anyway</source>
+        <translation>仍然写入(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <source>Backup folder:</source>
+        <translation>备份文件夹：</translation>
+    </message>
+    <message>
+        <source>No backups yet. Every read and every write makes one.</source>
+        <translation>还没有备份。每次读频和写频前都会自动备份。</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>频段</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>打开(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Import CHIRP CSV</source>
+        <translation>导入 CHIRP CSV</translation>
+    </message>
+    <message>
+        <source>How are the rows of the file placed into the 16 channels?</source>
+        <translation>文件中的行如何放入 16 个信道？</translation>
+    </message>
+    <message>
+        <source>By their Location (1 to 16)</source>
+        <translation>按 Location 列（1 至 16）</translation>
+    </message>
+    <message>
+        <source>The first 16 rows that fit</source>
+        <translation>依次取前 16 个合适的行</translation>
+    </message>
+    <message>
+        <source>Import report</source>
+        <translation>导入报告</translation>
+    </message>
+    <message>
+        <source>OK imports these channels; Cancel changes nothing.</source>
+        <translation>按“确定”导入这些信道，按“取消”不作任何改动。</translation>
+    </message>
+    <message>
+        <source>Nothing is imported.</source>
+        <translation>没有导入任何内容。</translation>
+    </message>
+    <message>
+        <source>Channel list</source>
+        <translation>信道表</translation>
+    </message>
+    <message>
+        <source>Omit empty channels</source>
+        <translation>省略空信道</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Debug Parameters</source>
+        <translation>调试参数</translation>
+    </message>
+    <message>
+        <source>TX-High Power</source>
+        <translation>发射高功率</translation>
+    </message>
+    <message>
+        <source>TX-Low Power</source>
+        <translation>发射低功率</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>最小</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>最大</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>Form4</name>
+    <message>
+        <source>Test Frequency</source>
+        <translation>测试频率</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>频道</translation>
+    </message>
+    <message>
+        <source>RX Frequency</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>TX Frequency</source>
+        <translation>发射频率</translation>
+    </message>
+</context>
+<context>
+    <name>Form5</name>
+    <message>
+        <source>Empty</source>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>disabled</comment>
+        <translation>禁止</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Launch Start</source>
+        <translation>发射开始</translation>
+    </message>
+    <message>
+        <source>Launch End</source>
+        <translation>发射结束</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>两者</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>固定</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>选定</translation>
+    </message>
+    <message>
+        <source>Selected+Talk Back</source>
+        <translation>选定+当前</translation>
+    </message>
+    <message>
+        <source>priority</source>
+        <translation>优先</translation>
+    </message>
+    <message>
+        <source>priority+Talk Back</source>
+        <translation>优先+当前</translation>
+    </message>
+    <message>
+        <source>Optional Function</source>
+        <translation>可选功能</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>扫描</translation>
+    </message>
+    <message>
+        <source>Cancel Operation</source>
+        <translation>取消操作</translation>
+    </message>
+    <message>
+        <source>VOX Inhibit On Reveive</source>
+        <translation>接收时禁止VOX</translation>
+    </message>
+    <message>
+        <source>VOX Function</source>
+        <translation>VOX功能</translation>
+    </message>
+    <message>
+        <source>VOX Gain Level</source>
+        <translation>VOX增益电平</translation>
+    </message>
+    <message>
+        <source>VOX Delay time[S]</source>
+        <translation>VOX延迟时间</translation>
+    </message>
+    <message>
+        <source>VOX Proceed Tone</source>
+        <translation>VOX可进行音调</translation>
+    </message>
+    <message>
+        <source>PTT ID</source>
+        <translation>PTT ID</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>优先</translation>
+    </message>
+    <message>
+        <source>Priority Channel</source>
+        <translation>优先信道</translation>
+    </message>
+    <message>
+        <source>Look Back Time A[S]</source>
+        <translation>回扫时间A[秒]</translation>
+    </message>
+    <message>
+        <source>Look Back Time B[S]</source>
+        <translation>回扫时间B[秒]</translation>
+    </message>
+    <message>
+        <source>Revert channel</source>
+        <translation>返回信道</translation>
+    </message>
+    <message>
+        <source>Dropout delay time[S]</source>
+        <translation>扫描接收恢复延时时间(秒)</translation>
+    </message>
+    <message>
+        <source>TX Dwell time[S]</source>
+        <translation>扫描发射恢复延时时间(秒)</translation>
+    </message>
+</context>
+<context>
+    <name>Form6</name>
+    <message>
+        <source>Autodial</source>
+        <translation>自动拨号</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>Keys lock</source>
+        <translation>按键锁定</translation>
+    </message>
+    <message>
+        <source>Key lock with Backup</source>
+        <translation>按键锁定及备份</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>监听</translation>
+    </message>
+    <message>
+        <source>Monitor Monentary</source>
+        <translation>监听瞬时</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>扫描</translation>
+    </message>
+    <message>
+        <source>Scan + temporary Delete</source>
+        <translation>扫描+暂时删除</translation>
+    </message>
+    <message>
+        <source>Scrambler</source>
+        <translation>照明灯开关</translation>
+    </message>
+    <message>
+        <source>Squelch Off</source>
+        <translation>取消静噪</translation>
+    </message>
+    <message>
+        <source>Squelch Off Momentary</source>
+        <translation>瞬时取消静噪</translation>
+    </message>
+    <message>
+        <source>temporary Delete</source>
+        <translation>暂时删除</translation>
+    </message>
+    <message>
+        <source>Keys Set</source>
+        <translation>键设定</translation>
+    </message>
+    <message>
+        <source>PF1</source>
+        <translation>PF1</translation>
+    </message>
+    <message>
+        <source>PF2</source>
+        <translation>PF2</translation>
+    </message>
+</context>
+<context>
+    <name>Form7</name>
+    <message>
+        <source>Embedded Information</source>
+        <translation>嵌入信息</translation>
+    </message>
+</context>
+<context>
+    <name>FrequencyEntry</name>
+    <message>
+        <source>Beyond the frequency range</source>
+        <translation>超出频段范围</translation>
     </message>
 </context>
 <context>
@@ -73,6 +816,61 @@ Press OK to use %2.</source>
     <message>
         <source>Serial port %1 has been other programs use, please choose other serial or turn off its program.</source>
         <translation>串行端口%1已被其它程序使用，请选择其它串口或关掉其程序.</translation>
+    </message>
+</context>
+<context>
+    <name>LinkWindows</name>
+    <message>
+        <source>Other port</source>
+        <translation>其它端口</translation>
+    </message>
+    <message>
+        <source>Serial &amp;device:</source>
+        <translation>串口设备(&amp;D)：</translation>
+    </message>
+    <message>
+        <source>For example COM12</source>
+        <translation>例如 COM12</translation>
+    </message>
+    <message>
+        <source>For example /dev/ttyUSB4, /dev/serial/by-id/..., /dev/rfcomm0 (Bluetooth) or /dev/pts/3 (simulated radio)</source>
+        <translation>例如 /dev/ttyUSB4、/dev/serial/by-id/…、/dev/rfcomm0（蓝牙）或 /dev/pts/3（模拟对讲机）</translation>
+    </message>
+    <message>
+        <source>Serial trace</source>
+        <translation>串口记录</translation>
+    </message>
+    <message>
+        <source>No exchange with the radio yet. After a read or a write, every byte sent and received is listed here.</source>
+        <translation>还没有与对讲机通信过。读频或写频后，这里会列出收发的每个字节。</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>保存(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Save the serial trace</source>
+        <translation>保存串口记录</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>文本文件 (*.txt)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>The serial trace could not be saved as %1: %2</source>
+        <translation>无法把串口记录保存为 %1：%2</translation>
     </message>
 </context>
 <context>
@@ -315,6 +1113,185 @@ TX：程序发往对讲机；RX：对讲机发往程序；时间为自本次通�
 </source>
         <translation>== 第 %1 次：%2，%3，%4 ==
 </translation>
+    </message>
+</context>
+<context>
+    <name>ToneEntry</name>
+    <message>
+        <source>Not in the radio&apos;s tone list: kept as the radio holds it.</source>
+        <translation>不在对讲机的亚音频列表中：按对讲机保存的原样保留。</translation>
+    </message>
+    <message>
+        <source>Tone word %1, kept exactly as read: it is no tone this program can show, and writes and saves give it back unchanged until you change this cell.</source>
+        <translation>亚音频字 %1 按读出的原样保留：本程序无法把它显示为亚音频，在您修改这个单元格之前，写频和保存都按原样写回。</translation>
+    </message>
+</context>
+<context>
+    <name>WriteTexts</name>
+    <message>
+        <source>byte(s) %1</source>
+        <translation>字节 %1</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <source>ticked</source>
+        <translation>勾选</translation>
+    </message>
+    <message>
+        <source>not ticked</source>
+        <translation>不勾选</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>（空）</translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <translation>（%1）</translation>
+    </message>
+    <message>
+        <source>%1 byte(s) at %2</source>
+        <translation>地址 %2 起 %1 个字节</translation>
+    </message>
+    <message>
+        <source> (not in use), </source>
+        <translation>（未使用）</translation>
+    </message>
+    <message>
+        <source>: </source>
+        <translation>：</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s band is %1, the data&apos;s %2: %3</source>
+        <translation>对讲机频段为 %1，数据频段为 %2：%3</translation>
+    </message>
+    <message>
+        <source>you will be asked before the first block.</source>
+        <translation>写入第一块前将询问是否继续。</translation>
+    </message>
+    <message>
+        <source>the write will be refused.</source>
+        <translation>写频将被拒绝。</translation>
+    </message>
+    <message>
+        <source>The radio reports a band code outside the known ranges.</source>
+        <translation>对讲机报告了一个未知的频段代码。</translation>
+    </message>
+    <message>
+        <source>%1 %2 lies outside the radio&apos;s band.</source>
+        <translation>%1 %2 超出对讲机的频段。</translation>
+    </message>
+    <message>
+        <source>%1 is %2 on a channel without TX frequency.</source>
+        <translation>%1为 %2，但该信道没有发射频率。</translation>
+    </message>
+    <message>
+        <source>%1: the radio cannot hold the value %2.</source>
+        <translation>%1：对讲机无法保存数值 %2。</translation>
+    </message>
+    <message>
+        <source>%1 is %2, above %3, the most the radio takes.</source>
+        <translation>%1为 %2，超过对讲机允许的最大值 %3。</translation>
+    </message>
+    <message>
+        <source>The radio already holds exactly these contents: there is nothing to write.</source>
+        <translation>对讲机中已是完全相同的数据：没有需要写入的内容。</translation>
+    </message>
+    <message>
+        <source>The write changes %1 item(s) (old value → new value):</source>
+        <translation>写频将改变以下 %1 项（原值 → 新值）：</translation>
+    </message>
+    <message>
+        <source>The backup was written back to the radio, read back and checked.</source>
+        <translation>备份已写回对讲机，并已回读校验。</translation>
+    </message>
+    <message>
+        <source>Write frequency success! Read back and checked: the radio holds what was written. Backup of its old contents: %1</source>
+        <translation>写频成功！已回读校验，对讲机数据与写入一致。原数据备份：%1</translation>
+    </message>
+    <message>
+        <source>Write frequency success! (not read back to check) Backup of the old contents: %1</source>
+        <translation>写频成功！（未回读校验）原数据备份：%1</translation>
+    </message>
+    <message>
+        <source>Write check failed: the radio does not hold what was written (%1 item(s) differ).</source>
+        <translation>写频校验失败：对讲机数据与写入的不一致（%1 项不同）。</translation>
+    </message>
+    <message>
+        <source>The radio already holds these contents; nothing was written.</source>
+        <translation>对讲机中已是这些数据，未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Write cancelled; nothing was written to the radio.</source>
+        <translation>已取消写频，未向对讲机写入任何数据。</translation>
+    </message>
+    <message>
+        <source>Dry run: nothing was written to the radio.</source>
+        <translation>试运行：未向对讲机写入任何数据。</translation>
+    </message>
+    <message>
+        <source>The write was cut off: the radio may be partly written. Write again, or write the backup %1 back.</source>
+        <translation>写频中断：对讲机可能只写入了一部分。请重新写频，或写回备份 %1。</translation>
+    </message>
+    <message>
+        <source>Written, but the radio could not be read back to check it.</source>
+        <translation>已写频，但未能回读对讲机进行校验。</translation>
+    </message>
+    <message>
+        <source>Nothing was written: the radio could not be read before the write.</source>
+        <translation>未写频：写频前读取对讲机时通信出错。</translation>
+    </message>
+    <message>
+        <source>Write the backup taken before the write back to the radio?
+%1</source>
+        <translation>是否把写频前的备份写回对讲机？
+%1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>……另有 %1 项</translation>
+    </message>
+    <message>
+        <source>The radio does not hold what was written. These differ (written → read back):</source>
+        <translation>对讲机中的数据与写入的不一致。以下各项不同（写入值 → 回读值）：</translation>
+    </message>
+    <message>
+        <source>Read frequency success! Backup: %1</source>
+        <translation>读频成功！备份：%1</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>VQ-740 Radio Software</source>
+        <translation>VQ-740 对讲机编程软件</translation>
+    </message>
+    <message>
+        <source>English version</source>
+        <translation>简体中文版</translation>
+    </message>
+    <message>
+        <source>Issue：2012.4</source>
+        <translation>发布：2012.2</translation>
+    </message>
+    <message>
+        <source>Version:1.20</source>
+        <translation>版本号:1.20</translation>
+    </message>
+    <message>
+        <source>Press F1 to open the user guide</source>
+        <translation>按 F1 键打开使用说明</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>VQ Radio Communications Co., Ltd.</source>
+        <translation>VQ 无线电通信有限公司</translation>
     </message>
 </context>
 </TS>

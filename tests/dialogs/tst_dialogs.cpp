@@ -110,15 +110,15 @@ void TestDialogs::captions() {
     // and back.
     QFETCH(int, row);
     const DialogCaption &caption = dialogCaptionTable().at(row);
-    QVERIFY(caption.chinese.isEmpty() == caption.english.isEmpty());
+    QVERIFY(caption.text(0).isEmpty() == caption.text(1).isEmpty());
     DialogFixture f{0};
     QWidget *w = f.owner->findChild<QWidget *>(caption.window);
     QVERIFY(w);
-    QCOMPARE(captionOf(w, caption.control), caption.chinese);
+    QCOMPARE(captionOf(w, caption.control), caption.text(0));
     f.dialogs->SetLanguageText(1);
-    QCOMPARE(captionOf(w, caption.control), caption.english);
+    QCOMPARE(captionOf(w, caption.control), caption.text(1));
     f.dialogs->SetLanguageText(0);
-    QCOMPARE(captionOf(w, caption.control), caption.chinese);
+    QCOMPARE(captionOf(w, caption.control), caption.text(0));
 }
 
 void TestDialogs::everySettingHasItsControl() {

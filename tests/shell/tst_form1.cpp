@@ -119,7 +119,7 @@ private:
                  qPrintable(w.form->windowTitle()));
         for (const CaptionRow &row : mainWindowCaptions()) {
             const QString where = row.control + QLatin1Char(' ') + QString::number(row.index);
-            QVERIFY2(!row.chinese.isEmpty() && !row.english.isEmpty(), qPrintable(where));
+            QVERIFY2(!row.text(0).isEmpty() && !row.text(1).isEmpty(), qPrintable(where));
             switch (row.kind) {
             case CaptionKind::WindowTitle:
                 QVERIFY(w.form->windowTitle().startsWith(row.text(language)));
