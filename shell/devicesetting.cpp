@@ -16,11 +16,25 @@ QString DeviceSetting::load() const {
     return open(m_file)->value(key()).toString();
 }
 
-void DeviceSetting::save(const QString &device) const {
-    const auto settings = open(m_file);
-    if (device.isEmpty())
-        settings->remove(key());
+namespace {
+void store(const QString &file, const QString &key, const QString &value) {
+    const auto settings = open(file);
+    if (value.isEmpty())
+        settings->remove(key);
     else
-        settings->setValue(key(), device);
+        settings->setValue(key, value);
     settings->sync();
+}
+} // namespace
+
+void DeviceSetting::save(const QString &device) const {
+    store(m_file, key(), device);
+}
+
+QString DeviceSetting::furtherLanguage() const {
+    return open(m_file)->value(languageKey()).toString();
+}
+
+void DeviceSetting::saveFurtherLanguage(const QString &code) const {
+    store(m_file, languageKey(), code);
 }

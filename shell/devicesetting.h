@@ -1,7 +1,9 @@
 // The device chosen by its path in the Communication port menu (a device
 // item, Other port... or Find my cable), kept per user with QSettings: the
 // parameter file has room only for the port numbers 0 to 8, and keeps the
-// last COM number chosen meanwhile.
+// last COM number chosen meanwhile. Beside it, a further language chosen in
+// the Languages menu: the parameter file has only the flags 0 (Chinese) and
+// 1 (English).
 #pragma once
 
 #include <QString>
@@ -20,6 +22,12 @@ public:
     void save(const QString &device) const;
 
     static QString key() { return QStringLiteral("Communication port/device"); }
+
+    // The language chosen beyond Chinese and English (its code, "de"), kept
+    // beside the parameter file's language flag 1; empty for English.
+    QString furtherLanguage() const;
+    void saveFurtherLanguage(const QString &code) const;
+    static QString languageKey() { return QStringLiteral("Language/further"); }
 
 private:
     QString m_file;

@@ -3,14 +3,13 @@
 #include "image/statefile.h"
 #include "model/editorstate.h"
 #include "model/messageport.h"
+#include "model/texts.h"
 
 #include <QFileInfo>
 
-namespace {
-bool chinese(const EditorState &state) {
-    return state.language == 0;
-}
+using vq740::translate;
 
+namespace {
 void reportFileError(const EditorState &state, MessagePort &port, const StateFileStatus &status,
                      const QString &path) {
     reportStateFileError(port, state.language, status, path);
@@ -31,12 +30,11 @@ QString dataFileFilter() {
 }
 
 FileOutcome newCommand(EditorState &state, MessagePort &port) {
-    const bool zh = chinese(state);
+    const TextLanguage scope(state.language);
     const int answer =
-        port.show(zh ? QStringLiteral("所有信道的数据将被清除！")
-                     : QStringLiteral("All channel data will be clear."),
+        port.show(translate("FileCommands", "All channel data will be clear."),
                   MsgStyle::OkCancel | MsgStyle::IconExclamation | MsgStyle::DefaultButton2,
-                  zh ? QStringLiteral("警告") : QStringLiteral("Warnning"));
+                  translate("FileCommands", "Warnning"));
     if (answer == MsgResult::Cancel)
         return FileOutcome::Cancelled;
     state.channels.ClearGrid1();
@@ -65,13 +63,13 @@ FileOutcome openDataFile(EditorState &state, const QString &path, MessagePort &p
 }
 
 QString chooseNewFile(MessagePort &port, qint16 language, const std::function<QString()> &ask) {
+    const TextLanguage scope(language);
     for (;;) {
         QString path = ask();
         if (path.isEmpty() || !QFileInfo::exists(path))
             return path;
         const int answer =
-            port.show(language == 0 ? QStringLiteral("该文件已存在，是否覆盖？")
-                                    : QStringLiteral("This file already exists, whether to cover?"),
+            port.show(translate("FileCommands", "This file already exists, whether to cover?"),
                       MsgStyle::YesNo | MsgStyle::IconQuestion, QString());
         if (answer == MsgResult::Yes)
             return path;
@@ -101,21 +99,19 @@ FileOutcome saveToFile(const EditorState &state, const QString &path, MessagePor
 }
 
 QString untitledName(qint16 language) {
-    return language == 0 ? QStringLiteral("未命名") : QStringLiteral("untitled");
+    const TextLanguage scope(language);
+    return translate("FileCommands", "untitled");
 }
 
 UnsavedAnswer askToSaveChanges(MessagePort &port, const QString &name, qint16 language) {
-    const bool zh = language == 0;
+    const TextLanguage scope(language);
     const QString text =
-        zh ? QStringLiteral("信道或设置的修改尚未保存。是否将修改保存到 %1？\n"
-                            "选“是”保存，选“否”放弃修改。")
-                 .arg(name)
-           : QStringLiteral("The channels or settings have changes that are not saved. Save the "
-                            "changes to %1?\nYes saves them, No discards them.")
-                 .arg(name);
-    const int answer =
-        port.show(text, MsgStyle::YesNoCancel | MsgStyle::IconExclamation,
-                  zh ? QStringLiteral("未保存的修改") : QStringLiteral("Unsaved changes"));
+        translate("FileCommands",
+                  "The channels or settings have changes that are not saved. Save the "
+                  "changes to %1?\nYes saves them, No discards them.")
+            .arg(name);
+    const int answer = port.show(text, MsgStyle::YesNoCancel | MsgStyle::IconExclamation,
+                                 translate("FileCommands", "Unsaved changes"));
     switch (answer) {
     case MsgResult::Yes:
         return UnsavedAnswer::Save;

@@ -1,8 +1,11 @@
 #include "shell/filedialogs.h"
+#include "model/texts.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+
+using vq740::translate;
 
 QString DataFileDialogs::startFolder() const {
     return m_lastFolder.isEmpty() ? QDir::homePath() : m_lastFolder;
@@ -14,8 +17,8 @@ void DataFileDialogs::remember(const QString &path) {
 }
 
 QString DataFileDialogs::openPath(const QString &filter) {
-    QFileDialog dialog(m_owner, m_language == 0 ? QStringLiteral("打开") : QStringLiteral("Open"),
-                       startFolder(), filter);
+    const TextLanguage scope(m_language);
+    QFileDialog dialog(m_owner, translate("FileDialogs", "Open"), startFolder(), filter);
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -35,8 +38,8 @@ QString DataFileDialogs::exportPath(const QString &filter, const QString &suffix
 }
 
 QString DataFileDialogs::askSavePath(const QString &filter, const QString &suffix) {
-    QFileDialog dialog(m_owner, m_language == 0 ? QStringLiteral("保存") : QStringLiteral("Save"),
-                       startFolder(), filter);
+    const TextLanguage scope(m_language);
+    QFileDialog dialog(m_owner, translate("FileDialogs", "Save"), startFolder(), filter);
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -3,6 +3,8 @@
 // channel table with its in-place editors, the keyboard order and the parts.
 #include "shell/form1.h"
 
+#include "model/texts.h"
+
 #include "editor/celleditors.h"
 #include "editor/channelgrid.h"
 #include "model/bands.h"
@@ -101,6 +103,15 @@ void Form1::buildMenus() {
     mnuLanguage = named(bar->addMenu(QString()), "mnuLanguage");
     mnuChinese = item(mnuLanguage, "mnuChinese", &Form1::commandChinese);
     mnuEnglish = item(mnuLanguage, "mnuEnglish", &Form1::commandEnglish);
+    // Every further translation built in, by the name it gives itself.
+    for (const QString &code : Texts::languages()) {
+        if (code == Texts::chinese() || code == Texts::english())
+            continue;
+        auto *action = new QAction(Texts::nativeName(code), this);
+        action->setObjectName(QStringLiteral("mnuLanguage_") + code);
+        connect(action, &QAction::triggered, this, [this, code] { commandLanguage(code); });
+        m_furtherLanguageItems << action;
+    }
 
     mnuhelp = named(bar->addMenu(QString()), "mnuhelp");
     mnumainhelp = item(mnuhelp, "mnumainhelp", &Form1::commandHelp);
@@ -133,6 +144,7 @@ void Form1::fillMenus() {
     mnuset->addAction(mnulock);
     m_link->fillPortMenu(mnucom);
     mnuLanguage->addActions({mnuChinese, mnuEnglish});
+    mnuLanguage->addActions(m_furtherLanguageItems);
     mnuhelp->addActions({mnumainhelp, m_link->traceItem(), mnuabout});
 }
 
@@ -276,6 +288,6 @@ void Form1::buildParts() {
     connect(m_buttons[5], &QAction::triggered, m_link.get(), &RadioLinkPart::commandRead);
     connect(m_buttons[6], &QAction::triggered, m_link.get(), &RadioLinkPart::commandWrite);
     // After the window's own language handlers: the parts follow too.
-    for (QAction *language : {mnuChinese, mnuEnglish})
+    for (QAction *language : QList<QAction *>{mnuChinese, mnuEnglish} + m_furtherLanguageItems)
         connect(language, &QAction::triggered, this, &Form1::retranslateParts);
 }

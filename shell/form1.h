@@ -128,6 +128,7 @@ private:
     void applyLock(bool locked);
     void commandChinese();
     void commandEnglish();
+    void commandLanguage(const QString &code);
     void applyLanguage();
     void retranslateParts();
     void commandHelp();
@@ -175,6 +176,8 @@ private:
     QMenu *mnuLanguage = nullptr;
     QAction *mnuChinese = nullptr;
     QAction *mnuEnglish = nullptr;
+    QList<QAction *> m_furtherLanguageItems; // mnuLanguage_<code>: each further translation
+    QString m_furtherLanguage;               // the one chosen, or empty for English
     QMenu *mnuhelp = nullptr;
     QAction *mnumainhelp = nullptr; // the help topic (hidden; F1 still opens help)
     QAction *mnuabout = nullptr;

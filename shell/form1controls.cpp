@@ -7,6 +7,7 @@
 #include "dialogs/optiondialogs.h"
 #include "editor/bandselection.h"
 #include "editor/channelgrid.h"
+#include "model/texts.h"
 #include "shell/channelcommandspart.h"
 #include "shell/functionspanel.h"
 #include "shell/helpfile.h"
@@ -41,14 +42,29 @@ void Form1::commandChinese() {
 }
 
 void Form1::commandEnglish() {
-    if (m_state.language != 0)
+    if (m_state.language != 0 && m_furtherLanguage.isEmpty())
         return;
     finishCellEditing(true);
     m_state.language = 1;
+    m_furtherLanguage.clear();
+    m_deviceSetting.saveFurtherLanguage(QString());
+    applyLanguage();
+}
+
+// A further translation: the parameter file keeps flag 1, the settings the
+// language.
+void Form1::commandLanguage(const QString &code) {
+    if (m_state.language == 1 && m_furtherLanguage == code)
+        return;
+    finishCellEditing(true);
+    m_state.language = 1;
+    m_furtherLanguage = code;
+    m_deviceSetting.saveFurtherLanguage(code);
     applyLanguage();
 }
 
 void Form1::applyLanguage() {
+    Texts::setLanguage(languageOfFlag(m_state.language, m_furtherLanguage));
     // The caption table also relabels the lists of the in-place editors
     // (Combo8 entry 0, Combo5_5 to Combo5_8), found by their names.
     SetLanguageText(*this, *m_dialogs, m_state.language);

@@ -6,6 +6,7 @@
 
 #include "link/clonesession.h"
 #include "link/linktexts.h"
+#include "model/texts.h"
 #include "shell/radiolinkpart.h"
 
 #include <QAction>
@@ -60,8 +61,9 @@ void Form1::retranslateRadioStatus() {
         return;
     for (LinkText text : {LinkText::Communicating, LinkText::ReadSuccess, LinkText::WriteSuccess,
                           LinkText::BandRefused, LinkText::BandQuestion}) {
-        for (qint16 language : {qint16(0), qint16(1)}) {
-            if (shown == linkText(text, language)) {
+        for (const QString &code : Texts::languages()) {
+            const TextLanguage scope(code);
+            if (shown == linkText(text, flagOfLanguage(code))) {
                 Label->setText(linkText(text, m_state.language));
                 return;
             }

@@ -9,6 +9,7 @@
 #include "dialogs/optiondialogs.h"
 #include "editor/channelgrid.h"
 #include "image/systemreason.h"
+#include "model/texts.h"
 #include "shell/channelcommandspart.h"
 #include "shell/functionspanel.h"
 #include "shell/localizedmsgbox.h"
@@ -21,6 +22,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QProgressBar>
+
+using vq740::translate;
 
 void Form1::load() {
     // The parameter file: lock, remembered port, language.
@@ -50,6 +53,8 @@ void Form1::load() {
     connect(m_dialogs, &OptionDialogs::debugGestureClicked, this, &Form1::debugCaptionClicked);
     connect(Combo1, &QComboBox::currentIndexChanged, this, &Form1::bandSelectorChanged);
 
+    m_furtherLanguage = m_deviceSetting.furtherLanguage();
+    Texts::setLanguage(languageOfFlag(m_state.language, m_furtherLanguage));
     SetLanguageText(*this, *m_dialogs, m_state.language);
     Frame2->fitLists();
     resize(sizeHint());
@@ -74,14 +79,12 @@ void Form1::closeEvent(QCloseEvent *event) {
         if (!m_parameterFile.save(preferences(), &reason, &file)) {
             file = QDir::toNativeSeparators(file);
             reason = systemReasonText(reason, m_state.language);
-            m_port->show(
-                m_state.language == 0
-                    ? QStringLiteral("无法保存参数文件 %1（%2），语言、端口和锁定设置未保存。")
-                          .arg(file, reason)
-                    : QStringLiteral("The parameter file %1 (%2) cannot be written; the "
-                                     "language, port and lock are not kept.")
-                          .arg(file, reason),
-                MsgStyle::IconStop, QString());
+            const TextLanguage scope(m_state.language);
+            m_port->show(translate("MainWindow",
+                                   "The parameter file %1 (%2) cannot be written; the "
+                                   "language, port and lock are not kept.")
+                             .arg(file, reason),
+                         MsgStyle::IconStop, QString());
         }
         m_link->saveRememberedDevice();
         emit unloaded();

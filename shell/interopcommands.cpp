@@ -6,10 +6,13 @@
 #include "interop/chirpfiles.h"
 #include "model/editorstate.h"
 #include "model/messageport.h"
+#include "model/texts.h"
 #include "shell/printcaptions.h"
 
 #include <QDate>
 #include <QFileInfo>
+
+using vq740::translate;
 
 namespace {
 QString withSuffix(const QString &path, const QString &suffix) {
@@ -85,13 +88,11 @@ FileOutcome exportCommand(const EditorState &state, FileChooser &chooser, Messag
     const ChirpExport result = exportChirpCsv(state);
     const QStringList remarks = result.warnings + result.notes;
     if (!remarks.isEmpty()) {
-        const QString text =
-            zhEn(state.language, QStringLiteral("导出到 %1：\n\n%2\n\n是否写入文件？"),
-                 QStringLiteral("Export to %1:\n\n%2\n\nWrite the file?"))
-                .arg(QFileInfo(path).fileName(), remarks.join(QLatin1Char('\n')));
+        const TextLanguage scope(state.language);
+        const QString text = translate("InteropCommands", "Export to %1:\n\n%2\n\nWrite the file?")
+                                 .arg(QFileInfo(path).fileName(), remarks.join(QLatin1Char('\n')));
         const int answer = port.show(text, MsgStyle::OkCancel | MsgStyle::IconExclamation,
-                                     zhEn(state.language, QStringLiteral("导出 CHIRP CSV"),
-                                          QStringLiteral("Export CHIRP CSV")));
+                                     translate("InteropCommands", "Export CHIRP CSV"));
         if (answer != MsgResult::Ok)
             return FileOutcome::Cancelled;
     }

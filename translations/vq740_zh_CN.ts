@@ -176,6 +176,46 @@ Press OK to use %2.</source>
     </message>
 </context>
 <context>
+    <name>FileCommands</name>
+    <message>
+        <source>All channel data will be clear.</source>
+        <translation>所有信道的数据将被清除！</translation>
+    </message>
+    <message>
+        <source>Warnning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>This file already exists, whether to cover?</source>
+        <translation>该文件已存在，是否覆盖？</translation>
+    </message>
+    <message>
+        <source>untitled</source>
+        <translation>未命名</translation>
+    </message>
+    <message>
+        <source>The channels or settings have changes that are not saved. Save the changes to %1?
+Yes saves them, No discards them.</source>
+        <translation>信道或设置的修改尚未保存。是否将修改保存到 %1？
+选“是”保存，选“否”放弃修改。</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>未保存的修改</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogs</name>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>VQ-740 Radio Software V1.20</source>
@@ -776,6 +816,33 @@ Press OK to use %2.</source>
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>guide.html</source>
+        <comment>the file name of the user guide in this language</comment>
+        <translation>guide-zh.html</translation>
+    </message>
+</context>
+<context>
+    <name>InteropCommands</name>
+    <message>
+        <source>Export to %1:
+
+%2
+
+Write the file?</source>
+        <translation>导出到 %1：
+
+%2
+
+是否写入文件？</translation>
+    </message>
+    <message>
+        <source>Export CHIRP CSV</source>
+        <translation>导出 CHIRP CSV</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>English</source>
@@ -874,6 +941,13 @@ Press OK to use %2.</source>
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>The parameter file %1 (%2) cannot be written; the language, port and lock are not kept.</source>
+        <translation>无法保存参数文件 %1（%2），语言、端口和锁定设置未保存。</translation>
+    </message>
+</context>
+<context>
     <name>PortDevices</name>
     <message>
         <source>Please type the path of the serial device, such as /dev/ttyUSB0.</source>
@@ -963,75 +1037,75 @@ Press OK to use %2.</source>
     <name>ProgramCommand</name>
     <message>
         <source>connect radio %1 again and press Enter to try it again; n for the next radio; q to stop</source>
-        <translation type="unfinished"></translation>
+        <translation>请重新连接第 %1 台对讲机，按回车键重试；输入 n 换下一台；输入 q 停止</translation>
     </message>
     <message>
         <source>connect radio %1 of %2 and press Enter; q to stop</source>
-        <translation type="unfinished"></translation>
+        <translation>请连接第 %1 台对讲机（共 %2 台），按回车键开始；输入 q 停止</translation>
     </message>
     <message>
         <source>connect radio %1 and press Enter; q to stop</source>
-        <translation type="unfinished"></translation>
+        <translation>请连接第 %1 台对讲机，按回车键开始；输入 q 停止</translation>
     </message>
     <message>
         <source>Warning: </source>
-        <translation type="unfinished"></translation>
+        <translation>警告：</translation>
     </message>
     <message>
         <source>The journal %1 cannot be written (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入日志 %1（%2）。</translation>
     </message>
     <message>
         <source>radio %1: %2 %3 %4 %5</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 台：%2 %3 %4 %5</translation>
     </message>
     <message>
         <source>, backup %1</source>
-        <translation type="unfinished"></translation>
+        <translation>，备份：%1</translation>
     </message>
     <message>
         <source>written and checked</source>
-        <translation type="unfinished"></translation>
+        <translation>写频完成，校验无误</translation>
     </message>
     <message>
         <source>refused: other band</source>
-        <translation type="unfinished"></translation>
+        <translation>已拒绝：频段不同</translation>
     </message>
     <message>
         <source>failed: no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>失败：对讲机无应答</translation>
     </message>
     <message>
         <source>failed: check differs</source>
-        <translation type="unfinished"></translation>
+        <translation>失败：校验不符</translation>
     </message>
     <message>
         <source>failed: port not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>失败：无法打开串口</translation>
     </message>
     <message>
         <source>failed: backup not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>失败：无法保存备份</translation>
     </message>
     <message>
         <source>stopped before the write</source>
-        <translation type="unfinished"></translation>
+        <translation>写频前已停止</translation>
     </message>
     <message>
         <source>%1 of %2 radio(s) written and checked</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 台对讲机中 %1 台写频完成，校验无误</translation>
     </message>
     <message>
         <source>Radios written and checked: %1 of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>写频完成且校验无误的对讲机：%1 台，共 %2 台。</translation>
     </message>
     <message>
         <source>Error in the master: </source>
-        <translation type="unfinished"></translation>
+        <translation>母本有误：</translation>
     </message>
     <message>
         <source>No radio was programmed: mend the master first.</source>
-        <translation type="unfinished"></translation>
+        <translation>未对任何对讲机写频：请先修改母本。</translation>
     </message>
 </context>
 <context>
