@@ -40,10 +40,11 @@ void setTableHeader(QWidget &form, const QString &control, int column, const QSt
 
 void setListItem(QWidget &form, const QString &control, int index, const QString &text) {
     // The in-place editors of the channel table may not exist yet; a list
-    // that is missing or too short is left alone.
+    // that is missing or too short is left alone. The option windows have
+    // lists of the same names (Combo7, Combo8) of their own.
     const auto combos = form.findChildren<QComboBox *>(control);
     for (QComboBox *combo : combos)
-        if (index < combo->count())
+        if (combo->window() == &form && index < combo->count())
             combo->setItemText(index, text);
 }
 } // namespace
