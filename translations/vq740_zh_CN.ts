@@ -581,6 +581,29 @@ Press OK to use %2.</source>
     </message>
 </context>
 <context>
+    <name>RadioLinkCommand</name>
+    <message>
+        <source>Yes</source>
+        <comment>the answer to the band question</comment>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>Warning: </source>
+        <translation>警告：</translation>
+    </message>
+    <message>
+        <source>The backup taken before the write: %1</source>
+        <translation>写频前的备份：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ReadCommand</name>
+    <message>
+        <source>Backup: %1</source>
+        <translation>备份：%1</translation>
+    </message>
+</context>
+<context>
     <name>SerialTrace</name>
     <message>
         <source>Read From Radio</source>
