@@ -1,6 +1,5 @@
 #include "interop/channellist.h"
 
-#include "interop/channelvalues.h"
 #include "model/bands.h"
 #include "model/celltexts.h"
 #include "model/editorstate.h"

@@ -1,6 +1,5 @@
 #include "interop/chirpexport.h"
 
-#include "interop/channelvalues.h"
 #include "interop/chirpmemory.h"
 #include "interop/chirptones.h"
 #include "interop/csvtext.h"
