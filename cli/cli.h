@@ -28,8 +28,9 @@ constexpr int CannotWriteOutput = 73;
 } // namespace ExitStatus
 
 struct CliContext {
-    qint16 language = 1; // 1 English, 0 Chinese (--lang zh)
-    QString tracePath;   // --trace: the serial trace of the exchange goes here
+    // 0 Chinese, 1 English: --lang, else the environment's locale.
+    qint16 language = 1;
+    QString tracePath; // --trace: the serial trace of the exchange goes here
 };
 
 // One command of the tool: its name, what it takes, what it does, the
@@ -60,11 +61,6 @@ void printLine(const QString &text);
 
 // Reports a usage error of a command: the error, then its usage line.
 int usageError(const CliCommand &command, const QString &error);
-
-// Picks the Chinese or English wording by the context's language.
-inline QString tr2(const CliContext &ctx, const QString &chinese, const QString &english) {
-    return ctx.language == 0 ? chinese : english;
-}
 
 // The exit status of a failed load or save of a state file.
 int exitStatusOf(const StateFileStatus &status);

@@ -75,8 +75,21 @@ QString version() {
     return QStringLiteral("vq740-cli %1\n").arg(QStringLiteral(VQ740_VERSION));
 }
 
-// Takes --lang from a parsed command line; false for a value other than
-// zh or en.
+// The language of the environment's locale for messages: the first of
+// LC_ALL, LC_MESSAGES and LANG that is set, as the C library takes them. A
+// Chinese locale (zh, zh_CN.UTF-8, zh_TW, ...) gives Chinese, any other
+// English.
+qint16 languageOfEnvironment() {
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString value = qEnvironmentVariable(name);
+        if (!value.isEmpty())
+            return value.startsWith(QLatin1String("zh")) ? 0 : 1;
+    }
+    return 1;
+}
+
+// Takes --lang from a parsed command line, which wins over the environment;
+// false for a value other than zh or en.
 bool takeLanguage(const QCommandLineParser &parser, CliContext &ctx) {
     if (!parser.isSet(QStringLiteral("lang")))
         return true;
@@ -178,6 +191,7 @@ int main(int argc, char *argv[]) {
     addCommonOptions(common);
     common.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     CliContext ctx;
+    ctx.language = languageOfEnvironment();
     if (!common.parse(arguments)) {
         printError(common.errorText());
         std::fputs(overview().toLocal8Bit().constData(), stderr);

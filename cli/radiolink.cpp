@@ -13,6 +13,7 @@
 #include "link/writeflow.h"
 #include "model/editorstate.h"
 #include "model/messageport.h"
+#include "model/texts.h"
 #include "shell/writetexts.h"
 
 #include <QCommandLineParser>
@@ -25,26 +26,24 @@
 #include <unistd.h>
 #endif
 
+using vq740::translate;
+
 namespace {
 
 // Messages are printed; the only question (the band question of band
 // override mode) is answered Yes, as --band-override asked.
 class PrintingMessagePort : public MessagePort {
 public:
-    explicit PrintingMessagePort(const CliContext &ctx) : m_ctx(ctx) {}
     int show(const QString &text, quint32 flags, const QString &) override {
         if ((flags & 0xF) == MsgStyle::YesNo) {
             printError(text + QLatin1Char(' ') +
-                       tr2(m_ctx, QStringLiteral("是"), QStringLiteral("Yes")) +
+                       translate("RadioLinkCommand", "Yes", "the answer to the band question") +
                        QStringLiteral(" (--band-override)"));
             return MsgResult::Yes;
         }
         printError(text);
         return MsgResult::Ok;
     }
-
-private:
-    const CliContext &m_ctx;
 };
 
 // "It's communicating, please wait...... [#####     ]  50%" on one
@@ -117,7 +116,7 @@ namespace {
 class CliRadio {
 public:
     CliRadio(const CliContext &ctx, EditorState &state, const QString &portName)
-        : m_ctx(ctx), m_messages(ctx), m_chooser(m_port, m_messages),
+        : m_ctx(ctx), m_chooser(m_port, m_messages),
           m_session(state, m_port, m_chooser, m_messages) {
         m_port.setTrace(&m_trace);
         const int number = portNumberOfName(portName);
@@ -238,7 +237,7 @@ int runFlow(CliRadio &radio, const CliContext &ctx, EditorState &state,
         printLine(previewSummary(flow.changes(), ctx.language));
         for (const QString &line : changeTexts(flow.changes(), ctx.language))
             printLine(QStringLiteral("  ") + line);
-        const QString warning = tr2(ctx, QStringLiteral("警告："), QStringLiteral("Warning: "));
+        const QString warning = translate("RadioLinkCommand", "Warning: ");
         for (const QString &line : warningTexts(flow, state.bandOverrideMode, ctx.language))
             (options.dryRun ? printLine : printError)(warning + line);
     };
@@ -274,8 +273,7 @@ int runFlow(CliRadio &radio, const CliContext &ctx, EditorState &state,
         printError(text);
         for (const QString &line : changeTexts(flow.differences(), ctx.language))
             printError(QStringLiteral("  ") + line);
-        printError(tr2(ctx, QStringLiteral("写频前的备份：%1"),
-                       QStringLiteral("The backup taken before the write: %1"))
+        printError(translate("RadioLinkCommand", "The backup taken before the write: %1")
                        .arg(QDir::toNativeSeparators(flow.backup().path)));
         return ExitStatus::VerifyFailed;
     case WriteFlowOutcome::BackupFailed:

@@ -7,10 +7,13 @@
 #include "image/statefile.h"
 #include "link/clonesession.h"
 #include "model/editorstate.h"
+#include "model/texts.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+
+using vq740::translate;
 
 CliCommand readCommand() {
     CliCommand command;
@@ -59,8 +62,8 @@ CliCommand readCommand() {
         const BackupSaveResult backup =
             BackupStore(backupFolderOf(parser)).save(read.image, BackupKind::Read, read.band);
         if (backup.ok)
-            printLine(tr2(ctx, QStringLiteral("备份：%1"), QStringLiteral("Backup: %1"))
-                          .arg(QDir::toNativeSeparators(backup.path)));
+            printLine(
+                translate("ReadCommand", "Backup: %1").arg(QDir::toNativeSeparators(backup.path)));
         else
             printError(backupFailureMessage(backup, false, ctx.language));
         const int saved = saveOutput(ctx, output, state);

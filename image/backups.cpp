@@ -4,6 +4,7 @@
 #include "image/imagecodec.h"
 #include "image/systemreason.h"
 #include "model/bands.h"
+#include "model/texts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,6 +13,8 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+
+using vq740::translate;
 
 namespace {
 
@@ -151,10 +154,8 @@ int BackupStore::prune(const QDateTime &now) const {
 QString backupFailureMessage(const BackupSaveResult &result, bool beforeWrite, qint16 language) {
     const QString name = QDir::toNativeSeparators(result.path);
     const QString reason = systemReasonText(result.reason, language);
-    if (language == 0) {
-        const QString text = QStringLiteral("无法写入备份文件 %1（%2）。").arg(name, reason);
-        return beforeWrite ? text + QStringLiteral("未向对讲机写入任何数据。") : text;
-    }
-    const QString text = QStringLiteral("The backup %1 cannot be written (%2).").arg(name, reason);
-    return beforeWrite ? text + QStringLiteral(" Nothing was written to the radio.") : text;
+    const TextLanguage scope(language);
+    const QString text =
+        translate("Backups", "The backup %1 cannot be written (%2).").arg(name, reason);
+    return beforeWrite ? text + translate("Backups", " Nothing was written to the radio.") : text;
 }

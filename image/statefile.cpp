@@ -6,10 +6,13 @@
 #include "image/jsonform.h"
 #include "image/systemreason.h"
 #include "model/editorstate.h"
+#include "model/texts.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+using vq740::translate;
 
 StateFileKind stateFileKindOf(const QString &path, StateFileKind other) {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -76,40 +79,37 @@ StateFileStatus saveStateFile(const QString &path, const EditorState &state, Sta
 }
 
 QString stateFileMessage(const StateFileStatus &status, const QString &path, qint16 language) {
+    const TextLanguage scope(language);
     const QString name = QDir::toNativeSeparators(path);
-    const bool zh = language == 0;
     switch (status.error) {
     case StateFileError::None:
         return QString();
     case StateFileError::UnknownKind:
-        return zh ? QStringLiteral("文件 %1 的类型未知：文件名须以 .dat 或 .json 结尾。").arg(name)
-                  : QStringLiteral("The file %1 is of an unknown kind: its name must end in .dat "
-                                   "or .json.")
-                        .arg(name);
+        return translate("StateFile",
+                         "The file %1 is of an unknown kind: its name must end in .dat "
+                         "or .json.")
+            .arg(name);
     case StateFileError::CannotRead:
-        return zh ? QStringLiteral("无法读取文件 %1。").arg(name)
-                  : QStringLiteral("The file %1 cannot be read.").arg(name);
+        return translate("StateFile", "The file %1 cannot be read.").arg(name);
     case StateFileError::TooShort:
-        return zh ? QStringLiteral("文件 %1 太短，不是有效的数据文件。").arg(name)
-                  : QStringLiteral("The file %1 is too short to be a data file.").arg(name);
+        return translate("StateFile", "The file %1 is too short to be a data file.").arg(name);
     case StateFileError::BadContent:
-        return zh ? QStringLiteral("文件 %1 无法使用：%2").arg(name, status.detail)
-                  : QStringLiteral("The file %1 cannot be used: %2").arg(name, status.detail);
+        return translate("StateFile", "The file %1 cannot be used: %2").arg(name, status.detail);
     case StateFileError::CannotWrite: {
         // A failed write leaves the old file as it was: a file there now was
         // there before; otherwise nothing at all was written.
         const bool oldFileKept = QFileInfo::exists(path);
-        const QString detail = systemReasonText(status.detail, zh ? 0 : 1);
-        const QString reason = detail.isEmpty() ? QString()
-                               : zh             ? QStringLiteral("（%1）").arg(detail)
-                                                : QStringLiteral(" (%1)").arg(detail);
-        if (zh)
-            return (oldFileKept ? QStringLiteral("无法写入文件 %1%2，原文件未改动。")
-                                : QStringLiteral("无法写入文件 %1%2，未写入任何数据。"))
-                .arg(name, reason);
+        const QString detail = systemReasonText(status.detail, language);
+        const QString reason =
+            detail.isEmpty()
+                ? QString()
+                : translate("StateFile", " (%1)", "the system's reason, after the file's name")
+                      .arg(detail);
         return (oldFileKept
-                    ? QStringLiteral("The file %1 cannot be written%2; the old file is unchanged.")
-                    : QStringLiteral("The file %1 cannot be written%2; nothing was written."))
+                    ? translate("StateFile",
+                                "The file %1 cannot be written%2; the old file is unchanged.")
+                    : translate("StateFile",
+                                "The file %1 cannot be written%2; nothing was written."))
             .arg(name, reason);
     }
     }

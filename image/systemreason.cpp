@@ -1,86 +1,91 @@
 #include "image/systemreason.h"
 
+#include "model/texts.h"
+
 #include <cerrno>
+
+using vq740::translate;
 
 namespace {
 
-// The Chinese name of a reason the program knows, or null.
-const char *chineseReason(int errorNumber) {
+// The name of a reason the program knows, as a source text of the
+// translations, or null.
+const char *reasonName(int errorNumber) {
     switch (errorNumber) {
     case EACCES:
     case EPERM:
-        return "权限不足";
+        return QT_TRANSLATE_NOOP("SystemReason", "permission denied");
     case ENOENT:
-        return "文件或目录不存在";
+        return QT_TRANSLATE_NOOP("SystemReason", "no such file or directory");
     case ENODEV:
     case ENXIO:
-        return "设备不存在";
+        return QT_TRANSLATE_NOOP("SystemReason", "no such device");
     case EBUSY:
-        return "设备正被占用";
+        return QT_TRANSLATE_NOOP("SystemReason", "device busy");
     case EISDIR:
-        return "这是一个目录";
+        return QT_TRANSLATE_NOOP("SystemReason", "is a directory");
     case ENOTDIR:
-        return "路径中有一项不是目录";
+        return QT_TRANSLATE_NOOP("SystemReason", "a part of the path is not a directory");
     case ENOTTY:
-        return "该设备不支持这项操作";
+        return QT_TRANSLATE_NOOP("SystemReason", "the device does not support the operation");
     case EROFS:
-        return "文件系统只读";
+        return QT_TRANSLATE_NOOP("SystemReason", "read-only file system");
     case ENOSPC:
-        return "磁盘已满";
+        return QT_TRANSLATE_NOOP("SystemReason", "disk full");
 #ifdef EDQUOT
     case EDQUOT:
-        return "超出磁盘配额";
+        return QT_TRANSLATE_NOOP("SystemReason", "disk quota exceeded");
 #endif
     case EIO:
-        return "输入输出错误";
+        return QT_TRANSLATE_NOOP("SystemReason", "input/output error");
     case EEXIST:
-        return "文件已存在";
+        return QT_TRANSLATE_NOOP("SystemReason", "file exists");
     case ENAMETOOLONG:
-        return "文件名太长";
+        return QT_TRANSLATE_NOOP("SystemReason", "file name too long");
     case EFBIG:
-        return "文件太大";
+        return QT_TRANSLATE_NOOP("SystemReason", "file too large");
     case EMFILE:
     case ENFILE:
-        return "打开的文件太多";
+        return QT_TRANSLATE_NOOP("SystemReason", "too many open files");
     case EAGAIN:
-        return "资源暂时不可用";
+        return QT_TRANSLATE_NOOP("SystemReason", "resource temporarily unavailable");
 #ifdef ELOOP
     case ELOOP:
-        return "符号链接层数太多";
+        return QT_TRANSLATE_NOOP("SystemReason", "too many levels of symbolic links");
 #endif
     default:
         return nullptr;
     }
 }
 
-const char *chineseReason(QFileDevice::FileError error) {
+const char *reasonName(QFileDevice::FileError error) {
     switch (error) {
     case QFileDevice::ReadError:
-        return "读取失败";
+        return QT_TRANSLATE_NOOP("SystemReason", "read failed");
     case QFileDevice::WriteError:
-        return "写入失败";
+        return QT_TRANSLATE_NOOP("SystemReason", "write failed");
     case QFileDevice::FatalError:
-        return "严重错误";
+        return QT_TRANSLATE_NOOP("SystemReason", "fatal error");
     case QFileDevice::ResourceError:
-        return "资源不足";
+        return QT_TRANSLATE_NOOP("SystemReason", "out of resources");
     case QFileDevice::OpenError:
-        return "无法打开";
+        return QT_TRANSLATE_NOOP("SystemReason", "cannot open");
     case QFileDevice::AbortError:
-        return "操作已中止";
+        return QT_TRANSLATE_NOOP("SystemReason", "aborted");
     case QFileDevice::TimeOutError:
-        return "超时";
+        return QT_TRANSLATE_NOOP("SystemReason", "timed out");
     case QFileDevice::RemoveError:
-        return "无法删除";
+        return QT_TRANSLATE_NOOP("SystemReason", "cannot remove");
     case QFileDevice::RenameError:
-        return "无法重命名";
+        return QT_TRANSLATE_NOOP("SystemReason", "cannot rename");
     case QFileDevice::PositionError:
-        return "无法定位";
+        return QT_TRANSLATE_NOOP("SystemReason", "cannot seek");
     case QFileDevice::ResizeError:
-        return "无法改变大小";
+        return QT_TRANSLATE_NOOP("SystemReason", "cannot resize");
     case QFileDevice::PermissionsError:
-        return "权限不足";
+        return QT_TRANSLATE_NOOP("SystemReason", "permission denied");
     case QFileDevice::CopyError:
-        return "无法复制";
+        return QT_TRANSLATE_NOOP("SystemReason", "cannot copy");
     case QFileDevice::NoError:
     case QFileDevice::UnspecifiedError:
         break;
@@ -88,23 +93,34 @@ const char *chineseReason(QFileDevice::FileError error) {
     return nullptr;
 }
 
-QString withName(const char *chinese, const QString &systemText, qint16 language) {
-    if (language != 0 || !chinese)
+// The reason named in the language of the moment, the system's text after
+// the name. A language that leaves the name untranslated (English) shows
+// the system's text alone.
+QString withName(const char *reason, const QString &systemText) {
+    if (!reason)
         return systemText;
-    const QString name = QString::fromUtf8(chinese);
-    return systemText.isEmpty() ? name : QStringLiteral("%1（%2）").arg(name, systemText);
+    const QString name = translate("SystemReason", reason);
+    if (name == QLatin1String(reason))
+        return systemText;
+    return systemText.isEmpty()
+               ? name
+               : translate("SystemReason", "%1 (%2)",
+                           "a reason the language names: %1 its name, %2 the system's text")
+                     .arg(name, systemText);
 }
 
 } // namespace
 
 QString systemReasonText(int errorNumber, const QString &systemText, qint16 language) {
+    const TextLanguage scope(language);
     const QString text =
         systemText.isEmpty() && errorNumber != 0 ? qt_error_string(errorNumber) : systemText;
-    return withName(chineseReason(errorNumber), text, language);
+    return withName(reasonName(errorNumber), text);
 }
 
 QString systemReasonText(const QString &systemText, qint16 language) {
-    if (language != 0 || systemText.isEmpty())
+    const TextLanguage scope(language);
+    if (systemText.isEmpty())
         return systemText;
     static const int kKnown[] = {EACCES, EPERM,        ENOENT, ENODEV, ENXIO,  EBUSY,
                                  EISDIR, ENOTDIR,      ENOTTY, EROFS,  ENOSPC, EIO,
@@ -112,11 +128,12 @@ QString systemReasonText(const QString &systemText, qint16 language) {
     for (int errorNumber : kKnown) {
         const QString wording = qt_error_string(errorNumber);
         if (!wording.isEmpty() && systemText.endsWith(wording, Qt::CaseInsensitive))
-            return withName(chineseReason(errorNumber), systemText, language);
+            return withName(reasonName(errorNumber), systemText);
     }
     return systemText;
 }
 
 QString systemReasonText(QFileDevice::FileError error, const QString &systemText, qint16 language) {
-    return withName(chineseReason(error), systemText, language);
+    const TextLanguage scope(language);
+    return withName(reasonName(error), systemText);
 }

@@ -10,6 +10,7 @@
 #include "model/celltexts.h"
 #include "model/hexhelpers.h"
 #include "model/quotedvalue.h"
+#include "model/texts.h"
 #include "model/tonelist.h"
 
 #include <QJsonArray>
@@ -17,6 +18,8 @@
 #include <QJsonObject>
 
 #include <algorithm>
+
+using vq740::translate;
 
 const char kChannelsMimeType[] = "application/x-vq740-channels";
 
@@ -62,19 +65,15 @@ public:
     PasteResult fromPrivate(const QByteArray &data);
 
 private:
-    bool refuse(int row, int column, const QString &zh, const QString &en) {
-        const QString where = zhEn(m_language,
-                                   QStringLiteral("信道 %1，“%2”列：")
-                                       .arg(row, 2, 10, QLatin1Char('0'))
-                                       .arg(columnCaption(column, 0)),
-                                   QStringLiteral("Channel %1, column \"%2\": ")
-                                       .arg(row, 2, 10, QLatin1Char('0'))
-                                       .arg(columnCaption(column, 1)));
-        m_message = where + zhEn(m_language, zh, en);
+    bool refuse(int row, int column, const QString &message) {
+        m_message = translate("ChannelClipboard", "Channel %1, column \"%2\": ")
+                        .arg(row, 2, 10, QLatin1Char('0'))
+                        .arg(columnCaption(column, m_language)) +
+                    message;
         return false;
     }
-    bool refuseWhole(const QString &zh, const QString &en) {
-        m_message = zhEn(m_language, zh, en);
+    bool refuseWhole(const QString &message) {
+        m_message = message;
         return false;
     }
     bool fits(int count);
@@ -93,19 +92,15 @@ private:
 
 bool Paster::fits(int count) {
     if (m_firstRow < 1 || m_firstRow > kChannelCount)
-        return refuseWhole(QStringLiteral("请先选择要粘贴到的信道。"),
-                           QStringLiteral("Select the channel to paste into first."));
+        return refuseWhole(
+            translate("ChannelClipboard", "Select the channel to paste into first."));
     if (count == 0)
-        return refuseWhole(QStringLiteral("剪贴板中没有信道。"),
-                           QStringLiteral("The clipboard holds no channels."));
+        return refuseWhole(translate("ChannelClipboard", "The clipboard holds no channels."));
     const int room = kChannelCount - m_firstRow + 1;
     if (count > room)
         return refuseWhole(
-            QStringLiteral("从信道 %1 起只能放下 %2 行，剪贴板中有 %3 行。")
-                .arg(m_firstRow, 2, 10, QLatin1Char('0'))
-                .arg(room)
-                .arg(count),
-            QStringLiteral("From channel %1 on there is room for %2 rows; the clipboard holds %3.")
+            translate("ChannelClipboard",
+                      "From channel %1 on there is room for %2 rows; the clipboard holds %3.")
                 .arg(m_firstRow, 2, 10, QLatin1Char('0'))
                 .arg(room)
                 .arg(count));
@@ -117,20 +112,17 @@ bool Paster::frequency(int row, int column, const QString &typed, QString *cell)
     case FrequencyCheck::InBand:
         return true;
     case FrequencyCheck::OutOfBand:
-        return refuse(
-            row, column,
-            QStringLiteral("%1%2（%3）。")
-                .arg(quotedValue(typed, QuoteMarks::Chinese), beyondRangeMessage(0),
-                     bandText(m_state.bandPosition)),
-            QStringLiteral("%1: %2 (%3).")
-                .arg(quotedValue(typed), beyondRangeMessage(1), bandText(m_state.bandPosition)));
+        return refuse(row, column,
+                      translate("ChannelClipboard", "\"%1\": %2 (%3).")
+                          .arg(shownValue(typed), beyondRangeMessage(m_language),
+                               bandText(m_state.bandPosition)));
     case FrequencyCheck::Empty:
     case FrequencyCheck::NotANumber:
         break;
     }
-    return refuse(row, column,
-                  QStringLiteral("%1不是频率。").arg(quotedValue(typed, QuoteMarks::Chinese)),
-                  QStringLiteral("%1 is not a frequency.").arg(quotedValue(typed)));
+    return refuse(
+        row, column,
+        translate("ChannelClipboard", "\"%1\" is not a frequency.").arg(shownValue(typed)));
 }
 
 bool Paster::tone(int row, int column, const QString &typed, ToneValue *tone) {
@@ -151,11 +143,10 @@ bool Paster::tone(int row, int column, const QString &typed, ToneValue *tone) {
     // "[2013]") comes back as it was copied.
     if (isRadioToneText(typed))
         return toneOfCell(typed, tone);
-    return refuse(row, column,
-                  QStringLiteral("%1不是亚音频（关闭、67.0 至 254.1、D023N、D023I）。")
-                      .arg(quotedValue(typed, QuoteMarks::Chinese)),
-                  QStringLiteral("%1 is not a tone (Off, 67.0 to 254.1, D023N, D023I).")
-                      .arg(quotedValue(typed)));
+    return refuse(
+        row, column,
+        translate("ChannelClipboard", "\"%1\" is not a tone (Off, 67.0 to 254.1, D023N, D023I).")
+            .arg(shownValue(typed)));
 }
 
 bool Paster::option(int row, int column, const QString &typed, int *item) {
@@ -168,11 +159,9 @@ bool Paster::option(int row, int column, const QString &typed, int *item) {
                 return true;
             }
     return refuse(row, column,
-                  QStringLiteral("%1不是“%2”或“%3”。")
-                      .arg(quotedValue(typed, QuoteMarks::Chinese), optionText(column, 0, 0),
-                           optionText(column, 1, 0)),
-                  QStringLiteral("%1 is not \"%2\" or \"%3\".")
-                      .arg(quotedValue(typed), optionText(column, 0, 1), optionText(column, 1, 1)));
+                  translate("ChannelClipboard", "\"%1\" is not \"%2\" or \"%3\".")
+                      .arg(shownValue(typed), optionText(column, 0, m_language),
+                           optionText(column, 1, m_language)));
 }
 
 bool Paster::pasteRow(ChannelTable &table, int row, QStringList cells) {
@@ -187,8 +176,8 @@ bool Paster::pasteRow(ChannelTable &table, int row, QStringList cells) {
         for (int c = ColRxFrequency + 1; c < kColumnCount; ++c)
             if (!cell(c).isEmpty())
                 return refuse(row, ColRxFrequency,
-                              QStringLiteral("没有接收频率的信道不能有其他内容。"),
-                              QStringLiteral("a channel without RX frequency holds nothing else."));
+                              translate("ChannelClipboard",
+                                        "a channel without RX frequency holds nothing else."));
         table.ClearNO(row);
         return true;
     }
@@ -239,10 +228,7 @@ PasteResult Paster::fromText(const QString &text) {
         const int row = m_firstRow + i;
         if (rows.at(i).size() > kColumnCount) {
             refuse(row, ColNumber,
-                   QStringLiteral("粘贴的行有 %1 个单元格，最多 %2 个。")
-                       .arg(rows.at(i).size())
-                       .arg(kColumnCount),
-                   QStringLiteral("the pasted row has %1 cells; %2 at most.")
+                   translate("ChannelClipboard", "the pasted row has %1 cells; %2 at most.")
                        .arg(rows.at(i).size())
                        .arg(kColumnCount));
             refused.message = m_message;
@@ -263,8 +249,7 @@ PasteResult Paster::fromPrivate(const QByteArray &data) {
     if (root.value(QLatin1String("format")).toString() != QLatin1String(kClipFormatName) ||
         root.value(QLatin1String("version")).toInt() != kClipFormatVersion) {
         refused.message =
-            zhEn(m_language, QStringLiteral("剪贴板中的信道格式无法识别。"),
-                 QStringLiteral("The channels on the clipboard are of an unknown form."));
+            translate("ChannelClipboard", "The channels on the clipboard are of an unknown form.");
         return refused;
     }
     if (!fits(int(channels.size()))) {
@@ -280,8 +265,7 @@ PasteResult Paster::fromPrivate(const QByteArray &data) {
         QString error;
         if (!channelFromJson(obj, row, m_language, scratch, &error)) {
             refused.message =
-                zhEn(m_language, QStringLiteral("剪贴板中的信道无法使用：%1"),
-                     QStringLiteral("The channels on the clipboard cannot be used: %1"))
+                translate("ChannelClipboard", "The channels on the clipboard cannot be used: %1")
                     .arg(error);
             return refused;
         }
@@ -329,6 +313,8 @@ ChannelClip copyChannels(const EditorState &state, const QList<int> &rows) {
 
 PasteResult pasteChannels(const EditorState &state, int firstRow, const QString &text,
                           const QByteArray &privateData) {
+    // A refusal is told in the language of the state.
+    const TextLanguage scope(state.language);
     Paster paster(state, firstRow);
     return privateData.isEmpty() ? paster.fromText(text) : paster.fromPrivate(privateData);
 }

@@ -1,9 +1,11 @@
 #include "interop/channellist.h"
 
-#include "interop/channelvalues.h"
 #include "model/bands.h"
 #include "model/celltexts.h"
 #include "model/editorstate.h"
+#include "model/texts.h"
+
+using vq740::translate;
 
 namespace {
 // The shade of every second channel, as in the window's table.
@@ -15,24 +17,25 @@ QString escaped(const QString &text) {
 } // namespace
 
 QString channelListTitle(qint16 language) {
-    return zhEn(language, QStringLiteral("VQ-740 信道表"), QStringLiteral("VQ-740 Channel List"));
+    const TextLanguage scope(language);
+    return translate("ChannelList", "VQ-740 Channel List");
 }
 
 QString channelListHtml(const EditorState &state, const QList<SettingLine> &settings,
                         const ChannelListOptions &options) {
     const qint16 language = state.language;
+    const TextLanguage scope(language);
     const ChannelTable &t = state.channels;
     QString html;
     html += QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\"><head><meta charset=\"utf-8\">")
-                .arg(zhEn(language, QStringLiteral("zh-CN"), QStringLiteral("en")));
+                .arg(translate("ChannelList", "en", "the language of the page, as HTML names it"));
     html += QStringLiteral("<title>%1</title></head>\n<body>\n")
                 .arg(escaped(channelListTitle(language)));
     html += QStringLiteral("<h1>%1</h1>\n").arg(escaped(channelListTitle(language)));
-    html += QStringLiteral("<p>%1 %2<br>%3 %4</p>\n")
-                .arg(escaped(zhEn(language, QStringLiteral("频段："), QStringLiteral("Range:"))),
-                     escaped(bandText(state.bandPosition)),
-                     escaped(zhEn(language, QStringLiteral("日期："), QStringLiteral("Date:"))),
-                     options.date.toString(Qt::ISODate));
+    html +=
+        QStringLiteral("<p>%1 %2<br>%3 %4</p>\n")
+            .arg(escaped(translate("ChannelList", "Range:")), escaped(bandText(state.bandPosition)),
+                 escaped(translate("ChannelList", "Date:")), options.date.toString(Qt::ISODate));
 
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\" "
                            "style=\"border-collapse: collapse\">\n<thead><tr>");
@@ -56,12 +59,10 @@ QString channelListHtml(const EditorState &state, const QList<SettingLine> &sett
     html += QStringLiteral("</tbody></table>\n");
     if (shown == 0)
         html += QStringLiteral("<p>%1</p>\n")
-                    .arg(escaped(zhEn(language, QStringLiteral("没有使用中的信道。"),
-                                      QStringLiteral("No channel is in use."))));
+                    .arg(escaped(translate("ChannelList", "No channel is in use.")));
 
     html += QStringLiteral("<h2>%1</h2>\n<table cellspacing=\"0\" cellpadding=\"3\">\n")
-                .arg(escaped(zhEn(language, QStringLiteral("功能设置"),
-                                  QStringLiteral("Functions Setting"))));
+                .arg(escaped(translate("ChannelList", "Functions Setting")));
     for (const SettingLine &line : settings)
         html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>\n")
                     .arg(escaped(line.label), escaped(line.value));

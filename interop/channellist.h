@@ -22,7 +22,8 @@ struct ChannelListOptions {
     QDate date;             // printed under the title
 };
 
-// The document title in the language: "VQ-740 信道表" / "VQ-740 Channel List".
+// The document title in the language (a flag as TextLanguage takes it, 0
+// Chinese): "VQ-740 Channel List" in English.
 QString channelListTitle(qint16 language);
 
 QString channelListHtml(const EditorState &state, const QList<SettingLine> &settings,

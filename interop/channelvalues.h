@@ -24,8 +24,3 @@ struct ChannelValues {
 // Writes a channel in use. A channel without TX frequency and without TX
 // tone keeps its TX tone cell empty, as decoding shows it.
 void writeChannelValues(ChannelTable &table, int row, const ChannelValues &values, qint16 language);
-
-// Picks the Chinese (language 0) or English text.
-inline QString zhEn(qint16 language, const QString &chinese, const QString &english) {
-    return language == 0 ? chinese : english;
-}

@@ -10,21 +10,22 @@
 #include "model/editorstate.h"
 #include "model/hexhelpers.h"
 #include "model/quotedvalue.h"
+#include "model/texts.h"
 
 #include <QLocale>
 #include <QMap>
+
+using vq740::translate;
 
 namespace {
 
 // CHIRP counts records from the header (line 1) and leaves comment lines
 // out, so its "Line N" is not always the line of the file; both are named
 // when they differ.
-QString lineLabel(int line, int fileLine, qint16 language) {
+QString lineLabel(int line, int fileLine) {
     if (line == fileLine)
-        return zhEn(language, QStringLiteral("第 %1 行").arg(line),
-                    QStringLiteral("Line %1").arg(line));
-    return zhEn(language, QStringLiteral("第 %1 行（文件第 %2 行）").arg(line).arg(fileLine),
-                QStringLiteral("Line %1 (file line %2)").arg(line).arg(fileLine));
+        return translate("ChirpImport", "Line %1").arg(line);
+    return translate("ChirpImport", "Line %1 (file line %2)").arg(line).arg(fileLine);
 }
 
 // A frequency of the file against the band limits, by the channel table's
@@ -73,14 +74,11 @@ public:
     ChirpImport run(const QByteArray &bytes);
 
 private:
-    QString tr(const QString &zh, const QString &en) const {
-        return zhEn(m_options.language, zh, en);
-    }
-    QString colon() const { return tr(QStringLiteral("："), QStringLiteral(": ")); }
+    QString colon() const { return translate("ChirpImport", ": "); }
     RowOutcome fit(const ChirpMemory &m, const ChirpHeader &header) const;
-    void refuse(const QString &label, const QString &english, const QString &chinese) {
+    void refuse(const QString &label, const QString &message) {
         ++m_result.refused;
-        m_result.refusals << label + colon() + tr(chinese, english);
+        m_result.refusals << label + colon() + message;
     }
     void addDropNotes();
     void refuseLocation(int line, const QString &label, int location);
@@ -108,8 +106,7 @@ void Importer::refuseLocation(int line, const QString &label, int location) {
         m_firstOffChannel.append(
             {m_result.refusals.size(), line,
              label + colon() +
-                 tr(QStringLiteral("[Location] %1 不是 1 至 16 的信道").arg(location),
-                    QStringLiteral("[Location] %1 is not a channel 1 to 16").arg(location))});
+                 translate("ChirpImport", "[Location] %1 is not a channel 1 to 16").arg(location)});
 }
 
 // A few such rows are named one by one; a file of thousands of channels
@@ -125,10 +122,9 @@ void Importer::addLocationRefusals() {
         lines << QString::number(p.line);
     m_result.refusals.insert(
         m_firstOffChannel.first().at,
-        tr(QStringLiteral("[Location] %1 行不是 1 至 16 的信道；最先几行：第 %2 行……")
-               .arg(countText(m_offChannel), lines.join(QStringLiteral("、"))),
-           QStringLiteral("[Location] %1 rows name no channel 1 to 16; the first: lines %2 ...")
-               .arg(countText(m_offChannel), lines.join(QStringLiteral(", ")))));
+        translate("ChirpImport",
+                  "[Location] %1 rows name no channel 1 to 16; the first: lines %2 ...")
+            .arg(countText(m_offChannel), lines.join(translate("ChirpImport", ", "))));
 }
 
 // The unknown columns by name, the first ten of them.
@@ -138,34 +134,25 @@ QString Importer::unknownColumnsNote(const QStringList &names) const {
         shown << shownValue(name);
     QString list = shown.join(QStringLiteral(", "));
     if (names.size() > kNamedColumns)
-        list += tr(QStringLiteral("……（共 %1 列）"), QStringLiteral(", ... (%1 in all)"))
-                    .arg(countText(names.size()));
-    return tr(QStringLiteral("未知的列已忽略：%1。"),
-              QStringLiteral("Unknown columns are ignored: %1."))
-        .arg(list);
+        list += translate("ChirpImport", ", ... (%1 in all)").arg(countText(names.size()));
+    return translate("ChirpImport", "Unknown columns are ignored: %1.").arg(list);
 }
 
 RowOutcome Importer::fit(const ChirpMemory &m, const ChirpHeader &header) const {
     using C = ChirpColumn;
     RowOutcome out;
     const QString range = bandText(m_options.bandPosition);
-    auto failWith = [&out](C column, const QString &en, const QString &zh) {
-        const QString name = chirpHeader().at(int(column));
+    auto failWith = [&out](C column, const QString &message) {
         out.error.column = column;
-        out.error.english = QStringLiteral("[%1] %2").arg(name, en);
-        out.error.chinese = QStringLiteral("[%1] %2").arg(name, zh);
+        out.error.message = QStringLiteral("[%1] %2").arg(chirpHeader().at(int(column)), message);
         return out;
     };
     ChannelValues &v = out.values;
     if (!frequencyCell(m.frequency, m_limits, &v.rx))
-        return failWith(
-            C::Frequency,
-            QStringLiteral("%1 MHz lies outside the range %2")
-                .arg(chirpFrequencyText(m.frequency), range),
-            QStringLiteral("%1 MHz 超出频段 %2").arg(chirpFrequencyText(m.frequency), range));
+        return failWith(C::Frequency, translate("ChirpImport", "%1 MHz lies outside the range %2")
+                                          .arg(chirpFrequencyText(m.frequency), range));
     if (hertzOfCell(v.rx) != m.frequency)
-        out.snaps << tr(QStringLiteral("接收 %1 MHz 变为 %2"),
-                        QStringLiteral("RX %1 MHz becomes %2"))
+        out.snaps << translate("ChirpImport", "RX %1 MHz becomes %2")
                          .arg(chirpFrequencyText(m.frequency), v.rx);
 
     qint64 tx = m.frequency;
@@ -182,14 +169,11 @@ RowOutcome Importer::fit(const ChirpMemory &m, const ChirpHeader &header) const 
     } else {
         const C column = header.has(C::Offset) ? C::Offset : C::Duplex;
         if (!frequencyCell(tx, m_limits, &v.tx))
-            return failWith(column,
-                            QStringLiteral("TX %1 MHz (Duplex %2) lies outside the range %3")
-                                .arg(chirpFrequencyText(tx), m.duplex, range),
-                            QStringLiteral("发射 %1 MHz（Duplex %2）超出频段 %3")
-                                .arg(chirpFrequencyText(tx), m.duplex, range));
+            return failWith(
+                column, translate("ChirpImport", "TX %1 MHz (Duplex %2) lies outside the range %3")
+                            .arg(chirpFrequencyText(tx), m.duplex, range));
         if (hertzOfCell(v.tx) != tx)
-            out.snaps << tr(QStringLiteral("发射 %1 MHz 变为 %2"),
-                            QStringLiteral("TX %1 MHz becomes %2"))
+            out.snaps << translate("ChirpImport", "TX %1 MHz becomes %2")
                              .arg(chirpFrequencyText(tx), v.tx);
     }
 
@@ -199,25 +183,24 @@ RowOutcome Importer::fit(const ChirpMemory &m, const ChirpHeader &header) const 
     v.rxTone = tones.rx;
     v.txTone = tones.tx;
     if (m.tone == QLatin1String("DTCS") && header.has(C::RxDtcsCode) && m.rxDtcsCode != m.dtcsCode)
-        out.warnings
-            << tr(QStringLiteral("DTCS 的 RxDtcsCode %1 与 DtcsCode %2 不同：两边都用 DtcsCode %2"),
-                  QStringLiteral("DTCS with RxDtcsCode %1 other than DtcsCode %2: DtcsCode "
-                                 "%2 is used on both sides"))
-                   .arg(m.rxDtcsCode, 3, 10, QLatin1Char('0'))
-                   .arg(m.dtcsCode, 3, 10, QLatin1Char('0'));
+        out.warnings << translate("ChirpImport",
+                                  "DTCS with RxDtcsCode %1 other than DtcsCode %2: DtcsCode "
+                                  "%2 is used on both sides")
+                            .arg(m.rxDtcsCode, 3, 10, QLatin1Char('0'))
+                            .arg(m.dtcsCode, 3, 10, QLatin1Char('0'));
 
     if (m.mode == QLatin1String("NFM"))
         v.items[ColWn] = 0;
     else if (m.mode == QLatin1String("FM") || m.mode == QLatin1String("Auto"))
         v.items[ColWn] = 1;
     else if (m.mode == QLatin1String("DV"))
-        return failWith(C::Mode, QStringLiteral("the radio does not support D-STAR (DV)"),
-                        QStringLiteral("本机不支持 D-STAR（DV）"));
+        return failWith(C::Mode,
+                        translate("ChirpImport", "the radio does not support D-STAR (DV)"));
     else
         return failWith(
             C::Mode,
-            QStringLiteral("mode %1 is not supported by the radio (FM, NFM or Auto)").arg(m.mode),
-            QStringLiteral("本机不支持模式 %1（只支持 FM、NFM 或 Auto）").arg(m.mode));
+            translate("ChirpImport", "mode %1 is not supported by the radio (FM, NFM or Auto)")
+                .arg(m.mode));
 
     // The nearer of Low 1.0 W and High 5.0 W; a tie (3.0 W) goes to Low,
     // the first level. No Power column is CHIRP's 50 W, so High.
@@ -232,50 +215,41 @@ RowOutcome Importer::fit(const ChirpMemory &m, const ChirpHeader &header) const 
 void Importer::addDropNotes() {
     QStringList dropped;
     if (m_names)
-        dropped
-            << tr(QStringLiteral("名称（%1 行）"), QStringLiteral("names (rows: %1)")).arg(m_names);
+        dropped << translate("ChirpImport", "names (rows: %1)").arg(m_names);
     if (m_comments)
-        dropped << tr(QStringLiteral("备注（%1 行）"), QStringLiteral("comments (rows: %1)"))
-                       .arg(m_comments);
+        dropped << translate("ChirpImport", "comments (rows: %1)").arg(m_comments);
     if (m_steps)
-        dropped << tr(QStringLiteral("步进（%1 行）"), QStringLiteral("tuning steps (rows: %1)"))
-                       .arg(m_steps);
+        dropped << translate("ChirpImport", "tuning steps (rows: %1)").arg(m_steps);
     if (m_dstar)
-        dropped << tr(QStringLiteral("D-STAR 字段（%1 行）"),
-                      QStringLiteral("D-STAR fields (rows: %1)"))
-                       .arg(m_dstar);
+        dropped << translate("ChirpImport", "D-STAR fields (rows: %1)").arg(m_dstar);
     if (!dropped.isEmpty())
-        m_result.notes << tr(QStringLiteral("本机不保存以下内容，已舍弃：%1。"),
-                             QStringLiteral("Not kept by the radio and dropped: %1."))
-                              .arg(dropped.join(tr(QStringLiteral("、"), QStringLiteral(", "))));
+        m_result.notes << translate("ChirpImport", "Not kept by the radio and dropped: %1.")
+                              .arg(dropped.join(translate("ChirpImport", ", ")));
     if (m_priority)
-        m_result.notes << tr(QStringLiteral("Skip 为 P（优先）的 %1 行按“扫描添加：有”导入。"),
-                             QStringLiteral("Skip P (priority) is imported as Scan Add Yes (rows: "
-                                            "%1)."))
+        m_result.notes << translate("ChirpImport",
+                                    "Skip P (priority) is imported as Scan Add Yes (rows: "
+                                    "%1).")
                               .arg(m_priority);
     if (m_commentLines)
-        m_result.notes << tr(QStringLiteral("忽略了 %1 行注释（# 开头）。"),
-                             QStringLiteral("Comment lines (#) are ignored (lines: %1)."))
+        m_result.notes << translate("ChirpImport", "Comment lines (#) are ignored (lines: %1).")
                               .arg(m_commentLines);
     if (m_result.taken > 0)
-        m_result.notes << tr(
-            QStringLiteral("所有信道的 BCLO 为“关闭”（CHIRP 没有此项）；文件未给出的信道为空。"),
-            QStringLiteral("BCLO is Off on every channel (CHIRP has no such "
-                           "column); channels the file does not fill are empty."));
+        m_result.notes << translate("ChirpImport",
+                                    "BCLO is Off on every channel (CHIRP has no such "
+                                    "column); channels the file does not fill are empty.");
 }
 
 ChirpImport Importer::run(const QByteArray &bytes) {
     CsvEncoding encoding = CsvEncoding::Utf8;
     const QList<CsvRecord> records = readCsvRecords(decodeCsvBytes(bytes, &encoding));
     if (encoding == CsvEncoding::CodePage1252)
-        m_result.notes << tr(QStringLiteral("文件不是 UTF-8 编码，按 Windows 代码页 1252 读取。"),
-                             QStringLiteral("The file is not UTF-8; it is read as Windows code "
-                                            "page 1252."));
+        m_result.notes << translate("ChirpImport",
+                                    "The file is not UTF-8; it is read as Windows code "
+                                    "page 1252.");
     else if (encoding != CsvEncoding::Utf8)
-        m_result.notes << tr(QStringLiteral("文件是 UTF-16 编码（CHIRP 的文件是 UTF-8），按 "
-                                            "UTF-16 读取。"),
-                             QStringLiteral("The file is UTF-16 text (CHIRP's files are UTF-8); "
-                                            "it is read as UTF-16."));
+        m_result.notes << translate("ChirpImport",
+                                    "The file is UTF-16 text (CHIRP's files are UTF-8); "
+                                    "it is read as UTF-16.");
     ChirpHeader header;
     bool haveHeader = false;
     int line = 0;
@@ -288,7 +262,7 @@ ChirpImport Importer::run(const QByteArray &bytes) {
             continue;
         }
         ++line;
-        const QString label = lineLabel(line, record.fileLine, m_options.language);
+        const QString label = lineLabel(line, record.fileLine);
         if (!haveHeader) {
             if (f.isEmpty())
                 continue;
@@ -297,13 +271,11 @@ ChirpImport Importer::run(const QByteArray &bytes) {
             if (!header.has(ChirpColumn::Frequency)) {
                 m_result.problem =
                     header.place.isEmpty()
-                        ? tr(QStringLiteral("这不是 CHIRP 的信道表：第一行没有 CHIRP "
-                                            "的列名（Location、Frequency……）。"),
-                             QStringLiteral("This is not a CHIRP channel list: its first line "
-                                            "names none of CHIRP's columns (Location, "
-                                            "Frequency, ...)."))
-                        : tr(QStringLiteral("文件没有 Frequency 列。"),
-                             QStringLiteral("The file has no Frequency column."));
+                        ? translate("ChirpImport",
+                                    "This is not a CHIRP channel list: its first line "
+                                    "names none of CHIRP's columns (Location, "
+                                    "Frequency, ...).")
+                        : translate("ChirpImport", "The file has no Frequency column.");
                 return m_result;
             }
             if (!header.unknown.isEmpty())
@@ -316,10 +288,7 @@ ChirpImport Importer::run(const QByteArray &bytes) {
         }
         if (f.size() < header.size) {
             refuse(label,
-                   QStringLiteral("Column number mismatch: %1 fields, the header has %2")
-                       .arg(f.size())
-                       .arg(header.size),
-                   QStringLiteral("列数不符：%1 个字段，标题行有 %2 个")
+                   translate("ChirpImport", "Column number mismatch: %1 fields, the header has %2")
                        .arg(f.size())
                        .arg(header.size));
             continue;
@@ -327,7 +296,7 @@ ChirpImport Importer::run(const QByteArray &bytes) {
         ChirpFieldError error;
         const ChirpMemory m = parseChirpRecord(header, f, &error);
         if (error.failed()) {
-            refuse(label, error.english, error.chinese);
+            refuse(label, error.message);
             continue;
         }
         if (m.frequency == 0) {
@@ -351,13 +320,13 @@ ChirpImport Importer::run(const QByteArray &bytes) {
         }
         const RowOutcome outcome = fit(m, header);
         if (!outcome.fits) {
-            refuse(label, outcome.error.english, outcome.error.chinese);
+            refuse(label, outcome.error.message);
             continue;
         }
         if (lineOfChannel.contains(channel)) {
-            m_result.notes << tr(QStringLiteral("%1：信道 %2 已由第 %3 行给出，以本行为准。"),
-                                 QStringLiteral("%1: channel %2 was also given on line %3; this "
-                                                "later row is taken."))
+            m_result.notes << translate("ChirpImport",
+                                        "%1: channel %2 was also given on line %3; this "
+                                        "later row is taken.")
                                   .arg(label)
                                   .arg(channel, 2, 10, QLatin1Char('0'))
                                   .arg(lineOfChannel.value(channel));
@@ -369,9 +338,7 @@ ChirpImport Importer::run(const QByteArray &bytes) {
         ++m_result.taken;
         if (!outcome.snaps.isEmpty()) {
             ++m_result.snapped;
-            m_result.snaps << label + colon() +
-                                  outcome.snaps.join(
-                                      tr(QStringLiteral("；"), QStringLiteral("; ")));
+            m_result.snaps << label + colon() + outcome.snaps.join(translate("ChirpImport", "; "));
         }
         for (const QString &w : outcome.warnings)
             m_result.notes << label + colon() + w;
@@ -382,21 +349,21 @@ ChirpImport Importer::run(const QByteArray &bytes) {
         m_priority += m.skip == QLatin1String("P");
     }
     if (!haveHeader) {
-        m_result.problem = tr(QStringLiteral("文件是空的。"), QStringLiteral("The file is empty."));
+        m_result.problem = translate("ChirpImport", "The file is empty.");
         return m_result;
     }
     addLocationRefusals();
     if (m_result.leftOver)
-        m_result.notes << tr(QStringLiteral("前 16 个合适的行之后还有 %1 行未导入。"),
-                             QStringLiteral("Rows after the first 16 that fit are not imported "
-                                            "(rows: %1)."))
+        m_result.notes << translate("ChirpImport",
+                                    "Rows after the first 16 that fit are not imported "
+                                    "(rows: %1).")
                               .arg(m_result.leftOver);
     addDropNotes();
     if (m_result.taken == 0) {
-        m_result.problem = tr(QStringLiteral("没有一行适合本机的 %1 频段：未导入任何信道。"),
-                              QStringLiteral("No row fits the radio in the range %1: no channel is "
-                                             "imported."))
-                               .arg(bandText(m_options.bandPosition));
+        m_result.problem =
+            translate("ChirpImport", "No row fits the radio in the range %1: no channel is "
+                                     "imported.")
+                .arg(bandText(m_options.bandPosition));
         return m_result;
     }
     m_result.usable = true;
@@ -406,42 +373,41 @@ ChirpImport Importer::run(const QByteArray &bytes) {
 } // namespace
 
 ChirpImport importChirpCsv(const QByteArray &bytes, const ImportOptions &options) {
+    // The report's texts are in the language of the options.
+    const TextLanguage scope(options.language);
     return Importer(options).run(bytes);
 }
 
 QString importSummary(const ChirpImport &im, qint16 language) {
-    QString text = zhEn(language, QStringLiteral("导入 %1 行，其中 %2 行频率被调整；拒绝 %3 行。"),
-                        QStringLiteral("Rows taken: %1, snapped: %2, refused: %3."))
+    const TextLanguage scope(language);
+    QString text = translate("ChirpImport", "Rows taken: %1, snapped: %2, refused: %3.")
                        .arg(im.taken)
                        .arg(im.snapped)
                        .arg(im.refused);
     if (im.skipped)
-        text += zhEn(language, QStringLiteral("跳过 %1 个空行。"),
-                     QStringLiteral(" Empty rows skipped: %1."))
-                    .arg(im.skipped);
+        text += translate("ChirpImport", " Empty rows skipped: %1.").arg(im.skipped);
     return text;
 }
 
 QString importReportText(const ChirpImport &im, qint16 language) {
+    const TextLanguage scope(language);
     QStringList lines;
     if (!im.problem.isEmpty())
         lines << im.problem;
     lines << importSummary(im, language);
-    auto section = [&](const QString &zh, const QString &en, const QStringList &items) {
+    auto section = [&](const QString &title, const QStringList &items) {
         if (items.isEmpty())
             return;
-        lines << QString() << zhEn(language, zh, en);
+        lines << QString() << title;
         for (const QString &item : items.mid(0, kReportLines))
             lines << QStringLiteral("  ") + item;
         if (items.size() > kReportLines)
-            lines << QStringLiteral("  ") + zhEn(language, QStringLiteral("……另有 %1 条"),
-                                                 QStringLiteral("... and %1 more"))
+            lines << QStringLiteral("  ") + translate("ChirpImport", "... and %1 more")
                                                 .arg(countText(items.size() - kReportLines));
     };
-    section(QStringLiteral("拒绝的行："), QStringLiteral("Refused:"), im.refusals);
-    section(QStringLiteral("调整到信道步进的频率："),
-            QStringLiteral("Snapped onto the channel step:"), im.snaps);
-    section(QStringLiteral("说明："), QStringLiteral("Notes:"), im.notes);
+    section(translate("ChirpImport", "Refused:"), im.refusals);
+    section(translate("ChirpImport", "Snapped onto the channel step:"), im.snaps);
+    section(translate("ChirpImport", "Notes:"), im.notes);
     return lines.join(QLatin1Char('\n'));
 }
 

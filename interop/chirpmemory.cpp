@@ -3,9 +3,12 @@
 #include "model/decimaltext.h"
 #include "model/hexhelpers.h"
 #include "model/quotedvalue.h"
+#include "model/texts.h"
 #include "model/tonelist.h"
 
 #include <climits>
+
+using vq740::translate;
 
 namespace {
 
@@ -91,12 +94,10 @@ public:
         return at >= 0 && at < m_fields.size() ? m_fields.at(at) : QString();
     }
 
-    bool fail(ChirpColumn c, const QString &english, const QString &chinese) {
+    bool fail(ChirpColumn c, const QString &message) {
         if (m_error && !m_error->failed()) {
-            const QString name = chirpHeader().at(int(c));
             m_error->column = c;
-            m_error->english = QStringLiteral("[%1] %2").arg(name, english);
-            m_error->chinese = QStringLiteral("[%1] %2").arg(name, chinese);
+            m_error->message = QStringLiteral("[%1] %2").arg(chirpHeader().at(int(c)), message);
         }
         return false;
     }
@@ -106,9 +107,8 @@ public:
             return true;
         const QString v = text(c);
         if (!values.contains(v))
-            return fail(c,
-                        QStringLiteral("%1 is not one of %2").arg(quotedValue(v), listText(values)),
-                        QStringLiteral("%1 不是 %2 之一").arg(quotedValue(v), listText(values)));
+            return fail(c, translate("ChirpImport", "%1 is not one of %2")
+                               .arg(quotedValue(v), listText(values)));
         *out = v;
         return true;
     }
@@ -117,8 +117,8 @@ public:
         if (!has(c))
             return true;
         if (!parseChirpFrequency(text(c), out))
-            return fail(c, QStringLiteral("%1 is not a frequency").arg(quotedValue(text(c))),
-                        QStringLiteral("%1 不是频率").arg(quotedValue(text(c))));
+            return fail(
+                c, translate("ChirpImport", "%1 is not a frequency").arg(quotedValue(text(c))));
         return true;
     }
 
@@ -127,13 +127,12 @@ public:
             return true;
         QString number;
         if (!parseDecimal(text(c), &number))
-            return fail(c, QStringLiteral("%1 is not a number").arg(quotedValue(text(c))),
-                        QStringLiteral("%1 不是数字").arg(quotedValue(text(c))));
+            return fail(c,
+                        translate("ChirpImport", "%1 is not a number").arg(quotedValue(text(c))));
         if (compareDecimalText(number, QStringLiteral("50")) <= 0 ||
             compareDecimalText(number, QStringLiteral("300")) >= 0)
-            return fail(
-                c, QStringLiteral("%1 is not a tone between 50 and 300 Hz").arg(shownValue(number)),
-                QStringLiteral("%1 不是 50 至 300 Hz 之间的亚音频").arg(shownValue(number)));
+            return fail(c, translate("ChirpImport", "%1 is not a tone between 50 and 300 Hz")
+                               .arg(shownValue(number)));
         *out = number;
         return true;
     }
@@ -144,15 +143,15 @@ public:
         qint64 v = 0;
         const QString t = text(c).trimmed();
         if (!parseInteger(t, &v))
-            return fail(c, QStringLiteral("%1 is not a number").arg(quotedValue(text(c))),
-                        QStringLiteral("%1 不是数字").arg(quotedValue(text(c))));
+            return fail(c,
+                        translate("ChirpImport", "%1 is not a number").arg(quotedValue(text(c))));
         const QString digits = QString::number(v);
         bool octal = v >= 0 && v <= 777;
         for (QChar d : digits)
             octal = octal && d.unicode() <= '7';
         if (!octal)
-            return fail(c, QStringLiteral("%1 is not a DCS code").arg(quotedValue(text(c))),
-                        QStringLiteral("%1 不是数字亚音频代码").arg(quotedValue(text(c))));
+            return fail(c,
+                        translate("ChirpImport", "%1 is not a DCS code").arg(quotedValue(text(c))));
         *out = static_cast<int>(v);
         return true;
     }
@@ -161,8 +160,8 @@ public:
         if (!has(c))
             return true;
         if (!parseDecimal(text(c), out))
-            return fail(c, QStringLiteral("%1 is not a number").arg(quotedValue(text(c))),
-                        QStringLiteral("%1 不是数字").arg(quotedValue(text(c))));
+            return fail(c,
+                        translate("ChirpImport", "%1 is not a number").arg(quotedValue(text(c))));
         return true;
     }
 
@@ -211,13 +210,12 @@ ChirpMemory parseChirpRecord(const ChirpHeader &header, const QStringList &field
     if (p.has(C::Location)) {
         qint64 v = 0;
         if (p.text(C::Location).trimmed().isEmpty()) {
-            p.fail(C::Location, QStringLiteral("is empty"), QStringLiteral("为空"));
+            p.fail(C::Location, translate("ChirpImport", "is empty"));
             return m;
         }
         if (!parseInteger(p.text(C::Location), &v) || v < INT_MIN || v > INT_MAX) {
-            p.fail(C::Location,
-                   QStringLiteral("%1 is not a number").arg(quotedValue(p.text(C::Location))),
-                   QStringLiteral("%1 不是数字").arg(quotedValue(p.text(C::Location))));
+            p.fail(C::Location, translate("ChirpImport", "%1 is not a number")
+                                    .arg(quotedValue(p.text(C::Location))));
             return m;
         }
         m.location = static_cast<int>(v);
@@ -241,9 +239,8 @@ ChirpMemory parseChirpRecord(const ChirpHeader &header, const QStringList &field
         m.rToneFreq = m.cToneFreq;
     if (p.has(C::Power)) {
         if (!parseChirpPower(p.text(C::Power), &m.powerWatts)) {
-            p.fail(C::Power,
-                   QStringLiteral("%1 is not a power in watts").arg(quotedValue(p.text(C::Power))),
-                   QStringLiteral("%1 不是以瓦为单位的功率").arg(quotedValue(p.text(C::Power))));
+            p.fail(C::Power, translate("ChirpImport", "%1 is not a power in watts")
+                                 .arg(quotedValue(p.text(C::Power))));
             return m;
         }
         m.hasPower = true;

@@ -74,13 +74,13 @@ struct ChirpMemory {
     bool dstarFields = false; // URCALL, RPT1CALL, RPT2CALL or DVCODE not empty
 };
 
-// What went wrong in a field: the column and a message in English words
-// CHIRP would use, and the Chinese words for the same.
+// What went wrong in a field: the column and a message in the words CHIRP
+// would use, in the language of the moment (vq740::translate) when the field
+// was read.
 struct ChirpFieldError {
     ChirpColumn column = ChirpColumn::Location;
-    QString english;
-    QString chinese;
-    bool failed() const { return !english.isEmpty(); }
+    QString message;
+    bool failed() const { return !message.isEmpty(); }
 };
 
 // Parses a data record under a header as CHIRP's reader does; fields of

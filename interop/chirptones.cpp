@@ -5,7 +5,10 @@
 #include "model/celltexts.h"
 #include "model/hexhelpers.h"
 #include "model/quotedvalue.h"
+#include "model/texts.h"
 #include "model/tonelist.h"
+
+using vq740::translate;
 
 namespace {
 const QString kUnusedCtcss = QStringLiteral("88.5");
@@ -15,13 +18,10 @@ QString dcsText(int code) {
     return QStringLiteral("%1").arg(code, 3, 10, QLatin1Char('0'));
 }
 
-bool fail(ChirpFieldError *error, ChirpColumn column, const QString &english,
-          const QString &chinese) {
+bool fail(ChirpFieldError *error, ChirpColumn column, const QString &message) {
     if (error && !error->failed()) {
-        const QString name = chirpHeader().at(int(column));
         error->column = column;
-        error->english = QStringLiteral("[%1] %2").arg(name, english);
-        error->chinese = QStringLiteral("[%1] %2").arg(name, chinese);
+        error->message = QStringLiteral("[%1] %2").arg(chirpHeader().at(int(column)), message);
     }
     return false;
 }
@@ -32,8 +32,8 @@ bool ctcssTone(const QString &value, ChirpColumn column, ToneValue *tone, ChirpF
     const QString text = ctcssCellText(value);
     if (text.isEmpty() || !isDecimalNumber(value))
         return fail(error, column,
-                    QStringLiteral("tone %1 Hz lies outside 67.0-254.1 Hz").arg(shownValue(value)),
-                    QStringLiteral("亚音频 %1 Hz 不在 67.0-254.1 Hz 之内").arg(shownValue(value)));
+                    translate("ChirpImport", "tone %1 Hz lies outside 67.0-254.1 Hz")
+                        .arg(shownValue(value)));
     tone->kind = ToneKind::Ctcss;
     tone->ctcss = text;
     return true;
@@ -44,8 +44,7 @@ bool dcsTone(int code, QChar polarity, ChirpColumn column, ToneValue *tone,
     const QString text = dcsText(code);
     if (!dcsCodes().contains(text))
         return fail(error, column,
-                    QStringLiteral("DCS code %1 is not one of the radio's").arg(text),
-                    QStringLiteral("数字亚音频 %1 不是本机的代码").arg(text));
+                    translate("ChirpImport", "DCS code %1 is not one of the radio's").arg(text));
     tone->kind = ToneKind::Dcs;
     tone->dcsCode = text;
     tone->inverted = polarity == QLatin1Char('R');
@@ -111,10 +110,9 @@ bool tonesFromChirp(const ChirpMemory &m, ChirpTones *tones, ChirpFieldError *er
         return dcsTone(m.dtcsCode, txPolarity, C::DtcsCode, &tones->tx, error) &&
                dcsTone(m.dtcsCode, rxPolarity, C::DtcsCode, &tones->rx, error);
     if (m.tone != QLatin1String("Cross"))
-        return fail(
-            error, C::Tone,
-            QStringLiteral("reverse squelch (%1) is not supported by the radio").arg(m.tone),
-            QStringLiteral("本机不支持反向静噪（%1）").arg(m.tone));
+        return fail(error, C::Tone,
+                    translate("ChirpImport", "reverse squelch (%1) is not supported by the radio")
+                        .arg(m.tone));
     const QString tx = m.crossMode.section(QLatin1String("->"), 0, 0);
     const QString rx = m.crossMode.section(QLatin1String("->"), 1, 1);
     bool ok = true;

@@ -15,6 +15,14 @@
         <source>Read</source>
         <translation>读频</translation>
     </message>
+    <message>
+        <source>The backup %1 cannot be written (%2).</source>
+        <translation>无法写入备份文件 %1（%2）。</translation>
+    </message>
+    <message>
+        <source> Nothing was written to the radio.</source>
+        <translation>未向对讲机写入任何数据。</translation>
+    </message>
 </context>
 <context>
     <name>BandSelection</name>
@@ -98,6 +106,57 @@ Press OK to use %2.</source>
     </message>
 </context>
 <context>
+    <name>ChannelClipboard</name>
+    <message>
+        <source>Channel %1, column &quot;%2&quot;: </source>
+        <translation>信道 %1，“%2”列：</translation>
+    </message>
+    <message>
+        <source>Select the channel to paste into first.</source>
+        <translation>请先选择要粘贴到的信道。</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channels.</source>
+        <translation>剪贴板中没有信道。</translation>
+    </message>
+    <message>
+        <source>From channel %1 on there is room for %2 rows; the clipboard holds %3.</source>
+        <translation>从信道 %1 起只能放下 %2 行，剪贴板中有 %3 行。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2 (%3).</source>
+        <translation>“%1”%2（%3）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a frequency.</source>
+        <translation>“%1”不是频率。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a tone (Off, 67.0 to 254.1, D023N, D023I).</source>
+        <translation>“%1”不是亚音频（关闭、67.0 至 254.1、D023N、D023I）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not &quot;%2&quot; or &quot;%3&quot;.</source>
+        <translation>“%1”不是“%2”或“%3”。</translation>
+    </message>
+    <message>
+        <source>a channel without RX frequency holds nothing else.</source>
+        <translation>没有接收频率的信道不能有其他内容。</translation>
+    </message>
+    <message>
+        <source>the pasted row has %1 cells; %2 at most.</source>
+        <translation>粘贴的行有 %1 个单元格，最多 %2 个。</translation>
+    </message>
+    <message>
+        <source>The channels on the clipboard are of an unknown form.</source>
+        <translation>剪贴板中的信道格式无法识别。</translation>
+    </message>
+    <message>
+        <source>The channels on the clipboard cannot be used: %1</source>
+        <translation>剪贴板中的信道无法使用：%1</translation>
+    </message>
+</context>
+<context>
     <name>ChannelColumns</name>
     <message>
         <source>Off</source>
@@ -162,6 +221,288 @@ Press OK to use %2.</source>
     <message>
         <source>Yes</source>
         <translation>有</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelList</name>
+    <message>
+        <source>VQ-740 Channel List</source>
+        <translation>VQ-740 信道表</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the language of the page, as HTML names it</comment>
+        <translation>zh-CN</translation>
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>频段：</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>日期：</translation>
+    </message>
+    <message>
+        <source>No channel is in use.</source>
+        <translation>没有使用中的信道。</translation>
+    </message>
+    <message>
+        <source>Functions Setting</source>
+        <translation>功能设置</translation>
+    </message>
+</context>
+<context>
+    <name>ChirpExport</name>
+    <message>
+        <source>Channel %1</source>
+        <translation>信道 %1</translation>
+    </message>
+    <message>
+        <source>%1 199.9 Hz: CHIRP&apos;s tone list has 199.5 instead</source>
+        <translation>%1 199.9 Hz：CHIRP 的亚音频表中是 199.5</translation>
+    </message>
+    <message>
+        <source>%1 %2 Hz is not in CHIRP&apos;s tone list</source>
+        <translation>%1 %2 Hz 不在 CHIRP 的亚音频表中</translation>
+    </message>
+    <message>
+        <source>%1 DCS %2 is not in CHIRP&apos;s DCS code list</source>
+        <translation>%1 D%2 不在 CHIRP 的数字亚音频表中</translation>
+    </message>
+    <message>
+        <source>%1 is not exported: its frequency %2 / %3 is not a number.</source>
+        <translation>%1 未导出：频率 %2 / %3 不是数字。</translation>
+    </message>
+    <message>
+        <source>%1 is not exported: its tones %2 / %3 are not tones.</source>
+        <translation>%1 未导出：亚音频 %2 / %3 无法识别。</translation>
+    </message>
+    <message>
+        <source>RX tone</source>
+        <translation>接收亚音频</translation>
+    </message>
+    <message>
+        <source>TX tone</source>
+        <translation>发射亚音频</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 is a tone word kept as read, which CHIRP has no form for: it is left out.</source>
+        <translation>%1：%2 %3 是按读出原样保留的亚音频字，CHIRP 没有对应的写法，导出时略去。</translation>
+    </message>
+    <message>
+        <source>this program refuses the row when importing it back</source>
+        <translation>本程序再导入时也会拒绝此行</translation>
+    </message>
+    <message>
+        <source>Modern CHIRP reads these values but refuses them when copying into a radio with the standard tone lists; CHIRP 20221106 (Debian 12) drops these rows when reading the file:</source>
+        <translation>新版 CHIRP 能读出以下数值，但复制到使用标准亚音频表的电台时会拒绝；CHIRP 20221106（Debian 12）读文件时会丢弃这些行：</translation>
+    </message>
+    <message>
+        <source>No channel is in use: the file holds only the header, which CHIRP refuses with &quot;No channels found&quot;.</source>
+        <translation>没有使用中的信道：文件只有标题行，CHIRP 会报告“No channels found”。</translation>
+    </message>
+    <message>
+        <source>CHIRP files have no BCLO column: the Carrier setting of channels %1 is not carried.</source>
+        <translation>CHIRP 的文件没有 BCLO（禁发）项：信道 %1 的“载波”设置不会带出。</translation>
+    </message>
+</context>
+<context>
+    <name>ChirpImport</name>
+    <message>
+        <source>Line %1</source>
+        <translation>第 %1 行</translation>
+    </message>
+    <message>
+        <source>Line %1 (file line %2)</source>
+        <translation>第 %1 行（文件第 %2 行）</translation>
+    </message>
+    <message>
+        <source>: </source>
+        <translation>：</translation>
+    </message>
+    <message>
+        <source>[Location] %1 is not a channel 1 to 16</source>
+        <translation>[Location] %1 不是 1 至 16 的信道</translation>
+    </message>
+    <message>
+        <source>[Location] %1 rows name no channel 1 to 16; the first: lines %2 ...</source>
+        <translation>[Location] %1 行不是 1 至 16 的信道；最先几行：第 %2 行……</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>, ... (%1 in all)</source>
+        <translation>……（共 %1 列）</translation>
+    </message>
+    <message>
+        <source>Unknown columns are ignored: %1.</source>
+        <translation>未知的列已忽略：%1。</translation>
+    </message>
+    <message>
+        <source>%1 MHz lies outside the range %2</source>
+        <translation>%1 MHz 超出频段 %2</translation>
+    </message>
+    <message>
+        <source>RX %1 MHz becomes %2</source>
+        <translation>接收 %1 MHz 变为 %2</translation>
+    </message>
+    <message>
+        <source>TX %1 MHz (Duplex %2) lies outside the range %3</source>
+        <translation>发射 %1 MHz（Duplex %2）超出频段 %3</translation>
+    </message>
+    <message>
+        <source>TX %1 MHz becomes %2</source>
+        <translation>发射 %1 MHz 变为 %2</translation>
+    </message>
+    <message>
+        <source>DTCS with RxDtcsCode %1 other than DtcsCode %2: DtcsCode %2 is used on both sides</source>
+        <translation>DTCS 的 RxDtcsCode %1 与 DtcsCode %2 不同：两边都用 DtcsCode %2</translation>
+    </message>
+    <message>
+        <source>the radio does not support D-STAR (DV)</source>
+        <translation>本机不支持 D-STAR（DV）</translation>
+    </message>
+    <message>
+        <source>mode %1 is not supported by the radio (FM, NFM or Auto)</source>
+        <translation>本机不支持模式 %1（只支持 FM、NFM 或 Auto）</translation>
+    </message>
+    <message>
+        <source>names (rows: %1)</source>
+        <translation>名称（%1 行）</translation>
+    </message>
+    <message>
+        <source>comments (rows: %1)</source>
+        <translation>备注（%1 行）</translation>
+    </message>
+    <message>
+        <source>tuning steps (rows: %1)</source>
+        <translation>步进（%1 行）</translation>
+    </message>
+    <message>
+        <source>D-STAR fields (rows: %1)</source>
+        <translation>D-STAR 字段（%1 行）</translation>
+    </message>
+    <message>
+        <source>Not kept by the radio and dropped: %1.</source>
+        <translation>本机不保存以下内容，已舍弃：%1。</translation>
+    </message>
+    <message>
+        <source>Skip P (priority) is imported as Scan Add Yes (rows: %1).</source>
+        <translation>Skip 为 P（优先）的 %1 行按“扫描添加：有”导入。</translation>
+    </message>
+    <message>
+        <source>Comment lines (#) are ignored (lines: %1).</source>
+        <translation>忽略了 %1 行注释（# 开头）。</translation>
+    </message>
+    <message>
+        <source>BCLO is Off on every channel (CHIRP has no such column); channels the file does not fill are empty.</source>
+        <translation>所有信道的 BCLO 为“关闭”（CHIRP 没有此项）；文件未给出的信道为空。</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8; it is read as Windows code page 1252.</source>
+        <translation>文件不是 UTF-8 编码，按 Windows 代码页 1252 读取。</translation>
+    </message>
+    <message>
+        <source>The file is UTF-16 text (CHIRP&apos;s files are UTF-8); it is read as UTF-16.</source>
+        <translation>文件是 UTF-16 编码（CHIRP 的文件是 UTF-8），按 UTF-16 读取。</translation>
+    </message>
+    <message>
+        <source>This is not a CHIRP channel list: its first line names none of CHIRP&apos;s columns (Location, Frequency, ...).</source>
+        <translation>这不是 CHIRP 的信道表：第一行没有 CHIRP 的列名（Location、Frequency……）。</translation>
+    </message>
+    <message>
+        <source>The file has no Frequency column.</source>
+        <translation>文件没有 Frequency 列。</translation>
+    </message>
+    <message>
+        <source>Column number mismatch: %1 fields, the header has %2</source>
+        <translation>列数不符：%1 个字段，标题行有 %2 个</translation>
+    </message>
+    <message>
+        <source>%1: channel %2 was also given on line %3; this later row is taken.</source>
+        <translation>%1：信道 %2 已由第 %3 行给出，以本行为准。</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>；</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>文件是空的。</translation>
+    </message>
+    <message>
+        <source>Rows after the first 16 that fit are not imported (rows: %1).</source>
+        <translation>前 16 个合适的行之后还有 %1 行未导入。</translation>
+    </message>
+    <message>
+        <source>No row fits the radio in the range %1: no channel is imported.</source>
+        <translation>没有一行适合本机的 %1 频段：未导入任何信道。</translation>
+    </message>
+    <message>
+        <source>Rows taken: %1, snapped: %2, refused: %3.</source>
+        <translation>导入 %1 行，其中 %2 行频率被调整；拒绝 %3 行。</translation>
+    </message>
+    <message>
+        <source> Empty rows skipped: %1.</source>
+        <translation>跳过 %1 个空行。</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>……另有 %1 条</translation>
+    </message>
+    <message>
+        <source>Refused:</source>
+        <translation>拒绝的行：</translation>
+    </message>
+    <message>
+        <source>Snapped onto the channel step:</source>
+        <translation>调整到信道步进的频率：</translation>
+    </message>
+    <message>
+        <source>Notes:</source>
+        <translation>说明：</translation>
+    </message>
+    <message>
+        <source>%1 is not one of %2</source>
+        <translation>%1 不是 %2 之一</translation>
+    </message>
+    <message>
+        <source>%1 is not a frequency</source>
+        <translation>%1 不是频率</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 不是数字</translation>
+    </message>
+    <message>
+        <source>%1 is not a tone between 50 and 300 Hz</source>
+        <translation>%1 不是 50 至 300 Hz 之间的亚音频</translation>
+    </message>
+    <message>
+        <source>%1 is not a DCS code</source>
+        <translation>%1 不是数字亚音频代码</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation>为空</translation>
+    </message>
+    <message>
+        <source>%1 is not a power in watts</source>
+        <translation>%1 不是以瓦为单位的功率</translation>
+    </message>
+    <message>
+        <source>tone %1 Hz lies outside 67.0-254.1 Hz</source>
+        <translation>亚音频 %1 Hz 不在 67.0-254.1 Hz 之内</translation>
+    </message>
+    <message>
+        <source>DCS code %1 is not one of the radio&apos;s</source>
+        <translation>数字亚音频 %1 不是本机的代码</translation>
+    </message>
+    <message>
+        <source>reverse squelch (%1) is not supported by the radio</source>
+        <translation>本机不支持反向静噪（%1）</translation>
     </message>
 </context>
 <context>
@@ -1109,6 +1450,29 @@ Write the file?</source>
     </message>
 </context>
 <context>
+    <name>RadioLinkCommand</name>
+    <message>
+        <source>Yes</source>
+        <comment>the answer to the band question</comment>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>Warning: </source>
+        <translation>警告：</translation>
+    </message>
+    <message>
+        <source>The backup taken before the write: %1</source>
+        <translation>写频前的备份：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ReadCommand</name>
+    <message>
+        <source>Backup: %1</source>
+        <translation>备份：%1</translation>
+    </message>
+</context>
+<context>
     <name>SerialTrace</name>
     <message>
         <source>Read From Radio</source>
@@ -1187,6 +1551,162 @@ TX：程序发往对讲机；RX：对讲机发往程序；时间为自本次通�
 </source>
         <translation>== 第 %1 次：%2，%3，%4 ==
 </translation>
+    </message>
+</context>
+<context>
+    <name>StateFile</name>
+    <message>
+        <source>The file %1 is of an unknown kind: its name must end in .dat or .json.</source>
+        <translation>文件 %1 的类型未知：文件名须以 .dat 或 .json 结尾。</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>无法读取文件 %1。</translation>
+    </message>
+    <message>
+        <source>The file %1 is too short to be a data file.</source>
+        <translation>文件 %1 太短，不是有效的数据文件。</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be used: %2</source>
+        <translation>文件 %1 无法使用：%2</translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <comment>the system&apos;s reason, after the file&apos;s name</comment>
+        <translation>（%1）</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written%2; the old file is unchanged.</source>
+        <translation>无法写入文件 %1%2，原文件未改动。</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written%2; nothing was written.</source>
+        <translation>无法写入文件 %1%2，未写入任何数据。</translation>
+    </message>
+</context>
+<context>
+    <name>SystemReason</name>
+    <message>
+        <source>permission denied</source>
+        <translation>权限不足</translation>
+    </message>
+    <message>
+        <source>no such file or directory</source>
+        <translation>文件或目录不存在</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>设备不存在</translation>
+    </message>
+    <message>
+        <source>device busy</source>
+        <translation>设备正被占用</translation>
+    </message>
+    <message>
+        <source>is a directory</source>
+        <translation>这是一个目录</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a directory</source>
+        <translation>路径中有一项不是目录</translation>
+    </message>
+    <message>
+        <source>the device does not support the operation</source>
+        <translation>该设备不支持这项操作</translation>
+    </message>
+    <message>
+        <source>read-only file system</source>
+        <translation>文件系统只读</translation>
+    </message>
+    <message>
+        <source>disk full</source>
+        <translation>磁盘已满</translation>
+    </message>
+    <message>
+        <source>disk quota exceeded</source>
+        <translation>超出磁盘配额</translation>
+    </message>
+    <message>
+        <source>input/output error</source>
+        <translation>输入输出错误</translation>
+    </message>
+    <message>
+        <source>file exists</source>
+        <translation>文件已存在</translation>
+    </message>
+    <message>
+        <source>file name too long</source>
+        <translation>文件名太长</translation>
+    </message>
+    <message>
+        <source>file too large</source>
+        <translation>文件太大</translation>
+    </message>
+    <message>
+        <source>too many open files</source>
+        <translation>打开的文件太多</translation>
+    </message>
+    <message>
+        <source>resource temporarily unavailable</source>
+        <translation>资源暂时不可用</translation>
+    </message>
+    <message>
+        <source>too many levels of symbolic links</source>
+        <translation>符号链接层数太多</translation>
+    </message>
+    <message>
+        <source>read failed</source>
+        <translation>读取失败</translation>
+    </message>
+    <message>
+        <source>write failed</source>
+        <translation>写入失败</translation>
+    </message>
+    <message>
+        <source>fatal error</source>
+        <translation>严重错误</translation>
+    </message>
+    <message>
+        <source>out of resources</source>
+        <translation>资源不足</translation>
+    </message>
+    <message>
+        <source>cannot open</source>
+        <translation>无法打开</translation>
+    </message>
+    <message>
+        <source>aborted</source>
+        <translation>操作已中止</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>超时</translation>
+    </message>
+    <message>
+        <source>cannot remove</source>
+        <translation>无法删除</translation>
+    </message>
+    <message>
+        <source>cannot rename</source>
+        <translation>无法重命名</translation>
+    </message>
+    <message>
+        <source>cannot seek</source>
+        <translation>无法定位</translation>
+    </message>
+    <message>
+        <source>cannot resize</source>
+        <translation>无法改变大小</translation>
+    </message>
+    <message>
+        <source>cannot copy</source>
+        <translation>无法复制</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a reason the language names: %1 its name, %2 the system&apos;s text</comment>
+        <translation>%1（%2）</translation>
     </message>
 </context>
 <context>

@@ -18,8 +18,15 @@ struct Run {
     QString out;
 };
 
+// The tool in an English locale: its messages follow LANG unless --lang
+// says otherwise.
 Run cli(const QStringList &args) {
     QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("LC_ALL"));
+    env.remove(QStringLiteral("LC_MESSAGES"));
+    env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(VQ740_CLI), args);
     p.waitForFinished(30000);
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardError()),

@@ -23,6 +23,10 @@ Run cli(const QStringList &args) {
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.remove("QT_QPA_PLATFORM");
+    // English messages unless --lang says otherwise.
+    env.remove("LC_ALL");
+    env.remove("LC_MESSAGES");
+    env.insert("LANG", "C.UTF-8");
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(VQ740_CLI), args);
     p.waitForFinished(60000);

@@ -100,8 +100,9 @@ private slots:
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
-    CliRun runCli(const QStringList &args, const QByteArray &input = QByteArray()) const {
-        return runCliProgram(QStringLiteral(VQ740_CLI), args, path("data"), input);
+    CliRun runCli(const QStringList &args, const QByteArray &input = QByteArray(),
+                  const QString &locale = QStringLiteral("C.UTF-8")) const {
+        return runCliProgram(QStringLiteral(VQ740_CLI), args, path("data"), input, locale);
     }
     // The folder backups go to without --backup-dir.
     QString defaultBackups() const { return path("data/VQ-740/vq740/backups"); }
@@ -122,24 +123,38 @@ void TestLinkCli::init() {
 
 void TestLinkCli::readSavesWhatTheRadioHolds_data() {
     QTest::addColumn<QString>("output");
-    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("locale");   // LANG
+    QTest::addColumn<QStringList>("lang"); // --lang, if given
+    QTest::addColumn<bool>("chinese");     // the messages are in Chinese
     QTest::addColumn<QString>("success");
+    const QString chineseSuccess = QString::fromUtf8("读频成功！");
     QTest::newRow("data file") << "radio.DAT"
-                               << "en"
+                               << "C.UTF-8" << QStringList{"--lang", "en"} << false
                                << "Read frequency success!";
-    QTest::newRow("JSON form, Chinese") << "radio.json"
-                                        << "zh" << QString::fromUtf8("读频成功！");
+    QTest::newRow("JSON form, Chinese")
+        << "radio.json"
+        << "C.UTF-8" << QStringList{"--lang", "zh"} << true << chineseSuccess;
+    QTest::newRow("Chinese locale") << "radio.dat"
+                                    << "zh_CN.UTF-8" << QStringList() << true << chineseSuccess;
+    QTest::newRow("Chinese locale, --lang en")
+        << "radio.dat"
+        << "zh_CN.UTF-8" << QStringList{"--lang", "en"} << false << "Read frequency success!";
+    QTest::newRow("other locale") << "radio.dat"
+                                  << "de_DE.UTF-8" << QStringList() << false
+                                  << "Read frequency success!";
 }
 
 void TestLinkCli::readSavesWhatTheRadioHolds() {
     QFETCH(QString, output);
-    QFETCH(QString, lang);
+    QFETCH(QString, locale);
+    QFETCH(QStringList, lang);
+    QFETCH(bool, chinese);
     QFETCH(QString, success);
     QRandomGenerator rng(31);
     m_sim->model.memory.replace(0x10, 0x400, generatedImage(rng, 0x400));
     m_sim->model.identification = RadioModel::identificationOf("K7403", 0x73);
-    const CliRun run =
-        runCli({"--lang", lang, "read", "--port", m_sim->devicePath(), "-o", path(output)});
+    const CliRun run = runCli(
+        lang + QStringList{"read", "--port", m_sim->devicePath(), "-o", path(output)}, {}, locale);
     QCOMPARE(run.status, 0);
     QCOMPARE(m_sim->model.frames, expectedReadFrames());
     // The read is kept as a backup too: the radio's memory exactly as read,
@@ -147,14 +162,14 @@ void TestLinkCli::readSavesWhatTheRadioHolds() {
     const QStringList backups = backupsIn(defaultBackups());
     QCOMPARE(backups.size(), 1);
     const QString backupLine =
-        (lang == QLatin1String("zh") ? QString::fromUtf8("备份：") : QStringLiteral("Backup: ")) +
+        (chinese ? QString::fromUtf8("备份：") : QStringLiteral("Backup: ")) +
         QDir::toNativeSeparators(QDir(defaultBackups()).filePath(backups.first()));
     QCOMPARE(run.out.trimmed(), success + QLatin1Char('\n') + backupLine);
     QVERIFY2(backups.first().endsWith("_read_600-720MHz.DAT"), qPrintable(backups.first()));
     QCOMPARE(readFile(QDir(defaultBackups()).filePath(backups.first())),
              m_sim->model.memory.mid(0x10, 0x400));
 
-    EditorState expected = startUpState(lang == QLatin1String("zh") ? 0 : 1);
+    EditorState expected = startUpState(chinese ? 0 : 1);
     QVERIFY(DecodeImage(expected, imageFromBytes(m_sim->model.memory.mid(0x10, 0x400))));
     expected.acceptedBand = expected.bandPosition = 6; // 73: 600-720MHz
     EditorState saved = startUpState(1);

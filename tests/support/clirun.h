@@ -16,16 +16,21 @@ struct CliRun {
 
 // `dataHome`, when given, is the per-user data folder of the tool
 // (XDG_DATA_HOME), so that its default backup folder is the test's own;
-// `input` is what it reads on standard input.
+// `input` is what it reads on standard input. The tool's messages follow the
+// locale: it runs with LANG `locale` (English messages unless it is a
+// Chinese one), whatever the locale of the tests.
 inline CliRun runCliProgram(const QString &program, const QStringList &args,
                             const QString &dataHome = QString(),
-                            const QByteArray &input = QByteArray()) {
+                            const QByteArray &input = QByteArray(),
+                            const QString &locale = QStringLiteral("C.UTF-8")) {
     QProcess p;
-    if (!dataHome.isEmpty()) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!dataHome.isEmpty())
         env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
-        p.setProcessEnvironment(env);
-    }
+    env.remove(QStringLiteral("LC_ALL"));
+    env.remove(QStringLiteral("LC_MESSAGES"));
+    env.insert(QStringLiteral("LANG"), locale);
+    p.setProcessEnvironment(env);
     QSignalSpy finished(&p, &QProcess::finished);
     p.start(program, args);
     p.write(input);
