@@ -19,8 +19,8 @@ QList<CliCommand> commands() {
 
 QCommandLineOption languageOption() {
     return QCommandLineOption(QStringLiteral("lang"),
-                              QStringLiteral("Messages in Chinese (zh) or English (en, the "
-                                             "default)."),
+                              QStringLiteral("Messages in Chinese (zh) or English (en); "
+                                             "without it, Chinese where LANG is zh_*."),
                               QStringLiteral("zh|en"));
 }
 

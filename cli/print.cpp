@@ -38,7 +38,7 @@ CliCommand printCommand() {
         "Writes the printable channel list of IN (a data file or JSON form) as a PDF\n"
         "file (A4) or as HTML, by the extension of OUT: the title, the range, today's\n"
         "date, the 16 channels as the channel table shows them and the function\n"
-        "settings, in the language of --lang (English unless zh). Needs no display.");
+        "settings, in the language of the messages (see --lang). Needs no display.");
     command.addOptions = [](QCommandLineParser &parser) {
         parser.addPositionalArgument(QStringLiteral("IN"), QStringLiteral("The file to open."));
         parser.addPositionalArgument(QStringLiteral("OUT"),
