@@ -47,8 +47,6 @@ QString shownValue(const QString &value) {
     return shown;
 }
 
-QString quotedValue(const QString &value, QuoteMarks marks) {
-    const bool chinese = marks == QuoteMarks::Chinese;
-    return (chinese ? QStringLiteral("“") : QStringLiteral("\"")) + shownValue(value) +
-           (chinese ? QStringLiteral("”") : QStringLiteral("\""));
+QString quotedValue(const QString &value) {
+    return QLatin1Char('"') + shownValue(value) + QLatin1Char('"');
 }

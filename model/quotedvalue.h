@@ -17,10 +17,7 @@ constexpr int kShownValueLength = 40;
 // After the first 40 characters "..." stands for the rest.
 QString shownValue(const QString &value);
 
-enum class QuoteMarks {
-    Straight, // "value"
-    Chinese,  // “value”
-};
-
-// The shown value in quotes: the one way a message quotes a user's value.
-QString quotedValue(const QString &value, QuoteMarks marks = QuoteMarks::Straight);
+// The shown value in straight quotes, as a message in English quotes a
+// user's value (a translated message gives its own quote marks around
+// shownValue()).
+QString quotedValue(const QString &value);
