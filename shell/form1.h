@@ -23,6 +23,7 @@ class BackupStore;
 class CellEditors;
 class ChannelCommandsPart;
 class ChannelGrid;
+class FleetPart;
 class FileChooser;
 class FunctionsPanel;
 class InteropPrompts;
@@ -111,6 +112,7 @@ private:
     void updateTitle() override;
     bool keepUnsavedWork() override;
     bool openNamedFile(const QString &path) override;
+    QString filePath() const override { return m_filePath; }
     void buildHistory();
     void recordEdit(const QString &what);
     void commandNew();
@@ -199,4 +201,5 @@ private:
     std::unique_ptr<RadioLinkPart> m_link;
     std::unique_ptr<WritePart> m_write;
     std::unique_ptr<ChannelCommandsPart> m_commands;
+    std::unique_ptr<FleetPart> m_fleet;
 };

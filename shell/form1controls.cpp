@@ -8,6 +8,7 @@
 #include "editor/bandselection.h"
 #include "editor/channelgrid.h"
 #include "shell/channelcommandspart.h"
+#include "shell/fleetpart.h"
 #include "shell/functionspanel.h"
 #include "shell/helpfile.h"
 #include "shell/localizedmsgbox.h"
@@ -62,6 +63,7 @@ void Form1::retranslateParts() {
     retranslateRadioStatus();
     m_link->retranslate();
     m_write->retranslate();
+    m_fleet->retranslate();
 }
 
 void Form1::commandHelp() {

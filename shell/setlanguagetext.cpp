@@ -2,6 +2,7 @@
 
 #include "dialogs/optiondialogs.h"
 #include "editor/channelgrid.h"
+#include "model/texts.h"
 #include "shell/captiontable.h"
 
 #include <QAbstractButton>
@@ -49,6 +50,8 @@ void setListItem(QWidget &form, const QString &control, int index, const QString
 } // namespace
 
 void SetLanguageText(QWidget &form, OptionDialogs &dialogs, qint16 language) {
+    // The texts of the language catalogue follow the window's language.
+    Texts::setLanguage(languageOfFlag(language));
     auto *grid = form.findChild<ChannelGrid *>(QStringLiteral("Grid1"));
     for (const CaptionRow &row : mainWindowCaptions()) {
         const QString &text = row.text(language);
