@@ -45,7 +45,9 @@ JournalWindow::JournalWindow(QWidget *parent)
     journalList->setSelectionBehavior(QAbstractItemView::SelectRows);
     journalList->verticalHeader()->hide();
     journalList->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    journalList->horizontalHeader()->setStretchLastSection(true);
+    // Whole paths rather than cut ones: the list scrolls sideways.
+    journalList->setWordWrap(false);
+    journalList->horizontalHeader()->setStretchLastSection(false);
     for (int c = 0; c < FieldCount; ++c)
         journalList->setHorizontalHeaderItem(c, new QTableWidgetItem);
 

@@ -19,6 +19,7 @@ ProgrammedRadiosTable::ProgrammedRadiosTable(QWidget *parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     verticalHeader()->hide();
+    setWordWrap(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     horizontalHeader()->setStretchLastSection(true);
     for (int c = 0; c < ColumnCount; ++c)

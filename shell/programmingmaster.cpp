@@ -33,7 +33,7 @@ StateFileStatus loadMasterFile(const QString &path, qint16 language, Programming
     EditorState state;
     state.language = language;
     state.loadStartUpValues();
-    const StateFileStatus status = loadStateFile(path, state, StateFileKind::DataFile);
+    StateFileStatus status = loadStateFile(path, state, StateFileKind::DataFile);
     if (status.ok())
         *master = programmingMaster(state, QFileInfo(path).absoluteFilePath());
     return status;

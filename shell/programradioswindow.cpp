@@ -94,8 +94,8 @@ ProgramRadiosWindow::ProgramRadiosWindow(ProgramRadiosHost &host, QWidget *paren
     linesLayout->addWidget(scroll);
 
     auto *middle = new QHBoxLayout;
-    middle->addWidget(grpPorts, 2);
-    middle->addWidget(grpLines, 3);
+    middle->addWidget(grpPorts, 1);
+    middle->addWidget(grpLines, 1);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(lblCounters);
     bottom->addSpacing(12);
@@ -103,8 +103,8 @@ ProgramRadiosWindow::ProgramRadiosWindow(ProgramRadiosHost &host, QWidget *paren
     bottom->addWidget(cmdClose);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(grpMaster);
-    layout->addLayout(middle, 2);
-    layout->addWidget(m_list, 3);
+    layout->addLayout(middle, 3);
+    layout->addWidget(m_list, 2);
     layout->addLayout(bottom);
 
     connect(optEditorMaster, &QRadioButton::clicked, this, [this] { setSource(Source::Editor); });
@@ -116,7 +116,7 @@ ProgramRadiosWindow::ProgramRadiosWindow(ProgramRadiosHost &host, QWidget *paren
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
     retranslate();
-    resize(920, 680);
+    resize(980, 800);
 }
 
 ProgramRadiosWindow::~ProgramRadiosWindow() = default;
