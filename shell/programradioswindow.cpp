@@ -1,12 +1,13 @@
+// The Program radios window: its layout, the radios started and ended with
+// their rows, journal lines and counters, Enter, closing and the language.
+// The ports are in programradiosports.cpp, the master in
+// programradiosmaster.cpp.
 #include "shell/programradioswindow.h"
 
-#include "link/portdevices.h"
-#include "link/portnames.h"
 #include "shell/journal.h"
 #include "shell/programmedradiostable.h"
 #include "shell/radiolinegroup.h"
 #include "shell/radiooutcome.h"
-#include "shell/writetexts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -30,8 +31,6 @@ template <typename T> T *named(T *object, const char *name) {
     object->setObjectName(QString::fromLatin1(name));
     return object;
 }
-
-constexpr int kDeviceRole = Qt::UserRole;
 } // namespace
 
 ProgramRadiosWindow::ProgramRadiosWindow(ProgramRadiosHost &host, QWidget *parent)
@@ -155,130 +154,6 @@ int ProgramRadiosWindow::failedCount() const {
     for (RadioOutcome outcome : m_outcomes)
         n += isRadioFailure(outcome);
     return n;
-}
-
-// The ports --------------------------------------------------------------
-
-void ProgramRadiosWindow::listPorts() {
-    // Ports already listed keep their marks; the chosen port is checked the
-    // first time only.
-    const QString chosen = m_portsListed ? QString() : m_host.chosenDevice();
-    for (const KnownPort &port : m_host.knownPorts())
-        addPortItem(port.device, port.label, !chosen.isEmpty() && port.device == chosen);
-    if (!chosen.isEmpty())
-        addPortItem(chosen, chosen, true);
-    m_portsListed = true;
-    showLines();
-}
-
-QListWidgetItem *ProgramRadiosWindow::addPortItem(const QString &device, const QString &label,
-                                                  bool checked) {
-    for (int row = 0; row < m_ports->count(); ++row)
-        if (m_ports->item(row)->data(kDeviceRole).toString() == device)
-            return m_ports->item(row);
-    auto *item = new QListWidgetItem(label);
-    item->setData(kDeviceRole, device);
-    item->setToolTip(QDir::toNativeSeparators(device));
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-    item->setCheckState(Qt::Unchecked);
-    m_ports->addItem(item);
-    if (checked)
-        item->setCheckState(Qt::Checked); // makes its group
-    return item;
-}
-
-void ProgramRadiosWindow::addTypedPort() {
-    const QString device = m_newPort->text().trimmed();
-    if (device.isEmpty())
-        return;
-    // COM1 to COM8 stand for the platform's devices; a path must lead to a
-    // device.
-    const DevicePathProblem problem =
-        portNumberOfName(device) > 0 || !device.contains(QLatin1Char('/'))
-            ? DevicePathProblem::None
-            : checkDevicePath(device);
-    if (problem != DevicePathProblem::None) {
-        const qint16 language = m_host.languageFlag();
-        setStatus([problem, device,
-                   language] { return devicePathProblemText(problem, device, language); },
-                  true);
-        return;
-    }
-    QListWidgetItem *item = addPortItem(device, device, true);
-    item->setCheckState(Qt::Checked);
-    m_ports->setCurrentItem(item);
-    m_newPort->clear();
-    setStatus({}, false);
-}
-
-void ProgramRadiosWindow::portItemChanged(QListWidgetItem *item) {
-    const QString device = item->data(kDeviceRole).toString();
-    RadioLineGroup *group = nullptr;
-    for (RadioLineGroup *g : lines())
-        if (g->device() == device)
-            group = g;
-    const bool checked = item->checkState() == Qt::Checked;
-    if (checked && !group) {
-        group = new RadioLineGroup(
-            device, item->text(), [this] { return ++m_lastNumber; },
-            [this] { return m_host.languageFlag(); }, this);
-        connect(group, &RadioLineGroup::startRequested, this, &ProgramRadiosWindow::startLine);
-        connect(group, &RadioLineGroup::radioFinished, this, &ProgramRadiosWindow::radioFinished);
-        m_lineLayout->insertWidget(m_lineLayout->count() - 1, group);
-    } else if (!checked && group) {
-        // A port whose radio is being programmed stays until it is done.
-        if (group->busy()) {
-            QSignalBlocker blocker(m_ports);
-            item->setCheckState(Qt::Checked);
-            setStatus(
-                [] {
-                    return tr("A radio is being programmed on this port; wait until it is "
-                              "done.");
-                },
-                true);
-            return;
-        }
-        delete group;
-    }
-    showLines();
-}
-
-void ProgramRadiosWindow::showLines() {
-    lblNoLines->setVisible(lines().isEmpty());
-}
-
-// The master -------------------------------------------------------------
-
-void ProgramRadiosWindow::chooseMasterFile() {
-    const QString path = m_host.chooseMasterFile();
-    if (path.isEmpty())
-        return;
-    m_masterFile = path;
-    ProgrammingMaster master;
-    m_fileStatus = loadMasterFile(path, m_host.languageFlag(), &master);
-    if (m_fileStatus.ok())
-        m_fileMaster = master;
-    else
-        m_fileMaster.reset();
-    setSource(Source::File);
-}
-
-void ProgramRadiosWindow::setSource(Source source) {
-    m_source = source;
-    optEditorMaster->setChecked(source == Source::Editor);
-    optFileMaster->setChecked(source == Source::File);
-    showMaster();
-}
-
-std::optional<ProgrammingMaster> ProgramRadiosWindow::takeMaster() {
-    if (m_source == Source::Editor)
-        return m_host.editorMaster();
-    return m_fileMaster;
-}
-
-void ProgramRadiosWindow::showMaster() {
-    m_master = takeMaster();
-    retranslate();
 }
 
 // The radios -------------------------------------------------------------
@@ -417,40 +292,5 @@ void ProgramRadiosWindow::retranslate() {
     cmdClose->setText(tr("Close"));
     showCounters();
     lblStatus->setText(m_status ? m_status() : QString());
-
-    // The master: its name and SHA-256, and what the radio cannot hold.
-    const qint16 language = m_host.languageFlag();
-    QStringList check;
-    bool errors = false;
-    if (!m_master && m_source == Source::Editor) {
-        lblMaster->clear();
-    } else if (!m_master) {
-        lblMaster->setText(m_masterFile.isEmpty()
-                               ? tr("No master file chosen.")
-                               : tr("Master: %1").arg(QDir::toNativeSeparators(m_masterFile)));
-        check << (m_masterFile.isEmpty() ? tr("Choose the master file with Master file....")
-                                         : stateFileMessage(m_fileStatus, m_masterFile, language));
-        errors = !m_masterFile.isEmpty();
-    } else {
-        const ProgrammingMaster &m = *m_master;
-        lblMaster->setText(tr("Master: %1").arg(m.name) + QStringLiteral("\nSHA-256: ") + m.digest);
-        if (!m.usable()) {
-            errors = true;
-            check << tr("The radio cannot hold this master as it is; no radio is programmed "
-                        "until it is mended:");
-            for (const WriteWarning &w : m.errors)
-                check << QStringLiteral("\u2022 ") +
-                             warningText(w, m.state.bandPosition, false, language);
-        } else {
-            check << tr("The master can be written as it is.");
-        }
-        if (!m.warnings.isEmpty()) {
-            check << tr("Note:");
-            for (const WriteWarning &w : m.warnings)
-                check << QStringLiteral("\u2022 ") +
-                             warningText(w, m.state.bandPosition, false, language);
-        }
-    }
-    lblMasterCheck->setText(check.join(QLatin1Char('\n')));
-    lblMasterCheck->setStyleSheet(errors ? QStringLiteral("color: #b00000;") : QString());
+    showMasterText();
 }

@@ -96,6 +96,7 @@ private:
     void setSource(Source source);
     std::optional<ProgrammingMaster> takeMaster();
     void showMaster();
+    void showMasterText();
     void startLine(RadioLineGroup *group, bool retry);
     void radioFinished(RadioLineGroup *group, int number, const RadioRecord &record);
     void showCounters();

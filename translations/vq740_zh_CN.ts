@@ -17,72 +17,72 @@
 <context>
     <name>JournalWindow</name>
     <message>
-        <location filename="../shell/journalwindow.cpp" line="124"/>
+        <location filename="../shell/journalwindow.cpp" line="126"/>
         <source>Journal</source>
         <translation>写频记录</translation>
     </message>
     <message>
-        <location filename="../shell/journalwindow.cpp" line="125"/>
+        <location filename="../shell/journalwindow.cpp" line="127"/>
         <source>Journal file:</source>
         <translation>记录文件：</translation>
     </message>
     <message>
-        <location filename="../shell/journalwindow.cpp" line="126"/>
+        <location filename="../shell/journalwindow.cpp" line="128"/>
         <source>No radio has been programmed yet.</source>
         <translation>还没有写过任何对讲机。</translation>
     </message>
     <message>
-        <location filename="../shell/journalwindow.cpp" line="127"/>
+        <location filename="../shell/journalwindow.cpp" line="129"/>
         <source>Time</source>
         <translation>时间</translation>
     </message>
     <message>
-        <location filename="../shell/journalwindow.cpp" line="127"/>
+        <location filename="../shell/journalwindow.cpp" line="129"/>
         <source>Master</source>
         <translation>母版</translation>
     </message>
     <message>
-        <location filename="../shell/journalwindow.cpp" line="127"/>
+        <location filename="../shell/journalwindow.cpp" line="129"/>
         <source>SHA-256</source>
         <translation>SHA-256</translation>
     </message>
     <message>
-        <location filename="../shell/journalwindow.cpp" line="127"/>
+        <location filename="../shell/journalwindow.cpp" line="129"/>
         <source>Port</source>
         <translation>端口</translation>
     </message>
     <message>
-        <location filename="../shell/journalwindow.cpp" line="128"/>
+        <location filename="../shell/journalwindow.cpp" line="130"/>
         <source>Band</source>
         <translation>频段</translation>
     </message>
     <message>
-        <location filename="../shell/journalwindow.cpp" line="128"/>
+        <location filename="../shell/journalwindow.cpp" line="130"/>
         <source>Model</source>
         <translation>型号</translation>
     </message>
     <message>
-        <location filename="../shell/journalwindow.cpp" line="128"/>
+        <location filename="../shell/journalwindow.cpp" line="130"/>
         <source>Outcome</source>
         <translation>结果</translation>
     </message>
     <message>
-        <location filename="../shell/journalwindow.cpp" line="128"/>
+        <location filename="../shell/journalwindow.cpp" line="130"/>
         <source>Backup</source>
         <translation>备份</translation>
     </message>
     <message>
-        <location filename="../shell/journalwindow.cpp" line="131"/>
+        <location filename="../shell/journalwindow.cpp" line="133"/>
         <source>Refresh</source>
         <translation>刷新</translation>
     </message>
     <message>
-        <location filename="../shell/journalwindow.cpp" line="132"/>
+        <location filename="../shell/journalwindow.cpp" line="134"/>
         <source>Open folder</source>
         <translation>打开文件夹</translation>
     </message>
     <message>
-        <location filename="../shell/journalwindow.cpp" line="133"/>
+        <location filename="../shell/journalwindow.cpp" line="135"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
@@ -158,123 +158,123 @@
 <context>
     <name>ProgramRadiosWindow</name>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="235"/>
+        <location filename="../shell/programradiosports.cpp" line="94"/>
         <source>A radio is being programmed on this port; wait until it is done.</source>
         <translation>此端口正在写入对讲机，请等它完成。</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="290"/>
+        <location filename="../shell/programradioswindow.cpp" line="165"/>
         <source>No radio was programmed: choose the master file first.</source>
         <translation>未写入任何对讲机：请先选择母版文件。</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="295"/>
+        <location filename="../shell/programradioswindow.cpp" line="170"/>
         <source>No radio was programmed: mend the master first.</source>
         <translation>未写入任何对讲机：请先修正母版。</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="301"/>
+        <location filename="../shell/programradioswindow.cpp" line="176"/>
         <source>The main window is exchanging with a radio; press Start again when it is done.</source>
         <translation>主窗口正在与对讲机通信，完成后请再按“开始”。</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="333"/>
+        <location filename="../shell/programradioswindow.cpp" line="208"/>
         <source>The journal %1 cannot be written (%2).</source>
         <translation>无法写入写频记录 %1（%2）。</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="344"/>
+        <location filename="../shell/programradioswindow.cpp" line="219"/>
         <source>Written and checked: %1    Failed: %2</source>
         <translation>已写入并校验：%1    失败：%2</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="381"/>
+        <location filename="../shell/programradioswindow.cpp" line="256"/>
         <source>Radios are being programmed; close the window once they are done.</source>
         <translation>正在写入对讲机，完成后再关闭窗口。</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="407"/>
+        <location filename="../shell/programradioswindow.cpp" line="282"/>
         <source>Program radios</source>
         <translation>批量写频</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="408"/>
+        <location filename="../shell/programradioswindow.cpp" line="283"/>
         <source>Master</source>
         <translation>母版</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="409"/>
+        <location filename="../shell/programradioswindow.cpp" line="284"/>
         <source>The editor&apos;s contents</source>
         <translation>编辑器中的内容</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="410"/>
+        <location filename="../shell/programradioswindow.cpp" line="285"/>
         <source>A data file</source>
         <translation>数据文件</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="411"/>
+        <location filename="../shell/programradioswindow.cpp" line="286"/>
         <source>Master file...</source>
         <translation>母版文件...</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="412"/>
+        <location filename="../shell/programradioswindow.cpp" line="287"/>
         <source>Ports</source>
         <translation>端口</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="413"/>
+        <location filename="../shell/programradioswindow.cpp" line="288"/>
         <source>Another port (COM5, /dev/ttyUSB1)</source>
         <translation>其他端口（COM5、/dev/ttyUSB1）</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="414"/>
+        <location filename="../shell/programradioswindow.cpp" line="289"/>
         <source>Add port</source>
         <translation>添加端口</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="415"/>
+        <location filename="../shell/programradioswindow.cpp" line="290"/>
         <source>Radios on each port</source>
         <translation>各端口的对讲机</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="416"/>
+        <location filename="../shell/programradioswindow.cpp" line="291"/>
         <source>Check a port to program radios on it.</source>
         <translation>勾选一个端口，即可在该端口上写入对讲机。</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="417"/>
+        <location filename="../shell/programradioswindow.cpp" line="292"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="429"/>
+        <location filename="../shell/programradiosmaster.cpp" line="52"/>
         <source>No master file chosen.</source>
         <translation>尚未选择母版文件。</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="430"/>
-        <location filename="../shell/programradioswindow.cpp" line="436"/>
+        <location filename="../shell/programradiosmaster.cpp" line="53"/>
+        <location filename="../shell/programradiosmaster.cpp" line="59"/>
         <source>Master: %1</source>
         <translation>母版：%1</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="431"/>
+        <location filename="../shell/programradiosmaster.cpp" line="54"/>
         <source>Choose the master file with Master file....</source>
         <translation>请用“母版文件...”选择母版文件。</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="439"/>
+        <location filename="../shell/programradiosmaster.cpp" line="62"/>
         <source>The radio cannot hold this master as it is; no radio is programmed until it is mended:</source>
         <translation>对讲机无法按原样保存此母版，修正之前不会写入任何对讲机：</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="445"/>
+        <location filename="../shell/programradiosmaster.cpp" line="68"/>
         <source>The master can be written as it is.</source>
         <translation>母版可以按原样写入。</translation>
     </message>
     <message>
-        <location filename="../shell/programradioswindow.cpp" line="448"/>
+        <location filename="../shell/programradiosmaster.cpp" line="71"/>
         <source>Note:</source>
         <translation>注意：</translation>
     </message>
@@ -282,37 +282,37 @@
 <context>
     <name>ProgrammedRadiosTable</name>
     <message>
-        <location filename="../shell/programmedradiostable.cpp" line="67"/>
+        <location filename="../shell/programmedradiostable.cpp" line="68"/>
         <source>No.</source>
         <translation>序号</translation>
     </message>
     <message>
-        <location filename="../shell/programmedradiostable.cpp" line="67"/>
+        <location filename="../shell/programmedradiostable.cpp" line="68"/>
         <source>Time</source>
         <translation>时间</translation>
     </message>
     <message>
-        <location filename="../shell/programmedradiostable.cpp" line="67"/>
+        <location filename="../shell/programmedradiostable.cpp" line="68"/>
         <source>Port</source>
         <translation>端口</translation>
     </message>
     <message>
-        <location filename="../shell/programmedradiostable.cpp" line="67"/>
+        <location filename="../shell/programmedradiostable.cpp" line="68"/>
         <source>Band</source>
         <translation>频段</translation>
     </message>
     <message>
-        <location filename="../shell/programmedradiostable.cpp" line="68"/>
+        <location filename="../shell/programmedradiostable.cpp" line="69"/>
         <source>Model</source>
         <translation>型号</translation>
     </message>
     <message>
-        <location filename="../shell/programmedradiostable.cpp" line="68"/>
+        <location filename="../shell/programmedradiostable.cpp" line="69"/>
         <source>Outcome</source>
         <translation>结果</translation>
     </message>
     <message>
-        <location filename="../shell/programmedradiostable.cpp" line="68"/>
+        <location filename="../shell/programmedradiostable.cpp" line="69"/>
         <source>Backup</source>
         <translation>备份</translation>
     </message>
