@@ -2,9 +2,10 @@
 // selector, the Functions Setting panel, the channel table, the exchange
 // indicators and the copyright line, and wires the parts that own the
 // commands: the radio link (ports, Read, Write, the serial trace), the write
-// (preview, check, backups, the status line) and the channel commands (Undo,
-// Redo, the clipboard, Import, Export, Print). The window keeps the File
-// commands, the lock, the language and the parameter file.
+// (preview, check, backups, the status line), the channel commands (Undo,
+// Redo, the clipboard, Import, Export, Print) and the programming of a fleet
+// (Program radios, the journal). The window keeps the File commands, the
+// lock, the language and the parameter file.
 #pragma once
 
 #include "link/serialport.h"
