@@ -26,7 +26,11 @@ FleetPart::FleetPart(EditorState &state, RadioLinkPart &link, WritePart &write,
     retranslate();
 }
 
-FleetPart::~FleetPart() = default;
+FleetPart::~FleetPart() {
+    // The windows belong to the main window but ask the part: they go first.
+    delete m_programRadios;
+    delete m_journalWindow;
+}
 
 void FleetPart::showProgramRadios() {
     if (!m_programRadios)

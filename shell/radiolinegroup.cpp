@@ -54,7 +54,11 @@ RadioLineGroup::RadioLineGroup(const QString &device, const QString &label, Numb
     retranslate();
 }
 
-RadioLineGroup::~RadioLineGroup() = default;
+RadioLineGroup::~RadioLineGroup() {
+    // The preview goes with the group: an answer it gives as it closes has
+    // no line to go to.
+    disconnect(m_preview, nullptr, this, nullptr);
+}
 
 bool RadioLineGroup::busy() const {
     return m_line && m_line->busy();
