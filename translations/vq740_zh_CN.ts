@@ -4,12 +4,12 @@
 <context>
     <name>FleetPart</name>
     <message>
-        <location filename="../shell/fleetpart.cpp" line="53"/>
+        <location filename="../shell/fleetpart.cpp" line="57"/>
         <source>Program radios...</source>
         <translation>批量写频...</translation>
     </message>
     <message>
-        <location filename="../shell/fleetpart.cpp" line="54"/>
+        <location filename="../shell/fleetpart.cpp" line="58"/>
         <source>Journal...</source>
         <translation>写频记录...</translation>
     </message>
@@ -320,48 +320,48 @@
 <context>
     <name>RadioLineGroup</name>
     <message>
-        <location filename="../shell/radiolinegroup.cpp" line="112"/>
+        <location filename="../shell/radiolinegroup.cpp" line="116"/>
         <source>Connect the next radio and press Start (Enter).</source>
         <translation>连接下一台对讲机，然后按“开始”（回车）。</translation>
     </message>
     <message>
-        <location filename="../shell/radiolinegroup.cpp" line="118"/>
+        <location filename="../shell/radiolinegroup.cpp" line="122"/>
         <source>Radio %1: being programmed...</source>
         <translation>第 %1 台：正在写入……</translation>
     </message>
     <message>
-        <location filename="../shell/radiolinegroup.cpp" line="119"/>
         <location filename="../shell/radiolinegroup.cpp" line="123"/>
+        <location filename="../shell/radiolinegroup.cpp" line="127"/>
         <source>Leave the radio connected until it is done.</source>
         <translation>完成之前请勿断开对讲机。</translation>
     </message>
     <message>
-        <location filename="../shell/radiolinegroup.cpp" line="122"/>
+        <location filename="../shell/radiolinegroup.cpp" line="126"/>
         <source>Radio %1: look at the changes, then choose Write or Cancel.</source>
         <translation>第 %1 台：请查看改动，然后选择“写入”或“取消”。</translation>
     </message>
     <message>
-        <location filename="../shell/radiolinegroup.cpp" line="126"/>
+        <location filename="../shell/radiolinegroup.cpp" line="130"/>
         <source>Radio %1: %2.</source>
         <translation>第 %1 台：%2。</translation>
     </message>
     <message>
-        <location filename="../shell/radiolinegroup.cpp" line="129"/>
+        <location filename="../shell/radiolinegroup.cpp" line="133"/>
         <source>Connect radio %1 again and press Retry, or connect the next radio and press Start (Enter).</source>
         <translation>重新连接第 %1 台并按“重试”，或连接下一台对讲机并按“开始”（回车）。</translation>
     </message>
     <message>
-        <location filename="../shell/radiolinegroup.cpp" line="163"/>
+        <location filename="../shell/radiolinegroup.cpp" line="167"/>
         <source>Start</source>
         <translation>开始</translation>
     </message>
     <message>
-        <location filename="../shell/radiolinegroup.cpp" line="164"/>
+        <location filename="../shell/radiolinegroup.cpp" line="168"/>
         <source>Retry</source>
         <translation>重试</translation>
     </message>
     <message>
-        <location filename="../shell/radiolinegroup.cpp" line="165"/>
+        <location filename="../shell/radiolinegroup.cpp" line="169"/>
         <source>Programs the radio that failed again, under its number.</source>
         <translation>以原来的编号重新写入失败的对讲机。</translation>
     </message>
