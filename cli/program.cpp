@@ -12,6 +12,8 @@
 #include "model/editorstate.h"
 #include "model/texts.h"
 #include "shell/journal.h"
+#include "shell/programmingmaster.h"
+#include "shell/radiooutcome.h"
 #include "shell/writetexts.h"
 
 #include <QCommandLineParser>
@@ -29,14 +31,6 @@
 namespace {
 
 using vq740::translate;
-
-// The master's problems that stop the loop before the first radio: what the
-// radio could not hold as the master has it. A TX tone without TX frequency
-// is only a warning.
-bool isMasterError(const WriteWarning &w) {
-    return w.kind != WriteWarningKind::ToneWithoutTx && w.kind != WriteWarningKind::BandMismatch &&
-           w.kind != WriteWarningKind::UnknownBand;
-}
 
 // Lines typed on standard input, handed to the event loop as they come. The
 // reading thread blocks in the read; it is left to end with the process.
@@ -211,12 +205,12 @@ private:
                            .arg(QDir::toNativeSeparators(m_options.journal.path()), reason));
             m_journalFailed = true;
         }
-        QString text =
-            translate("ProgramCommand", "radio %1: %2 %3 %4 %5")
-                .arg(r.number)
-                .arg(r.when.toString(QStringLiteral("HH:mm:ss")),
-                     e.band.isEmpty() ? QStringLiteral("-") : e.band,
-                     r.model.isEmpty() ? QStringLiteral("-") : r.model, outcomeText(r.outcome));
+        QString text = translate("ProgramCommand", "radio %1: %2 %3 %4 %5")
+                           .arg(r.number)
+                           .arg(r.when.toString(QStringLiteral("HH:mm:ss")),
+                                e.band.isEmpty() ? QStringLiteral("-") : e.band,
+                                r.model.isEmpty() ? QStringLiteral("-") : r.model,
+                                radioOutcomeText(r.outcome));
         if (!r.backup.isEmpty())
             text +=
                 translate("ProgramCommand", ", backup %1").arg(QDir::toNativeSeparators(r.backup));
@@ -245,26 +239,6 @@ private:
             if (!loop->finished || loop->line->busy())
                 return false;
         return true;
-    }
-
-    static QString outcomeText(RadioOutcome outcome) {
-        switch (outcome) {
-        case RadioOutcome::Done:
-            return translate("ProgramCommand", "written and checked");
-        case RadioOutcome::RefusedBand:
-            return translate("ProgramCommand", "refused: other band");
-        case RadioOutcome::NoAnswer:
-            return translate("ProgramCommand", "failed: no answer");
-        case RadioOutcome::CheckDiffers:
-            return translate("ProgramCommand", "failed: check differs");
-        case RadioOutcome::NotOpened:
-            return translate("ProgramCommand", "failed: port not opened");
-        case RadioOutcome::BackupFailed:
-            return translate("ProgramCommand", "failed: backup not saved");
-        case RadioOutcome::Stopped:
-            return translate("ProgramCommand", "stopped before the write");
-        }
-        return QString();
     }
 
     int summary() const {

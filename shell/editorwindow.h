@@ -30,6 +30,8 @@ public:
     // Opens a data file named (a backup) as File > Open does once the file
     // is chosen: true when it was opened.
     virtual bool openNamedFile(const QString &path) = 0;
+    // The file the editor was opened from or saved to; empty when untitled.
+    virtual QString filePath() const = 0;
 
 protected:
     ~EditorWindow() = default;

@@ -10,6 +10,7 @@
 #include "model/bands.h"
 #include "shell/channelcommandspart.h"
 #include "shell/filedialogs.h"
+#include "shell/fleetpart.h"
 #include "shell/functionspanel.h"
 #include "shell/localizedmsgbox.h"
 #include "shell/radiolinkpart.h"
@@ -129,6 +130,7 @@ void Form1::fillMenus() {
     mnuFile->addActions({mnuNew, mnuOpen, mnuAssave});
     mnuFile->addActions(m_commands->fileItems());
     mnuFile->addAction(m_write->backupsItem());
+    mnuFile->addAction(m_fleet->journalItem());
     mnuFile->addSeparator();
     mnuFile->addAction(mnuQuit);
 
@@ -138,7 +140,7 @@ void Form1::fillMenus() {
     mnuEdit->addSeparator();
     mnuEdit->addActions(m_commands->channelItems());
 
-    mnupro->addActions({m_link->readItem(), m_link->writeItem()});
+    mnupro->addActions({m_link->readItem(), m_link->writeItem(), m_fleet->programRadiosItem()});
     mnupro->addSeparator();
     mnupro->addActions({mnudtmf, Key_enactment, mnusetin, mnudebug, mnutestfre});
     mnuset->addAction(mnulock);
@@ -285,6 +287,10 @@ void Form1::buildParts() {
     m_commands = std::make_unique<ChannelCommandsPart>(m_state, *m_port, *Grid1,
                                                        static_cast<EditorWindow &>(*this), this);
     m_commands->setFileChooser(m_chooser);
+    m_fleet = std::make_unique<FleetPart>(
+        m_state, *m_link, *m_write, static_cast<EditorWindow &>(*this),
+        [this](const QUrl &url) { return m_urlOpener && m_urlOpener(url); }, this);
+    m_fleet->setFileChooser(m_chooser);
     connect(m_buttons[5], &QAction::triggered, m_link.get(), &RadioLinkPart::commandRead);
     connect(m_buttons[6], &QAction::triggered, m_link.get(), &RadioLinkPart::commandWrite);
     // After the window's own language handlers: the parts follow too.

@@ -2,9 +2,10 @@
 // selector, the Functions Setting panel, the channel table, the exchange
 // indicators and the copyright line, and wires the parts that own the
 // commands: the radio link (ports, Read, Write, the serial trace), the write
-// (preview, check, backups, the status line) and the channel commands (Undo,
-// Redo, the clipboard, Import, Export, Print). The window keeps the File
-// commands, the lock, the language and the parameter file.
+// (preview, check, backups, the status line), the channel commands (Undo,
+// Redo, the clipboard, Import, Export, Print) and the programming of a fleet
+// (Program radios, the journal). The window keeps the File commands, the
+// lock, the language and the parameter file.
 #pragma once
 
 #include "link/serialport.h"
@@ -23,6 +24,7 @@ class BackupStore;
 class CellEditors;
 class ChannelCommandsPart;
 class ChannelGrid;
+class FleetPart;
 class FileChooser;
 class FunctionsPanel;
 class InteropPrompts;
@@ -111,6 +113,7 @@ private:
     void updateTitle() override;
     bool keepUnsavedWork() override;
     bool openNamedFile(const QString &path) override;
+    QString filePath() const override { return m_filePath; }
     void buildHistory();
     void recordEdit(const QString &what);
     void commandNew();
@@ -202,4 +205,5 @@ private:
     std::unique_ptr<RadioLinkPart> m_link;
     std::unique_ptr<WritePart> m_write;
     std::unique_ptr<ChannelCommandsPart> m_commands;
+    std::unique_ptr<FleetPart> m_fleet;
 };

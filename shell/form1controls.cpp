@@ -9,6 +9,7 @@
 #include "editor/channelgrid.h"
 #include "model/texts.h"
 #include "shell/channelcommandspart.h"
+#include "shell/fleetpart.h"
 #include "shell/functionspanel.h"
 #include "shell/helpfile.h"
 #include "shell/localizedmsgbox.h"
@@ -78,6 +79,7 @@ void Form1::retranslateParts() {
     retranslateRadioStatus();
     m_link->retranslate();
     m_write->retranslate();
+    m_fleet->retranslate();
 }
 
 void Form1::commandHelp() {

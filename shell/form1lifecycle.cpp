@@ -11,6 +11,7 @@
 #include "image/systemreason.h"
 #include "model/texts.h"
 #include "shell/channelcommandspart.h"
+#include "shell/fleetpart.h"
 #include "shell/functionspanel.h"
 #include "shell/localizedmsgbox.h"
 #include "shell/radiolinkpart.h"
@@ -103,6 +104,7 @@ Preferences Form1::preferences() const {
 void Form1::setFileChooser(FileChooser *chooser) {
     m_chooser = chooser ? chooser : m_ownChooser.get();
     m_commands->setFileChooser(m_chooser);
+    m_fleet->setFileChooser(m_chooser);
 }
 
 void Form1::setInteropPrompts(InteropPrompts *prompts) {

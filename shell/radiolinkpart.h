@@ -32,6 +32,13 @@ class TraceWindow;
 class WriteFlow;
 struct EditorState;
 
+// A port as the Communication port menu knows it: the device it opens and
+// how a list shows it.
+struct KnownPort {
+    QString device;
+    QString label;
+};
+
 class RadioLinkPart : public QObject {
     Q_OBJECT
 public:
@@ -68,6 +75,15 @@ public:
     // from the menu, but not remembered for the next start unless a port is
     // chosen from the menu meanwhile.
     void chooseStartDevice(const QString &device);
+
+    // The ports of the Communication port menu: COM1 to COM8 with their
+    // devices, the devices present and the remembered device; and the
+    // device Read and Write open (empty when none was chosen).
+    QList<KnownPort> knownPorts() const;
+    QString chosenDevice() const;
+    // Closes the port so that a programming line can open its device;
+    // false while an exchange runs. The next exchange opens it again.
+    bool releasePort();
 
     // Which device each port item stands for; the items' tips follow.
     void setPortNaming(SerialPort::PortNaming naming);

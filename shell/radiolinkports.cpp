@@ -210,3 +210,42 @@ void RadioLinkPart::saveRememberedDevice() {
     if (device != m_savedDevice)
         m_deviceSetting.save(device);
 }
+
+QList<KnownPort> RadioLinkPart::knownPorts() const {
+    QList<SerialDeviceInfo> present = m_enumerator->devices();
+    QList<KnownPort> ports;
+    auto listed = [&ports](const QString &device) {
+        return std::any_of(ports.begin(), ports.end(),
+                           [&](const KnownPort &p) { return p.device == device; });
+    };
+    for (int number = 1; number <= kPortNumbers; ++number) {
+        const QString device = MSComm1->deviceOfNumber(number);
+        if (device.isEmpty() || listed(device))
+            continue;
+        const QString com = QStringLiteral("COM%1").arg(number);
+        auto info = std::find_if(present.begin(), present.end(),
+                                 [&](const SerialDeviceInfo &d) { return d.device == device; });
+        QString label = info != present.end() ? deviceItemLabel(*info) : device;
+        if (device != com)
+            label = com + QStringLiteral(" \u2014 ") + label;
+        ports << KnownPort{device, label};
+    }
+    for (const SerialDeviceInfo &info : std::as_const(present))
+        if (!listed(info.device))
+            ports << KnownPort{info.device, deviceItemLabel(info)};
+    const QString remembered = m_portChooser->devicePath();
+    if (!remembered.isEmpty() && !listed(remembered))
+        ports << KnownPort{remembered, remembered};
+    return ports;
+}
+
+QString RadioLinkPart::chosenDevice() const {
+    return m_portChooser->chosenDevice();
+}
+
+bool RadioLinkPart::releasePort() {
+    if (busy())
+        return false;
+    MSComm1->close();
+    return true;
+}

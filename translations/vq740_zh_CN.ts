@@ -557,6 +557,17 @@ Yes saves them, No discards them.</source>
     </message>
 </context>
 <context>
+    <name>FleetPart</name>
+    <message>
+        <source>Program radios...</source>
+        <translation>批量写频...</translation>
+    </message>
+    <message>
+        <source>Journal...</source>
+        <translation>写频记录...</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>VQ-740 Radio Software V1.20</source>
@@ -1184,6 +1195,65 @@ Write the file?</source>
     </message>
 </context>
 <context>
+    <name>JournalWindow</name>
+    <message>
+        <source>Journal</source>
+        <translation>写频记录</translation>
+    </message>
+    <message>
+        <source>Journal file:</source>
+        <translation>记录文件：</translation>
+    </message>
+    <message>
+        <source>No radio has been programmed yet.</source>
+        <translation>还没有写过任何对讲机。</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>母版</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>频段</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>English</source>
@@ -1405,34 +1475,6 @@ Write the file?</source>
         <translation>，备份：%1</translation>
     </message>
     <message>
-        <source>written and checked</source>
-        <translation>写频完成，校验无误</translation>
-    </message>
-    <message>
-        <source>refused: other band</source>
-        <translation>已拒绝：频段不同</translation>
-    </message>
-    <message>
-        <source>failed: no answer</source>
-        <translation>失败：对讲机无应答</translation>
-    </message>
-    <message>
-        <source>failed: check differs</source>
-        <translation>失败：校验不符</translation>
-    </message>
-    <message>
-        <source>failed: port not opened</source>
-        <translation>失败：无法打开串口</translation>
-    </message>
-    <message>
-        <source>failed: backup not saved</source>
-        <translation>失败：无法保存备份</translation>
-    </message>
-    <message>
-        <source>stopped before the write</source>
-        <translation>写频前已停止</translation>
-    </message>
-    <message>
         <source>%1 of %2 radio(s) written and checked</source>
         <translation>%2 台对讲机中 %1 台写频完成，校验无误</translation>
     </message>
@@ -1450,6 +1492,175 @@ Write the file?</source>
     </message>
 </context>
 <context>
+    <name>ProgramRadiosWindow</name>
+    <message>
+        <source>No master file chosen.</source>
+        <translation>尚未选择母版文件。</translation>
+    </message>
+    <message>
+        <source>Master: %1</source>
+        <translation>母版：%1</translation>
+    </message>
+    <message>
+        <source>Choose the master file with Master file....</source>
+        <translation>请用“母版文件...”选择母版文件。</translation>
+    </message>
+    <message>
+        <source>The radio cannot hold this master as it is; no radio is programmed until it is mended:</source>
+        <translation>对讲机无法按原样保存此母版，修正之前不会写入任何对讲机：</translation>
+    </message>
+    <message>
+        <source>The master can be written as it is.</source>
+        <translation>母版可以按原样写入。</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>注意：</translation>
+    </message>
+    <message>
+        <source>A radio is being programmed on this port; wait until it is done.</source>
+        <translation>此端口正在写入对讲机，请等它完成。</translation>
+    </message>
+    <message>
+        <source>No radio was programmed: choose the master file first.</source>
+        <translation>未写入任何对讲机：请先选择母版文件。</translation>
+    </message>
+    <message>
+        <source>No radio was programmed: mend the master first.</source>
+        <translation>未写入任何对讲机：请先修正母版。</translation>
+    </message>
+    <message>
+        <source>The main window is exchanging with a radio; press Start again when it is done.</source>
+        <translation>主窗口正在与对讲机通信，完成后请再按“开始”。</translation>
+    </message>
+    <message>
+        <source>The journal %1 cannot be written (%2).</source>
+        <translation>无法写入写频记录 %1（%2）。</translation>
+    </message>
+    <message>
+        <source>Written and checked: %1    Failed: %2</source>
+        <translation>已写入并校验：%1    失败：%2</translation>
+    </message>
+    <message>
+        <source>Radios are being programmed; close the window once they are done.</source>
+        <translation>正在写入对讲机，完成后再关闭窗口。</translation>
+    </message>
+    <message>
+        <source>Program radios</source>
+        <translation>批量写频</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>母版</translation>
+    </message>
+    <message>
+        <source>The editor&apos;s contents</source>
+        <translation>编辑器中的内容</translation>
+    </message>
+    <message>
+        <source>A data file</source>
+        <translation>数据文件</translation>
+    </message>
+    <message>
+        <source>Master file...</source>
+        <translation>母版文件...</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Another port (COM5, /dev/ttyUSB1)</source>
+        <translation>其他端口（COM5、/dev/ttyUSB1）</translation>
+    </message>
+    <message>
+        <source>Add port</source>
+        <translation>添加端口</translation>
+    </message>
+    <message>
+        <source>Radios on each port</source>
+        <translation>各端口的对讲机</translation>
+    </message>
+    <message>
+        <source>Check a port to program radios on it.</source>
+        <translation>勾选一个端口，即可在该端口上写入对讲机。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>ProgrammedRadiosTable</name>
+    <message>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>频段</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>备份</translation>
+    </message>
+</context>
+<context>
+    <name>RadioLineGroup</name>
+    <message>
+        <source>Connect the next radio and press Start (Enter).</source>
+        <translation>连接下一台对讲机，然后按“开始”（回车）。</translation>
+    </message>
+    <message>
+        <source>Radio %1: being programmed...</source>
+        <translation>第 %1 台：正在写入……</translation>
+    </message>
+    <message>
+        <source>Leave the radio connected until it is done.</source>
+        <translation>完成之前请勿断开对讲机。</translation>
+    </message>
+    <message>
+        <source>Radio %1: look at the changes, then choose Write or Cancel.</source>
+        <translation>第 %1 台：请查看改动，然后选择“写入”或“取消”。</translation>
+    </message>
+    <message>
+        <source>Radio %1: %2.</source>
+        <translation>第 %1 台：%2。</translation>
+    </message>
+    <message>
+        <source>Connect radio %1 again and press Retry, or connect the next radio and press Start (Enter).</source>
+        <translation>重新连接第 %1 台并按“重试”，或连接下一台对讲机并按“开始”（回车）。</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>Programs the radio that failed again, under its number.</source>
+        <translation>以原来的编号重新写入失败的对讲机。</translation>
+    </message>
+</context>
+<context>
     <name>RadioLinkCommand</name>
     <message>
         <source>Yes</source>
@@ -1463,6 +1674,37 @@ Write the file?</source>
     <message>
         <source>The backup taken before the write: %1</source>
         <translation>写频前的备份：%1</translation>
+    </message>
+</context>
+<context>
+    <name>RadioOutcome</name>
+    <message>
+        <source>written and checked</source>
+        <translation>已写入并校验</translation>
+    </message>
+    <message>
+        <source>refused: other band</source>
+        <translation>已拒绝：频段不同</translation>
+    </message>
+    <message>
+        <source>failed: no answer</source>
+        <translation>失败：无应答</translation>
+    </message>
+    <message>
+        <source>failed: check differs</source>
+        <translation>失败：校验不符</translation>
+    </message>
+    <message>
+        <source>failed: port not opened</source>
+        <translation>失败：端口未打开</translation>
+    </message>
+    <message>
+        <source>failed: backup not saved</source>
+        <translation>失败：备份未保存</translation>
+    </message>
+    <message>
+        <source>stopped before the write</source>
+        <translation>写入前已停止</translation>
     </message>
 </context>
 <context>

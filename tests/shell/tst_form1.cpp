@@ -239,9 +239,9 @@ private slots:
         QStringList fileItems;
         for (QAction *a : w.get<QMenu>("mnuFile")->actions())
             fileItems << (a->isSeparator() ? "-" : a->objectName());
-        QCOMPARE(fileItems,
-                 (QStringList{"mnuNew", "mnuOpen", "mnuAssave", "mnuImport", "mnuExport",
-                              "mnuPrint", "mnuExportPdf", "mnuBackups", "-", "mnuQuit"}));
+        QCOMPARE(fileItems, (QStringList{"mnuNew", "mnuOpen", "mnuAssave", "mnuImport", "mnuExport",
+                                         "mnuPrint", "mnuExportPdf", "mnuBackups", "mnuJournal",
+                                         "-", "mnuQuit"}));
         QStringList editItems;
         for (QAction *a : w.get<QMenu>("mnuEdit")->actions())
             editItems << (a->isSeparator() ? "-" : a->objectName());
@@ -254,8 +254,9 @@ private slots:
         QStringList items;
         for (QAction *a : w.get<QMenu>("mnupro")->actions())
             items << (a->isSeparator() ? "-" : a->objectName());
-        QCOMPARE(items, (QStringList{"mnureadFre", "mnuwriteFre", "-", "mnudtmf", "Key_enactment",
-                                     "mnusetin", "mnudebug", "mnutestfre"}));
+        QCOMPARE(items,
+                 (QStringList{"mnureadFre", "mnuwriteFre", "mnuProgramRadios", "-", "mnudtmf",
+                              "Key_enactment", "mnusetin", "mnudebug", "mnutestfre"}));
         QStringList keys;
         for (QAction *a : w.get<QToolBar>("Toolbar1")->actions())
             keys << (a->isSeparator() ? "-" : a->property("key").toString());
