@@ -1,18 +1,23 @@
 #include "shell/msgboxstyle.h"
 
 #include "model/messageport.h"
+#include "model/texts.h"
 
 namespace {
 struct ButtonCaptions {
     int id;
-    const char *captions[3]; // Simplified Chinese, English, Traditional Chinese
+    const char *source;      // the English caption, translated for flags 0 and 1
+    const char *traditional; // flag 2: the Traditional Chinese caption
 };
 
 const ButtonCaptions kCaptions[] = {
-    {MsgResult::Ok, {"确定", "OK", "確定"}},       {MsgResult::Cancel, {"取消", "Cancel", "取消"}},
-    {MsgResult::Yes, {"是", "Yes", "是"}},         {MsgResult::No, {"否", "No", "否"}},
-    {MsgResult::Abort, {"放弃", "Abort", "放棄"}}, {MsgResult::Ignore, {"忽略", "Ignore", "忽略"}},
-    {MsgResult::Retry, {"重试", "Retry", "重試"}},
+    {MsgResult::Ok, QT_TRANSLATE_NOOP("MessageBox", "OK"), "確定"},
+    {MsgResult::Cancel, QT_TRANSLATE_NOOP("MessageBox", "Cancel"), "取消"},
+    {MsgResult::Yes, QT_TRANSLATE_NOOP("MessageBox", "Yes"), "是"},
+    {MsgResult::No, QT_TRANSLATE_NOOP("MessageBox", "No"), "否"},
+    {MsgResult::Abort, QT_TRANSLATE_NOOP("MessageBox", "Abort"), "放棄"},
+    {MsgResult::Ignore, QT_TRANSLATE_NOOP("MessageBox", "Ignore"), "忽略"},
+    {MsgResult::Retry, QT_TRANSLATE_NOOP("MessageBox", "Retry"), "重試"},
 };
 } // namespace
 
@@ -68,9 +73,13 @@ MsgBoxLook msgBoxLookOfStyle(quint32 flags) {
 QString msgBoxButtonCaption(int buttonId, qint16 language) {
     if (language < 0 || language > 2)
         return QString();
+    // Flag 2 keeps its buttons in Traditional Chinese, a wording no
+    // translation of the program gives.
+    const TextLanguage scope(language == 2 ? qint16(1) : language);
     for (const ButtonCaptions &row : kCaptions)
         if (row.id == buttonId)
-            return QString::fromUtf8(row.captions[language]);
+            return language == 2 ? QString::fromUtf8(row.traditional)
+                                 : vq740::translate("MessageBox", row.source);
     return QString();
 }
 
