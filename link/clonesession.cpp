@@ -6,6 +6,7 @@
 #include "link/portdiagnostics.h"
 #include "link/serialport.h"
 #include "link/serialtrace.h"
+#include "link/systemserialport.h"
 #include "model/bands.h"
 #include "model/hexhelpers.h"
 #include "model/messageport.h"
@@ -48,7 +49,9 @@ CloneSession::CloneSession(EditorState &state, SerialPort &port, PortChooser &ch
     : QObject(parent), m_state(state), m_port(port), m_chooser(chooser), m_messages(messages),
       m_timer1(makeTimer(this, "Timer1", kWatchdogInterval)),
       m_timer2(makeTimer(this, "Timer2", kBlinkInterval)),
-      m_timer3(makeTimer(this, "Timer3", kRetryInterval)) {
+      m_timer3(makeTimer(this, "Timer3", kRetryInterval)), m_settle(new QTimer(this)) {
+    m_settle->setSingleShot(true);
+    connect(m_settle, &QTimer::timeout, this, &CloneSession::settleTick);
     connect(m_timer1, &QTimer::timeout, this, &CloneSession::watchdogTick);
     connect(m_timer2, &QTimer::timeout, this, &CloneSession::blinkTick);
     connect(m_timer3, &QTimer::timeout, this, &CloneSession::retryTick);
@@ -99,6 +102,7 @@ bool CloneSession::start(QChar kind, Target target) {
         trace->beginSession(kind == QLatin1Char('R') ? TraceSessionKind::Read
                                                      : TraceSessionKind::Write,
                             m_chooser.chosenDevice());
+    const bool wasOpen = m_port.isOpen();
     m_chooser.OpenCom();
     if (!m_port.isOpen()) {
         // The program's message, then what the system says about the device.
@@ -120,15 +124,55 @@ bool CloneSession::start(QChar kind, Target target) {
     m_resyncs = 0;
     ++m_serial;
     emit modelFrameActivated();
-    send(programRequest());
     setStatusText(linkText(LinkText::Communicating, m_state.language));
     m_timer2->start();
-    m_timer1->start();
-    m_timer3->start();
+    // A port just opened that brings bytes at once holds what a radio still
+    // sends of an exchange cut short: the first request waits until the
+    // line is quiet, without holding up the program (other cables go on
+    // meanwhile). A silent line starts at once; a stray byte that comes
+    // later is a misfit answer, which resynchronises.
+    const int quiet = m_port.quietLineMs();
+    if (!wasOpen && quiet > 0) {
+        m_leftOver = m_port.discardWaiting();
+        if (!m_leftOver.isEmpty()) {
+            m_phase = kPhaseSettling;
+            m_settleClock.start();
+            m_settle->start(quiet);
+            return true;
+        }
+    }
+    beginHandshake();
     return true;
 }
 
+void CloneSession::beginHandshake() {
+    m_phase = kPhaseHandshake;
+    m_receiveText.clear();
+    send(programRequest());
+    m_timer1->start();
+    m_timer3->start();
+}
+
+void CloneSession::settleTick() {
+    if (!m_running || m_phase != kPhaseSettling)
+        return;
+    m_leftOver += m_port.discardWaiting();
+    if (SerialTrace *trace = m_port.trace())
+        trace->discarded(m_leftOver);
+    m_leftOver.clear();
+    beginHandshake();
+}
+
 void CloneSession::receive() {
+    if (m_running && m_phase == kPhaseSettling) {
+        const QByteArray left = m_port.discardWaiting();
+        m_leftOver += left;
+        // Bytes still coming: wait for quiet again, up to the limit.
+        const qint64 limit = SystemSerialPort::kLeftOverLimitMs;
+        if (!left.isEmpty() && m_settleClock.elapsed() + m_port.quietLineMs() < limit)
+            m_settle->start(m_port.quietLineMs());
+        return;
+    }
     const QByteArray bytes = m_port.readAll();
     if (bytes.isEmpty())
         return;

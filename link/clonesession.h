@@ -38,6 +38,7 @@
 #include "model/editorstate.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -61,6 +62,7 @@ class CloneSession : public QObject {
 public:
     static constexpr int kPhaseTransfer = 0;
     static constexpr int kPhaseHandshake = 1;
+    static constexpr int kPhaseSettling = 2; // after opening: the line must fall quiet
     static constexpr int kPhaseAbandoned = 10;
 
     static constexpr int kProgressMaximum = 460;
@@ -196,6 +198,9 @@ private:
     // A mark in the port's serial trace, if it keeps one.
     void traceMark(TraceEventKind kind, const QString &text = QString());
 
+    void beginHandshake();
+    void settleTick();
+
     void setStatusText(const QString &text);
     void setStatusVisible(bool visible);
     void setProgressVisible(bool visible);
@@ -209,6 +214,9 @@ private:
     QTimer *m_timer1;
     QTimer *m_timer2;
     QTimer *m_timer3;
+    QTimer *m_settle; // single shot: the line has been quiet long enough
+    QElapsedTimer m_settleClock;
+    QByteArray m_leftOver; // discarded while settling
 
     QChar m_kind;
     int m_phase = kPhaseTransfer;

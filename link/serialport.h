@@ -76,6 +76,13 @@ public:
     virtual void writeByte(quint8 byte) = 0;
     // Every byte that has arrived and not yet been read.
     virtual QByteArray readAll() = 0;
+    // The same, for bytes thrown away unread (left over from an earlier
+    // exchange): they are not recorded as received.
+    virtual QByteArray discardWaiting() { return readAll(); }
+    // How long the line must stay quiet after opening before a session's
+    // first request, so that what a radio still sends from an earlier
+    // exchange is not taken for an answer (0: no wait).
+    virtual int quietLineMs() const { return 0; }
 
     // Read and replace the time-out record of the open port; both fail
     // (return false, change nothing) when the port is closed.

@@ -91,7 +91,6 @@ bool SystemSerialPort::open() {
     }
     if (SerialTrace *t = trace())
         t->mark(TraceEventKind::Opened, m_device);
-    discardLeftOvers();
     return true;
 }
 
@@ -113,36 +112,29 @@ bool SystemSerialPort::claimDevice() {
 #endif
 }
 
-void SystemSerialPort::discardLeftOvers() {
+QByteArray SystemSerialPort::discardWaiting() {
+    QByteArray left = m_port.readAll();
 #ifdef Q_OS_UNIX
+    // What the system holds and the port has not fetched yet.
     const int fd = int(m_port.handle());
-    QByteArray left;
     char buffer[256];
-    QElapsedTimer clock;
-    clock.start();
     for (;;) {
-        // The port reads without waiting: 0 (or EAGAIN) when nothing waits.
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const ssize_t n = fd >= 0 ? ::read(fd, buffer, sizeof buffer) : -1;
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0 && errno != EAGAIN)
-            break; // a hang-up: the port's own error handling reports it
-        if (n > 0)
-            left.append(buffer, int(n));
-        const qint64 remaining = kLeftOverLimitMs - clock.elapsed();
-        if (remaining <= 0)
-            break;
-        if (n > 0)
-            continue;
-        pollfd p{};
-        p.fd = fd;
-        p.events = POLLIN;
-        if (::poll(&p, 1, int(qMin<qint64>(kQuietLineMs, remaining))) <= 0 || !(p.revents & POLLIN))
-            break;
+        if (n <= 0)
+            break; // nothing waits (EAGAIN), or a hang-up the port reports
+        left.append(buffer, int(n));
     }
-    m_port.clear(QSerialPort::Input);
-    if (SerialTrace *t = trace())
-        t->discarded(left);
+#endif
+    return left;
+}
+
+int SystemSerialPort::quietLineMs() const {
+#ifdef Q_OS_UNIX
+    return kQuietLineMs;
+#else
+    return 0;
 #endif
 }
 

@@ -46,9 +46,12 @@ public:
     PortOpenFailure lastOpenFailure() const override { return m_failure; }
     QString lastOpenError() const override { return m_error; }
     int lastOpenErrorNumber() const override { return m_errorNumber; }
+    QByteArray discardWaiting() override;
+    int quietLineMs() const override;
 
-    // The discarding after opening ends once the line has been quiet this
-    // long, or after the limit at the latest.
+    // A session's discarding after opening ends once the line has been
+    // quiet this long (a USB cable may hold bytes back some 16 ms), or
+    // after the limit at the latest.
     static constexpr int kQuietLineMs = 30;
     static constexpr int kLeftOverLimitMs = 300;
 
@@ -58,7 +61,6 @@ private:
     bool descriptorHungUp() const;
     void recordOpenFailure();
     bool claimDevice();
-    void discardLeftOvers();
 
     QSerialPort m_port;
     QString m_device;
