@@ -4,6 +4,7 @@
 #include "link/serialtrace.h"
 
 #include <QElapsedTimer>
+#include <QTimer>
 
 #include <cerrno>
 
@@ -14,7 +15,22 @@
 #include <unistd.h>
 #endif
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
+
+// True when the Windows program runs under Wine (on Linux), whose system
+// library names its version.
+bool underWine() {
+#ifdef Q_OS_WIN
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+#else
+    return false;
+#endif
+}
 
 // True when the user lacks the right to read and write the device (as
 // opposed to another program holding it).
@@ -48,6 +64,18 @@ SystemSerialPort::SystemSerialPort(QObject *parent) : SerialPort(parent) {
     m_timeouts = tunedCommTimeouts(kOutputBufferSize, kBaudRate);
     connect(&m_port, &QSerialPort::readyRead, this, &SerialPort::bytesArrived);
     connect(&m_port, &QSerialPort::errorOccurred, this, &SystemSerialPort::onError);
+    // Under Wine the wait for arriving bytes, which QSerialPort starts after
+    // every read, ends at once without telling the port, so the port would
+    // never read again: a read is started every few milliseconds while the
+    // port is open (one already running is left alone). Nowhere else.
+    if (underWine()) {
+        m_readKick = new QTimer(this);
+        m_readKick->setInterval(kWineReadKickMs);
+        connect(m_readKick, &QTimer::timeout, this, [this] {
+            if (m_port.isOpen())
+                m_port.setReadBufferSize(m_port.readBufferSize());
+        });
+    }
 }
 
 SystemSerialPort::~SystemSerialPort() {
@@ -92,6 +120,8 @@ bool SystemSerialPort::open() {
     if (SerialTrace *t = trace())
         t->mark(TraceEventKind::Opened, m_device);
     discardLeftOvers();
+    if (m_readKick)
+        m_readKick->start();
     return true;
 }
 
@@ -188,6 +218,8 @@ void SystemSerialPort::close() {
 #endif
     }
     m_hangUpPending = false;
+    if (m_readKick)
+        m_readKick->stop();
     m_port.close();
     if (SerialTrace *t = trace())
         t->mark(TraceEventKind::Closed);
@@ -263,6 +295,8 @@ void SystemSerialPort::onError(QSerialPort::SerialPortError error) {
 void SystemSerialPort::onHangUp() {
     if (!m_hangUpPending)
         return;
+    if (m_readKick)
+        m_readKick->stop();
     if (m_port.isOpen()) {
         m_port.clear(QSerialPort::Output);
         m_port.close();

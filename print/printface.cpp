@@ -14,7 +14,8 @@ namespace {
 QStringList chineseFamilies() {
     return {QStringLiteral("Noto Sans CJK SC"),    QStringLiteral("Noto Sans SC"),
             QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Microsoft YaHei"),
-            QStringLiteral("PingFang SC"),         QStringLiteral("sans-serif")};
+            QStringLiteral("SimSun"),              QStringLiteral("PingFang SC"),
+            QStringLiteral("sans-serif")};
 }
 
 const QString kPrintFamily = QStringLiteral("VQ-740 Print");

@@ -4,6 +4,7 @@
 #include "shell/programlayout.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 QString helpFilePath(const QString &programFolder) {
     return QDir(programFolder).filePath(applicationTitle() + QStringLiteral(".CHM"));
@@ -16,8 +17,12 @@ QString userGuidePath(const QString &programFolder, qint16 language) {
 
 QString helpTarget(const QString &programFolder, qint16 language) {
 #ifdef Q_OS_WIN
-    Q_UNUSED(language);
-    return helpFilePath(programFolder);
+    // The compiled help file where it was put beside the program, else the
+    // guide the installation holds.
+    const QString compiled = helpFilePath(programFolder);
+    if (QFileInfo::exists(compiled))
+        return compiled;
+    return userGuidePath(programFolder, language);
 #else
     return userGuidePath(programFolder, language);
 #endif

@@ -19,8 +19,7 @@
 #include <QCoreApplication>
 #include <QStandardPaths>
 
-#include <sys/stat.h>
-#include <unistd.h>
+#include "tests/support/unixcalls.h"
 
 #include <QDir>
 #include <QProcess>

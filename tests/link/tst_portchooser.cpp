@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/stat.h>
+#include "tests/support/unixcalls.h"
 
 namespace {
 

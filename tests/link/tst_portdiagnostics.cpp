@@ -13,9 +13,7 @@
 #include <QtTest>
 
 #include <cerrno>
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
+#include "tests/support/unixcalls.h"
 
 namespace {
 

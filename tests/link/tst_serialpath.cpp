@@ -17,10 +17,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <fcntl.h>
-#include <sys/ioctl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "tests/support/unixcalls.h"
 
 #include <QSignalSpy>
 #include <QTimer>
