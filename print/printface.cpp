@@ -12,9 +12,12 @@ namespace {
 // A face that has the Latin and the Chinese texts; Qt falls back to any
 // other installed face for a missing character.
 QStringList chineseFamilies() {
-    return {QStringLiteral("Noto Sans CJK SC"),    QStringLiteral("Noto Sans SC"),
-            QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Microsoft YaHei"),
-            QStringLiteral("SimSun"),              QStringLiteral("PingFang SC"),
+    return {QStringLiteral("Noto Sans CJK SC"),
+            QStringLiteral("Noto Sans SC"),
+            QStringLiteral("WenQuanYi Micro Hei"),
+            QStringLiteral("Microsoft YaHei"),
+            QStringLiteral("SimSun"),
+            QStringLiteral("PingFang SC"),
             QStringLiteral("sans-serif")};
 }
 

@@ -23,8 +23,10 @@ private slots:
 void TestFileWriter::wholeFileInAnyFolder_data() {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("name");
-    QTest::newRow("plain") << "data" << "radio.DAT";
-    QTest::newRow("spaces") << "My Documents/VQ-740 files" << "club radios.DAT";
+    QTest::newRow("plain") << "data"
+                           << "radio.DAT";
+    QTest::newRow("spaces") << "My Documents/VQ-740 files"
+                            << "club radios.DAT";
     QTest::newRow("Chinese user name") << QString::fromUtf8("用户/张 伟") << "radio.DAT";
     QTest::newRow("Chinese file name") << "data" << QString::fromUtf8("对讲机 一号.DAT");
     QTest::newRow("accents") << QString::fromUtf8("Zoë Ångström") << QString::fromUtf8("café.DAT");

@@ -151,20 +151,34 @@ private slots:
     void windowsPortNames_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("port"); // empty: no port
-        QTest::newRow("a name") << "COM12" << "COM12";
-        QTest::newRow("small letters, blanks") << " com3 " << "COM3";
-        QTest::newRow("device path") << R"(\\.\COM12)" << "COM12";
-        QTest::newRow("device path, small letters") << R"(\\.\com7)" << "COM7";
-        QTest::newRow("leading zero") << "COM012" << "COM12";
-        QTest::newRow("the last port") << "COM255" << "COM255";
-        QTest::newRow("beyond the last") << "COM256" << "";
-        QTest::newRow("COM0") << "COM0" << "";
-        QTest::newRow("no number") << "COM" << "";
-        QTest::newRow("another device") << R"(\\.\CNCA0)" << R"(\\.\CNCA0)";
-        QTest::newRow("one backslash too few") << R"(\.\COM12)" << "";
-        QTest::newRow("a Linux path") << "/dev/ttyUSB0" << "";
-        QTest::newRow("a file") << R"(C:\radio.DAT)" << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("a name") << "COM12"
+                                << "COM12";
+        QTest::newRow("small letters, blanks") << " com3 "
+                                               << "COM3";
+        QTest::newRow("device path") << R"(\\.\COM12)"
+                                     << "COM12";
+        QTest::newRow("device path, small letters") << R"(\\.\com7)"
+                                                    << "COM7";
+        QTest::newRow("leading zero") << "COM012"
+                                      << "COM12";
+        QTest::newRow("the last port") << "COM255"
+                                       << "COM255";
+        QTest::newRow("beyond the last") << "COM256"
+                                         << "";
+        QTest::newRow("COM0") << "COM0"
+                              << "";
+        QTest::newRow("no number") << "COM"
+                                   << "";
+        QTest::newRow("another device") << R"(\\.\CNCA0)"
+                                        << R"(\\.\CNCA0)";
+        QTest::newRow("one backslash too few") << R"(\.\COM12)"
+                                               << "";
+        QTest::newRow("a Linux path") << "/dev/ttyUSB0"
+                                      << "";
+        QTest::newRow("a file") << R"(C:\radio.DAT)"
+                                << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void windowsPortNames() {
         QFETCH(QString, typed);
@@ -176,12 +190,17 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("device");
 #ifdef Q_OS_WIN
-        QTest::newRow("device path") << R"( \\.\COM12 )" << "COM12";
-        QTest::newRow("small letters") << "com3" << "COM3";
-        QTest::newRow("another device") << R"(\\.\CNCA0)" << R"(\\.\CNCA0)";
+        QTest::newRow("device path") << R"( \\.\COM12 )"
+                                     << "COM12";
+        QTest::newRow("small letters") << "com3"
+                                       << "COM3";
+        QTest::newRow("another device") << R"(\\.\CNCA0)"
+                                        << R"(\\.\CNCA0)";
 #else
-        QTest::newRow("blanks around") << " /dev/ttyUSB0 " << "/dev/ttyUSB0";
-        QTest::newRow("a Windows name stays") << "COM12" << "COM12";
+        QTest::newRow("blanks around") << " /dev/ttyUSB0 "
+                                       << "/dev/ttyUSB0";
+        QTest::newRow("a Windows name stays") << "COM12"
+                                              << "COM12";
 #endif
     }
     void typedDeviceIsWhatOpens() {

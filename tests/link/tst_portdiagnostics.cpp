@@ -12,8 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <cerrno>
 #include "tests/support/unixcalls.h"
+#include <cerrno>
 
 namespace {
 
