@@ -232,6 +232,7 @@ private slots:
     }
 
     void lockOfALinkedDevice() {
+        VQ740_NEEDS_UNIX("lock files of serial devices");
         // A stable name locks under its own name with Qt, under the real
         // device's name with other programs: both are looked for.
         QTemporaryDir dir;
@@ -309,6 +310,7 @@ private slots:
         QTest::newRow("no number, left alone") << QByteArray("locked\n") << 60 << "" << true;
     }
     void emptyLockStates() {
+        VQ740_NEEDS_PTY();
         // A program creates its lock file first and writes its process id
         // after: an empty file is left behind only when nothing uses it.
         QFETCH(QByteArray, content);
@@ -344,6 +346,7 @@ private slots:
     }
 
     void lockWrittenAnewIsKept() {
+        VQ740_NEEDS_UNIX("lock files of serial devices");
         // Read as left behind; a program writes its own lock before it is
         // taken over: that one stays.
         QTemporaryDir dir;
@@ -401,6 +404,7 @@ private slots:
         QTest::newRow("the line's far end") << true;
     }
     void processesThatHoldADevice() {
+        VQ740_NEEDS_PTY();
 #ifndef Q_OS_LINUX
         QSKIP("the holders are looked for in /proc");
 #endif
@@ -430,6 +434,7 @@ private slots:
     }
 
     void deviceAccessOfAFile() {
+        VQ740_NEEDS_UNIX("device files with an owner, a group and a mode");
         QTemporaryDir dir;
         const QString path = dir.filePath("ttyUSB0");
         QVERIFY(writeFile(path, QByteArray()));
@@ -446,6 +451,7 @@ private slots:
     }
 
     void theUsersGroups() {
+        VQ740_NEEDS_UNIX("users and groups");
         const UserAccess user = currentUser();
         QCOMPARE(user.uid, uint(::geteuid()));
         QVERIFY(user.sessionGroups.contains(uint(::getegid())));

@@ -60,6 +60,7 @@ private slots:
             << 2 << 1;
     }
     void radiosOfEveryKindAreRecorded() {
+        VQ740_NEEDS_PTY();
         QFETCH(QString, radios);
         QFETCH(QString, retries);
         QFETCH(QStringList, journal);
@@ -110,6 +111,7 @@ private slots:
     // A radio unlike the first written one (another model) shows its changes
     // again before it is written.
     void aRadioUnlikeTheFirstIsAskedAbout() {
+        VQ740_NEEDS_PTY();
         QTemporaryDir dir;
         SimRadio sim;
         QVERIFY(sim.open());
@@ -173,4 +175,5 @@ private slots:
 };
 
 QTEST_MAIN(TestProgramming)
+#include "tests/support/unixcalls.h"
 #include "tst_programming.moc"

@@ -141,6 +141,7 @@ void TestFullDisk::oldFileSurvivesEverySavePath_data() {
 }
 
 void TestFullDisk::oldFileSurvivesEverySavePath() {
+    VQ740_NEEDS_PTY();
     QFETCH(int, path);
     QFETCH(QString, name);
     QFETCH(int, freeBytes);
@@ -280,4 +281,5 @@ void TestFullDisk::writerSucceedsWhereThereIsRoom() {
 }
 
 QTEST_MAIN(TestFullDisk)
+#include "tests/support/unixcalls.h"
 #include "tst_fulldisk.moc"
