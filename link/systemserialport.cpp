@@ -2,6 +2,7 @@
 
 #include "link/portclaim.h"
 #include "link/serialtrace.h"
+#include "link/underwine.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -15,22 +16,7 @@
 #include <unistd.h>
 #endif
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 namespace {
-
-// True when the Windows program runs under Wine (on Linux), whose system
-// library names its version.
-bool underWine() {
-#ifdef Q_OS_WIN
-    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
-#else
-    return false;
-#endif
-}
 
 // True when the user lacks the right to read and write the device (as
 // opposed to another program holding it).
@@ -68,7 +54,7 @@ SystemSerialPort::SystemSerialPort(QObject *parent) : SerialPort(parent) {
     // every read, ends at once without telling the port, so the port would
     // never read again: a read is started every few milliseconds while the
     // port is open (one already running is left alone). Nowhere else.
-    if (underWine()) {
+    if (runningUnderWine()) {
         m_readKick = new QTimer(this);
         m_readKick->setInterval(kWineReadKickMs);
         connect(m_readKick, &QTimer::timeout, this, [this] {

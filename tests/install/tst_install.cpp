@@ -8,6 +8,7 @@
 #include "shell/parameterfile.h"
 #include "shell/programlayout.h"
 #include "tests/support/testfiles.h"
+#include "tests/support/unixcalls.h"
 
 #include <QDir>
 #include <QFile>
@@ -361,5 +362,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestInstall)
-#include "tests/support/unixcalls.h"
 #include "tst_install.moc"

@@ -3,6 +3,7 @@
 // ones; the records, the counters and the journal kept of them, and a
 // journal cut short by a crash.
 #include "simradio.h"
+#include "tests/support/unixcalls.h"
 
 #include "tests/support/imagebuilder.h"
 
@@ -175,5 +176,4 @@ private slots:
 };
 
 QTEST_MAIN(TestProgramming)
-#include "tests/support/unixcalls.h"
 #include "tst_programming.moc"

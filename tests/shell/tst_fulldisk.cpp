@@ -8,6 +8,7 @@
 #include "tests/support/clirun.h"
 #include "tests/support/fullfilesystem.h"
 #include "tests/support/testfiles.h"
+#include "tests/support/unixcalls.h"
 
 #include "tests/support/imagebuilder.h"
 
@@ -281,5 +282,4 @@ void TestFullDisk::writerSucceedsWhereThereIsRoom() {
 }
 
 QTEST_MAIN(TestFullDisk)
-#include "tests/support/unixcalls.h"
 #include "tst_fulldisk.moc"

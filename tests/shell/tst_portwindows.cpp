@@ -7,6 +7,7 @@
 #include "scriptedenumerator.h"
 #include "simradio.h"
 #include "tests/support/tracebytes.h"
+#include "tests/support/unixcalls.h"
 #include "windowtesttools.h"
 
 #include "link/cablefinder.h"
@@ -472,5 +473,4 @@ private slots:
 };
 
 QTEST_MAIN(TestPortWindows)
-#include "tests/support/unixcalls.h"
 #include "tst_portwindows.moc"

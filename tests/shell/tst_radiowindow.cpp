@@ -5,6 +5,7 @@
 // port. COM1 stands for the simulated radio, COM3 for a second one, every
 // other item for a device that does not exist.
 #include "radiowindow.h"
+#include "tests/support/unixcalls.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -493,5 +494,4 @@ private slots:
 };
 
 QTEST_MAIN(TestRadioWindow)
-#include "tests/support/unixcalls.h"
 #include "tst_radiowindow.moc"

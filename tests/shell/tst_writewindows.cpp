@@ -5,6 +5,7 @@
 // the outcome, and File > Backups... with Open, Enter, a double click,
 // Close and Escape.
 #include "radiowindow.h"
+#include "tests/support/unixcalls.h"
 
 #include "model/celltexts.h"
 #include "shell/backupswindow.h"
@@ -483,5 +484,4 @@ void TestWriteWindows::statusLineFollowsTheLanguage() {
 }
 
 QTEST_MAIN(TestWriteWindows)
-#include "tests/support/unixcalls.h"
 #include "tst_writewindows.moc"
