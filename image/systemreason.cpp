@@ -1,6 +1,11 @@
 #include "image/systemreason.h"
 
 #include <cerrno>
+#include <utility>
+
+#ifdef Q_OS_WIN
+#include <winerror.h>
+#endif
 
 namespace {
 
@@ -106,6 +111,27 @@ QString systemReasonText(int errorNumber, const QString &systemText, qint16 lang
 QString systemReasonText(const QString &systemText, qint16 language) {
     if (language != 0 || systemText.isEmpty())
         return systemText;
+#ifdef Q_OS_WIN
+    // Windows names its own reasons (GetLastError's codes): the ones a save
+    // or a port meets, by the errno reason of the same meaning.
+    static const std::pair<int, int> kWindows[] = {{ERROR_FILE_NOT_FOUND, ENOENT},
+                                                   {ERROR_PATH_NOT_FOUND, ENOENT},
+                                                   {ERROR_ACCESS_DENIED, EACCES},
+                                                   {ERROR_SHARING_VIOLATION, EBUSY},
+                                                   {ERROR_LOCK_VIOLATION, EBUSY},
+                                                   {ERROR_DISK_FULL, ENOSPC},
+                                                   {ERROR_HANDLE_DISK_FULL, ENOSPC},
+                                                   {ERROR_WRITE_PROTECT, EROFS},
+                                                   {ERROR_FILENAME_EXCED_RANGE, ENAMETOOLONG},
+                                                   {ERROR_ALREADY_EXISTS, EEXIST},
+                                                   {ERROR_FILE_EXISTS, EEXIST},
+                                                   {ERROR_DIRECTORY, ENOTDIR}};
+    for (const auto &[windowsCode, errorNumber] : kWindows) {
+        const QString wording = qt_error_string(windowsCode);
+        if (!wording.isEmpty() && systemText.endsWith(wording, Qt::CaseInsensitive))
+            return withName(chineseReason(errorNumber), systemText, language);
+    }
+#endif
     static const int kKnown[] = {EACCES, EPERM,        ENOENT, ENODEV, ENXIO,  EBUSY,
                                  EISDIR, ENOTDIR,      ENOTTY, EROFS,  ENOSPC, EIO,
                                  EEXIST, ENAMETOOLONG, EFBIG,  EMFILE, ENFILE, EAGAIN};
