@@ -1,6 +1,7 @@
 #include "image/systemreason.h"
 
 #include <cerrno>
+#include <cstring>
 #include <utility>
 
 #ifdef Q_OS_WIN
@@ -103,8 +104,11 @@ QString withName(const char *chinese, const QString &systemText, qint16 language
 } // namespace
 
 QString systemReasonText(int errorNumber, const QString &systemText, qint16 language) {
-    const QString text =
-        systemText.isEmpty() && errorNumber != 0 ? qt_error_string(errorNumber) : systemText;
+    // The C library's words for an error number: on Windows qt_error_string
+    // takes a number for one of Windows' own codes.
+    const QString text = systemText.isEmpty() && errorNumber != 0
+                             ? QString::fromLocal8Bit(std::strerror(errorNumber))
+                             : systemText;
     return withName(chineseReason(errorNumber), text, language);
 }
 
@@ -136,7 +140,7 @@ QString systemReasonText(const QString &systemText, qint16 language) {
                                  EISDIR, ENOTDIR,      ENOTTY, EROFS,  ENOSPC, EIO,
                                  EEXIST, ENAMETOOLONG, EFBIG,  EMFILE, ENFILE, EAGAIN};
     for (int errorNumber : kKnown) {
-        const QString wording = qt_error_string(errorNumber);
+        const QString wording = QString::fromLocal8Bit(std::strerror(errorNumber));
         if (!wording.isEmpty() && systemText.endsWith(wording, Qt::CaseInsensitive))
             return withName(chineseReason(errorNumber), systemText, language);
     }

@@ -206,6 +206,7 @@ private slots:
     }
 
     void whatIsNotADevice() {
+        VQ740_NEEDS_UNIX("device files");
         const PortFacts facts =
             examinePort(QStringLiteral("/tmp"), PortOpenFailure::Other, {}, nullptr);
         QCOMPARE(portOpenAdvice(facts, PortOpenFailure::Other, QStringLiteral("Is a directory"), 1),
@@ -276,6 +277,7 @@ private slots:
         QTest::newRow("no number") << QByteArray("locked by someone\n") << qint64(0) << false;
     }
     void lockFileForms() {
+        VQ740_NEEDS_UNIX("lock files of serial devices");
         QFETCH(QByteArray, content);
         QFETCH(qint64, pid);
         QFETCH(bool, alive);

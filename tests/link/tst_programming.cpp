@@ -166,7 +166,8 @@ private slots:
         QVERIFY(file.resize(cut >= 0 ? third + cut : bytes.size() + cut));
         file.close();
         QCOMPARE(log.lines().size(), 2);
-        QCOMPARE(log.lines().at(1).at(1), e.master);
+        // The journal names the master as the system writes paths.
+        QCOMPARE(log.lines().at(1).at(1), QDir::toNativeSeparators(e.master));
         e.model = QStringLiteral("K7409");
         QVERIFY(log.append(e));
         const QList<QStringList> lines = log.lines();
