@@ -6,6 +6,8 @@
 #
 #   cpack -G "NSIS;ZIP"  ->  vq740-VERSION-win64-setup.exe, vq740-VERSION-win64.zip
 #
+# (windows-cpack.cmake names each package.)
+#
 # An installation keeps the layout of every other one (bin\ with the
 # programs, share\vq740\ with the guide), so the program finds its guide
 # the same way and keeps its parameter file in the user's folder.
@@ -70,7 +72,19 @@ set(CPACK_NSIS_MUI_ICON ${VQ740_WINDOWS_ICON})
 set(CPACK_NSIS_MUI_UNIICON ${VQ740_WINDOWS_ICON})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
-# The portable archive unpacks into one folder of that name.
-set(CPACK_ARCHIVE_COMPONENT_INSTALL OFF)
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+# A 64-bit installer for the 64-bit program (NSIS makes 32-bit ones unless
+# the script says otherwise first), which installs into the 64-bit Program
+# Files: CMake's own installer script, with that said at its top.
+file(READ ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in nsis_template)
+# After its first line, a comment that starts with the mark of UTF-8.
+string(FIND "${nsis_template}" "\n" first_line_end)
+string(SUBSTRING "${nsis_template}" 0 ${first_line_end} first_line)
+math(EXPR rest_start "${first_line_end} + 1")
+string(SUBSTRING "${nsis_template}" ${rest_start} -1 rest)
+file(WRITE ${CMAKE_BINARY_DIR}/nsis/NSIS.template.in
+     "${first_line}\nTarget amd64-unicode\n${rest}")
+set(CPACK_MODULE_PATH ${CMAKE_BINARY_DIR}/nsis)
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+# The installer's name and the archive's top folder, per package.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/windows-cpack.cmake)
 include(CPack)
