@@ -12,8 +12,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <cerrno>
 #include <QTest>
+#include <cerrno>
 
 namespace {
 class ListChooser : public FileChooser {
