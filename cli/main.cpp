@@ -11,6 +11,10 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 QList<CliCommand> commands() {
@@ -173,6 +177,11 @@ QString commandNameOf(int argc, char *argv[]) {
 } // namespace
 
 int main(int argc, char *argv[]) {
+#ifdef Q_OS_WIN
+    // The tool writes UTF-8 (its Chinese messages too): a console window
+    // shows it as such, whatever its code page.
+    SetConsoleOutputCP(CP_UTF8);
+#endif
     bool needsGui = false;
     const QString name = commandNameOf(argc, argv);
     for (const CliCommand &command : commands())

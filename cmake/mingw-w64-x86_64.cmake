@@ -16,3 +16,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# The test programs run under Wine on the build machine (CTest starts each
+# through it).
+find_program(VQ740_WINE NAMES wine wine64)
+if(VQ740_WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${VQ740_WINE})
+endif()

@@ -47,27 +47,6 @@ QString finalTarget(const QString &path) {
     return info.isSymbolicLink() ? path : info.filePath();
 }
 
-// Brings what the system holds of the open file onto the disk. A file
-// system that cannot sync (some network and virtual ones) is not a failure;
-// one that reports an error is.
-bool syncToDisk(QFile &file, QString *reason) {
-    const int fd = file.handle();
-    if (fd < 0)
-        return true;
-#if defined(Q_OS_WIN)
-    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
-    if (handle == INVALID_HANDLE_VALUE || FlushFileBuffers(handle))
-        return true;
-    *reason = qt_error_string(int(GetLastError()));
-    return false;
-#else
-    if (::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP)
-        return true;
-    *reason = qt_error_string(errno);
-    return false;
-#endif
-}
-
 // The folder's entry for the new file reaches the disk too. Nothing is
 // reported: the file itself is already in place.
 void syncFolder(const QString &path) {
@@ -164,6 +143,30 @@ bool replaceTarget(const QString &temporary, const QString &target, QString *rea
 }
 
 } // namespace
+
+bool syncToDisk(QFile &file, QString *reason) {
+    // QFile::handle() is a C run-time descriptor on Windows too, made for
+    // the file's own handle, which FlushFileBuffers takes back from it.
+    const int fd = file.handle();
+    if (fd < 0)
+        return true;
+#if defined(Q_OS_WIN)
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+    if (handle == INVALID_HANDLE_VALUE || FlushFileBuffers(handle))
+        return true;
+    if (reason)
+        *reason = qt_error_string(int(GetLastError()));
+    return false;
+#else
+    // A file system that cannot sync (some network and virtual ones) is not
+    // a failure; one that reports an error is.
+    if (::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP)
+        return true;
+    if (reason)
+        *reason = qt_error_string(errno);
+    return false;
+#endif
+}
 
 QString savedFileOfLeftOver(const QString &fileName) {
     const qsizetype mark = fileName.lastIndexOf(kTemporaryMark);

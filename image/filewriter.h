@@ -13,6 +13,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QFile;
+
 // Writes `bytes` as the whole content of `path`. Returns false when the
 // file could not be written; `reason` (when given) then holds what the
 // system said, and the old file, if any, is untouched. The file keeps the
@@ -38,3 +40,9 @@ constexpr qint64 kLeftOverAgeSeconds = 5 * 60;
 // stays as it was whatever happens to this append. False, with the
 // system's reason, when it could not be written.
 bool appendToFile(const QString &path, const QByteArray &bytes, QString *reason = nullptr);
+
+// Brings what the system holds of the open file onto the disk: fsync on
+// Unix systems, FlushFileBuffers on the file's handle on Windows. False,
+// with the system's reason (when asked for), when the system reports a
+// failure; a file system that cannot sync at all is no failure.
+bool syncToDisk(QFile &file, QString *reason = nullptr);

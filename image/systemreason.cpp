@@ -3,6 +3,12 @@
 #include "model/texts.h"
 
 #include <cerrno>
+#include <cstring>
+#include <utility>
+
+#ifdef Q_OS_WIN
+#include <winerror.h>
+#endif
 
 using vq740::translate;
 
@@ -113,8 +119,11 @@ QString withName(const char *reason, const QString &systemText) {
 
 QString systemReasonText(int errorNumber, const QString &systemText, qint16 language) {
     const TextLanguage scope(language);
-    const QString text =
-        systemText.isEmpty() && errorNumber != 0 ? qt_error_string(errorNumber) : systemText;
+    // The C library's words for an error number: on Windows qt_error_string
+    // takes a number for one of Windows' own codes.
+    const QString text = systemText.isEmpty() && errorNumber != 0
+                             ? QString::fromLocal8Bit(std::strerror(errorNumber))
+                             : systemText;
     return withName(reasonName(errorNumber), text);
 }
 
@@ -122,11 +131,32 @@ QString systemReasonText(const QString &systemText, qint16 language) {
     const TextLanguage scope(language);
     if (systemText.isEmpty())
         return systemText;
+#ifdef Q_OS_WIN
+    // Windows names its own reasons (GetLastError's codes): the ones a save
+    // or a port meets, by the errno reason of the same meaning.
+    static const std::pair<int, int> kWindows[] = {{ERROR_FILE_NOT_FOUND, ENOENT},
+                                                   {ERROR_PATH_NOT_FOUND, ENOENT},
+                                                   {ERROR_ACCESS_DENIED, EACCES},
+                                                   {ERROR_SHARING_VIOLATION, EBUSY},
+                                                   {ERROR_LOCK_VIOLATION, EBUSY},
+                                                   {ERROR_DISK_FULL, ENOSPC},
+                                                   {ERROR_HANDLE_DISK_FULL, ENOSPC},
+                                                   {ERROR_WRITE_PROTECT, EROFS},
+                                                   {ERROR_FILENAME_EXCED_RANGE, ENAMETOOLONG},
+                                                   {ERROR_ALREADY_EXISTS, EEXIST},
+                                                   {ERROR_FILE_EXISTS, EEXIST},
+                                                   {ERROR_DIRECTORY, ENOTDIR}};
+    for (const auto &[windowsCode, errorNumber] : kWindows) {
+        const QString wording = qt_error_string(windowsCode);
+        if (!wording.isEmpty() && systemText.endsWith(wording, Qt::CaseInsensitive))
+            return withName(reasonName(errorNumber), systemText);
+    }
+#endif
     static const int kKnown[] = {EACCES, EPERM,        ENOENT, ENODEV, ENXIO,  EBUSY,
                                  EISDIR, ENOTDIR,      ENOTTY, EROFS,  ENOSPC, EIO,
                                  EEXIST, ENAMETOOLONG, EFBIG,  EMFILE, ENFILE, EAGAIN};
     for (int errorNumber : kKnown) {
-        const QString wording = qt_error_string(errorNumber);
+        const QString wording = QString::fromLocal8Bit(std::strerror(errorNumber));
         if (!wording.isEmpty() && systemText.endsWith(wording, Qt::CaseInsensitive))
             return withName(reasonName(errorNumber), systemText);
     }

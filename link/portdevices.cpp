@@ -1,6 +1,7 @@
 #include "link/portdevices.h"
 
 #include "link/linktexts.h"
+#include "link/portnames.h"
 #include "model/texts.h"
 
 #include <QDir>
@@ -120,8 +121,17 @@ DevicePathProblem checkDevicePath(const QString &path) {
         return DevicePathProblem::Missing;
     return S_ISCHR(st.st_mode) ? DevicePathProblem::None : DevicePathProblem::NotADevice;
 #else
-    // Windows names its ports (COM12), which are no files to look at.
-    return DevicePathProblem::None;
+    return windowsPortName(path).isEmpty() ? DevicePathProblem::NotAPortName
+                                           : DevicePathProblem::None;
+#endif
+}
+
+QString typedDevice(const QString &path) {
+#ifdef Q_OS_WIN
+    const QString port = windowsPortName(path);
+    return port.isEmpty() ? path.trimmed() : port;
+#else
+    return path.trimmed();
 #endif
 }
 
@@ -131,6 +141,9 @@ QString devicePathProblemText(DevicePathProblem problem, const QString &path, qi
     case DevicePathProblem::None:
         break;
     case DevicePathProblem::Empty:
+        if (currentPortPlatform() == PortPlatform::Windows)
+            return translate("PortDevices",
+                             "Please type the name of the serial port, such as COM12.");
         return translate("PortDevices",
                          "Please type the path of the serial device, such as /dev/ttyUSB0.");
     case DevicePathProblem::Missing:
@@ -139,6 +152,11 @@ QString devicePathProblemText(DevicePathProblem problem, const QString &path, qi
             .arg(path);
     case DevicePathProblem::NotADevice:
         return translate("PortDevices", "%1 is not a serial device.").arg(path);
+    case DevicePathProblem::NotAPortName:
+        return translate("PortDevices",
+                         "%1 is not the name of a serial port: type a name such as COM12 or "
+                         "\\\\.\\COM12.")
+            .arg(path);
     }
     return QString();
 }

@@ -60,10 +60,16 @@ QList<SerialDeviceInfo> appearedDevices(const QList<SerialDeviceInfo> &before,
 // What is wrong with a device path typed by the user.
 enum class DevicePathProblem {
     None,
-    Empty,      // nothing typed
-    Missing,    // no such file
-    NotADevice, // a folder or a plain file
+    Empty,        // nothing typed
+    Missing,      // no such file
+    NotADevice,   // a folder or a plain file
+    NotAPortName, // Windows: neither COM12 nor \\.\COM12
 };
+// On Unix systems the path must lead to a character device; on Windows,
+// whose ports are no files to look at, it must be a port's name.
 DevicePathProblem checkDevicePath(const QString &path);
+// The device a typed path that passed the checks opens: the path as typed,
+// on Windows the port's name (\\.\COM12 is COM12).
+QString typedDevice(const QString &path);
 // The message for a problem (empty for None); 0 Chinese, else English.
 QString devicePathProblemText(DevicePathProblem problem, const QString &path, qint16 language);

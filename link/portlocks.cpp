@@ -44,6 +44,7 @@ quint64 inodeOf(int fd) {
 } // namespace
 
 QStringList serialLockDirectories() {
+#ifdef Q_OS_UNIX
     return {QStringLiteral("/var/lock"),
             QStringLiteral("/etc/locks"),
             QStringLiteral("/var/spool/locks"),
@@ -52,6 +53,11 @@ QStringList serialLockDirectories() {
             QStringLiteral("/var/tmp"),
             QStringLiteral("/var/lock/lockdev"),
             QStringLiteral("/run/lock")};
+#else
+    // Windows keeps no lock files: a port another program holds cannot be
+    // opened at all.
+    return {};
+#endif
 }
 
 QStringList lockFileNames(const QString &device) {

@@ -32,7 +32,8 @@ struct PortLock {
     quint64 file = 0; // the file's inode number, to know it again
 };
 
-// The folders QSerialPort looks for lock files in, in its order.
+// The folders QSerialPort looks for lock files in, in its order (none on
+// Windows).
 QStringList serialLockDirectories();
 // The lock file names of a device: Qt's (the path below /dev with '/' made
 // '_') and, for a link, the real device's, which other programs use.

@@ -1,6 +1,7 @@
 #include "link/portnames.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -64,4 +65,18 @@ int portNumberOfName(const QString &name) {
         return 0;
     const int digit = name.at(3).digitValue();
     return digit >= 1 && digit <= kPortNumbers ? digit : 0;
+}
+
+QString windowsPortName(const QString &typed) {
+    // "COM12" or "\\.\COM12"; another device as "\\.\NAME".
+    static const QRegularExpression com(QStringLiteral(R"(^(?:\\\\\.\\)?COM([0-9]{1,3})$)"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression device(QStringLiteral(R"(^\\\\\.\\[A-Za-z][A-Za-z0-9_]*$)"));
+    const QString text = typed.trimmed();
+    const QRegularExpressionMatch match = com.match(text);
+    if (match.hasMatch()) {
+        const int number = match.captured(1).toInt();
+        return number >= 1 && number <= 255 ? QStringLiteral("COM%1").arg(number) : QString();
+    }
+    return device.match(text).hasMatch() ? text : QString();
 }

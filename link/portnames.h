@@ -39,3 +39,9 @@ QStringList macAdapterDevices(const QStringList &devEntries);
 
 // The port number of a name "COM1" to "COM8" (any case), else 0.
 int portNumberOfName(const QString &name);
+
+// A Windows port as typed by the user, by its name ("COM12", "com12") or
+// its device path ("\\.\COM12"), as the name QSerialPort opens: "COM12"
+// (COM1 to COM255), or the device path as typed for a port of another
+// name ("\\.\CNCA0"). Empty when it names no port.
+QString windowsPortName(const QString &typed);

@@ -2,8 +2,10 @@
 
 #include "link/portclaim.h"
 #include "link/serialtrace.h"
+#include "link/underwine.h"
 
 #include <QElapsedTimer>
+#include <QTimer>
 
 #include <cerrno>
 
@@ -48,6 +50,18 @@ SystemSerialPort::SystemSerialPort(QObject *parent) : SerialPort(parent) {
     m_timeouts = tunedCommTimeouts(kOutputBufferSize, kBaudRate);
     connect(&m_port, &QSerialPort::readyRead, this, &SerialPort::bytesArrived);
     connect(&m_port, &QSerialPort::errorOccurred, this, &SystemSerialPort::onError);
+    // Under Wine the wait for arriving bytes, which QSerialPort starts after
+    // every read, ends at once without telling the port, so the port would
+    // never read again: a read is started every few milliseconds while the
+    // port is open (one already running is left alone). Nowhere else.
+    if (runningUnderWine()) {
+        m_readKick = new QTimer(this);
+        m_readKick->setInterval(kWineReadKickMs);
+        connect(m_readKick, &QTimer::timeout, this, [this] {
+            if (m_port.isOpen())
+                m_port.setReadBufferSize(m_port.readBufferSize());
+        });
+    }
 }
 
 SystemSerialPort::~SystemSerialPort() {
@@ -91,6 +105,8 @@ bool SystemSerialPort::open() {
     }
     if (SerialTrace *t = trace())
         t->mark(TraceEventKind::Opened, m_device);
+    if (m_readKick)
+        m_readKick->start();
     return true;
 }
 
@@ -180,6 +196,8 @@ void SystemSerialPort::close() {
 #endif
     }
     m_hangUpPending = false;
+    if (m_readKick)
+        m_readKick->stop();
     m_port.close();
     if (SerialTrace *t = trace())
         t->mark(TraceEventKind::Closed);
@@ -255,6 +273,8 @@ void SystemSerialPort::onError(QSerialPort::SerialPortError error) {
 void SystemSerialPort::onHangUp() {
     if (!m_hangUpPending)
         return;
+    if (m_readKick)
+        m_readKick->stop();
     if (m_port.isOpen()) {
         m_port.clear(QSerialPort::Output);
         m_port.close();

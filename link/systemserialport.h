@@ -8,7 +8,9 @@
 // two write values bound how long closing waits for queued bytes to leave
 // (constant + multiplier x queued bytes), so the end byte written just
 // before a close reaches the radio. On Windows the same applies: QSerialPort
-// sets its own time-outs on the handle.
+// sets its own time-outs on the handle. The Windows program run under Wine
+// starts a read every few milliseconds while open, as Wine does not report
+// the arrival of bytes the way QSerialPort waits for it.
 //
 // Before opening, the device's lock files and other holders are judged
 // (portclaim.h): a device another program holds is refused as in use, lock
@@ -27,6 +29,8 @@
 #include "link/serialport.h"
 
 #include <QSerialPort>
+
+class QTimer;
 
 class SystemSerialPort : public SerialPort {
     Q_OBJECT
@@ -54,6 +58,8 @@ public:
     // after the limit at the latest.
     static constexpr int kQuietLineMs = 30;
     static constexpr int kLeftOverLimitMs = 300;
+    // Under Wine: how often a read is started while the port is open.
+    static constexpr int kWineReadKickMs = 5;
 
 private:
     void onError(QSerialPort::SerialPortError error);
@@ -70,4 +76,5 @@ private:
     int m_errorNumber = 0;
     bool m_hangUpPending = false;
     QString m_lostReason;
+    QTimer *m_readKick = nullptr; // under Wine only
 };

@@ -12,9 +12,13 @@ namespace {
 // A face that has the Latin and the Chinese texts; Qt falls back to any
 // other installed face for a missing character.
 QStringList chineseFamilies() {
-    return {QStringLiteral("Noto Sans CJK SC"),    QStringLiteral("Noto Sans SC"),
-            QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Microsoft YaHei"),
-            QStringLiteral("PingFang SC"),         QStringLiteral("sans-serif")};
+    return {QStringLiteral("Noto Sans CJK SC"),
+            QStringLiteral("Noto Sans SC"),
+            QStringLiteral("WenQuanYi Micro Hei"),
+            QStringLiteral("Microsoft YaHei"),
+            QStringLiteral("SimSun"),
+            QStringLiteral("PingFang SC"),
+            QStringLiteral("sans-serif")};
 }
 
 const QString kPrintFamily = QStringLiteral("VQ-740 Print");

@@ -5,6 +5,7 @@
 #include "shell/programlayout.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 using vq740::translate;
 
@@ -23,8 +24,12 @@ QString userGuidePath(const QString &programFolder, qint16 language) {
 
 QString helpTarget(const QString &programFolder, qint16 language) {
 #ifdef Q_OS_WIN
-    Q_UNUSED(language);
-    return helpFilePath(programFolder);
+    // The compiled help file where it was put beside the program, else the
+    // guide the installation holds.
+    const QString compiled = helpFilePath(programFolder);
+    if (QFileInfo::exists(compiled))
+        return compiled;
+    return userGuidePath(programFolder, language);
 #else
     return userGuidePath(programFolder, language);
 #endif

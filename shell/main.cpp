@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFont>
 #include <QIcon>
 #include <QTimer>
 
@@ -60,6 +61,15 @@ int main(int argc, char *argv[]) {
 
     QApplication app(argc, argv);
     nameApplication();
+#ifdef Q_OS_WIN
+    // Chinese captions in the faces Windows has for Simplified Chinese,
+    // wherever the interface's face (Segoe UI) has no Chinese: Microsoft
+    // YaHei UI (Windows 8 on), Microsoft YaHei (Windows Vista on), SimSun
+    // (every Windows).
+    QFont::insertSubstitutions(QApplication::font().family(),
+                               {QStringLiteral("Microsoft YaHei UI"),
+                                QStringLiteral("Microsoft YaHei"), QStringLiteral("SimSun")});
+#endif
     // The installed desktop entry and icon (named after the desktop id):
     // window managers match the window with its entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(VQ740_DESKTOP_ID));

@@ -58,15 +58,15 @@ void OtherPortDialog::ask(const QString &device) {
 }
 
 void OtherPortDialog::accept() {
-    const QString device = txtDevice->text().trimmed();
-    const DevicePathProblem problem = checkDevicePath(device);
+    const QString typed = txtDevice->text().trimmed();
+    const DevicePathProblem problem = checkDevicePath(typed);
     if (problem != DevicePathProblem::None) {
-        m_messages.show(devicePathProblemText(problem, device, m_language),
+        m_messages.show(devicePathProblemText(problem, typed, m_language),
                         MsgStyle::IconExclamation, QString());
         txtDevice->setFocus(Qt::OtherFocusReason);
         txtDevice->selectAll();
         return;
     }
     QDialog::accept();
-    emit deviceChosen(device);
+    emit deviceChosen(typedDevice(typed));
 }

@@ -1,6 +1,7 @@
 // Communication port > Other port...: a small window with one field for any
 // serial device by its path (a USB cable on /dev/ttyUSB4, its
-// /dev/serial/by-id name, a Bluetooth /dev/rfcomm0, a pseudo-terminal).
+// /dev/serial/by-id name, a Bluetooth /dev/rfcomm0, a pseudo-terminal; on
+// Windows a port by its name, COM12 or \\.\COM12).
 // Enter or OK takes the path: an empty field, a path to nothing or to what
 // is not a device is refused with a message and the window stays open;
 // Escape or Cancel closes it without a change.

@@ -1403,6 +1403,14 @@ Write the file?</source>
         <source>%1 is not a serial device.</source>
         <translation>%1 不是串口设备。</translation>
     </message>
+    <message>
+        <source>Please type the name of the serial port, such as COM12.</source>
+        <translation>请输入串口的名称，例如 COM12。</translation>
+    </message>
+    <message>
+        <source>%1 is not the name of a serial port: type a name such as COM12 or \\.\COM12.</source>
+        <translation>%1 不是串口的名称：请输入 COM12 或 \\.\COM12 这样的名称。</translation>
+    </message>
 </context>
 <context>
     <name>PortDiagnostics</name>

@@ -29,8 +29,11 @@ Run cli(const QStringList &args) {
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(VQ740_CLI), args);
     p.waitForFinished(30000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError()),
-            QString::fromUtf8(p.readAllStandardOutput())};
+    // Windows ends the tool's lines with CR LF: compared as LF.
+    const auto text = [](const QByteArray &bytes) {
+        return QString::fromUtf8(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    };
+    return {p.exitCode(), text(p.readAllStandardError()), text(p.readAllStandardOutput())};
 }
 
 } // namespace

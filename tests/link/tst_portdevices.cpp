@@ -5,13 +5,12 @@
 
 #include "link/cablefinder.h"
 #include "link/portdevices.h"
+#include "link/portnames.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
+#include "tests/support/unixcalls.h"
 
 Q_DECLARE_METATYPE(DevicePathProblem)
 
@@ -66,6 +65,7 @@ private slots:
     }
 
     void stableNamesLeadToTheirDevices() {
+        VQ740_NEEDS_UNIX("the symbolic links of /dev/serial/by-id");
         QTemporaryDir dir;
         const QString devices = dir.filePath("dev");
         const QString byId = dir.filePath("by-id");
@@ -102,6 +102,20 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<DevicePathProblem>("problem");
         QTest::addColumn<QString>("english");
+#ifdef Q_OS_WIN
+        // Windows ports are names, not files.
+        const QString askName = "Please type the name of the serial port, such as COM12.";
+        QTest::newRow("empty") << "" << DevicePathProblem::Empty << askName;
+        QTest::newRow("blanks") << "   " << DevicePathProblem::Empty << askName;
+        QTest::newRow("a port") << "COM12" << DevicePathProblem::None << "";
+        QTest::newRow("its device path") << R"(\\.\COM12)" << DevicePathProblem::None << "";
+        QTest::newRow("a Linux path")
+            << "/dev/ttyUSB0" << DevicePathProblem::NotAPortName
+            << R"(/dev/ttyUSB0 is not the name of a serial port: type a name such as COM12 or \\.\COM12.)";
+        QTest::newRow("a folder") << R"(C:\Windows)" << DevicePathProblem::NotAPortName
+                                  << R"(C:\Windows is not the name of a serial port: type a name )"
+                                     R"(such as COM12 or \\.\COM12.)";
+#else
         QTest::newRow("empty")
             << "" << DevicePathProblem::Empty
             << "Please type the path of the serial device, such as /dev/ttyUSB0.";
@@ -116,6 +130,7 @@ private slots:
         QTest::newRow("plain file") << "/etc/hostname" << DevicePathProblem::NotADevice
                                     << "/etc/hostname is not a serial device.";
         QTest::newRow("a device") << "/dev/null" << DevicePathProblem::None << "";
+#endif
     }
     void typedDevicePaths() {
         QFETCH(QString, path);
@@ -129,11 +144,74 @@ private slots:
         const QString chinese = devicePathProblemText(problem, path, 0);
         QCOMPARE(chinese.isEmpty(), problem == DevicePathProblem::None);
         QVERIFY(chinese != english || problem == DevicePathProblem::None);
-        if (problem == DevicePathProblem::Missing || problem == DevicePathProblem::NotADevice)
+        if (problem == DevicePathProblem::Missing || problem == DevicePathProblem::NotADevice ||
+            problem == DevicePathProblem::NotAPortName)
             QVERIFY(chinese.contains(path));
     }
 
+    void windowsPortNames_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("port"); // empty: no port
+        QTest::newRow("a name") << "COM12"
+                                << "COM12";
+        QTest::newRow("small letters, blanks") << " com3 "
+                                               << "COM3";
+        QTest::newRow("device path") << R"(\\.\COM12)"
+                                     << "COM12";
+        QTest::newRow("device path, small letters") << R"(\\.\com7)"
+                                                    << "COM7";
+        QTest::newRow("leading zero") << "COM012"
+                                      << "COM12";
+        QTest::newRow("the last port") << "COM255"
+                                       << "COM255";
+        QTest::newRow("beyond the last") << "COM256"
+                                         << "";
+        QTest::newRow("COM0") << "COM0"
+                              << "";
+        QTest::newRow("no number") << "COM"
+                                   << "";
+        QTest::newRow("another device") << R"(\\.\CNCA0)"
+                                        << R"(\\.\CNCA0)";
+        QTest::newRow("one backslash too few") << R"(\.\COM12)"
+                                               << "";
+        QTest::newRow("a Linux path") << "/dev/ttyUSB0"
+                                      << "";
+        QTest::newRow("a file") << R"(C:\radio.DAT)"
+                                << "";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void windowsPortNames() {
+        QFETCH(QString, typed);
+        QFETCH(QString, port);
+        QCOMPARE(windowsPortName(typed), port);
+    }
+
+    void typedDeviceIsWhatOpens_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("device");
+#ifdef Q_OS_WIN
+        QTest::newRow("device path") << R"( \\.\COM12 )"
+                                     << "COM12";
+        QTest::newRow("small letters") << "com3"
+                                       << "COM3";
+        QTest::newRow("another device") << R"(\\.\CNCA0)"
+                                        << R"(\\.\CNCA0)";
+#else
+        QTest::newRow("blanks around") << " /dev/ttyUSB0 "
+                                       << "/dev/ttyUSB0";
+        QTest::newRow("a Windows name stays") << "COM12"
+                                              << "COM12";
+#endif
+    }
+    void typedDeviceIsWhatOpens() {
+        QFETCH(QString, typed);
+        QFETCH(QString, device);
+        QCOMPARE(typedDevice(typed), device);
+    }
+
     void pseudoTerminalIsADevice() {
+        VQ740_NEEDS_PTY();
         const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
         QVERIFY(master >= 0);
         QVERIFY(::grantpt(master) == 0 && ::unlockpt(master) == 0);

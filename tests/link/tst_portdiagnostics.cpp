@@ -12,10 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "tests/support/unixcalls.h"
 #include <cerrno>
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 namespace {
 
@@ -208,6 +206,7 @@ private slots:
     }
 
     void whatIsNotADevice() {
+        VQ740_NEEDS_UNIX("device files");
         const PortFacts facts =
             examinePort(QStringLiteral("/tmp"), PortOpenFailure::Other, {}, nullptr);
         QCOMPARE(portOpenAdvice(facts, PortOpenFailure::Other, QStringLiteral("Is a directory"), 1),
@@ -234,6 +233,7 @@ private slots:
     }
 
     void lockOfALinkedDevice() {
+        VQ740_NEEDS_UNIX("lock files of serial devices");
         // A stable name locks under its own name with Qt, under the real
         // device's name with other programs: both are looked for.
         QTemporaryDir dir;
@@ -277,6 +277,7 @@ private slots:
         QTest::newRow("no number") << QByteArray("locked by someone\n") << qint64(0) << false;
     }
     void lockFileForms() {
+        VQ740_NEEDS_UNIX("lock files of serial devices");
         QFETCH(QByteArray, content);
         QFETCH(qint64, pid);
         QFETCH(bool, alive);
@@ -311,6 +312,7 @@ private slots:
         QTest::newRow("no number, left alone") << QByteArray("locked\n") << 60 << "" << true;
     }
     void emptyLockStates() {
+        VQ740_NEEDS_PTY();
         // A program creates its lock file first and writes its process id
         // after: an empty file is left behind only when nothing uses it.
         QFETCH(QByteArray, content);
@@ -346,6 +348,7 @@ private slots:
     }
 
     void lockWrittenAnewIsKept() {
+        VQ740_NEEDS_UNIX("lock files of serial devices");
         // Read as left behind; a program writes its own lock before it is
         // taken over: that one stays.
         QTemporaryDir dir;
@@ -403,6 +406,7 @@ private slots:
         QTest::newRow("the line's far end") << true;
     }
     void processesThatHoldADevice() {
+        VQ740_NEEDS_PTY();
 #ifndef Q_OS_LINUX
         QSKIP("the holders are looked for in /proc");
 #endif
@@ -432,6 +436,7 @@ private slots:
     }
 
     void deviceAccessOfAFile() {
+        VQ740_NEEDS_UNIX("device files with an owner, a group and a mode");
         QTemporaryDir dir;
         const QString path = dir.filePath("ttyUSB0");
         QVERIFY(writeFile(path, QByteArray()));
@@ -448,6 +453,7 @@ private slots:
     }
 
     void theUsersGroups() {
+        VQ740_NEEDS_UNIX("users and groups");
         const UserAccess user = currentUser();
         QCOMPARE(user.uid, uint(::geteuid()));
         QVERIFY(user.sessionGroups.contains(uint(::getegid())));

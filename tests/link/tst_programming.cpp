@@ -3,6 +3,7 @@
 // ones; the records, the counters and the journal kept of them, and a
 // journal cut short by a crash.
 #include "simradio.h"
+#include "tests/support/unixcalls.h"
 
 #include "tests/support/imagebuilder.h"
 
@@ -60,6 +61,7 @@ private slots:
             << 2 << 1;
     }
     void radiosOfEveryKindAreRecorded() {
+        VQ740_NEEDS_PTY();
         QFETCH(QString, radios);
         QFETCH(QString, retries);
         QFETCH(QStringList, journal);
@@ -110,6 +112,7 @@ private slots:
     // A radio unlike the first written one (another model) shows its changes
     // again before it is written.
     void aRadioUnlikeTheFirstIsAskedAbout() {
+        VQ740_NEEDS_PTY();
         QTemporaryDir dir;
         SimRadio sim;
         QVERIFY(sim.open());
@@ -163,7 +166,8 @@ private slots:
         QVERIFY(file.resize(cut >= 0 ? third + cut : bytes.size() + cut));
         file.close();
         QCOMPARE(log.lines().size(), 2);
-        QCOMPARE(log.lines().at(1).at(1), e.master);
+        // The journal names the master as the system writes paths.
+        QCOMPARE(log.lines().at(1).at(1), QDir::toNativeSeparators(e.master));
         e.model = QStringLiteral("K7409");
         QVERIFY(log.append(e));
         const QList<QStringList> lines = log.lines();

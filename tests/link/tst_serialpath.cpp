@@ -17,10 +17,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <fcntl.h>
-#include <sys/ioctl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "tests/support/unixcalls.h"
 
 #include <QSignalSpy>
 #include <QTimer>
@@ -105,6 +102,7 @@ private slots:
 };
 
 void TestSerialPath::readWithRealTimers() {
+    VQ740_NEEDS_PTY();
     PtyRig rig;
     QVERIFY(rig.sim.isOpen());
     QRandomGenerator rng(21);
@@ -144,6 +142,7 @@ void TestSerialPath::writeChangesTheRadioByteForByte_data() {
 }
 
 void TestSerialPath::writeChangesTheRadioByteForByte() {
+    VQ740_NEEDS_PTY();
     QFETCH(bool, debugWriteMode);
     QFETCH(bool, pace);
     QFETCH(int, pieceSize);
@@ -170,6 +169,7 @@ void TestSerialPath::writeChangesTheRadioByteForByte() {
 }
 
 void TestSerialPath::radioAnsweringOnlyTheRepeatedRequest() {
+    VQ740_NEEDS_PTY();
     PtyRig rig;
     rig.sim.model.faults.ignoredProgramRequests = 1;
     QVERIFY(rig.session.startRead());
@@ -179,6 +179,7 @@ void TestSerialPath::radioAnsweringOnlyTheRepeatedRequest() {
 }
 
 void TestSerialPath::silentRadioEndsByTimeOut() {
+    VQ740_NEEDS_PTY();
     PtyRig rig;
     rig.sim.model.faults.silent = true;
     const QString before = EncodeImage(rig.state);
@@ -214,6 +215,7 @@ void TestSerialPath::farEndClosedMidSession_data() {
 }
 
 void TestSerialPath::farEndClosedMidSession() {
+    VQ740_NEEDS_PTY();
     QFETCH(bool, write);
     QFETCH(int, replies);
     PtyRig rig;
@@ -237,6 +239,7 @@ void TestSerialPath::farEndClosedMidSession() {
 }
 
 void TestSerialPath::farEndClosedWhileIdle() {
+    VQ740_NEEDS_PTY();
     PtyRig rig;
     SystemSerialPort &port = rig.port;
     QSignalSpy lost(&port, &SerialPort::deviceLost);
@@ -273,6 +276,7 @@ void TestSerialPath::traceIsWhatTheRadioSaw_data() {
 }
 
 void TestSerialPath::traceIsWhatTheRadioSaw() {
+    VQ740_NEEDS_PTY();
     QFETCH(bool, write);
     QFETCH(int, pieceSize);
     PtyRig rig;
@@ -314,6 +318,7 @@ void TestSerialPath::traceIsWhatTheRadioSaw() {
 }
 
 void TestSerialPath::busyDeviceNamesItsHolder() {
+    VQ740_NEEDS_PTY();
     // The port opened elsewhere holds the device's lock file (QSerialPort
     // locks the device, also against root, for whom TIOCEXCL does not count).
     PtyRig rig;
@@ -348,6 +353,7 @@ void TestSerialPath::busyDeviceNamesItsHolder() {
 }
 
 void TestSerialPath::deviceWithoutPermission() {
+    VQ740_NEEDS_PTY();
     if (::geteuid() == 0)
         QSKIP("root opens every device; vq740-cli is run as another user in tst_linkcli");
     PtyRig rig;
@@ -389,6 +395,7 @@ void TestSerialPath::lockFilesOfOtherPrograms_data() {
 }
 
 void TestSerialPath::lockFilesOfOtherPrograms() {
+    VQ740_NEEDS_PTY();
     QFETCH(QString, form);
     QFETCH(bool, running);
     QFETCH(int, age);
@@ -434,6 +441,7 @@ void TestSerialPath::lockFilesOfOtherPrograms() {
 }
 
 void TestSerialPath::deviceHeldForExclusiveUse() {
+    VQ740_NEEDS_PTY();
     // Another program holds the device for exclusive use and leaves no lock
     // file. Root passes the system's check; the program must not.
     PtyRig rig;
@@ -475,6 +483,7 @@ void TestSerialPath::leftOverBytesAreDiscarded_data() {
 }
 
 void TestSerialPath::leftOverBytesAreDiscarded() {
+    VQ740_NEEDS_PTY();
     // The radio still answers an exchange whose program was killed: the
     // next read goes ahead at once, with one request.
     QFETCH(QByteArray, left);

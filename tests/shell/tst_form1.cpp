@@ -731,9 +731,7 @@ private slots:
         QTest::keyClick(w.form.get(), Qt::Key_F1);
         QCOMPARE(w.opened.size(), 1);
         QVERIFY(w.opened[0].isLocalFile());
-#ifdef Q_OS_WIN
-        QVERIFY(w.opened[0].toLocalFile().endsWith("/VQ-740 Software.CHM"));
-#else
+        // No compiled help file beside the program: the guide, on Windows too.
         const QString folder = QCoreApplication::applicationDirPath();
         QCOMPARE(w.opened[0].toLocalFile(), folder + "/docs/guide-zh.html");
         w.action("mnuEnglish")->trigger();
@@ -742,7 +740,6 @@ private slots:
         // The build puts both guides next to the program.
         for (const char *guide : {"/docs/guide.html", "/docs/guide-zh.html"})
             QVERIFY2(QFile::exists(QStringLiteral(VQ740_PROGRAM_DIR) + guide), guide);
-#endif
     }
 
     void radioCommandsAreHandedOn() {

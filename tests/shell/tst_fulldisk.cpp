@@ -8,6 +8,7 @@
 #include "tests/support/clirun.h"
 #include "tests/support/fullfilesystem.h"
 #include "tests/support/testfiles.h"
+#include "tests/support/unixcalls.h"
 
 #include "tests/support/imagebuilder.h"
 
@@ -141,6 +142,7 @@ void TestFullDisk::oldFileSurvivesEverySavePath_data() {
 }
 
 void TestFullDisk::oldFileSurvivesEverySavePath() {
+    VQ740_NEEDS_PTY();
     QFETCH(int, path);
     QFETCH(QString, name);
     QFETCH(int, freeBytes);

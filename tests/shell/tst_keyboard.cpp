@@ -220,8 +220,16 @@ private slots:
 // A screen wide enough to hold the option windows beside the main window
 // (the plain offscreen screen is 800 pixels wide).
 int main(int argc, char **argv) {
+#ifdef Q_OS_WIN
+    // The platform's options are parted by colons, as is a Windows path
+    // from its drive: the file is named from the current folder.
+    QTemporaryDir dir(QDir::current().filePath(QStringLiteral("screens-XXXXXX")));
+    const QString config =
+        QDir::current().relativeFilePath(dir.filePath(QStringLiteral("screens.json")));
+#else
     QTemporaryDir dir;
     const QString config = dir.filePath(QStringLiteral("screens.json"));
+#endif
     QFile file(config);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": 2560,

@@ -7,6 +7,7 @@
 #include "scriptedenumerator.h"
 #include "simradio.h"
 #include "tests/support/tracebytes.h"
+#include "tests/support/unixcalls.h"
 #include "windowtesttools.h"
 
 #include "link/cablefinder.h"
@@ -153,6 +154,7 @@ private slots:
                                  << QString::fromUtf8("（未找到串口设备）");
     }
     void deviceItemsAreThoseOfTheMoment() {
+        VQ740_NEEDS_PTY();
         QFETCH(int, language);
         QFETCH(QString, other);
         QFETCH(QString, find);
@@ -199,6 +201,7 @@ private slots:
     }
 
     void deviceItemFollowsTheCheckMarkRule() {
+        VQ740_NEEDS_PTY();
         PortWindows w;
         QVERIFY(w.ready);
         w.devices.script = {{usbDevice(w.radio.devicePath()), usbDevice("/dev/no-such-vq740")}};
@@ -225,6 +228,7 @@ private slots:
     }
 
     void otherPortReadsAndIsRememberedAcrossARestart() {
+        VQ740_NEEDS_PTY();
         PortWindows w(QByteArray("\x00\x03\x01", 3));
         QVERIFY(w.ready);
         OtherPortDialog *dialog = w.typeOtherPort(w.radio.devicePath());
@@ -281,6 +285,7 @@ private slots:
         QTest::newRow("folder, Chinese") << 0 << "/tmp" << QString::fromUtf8("/tmp 不是串口设备。");
     }
     void otherPortRefusesWhatIsNoDevice() {
+        VQ740_NEEDS_PTY();
         QFETCH(int, language);
         QFETCH(QString, path);
         QFETCH(QString, message);
@@ -317,6 +322,7 @@ private slots:
         QTest::newRow("nothing appeared") << QList<int>{ok, ok} << false << 3 << false;
     }
     void findMyCable() {
+        VQ740_NEEDS_PTY();
         QFETCH(QList<int>, answers);
         QFETCH(bool, appears);
         QFETCH(int, boxes);
@@ -357,6 +363,7 @@ private slots:
                                  << QString::fromUtf8("保存(&S)...");
     }
     void serialTraceWindowShowsAndSaves() {
+        VQ740_NEEDS_PTY();
         QFETCH(int, language);
         QFETCH(QString, title);
         QFETCH(QString, save);
@@ -420,6 +427,7 @@ private slots:
         QTest::newRow("then Other port...") << true;
     }
     void startDeviceIsForThatRunOnly() {
+        VQ740_NEEDS_PTY();
         QFETCH(bool, chooseFromMenu);
         PortWindows w;
         QVERIFY(w.ready);
@@ -434,6 +442,7 @@ private slots:
     }
 
     void portItemsRestDuringAnExchange() {
+        VQ740_NEEDS_PTY();
         PortWindows w;
         QVERIFY(w.ready);
         w.radio.model.faults.silent = true;

@@ -5,6 +5,7 @@
 #include "shell/helpfile.h"
 #include "shell/programlayout.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -36,10 +37,32 @@ private slots:
         QCOMPARE(isInstalledProgram(programFolder), installed);
         QCOMPARE(guideFolder(programFolder), folder);
         QCOMPARE(userGuidePath(programFolder, qint16(language)), folder + "/" + guide);
-#ifndef Q_OS_WIN
+        // No compiled help file beside the program: the guide, on Windows too.
         QCOMPARE(helpTarget(programFolder, qint16(language)), folder + "/" + guide);
-#endif
         QVERIFY(!userGuidePath(programFolder, qint16(language)).contains(".."));
+    }
+
+    void compiledHelpFileWhereThereIsOne_data() {
+        QTest::addColumn<QString>("prefix"); // empty: a build folder
+        QTest::newRow("build folder") << "";
+        QTest::newRow("installed") << "usr";
+    }
+    void compiledHelpFileWhereThereIsOne() {
+        QFETCH(QString, prefix);
+        QTemporaryDir base;
+        const QString programFolder = prefix.isEmpty() ? base.filePath("build/shell")
+                                                       : makeInstallation(base.filePath(prefix));
+        QVERIFY(QDir().mkpath(programFolder));
+        QFile compiled(helpFilePath(programFolder));
+        QVERIFY(compiled.open(QIODevice::WriteOnly));
+        compiled.close();
+        // Windows has the viewer of the compiled help file; elsewhere the
+        // guide stays the help.
+#ifdef Q_OS_WIN
+        QCOMPARE(helpTarget(programFolder, 1), helpFilePath(programFolder));
+#else
+        QCOMPARE(helpTarget(programFolder, 1), userGuidePath(programFolder, 1));
+#endif
     }
 
     void installedDataFolderIsFoundFromTheProgramFolder() {

@@ -5,6 +5,7 @@
 // port. COM1 stands for the simulated radio, COM3 for a second one, every
 // other item for a device that does not exist.
 #include "radiowindow.h"
+#include "tests/support/unixcalls.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -58,6 +59,7 @@ private slots:
             << QList<int>{3, 8, 1} << 1 << QList<int>{1} << 1 << QStringList{inUse(8, 1)};
     }
     void choosingPorts() {
+        VQ740_NEEDS_PTY();
         QFETCH(QList<int>, clicks);
         QFETCH(int, language);
         QFETCH(QList<int>, checked);
@@ -95,6 +97,7 @@ private slots:
         QTest::newRow("Chinese") << 0 << QString::fromUtf8("读频成功！") << false;
     }
     void readFillsTheWindow() {
+        VQ740_NEEDS_PTY();
         QFETCH(int, language);
         QFETCH(QString, status);
         QFETCH(bool, realBlink);
@@ -222,6 +225,7 @@ private slots:
                                            << int(SessionOutcome::Declined) << question;
     }
     void writeFromTheWindow() {
+        VQ740_NEEDS_PTY();
         QFETCH(bool, debugWriteMode);
         QFETCH(bool, bandOverride);
         QFETCH(int, radioBandCode);
@@ -318,6 +322,7 @@ private slots:
     }
 
     void openingAFileDuringAWriteDoesNotCutItOff() {
+        VQ740_NEEDS_PTY();
         RadioWindow w(QByteArray("\x00\x01\x01", 3));
         QVERIFY(w.ready);
         w.showActive();
@@ -346,6 +351,7 @@ private slots:
     }
 
     void silentRadioGivesTheCommandsBackAtOnce() {
+        VQ740_NEEDS_PTY();
         RadioWindow w(QByteArray("\x00\x01\x01", 3));
         QVERIFY(w.ready);
         w.radio.model.faults.silent = true;
@@ -375,6 +381,7 @@ private slots:
     }
 
     void portNotOpenChangesNothing() {
+        VQ740_NEEDS_PTY();
         RadioWindow w(QByteArray("\x00\x00\x01", 3));
         QVERIFY(w.ready);
         w.showActive();
@@ -392,6 +399,7 @@ private slots:
     }
 
     void rememberedPortWorksAfterARestart() {
+        VQ740_NEEDS_PTY();
         // COM1 was chosen in the last run; a failed choice keeps it.
         RadioWindow w(QByteArray("\x00\x01\x01", 3));
         QVERIFY(w.ready);
@@ -411,6 +419,7 @@ private slots:
     }
 
     void exchangeHoldsTheBandAndThePort() {
+        VQ740_NEEDS_PTY();
         RadioWindow w(QByteArray("\x00\x01\x01", 3));
         QVERIFY(w.ready);
         w.radio.model.faults.silent = true;
@@ -450,6 +459,7 @@ private slots:
         QTest::newRow("during the blocks") << false << true;
     }
     void closingTheWindowEndsTheExchange() {
+        VQ740_NEEDS_PTY();
         QFETCH(bool, lock);
         QFETCH(bool, blocks);
         const QByteArray parameters = QByteArray(1, char(lock)) + "\x01\x01";

@@ -5,6 +5,7 @@
 // the outcome, and File > Backups... with Open, Enter, a double click,
 // Close and Escape.
 #include "radiowindow.h"
+#include "tests/support/unixcalls.h"
 
 #include "model/celltexts.h"
 #include "shell/backupswindow.h"
@@ -103,6 +104,7 @@ void TestWriteWindows::previewShowsTheChanges_data() {
 }
 
 void TestWriteWindows::previewShowsTheChanges() {
+    VQ740_NEEDS_PTY();
     QFETCH(int, language);
     const bool zh = language == 0;
     RadioWindow w(languageFile(language));
@@ -152,6 +154,7 @@ void TestWriteWindows::previewShowsTheChanges() {
 }
 
 void TestWriteWindows::previewWarnsBeforeAnyBlock() {
+    VQ740_NEEDS_PTY();
     RadioWindow w(languageFile(1));
     QVERIFY(w.ready);
     w.radio.model.identification = RadioModel::identificationOf("K7402", 0x01);
@@ -187,6 +190,7 @@ void TestWriteWindows::cancelAtThePreviewWritesNothing_data() {
 }
 
 void TestWriteWindows::cancelAtThePreviewWritesNothing() {
+    VQ740_NEEDS_PTY();
     QFETCH(int, key);
     RadioWindow w(languageFile(0));
     QVERIFY(w.ready);
@@ -210,6 +214,7 @@ void TestWriteWindows::cancelAtThePreviewWritesNothing() {
 }
 
 void TestWriteWindows::identicalContentsAskForWriteAnyway() {
+    VQ740_NEEDS_PTY();
     RadioWindow w(languageFile(1));
     QVERIFY(w.ready);
     const ChangedRadio c = changedRadio(w, 1);
@@ -245,6 +250,7 @@ void TestWriteWindows::failedCheckOffersTheBackup_data() {
 }
 
 void TestWriteWindows::failedCheckOffersTheBackup() {
+    VQ740_NEEDS_PTY();
     QFETCH(int, language);
     QFETCH(int, answer);
     const bool zh = language == 0;
@@ -292,6 +298,7 @@ void TestWriteWindows::failedCheckOffersTheBackup() {
 }
 
 void TestWriteWindows::backupThatCannotBeSavedIsReported() {
+    VQ740_NEEDS_PTY();
     RadioWindow w(languageFile(1));
     QVERIFY(w.ready);
     QVERIFY(writeFile(w.dir.filePath("file"), "x"));
@@ -337,6 +344,7 @@ void TestWriteWindows::backupsWindowListsAndOpens_data() {
 }
 
 void TestWriteWindows::backupsWindowListsAndOpens() {
+    VQ740_NEEDS_PTY();
     QFETCH(int, language);
     QFETCH(int, how);
     QFETCH(int, answer);
@@ -429,6 +437,7 @@ void TestWriteWindows::backupsWindowCloses_data() {
 }
 
 void TestWriteWindows::backupsWindowCloses() {
+    VQ740_NEEDS_PTY();
     QFETCH(int, language);
     QFETCH(bool, escape);
     RadioWindow w(languageFile(language));
@@ -457,6 +466,7 @@ void TestWriteWindows::backupsWindowCloses() {
 }
 
 void TestWriteWindows::statusLineFollowsTheLanguage() {
+    VQ740_NEEDS_PTY();
     RadioWindow w(languageFile(1));
     QVERIFY(w.ready);
     w.showActive();

@@ -39,7 +39,10 @@ inline CliRun runCliProgram(const QString &program, const QStringList &args,
         p.kill();
         p.waitForFinished();
     }
+    // Windows ends the tool's lines with CR LF: compared as LF.
+    const auto text = [](const QByteArray &bytes) {
+        return QString::fromUtf8(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    };
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+            text(p.readAllStandardOutput()), text(p.readAllStandardError())};
 }

@@ -4,11 +4,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
-#include <stdlib.h>
-#include <termios.h>
-#include <unistd.h>
 
 SimRadio::SimRadio(QObject *parent) : QObject(parent) {}
 
@@ -17,40 +12,20 @@ SimRadio::~SimRadio() {
 }
 
 bool SimRadio::open() {
-    m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-    if (m_master < 0)
+    if (!openPtyLine(&m_line))
         return false;
-    // Programs started meanwhile (the tool under test) must not inherit the
-    // radio's end, or closing it would not hang up the line.
-    ::fcntl(m_master, F_SETFD, FD_CLOEXEC);
-    char *name = nullptr;
-    if (::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0 || !(name = ::ptsname(m_master))) {
-        closeFarEnd();
-        return false;
-    }
-    m_path = QString::fromLocal8Bit(name);
-    m_slave = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (m_slave < 0) {
-        closeFarEnd();
-        return false;
-    }
-    termios raw{};
-    if (::tcgetattr(m_slave, &raw) == 0) {
-        ::cfmakeraw(&raw);
-        ::tcsetattr(m_slave, TCSANOW, &raw);
-    }
     m_clock.start();
     m_timer = new QTimer(this);
     m_timer->setSingleShot(true);
     m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &SimRadio::pump);
-    m_notifier = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
+    m_notifier = new QSocketNotifier(m_line.master, QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &SimRadio::onReadable);
     return true;
 }
 
 void SimRadio::closeFarEnd() {
-    const bool wasOpen = m_master >= 0;
+    const bool wasOpen = isOpen();
     // Closing may happen inside the notifier's or the timer's own signal.
     if (m_notifier) {
         m_notifier->setEnabled(false);
@@ -62,11 +37,7 @@ void SimRadio::closeFarEnd() {
         m_timer->deleteLater();
         m_timer = nullptr;
     }
-    if (m_slave >= 0)
-        ::close(m_slave);
-    if (m_master >= 0)
-        ::close(m_master);
-    m_slave = m_master = -1;
+    closePtyLine(&m_line);
     m_rx.clear();
     m_tx.clear();
     if (wasOpen)
@@ -74,7 +45,7 @@ void SimRadio::closeFarEnd() {
 }
 
 void SimRadio::sendUnasked(const QByteArray &bytes) {
-    if (m_master < 0 || bytes.isEmpty())
+    if (!isOpen() || bytes.isEmpty())
         return;
     const qint64 now = m_clock.nsecsElapsed();
     for (const char byte : bytes)
@@ -86,16 +57,16 @@ void SimRadio::onReadable() {
     char buffer[512];
     const qint64 now = m_clock.nsecsElapsed();
     for (;;) {
-        const ssize_t n = ::read(m_master, buffer, sizeof buffer);
+        const qint64 n = readPtyLine(m_line, buffer, sizeof buffer);
         if (n <= 0)
             break;
         m_fromProgram += n;
         if (!m_logSessionOpen) {
-            wireLog.beginSession(TraceSessionKind::Radio, m_path);
+            wireLog.beginSession(TraceSessionKind::Radio, m_line.path);
             m_logSessionOpen = true;
         }
         wireLog.sent(QByteArray(buffer, int(n)));
-        for (ssize_t i = 0; i < n; ++i) {
+        for (qint64 i = 0; i < n; ++i) {
             qint64 due = now;
             if (options.pace) {
                 due = std::max(now, m_rxFree) + kByteNanoseconds;
@@ -122,7 +93,7 @@ void SimRadio::queueReply(const QByteArray &frame, qint64 start, qint64 now) {
 }
 
 void SimRadio::pump() {
-    if (m_master < 0)
+    if (!isOpen())
         return;
     const qint64 now = m_clock.nsecsElapsed();
     // Bytes from the program that have fully arrived at the radio.
@@ -142,7 +113,7 @@ void SimRadio::pump() {
             m_logSessionOpen = false;
         for (int i = endsBefore; i < model.endBytes; ++i)
             emit endReceived();
-        if (m_master < 0)
+        if (!isOpen())
             return;
     }
     // Reply bytes whose time has come.
@@ -152,8 +123,7 @@ void SimRadio::pump() {
         m_tx.pop_front();
     }
     if (!out.isEmpty()) {
-        const ssize_t n = ::write(m_master, out.constData(), size_t(out.size()));
-        const qint64 written = n > 0 ? n : 0;
+        const qint64 written = writePtyLine(m_line, out);
         m_toProgram += written;
         wireLog.received(out.left(int(written)));
         for (qint64 i = out.size() - 1; i >= written; --i)

@@ -12,6 +12,7 @@
 // Lives in one thread: call open() in the thread the object belongs to.
 #pragma once
 
+#include "ptyline.h"
 #include "radiomodel.h"
 
 #include "link/serialtrace.h"
@@ -44,9 +45,11 @@ public:
     Options options;
     SerialTrace wireLog;
 
+    // Opens the pseudo-terminal; false where there is none (see ptyline.h:
+    // not on Windows) or none can be had.
     bool open();
-    bool isOpen() const { return m_master >= 0; }
-    QString devicePath() const { return m_path; }
+    bool isOpen() const { return m_line.master >= 0; }
+    QString devicePath() const { return m_line.path; }
     void closeFarEnd();
     // Sends bytes nobody asked for now, as a radio still answering an
     // exchange that ended early (the program was killed): they wait on the
@@ -71,9 +74,7 @@ private:
     void schedule(qint64 now);
     void queueReply(const QByteArray &frame, qint64 start, qint64 now);
 
-    int m_master = -1;
-    int m_slave = -1; // held open so the master never sees a hang-up
-    QString m_path;
+    PtyLine m_line;
     QSocketNotifier *m_notifier = nullptr;
     QTimer *m_timer = nullptr;
     QElapsedTimer m_clock;
