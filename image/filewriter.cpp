@@ -215,6 +215,8 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *reaso
 }
 
 bool appendToFile(const QString &path, const QByteArray &bytes, QString *reason) {
+    // A file made here needs its folder's entry on the disk too.
+    const bool made = !QFile::exists(path);
     QFile file(path);
     QString why;
     bool ok = file.open(QIODevice::WriteOnly | QIODevice::Append);
@@ -224,6 +226,8 @@ bool appendToFile(const QString &path, const QByteArray &bytes, QString *reason)
         why = file.errorString(), ok = false;
     else
         ok = syncToDisk(file, &why);
+    if (ok && made)
+        syncFolder(path);
     if (!ok && reason)
         *reason = why.isEmpty() ? QStringLiteral("unknown error") : why;
     return ok;

@@ -69,20 +69,6 @@ QString text(const char *english, const char *chinese, bool zh) {
     return zh ? QString::fromUtf8(chinese) : QString::fromUtf8(english);
 }
 
-QStringList column(const QTableWidget *table, int c) {
-    QStringList cells;
-    for (int row = 0; row < table->rowCount(); ++row)
-        cells << table->item(row, c)->text();
-    return cells;
-}
-
-QStringList headers(const QTableWidget *table) {
-    QStringList texts;
-    for (int c = 0; c < table->columnCount(); ++c)
-        texts << table->horizontalHeaderItem(c)->text();
-    return texts;
-}
-
 // The main window with the simulated radios behind COM1 and COM3, its
 // journal in the test's folder, and the Program radios window open with
 // its beeps counted.

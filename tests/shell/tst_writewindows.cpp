@@ -49,20 +49,6 @@ ChangedRadio changedRadio(RadioWindow &w, qint16 language) {
     return c;
 }
 
-QStringList column(const QTableWidget *table, int c) {
-    QStringList cells;
-    for (int row = 0; row < table->rowCount(); ++row)
-        cells << table->item(row, c)->text();
-    return cells;
-}
-
-QStringList headers(const QTableWidget *table) {
-    QStringList texts;
-    for (int c = 0; c < table->columnCount(); ++c)
-        texts << table->horizontalHeaderItem(c)->text();
-    return texts;
-}
-
 // Shows the window with `edited` in the editor, gives Write To Radio and
 // waits for the preview (the caller checks that it came).
 void openPreview(RadioWindow &w, const EditorState &edited) {
