@@ -12,9 +12,9 @@
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#endif
 
 using vq740::translate;
-#endif
 
 namespace {
 

@@ -15,9 +15,9 @@
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 using vq740::translate;
-#endif
 
 namespace {
 

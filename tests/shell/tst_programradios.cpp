@@ -7,6 +7,8 @@
 #include "radiowindow.h"
 #include "scriptedenumerator.h"
 
+#include "tests/support/unixcalls.h"
+
 #include "model/celltexts.h"
 #include "shell/fleetpart.h"
 #include "shell/journal.h"
@@ -163,6 +165,7 @@ void TestProgramRadios::aRunRecordsEveryRadio_data() {
 }
 
 void TestProgramRadios::aRunRecordsEveryRadio() {
+    VQ740_NEEDS_PTY();
     QFETCH(int, language);
     QFETCH(bool, byEnter);
     const bool zh = language == 0;
@@ -246,6 +249,7 @@ void TestProgramRadios::retryProgramsTheFailedRadioAgain_data() {
 }
 
 void TestProgramRadios::retryProgramsTheFailedRadioAgain() {
+    VQ740_NEEDS_PTY();
     QFETCH(QString, failure);
     QFETCH(QString, word);
     Bench b(1);
@@ -289,6 +293,7 @@ void TestProgramRadios::enterStartsTheFocusedPort_data() {
 }
 
 void TestProgramRadios::enterStartsTheFocusedPort() {
+    VQ740_NEEDS_PTY();
     QFETCH(int, focused);
     Bench b(1);
     QVERIFY(b.w.ready);
@@ -321,6 +326,7 @@ void TestProgramRadios::aMasterTheRadioCannotHoldStartsNoRadio_data() {
 }
 
 void TestProgramRadios::aMasterTheRadioCannotHoldStartsNoRadio() {
+    VQ740_NEEDS_PTY();
     QFETCH(bool, fromFile);
     QFETCH(QString, mistake);
     QFETCH(bool, refused);
@@ -369,6 +375,7 @@ void TestProgramRadios::windowsFollowTheMainWindowsLanguage_data() {
 }
 
 void TestProgramRadios::windowsFollowTheMainWindowsLanguage() {
+    VQ740_NEEDS_PTY();
     QFETCH(int, language);
     Bench b(language);
     QVERIFY(b.w.ready);
@@ -402,6 +409,7 @@ void TestProgramRadios::journalWindowShowsTheJournal_data() {
 }
 
 void TestProgramRadios::journalWindowShowsTheJournal() {
+    VQ740_NEEDS_PTY();
     QFETCH(int, language);
     QFETCH(int, radios);
     const bool zh = language == 0;
