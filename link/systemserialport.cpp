@@ -15,6 +15,9 @@
 #include <termios.h>
 #include <unistd.h>
 #endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -66,6 +69,10 @@ SystemSerialPort::SystemSerialPort(QObject *parent) : SerialPort(parent) {
 
 SystemSerialPort::~SystemSerialPort() {
     close();
+#ifdef Q_OS_WIN
+    if (m_writeDone)
+        ::CloseHandle(m_writeDone);
+#endif
 }
 
 void SystemSerialPort::setDevice(const QString &device) {
@@ -181,6 +188,11 @@ void SystemSerialPort::close() {
         return;
     if (!m_hangUpPending) {
         // Let queued bytes (the end byte above all) leave before closing.
+#ifdef Q_OS_WIN
+        // Every byte was handed to the system as it was written; the system
+        // sends what it still holds before the port closes.
+        ::FlushFileBuffers(m_port.handle());
+#else
         const qint64 budget =
             qint64(m_timeouts.writeTotalTimeoutConstant) +
             qint64(m_timeouts.writeTotalTimeoutMultiplier) * m_port.bytesToWrite();
@@ -190,7 +202,6 @@ void SystemSerialPort::close() {
             if (!m_port.waitForBytesWritten(int(budget - clock.elapsed())))
                 break;
         }
-#ifdef Q_OS_UNIX
         if (m_port.bytesToWrite() == 0 && m_port.handle() >= 0)
             ::tcdrain(m_port.handle());
 #endif
@@ -207,14 +218,43 @@ bool SystemSerialPort::isOpen() const {
     return m_port.isOpen();
 }
 
-void SystemSerialPort::writeByte(quint8 byte) {
+void SystemSerialPort::writeByte(quint8 value) {
     if (!m_port.isOpen() || m_hangUpPending)
         return;
-    const char c = static_cast<char>(byte);
+    const char c = static_cast<char>(value);
+#ifdef Q_OS_WIN
+    writeThrough(c);
+#else
     m_port.write(&c, 1);
+#endif
     if (SerialTrace *t = trace())
-        t->sent(byte);
+        t->sent(value);
 }
+
+#ifdef Q_OS_WIN
+bool SystemSerialPort::writeThrough(char value) {
+    const HANDLE handle = m_port.handle();
+    if (!m_writeDone)
+        m_writeDone = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (!m_writeDone || handle == INVALID_HANDLE_VALUE)
+        return false;
+    OVERLAPPED written{};
+    // The low bit of the event keeps this write's completion out of the
+    // completion queue the port's reads are reported through.
+    written.hEvent = reinterpret_cast<HANDLE>(reinterpret_cast<quintptr>(m_writeDone) | 1);
+    ::ResetEvent(m_writeDone);
+    DWORD count = 0;
+    if (::WriteFile(handle, &value, 1, nullptr, &written))
+        return ::GetOverlappedResult(handle, &written, &count, FALSE) && count == 1;
+    if (::GetLastError() != ERROR_IO_PENDING)
+        return false;
+    const DWORD budget =
+        DWORD(m_timeouts.writeTotalTimeoutConstant + m_timeouts.writeTotalTimeoutMultiplier);
+    if (::WaitForSingleObject(m_writeDone, budget) != WAIT_OBJECT_0)
+        ::CancelIoEx(handle, &written);
+    return ::GetOverlappedResult(handle, &written, &count, TRUE) && count == 1;
+}
+#endif
 
 QByteArray SystemSerialPort::readAll() {
     if (!m_port.isOpen())

@@ -7,10 +7,18 @@
 // so the three read values have nothing to act on and are only kept. The
 // two write values bound how long closing waits for queued bytes to leave
 // (constant + multiplier x queued bytes), so the end byte written just
-// before a close reaches the radio. On Windows the same applies: QSerialPort
-// sets its own time-outs on the handle. The Windows program run under Wine
-// starts a read every few milliseconds while open, as Wine does not report
-// the arrival of bytes the way QSerialPort waits for it.
+// before a close reaches the radio.
+//
+// On Windows QSerialPort reads, but each byte is written straight to the
+// system, which has taken it when writeByte returns (the write values bound
+// that wait), and closing lets the system send what it holds. QSerialPort's
+// own writes would need its waits, which break when called while it reports
+// bytes that arrived (its queue of finished transfers and the count of
+// them fall out of step, and the next wait reads an empty queue). The
+// Windows program run under Wine also starts a read every few milliseconds
+// while open, as Wine does not report the arrival of bytes the way
+// QSerialPort waits for it: Wine answers its wait for a comm event at once,
+// without telling the completion port (tools/commprobe shows it).
 //
 // Before opening, the device's lock files and other holders are judged
 // (portclaim.h): a device another program holds is refused as in use, lock
@@ -77,4 +85,10 @@ private:
     bool m_hangUpPending = false;
     QString m_lostReason;
     QTimer *m_readKick = nullptr; // under Wine only
+#ifdef Q_OS_WIN
+    // Writes one byte straight to the system and waits until it has taken
+    // it (within the write time-outs); false when it could not.
+    bool writeThrough(char value);
+    void *m_writeDone = nullptr; // the event a write's end is told by
+#endif
 };
