@@ -223,7 +223,10 @@ void SystemSerialPort::writeByte(quint8 value) {
         return;
     const char c = static_cast<char>(value);
 #ifdef Q_OS_WIN
-    writeThrough(c);
+    // A byte the system did not take is not shown as sent; the exchange
+    // then ends on its time-out as for any unanswered request.
+    if (!writeThrough(c))
+        return;
 #else
     m_port.write(&c, 1);
 #endif
@@ -248,9 +251,11 @@ bool SystemSerialPort::writeThrough(char value) {
         return ::GetOverlappedResult(handle, &written, &count, FALSE) && count == 1;
     if (::GetLastError() != ERROR_IO_PENDING)
         return false;
+    // Both write values zero means no limit, as for the system's own
+    // time-outs.
     const DWORD budget =
         DWORD(m_timeouts.writeTotalTimeoutConstant + m_timeouts.writeTotalTimeoutMultiplier);
-    if (::WaitForSingleObject(m_writeDone, budget) != WAIT_OBJECT_0)
+    if (::WaitForSingleObject(m_writeDone, budget ? budget : INFINITE) != WAIT_OBJECT_0)
         ::CancelIoEx(handle, &written);
     return ::GetOverlappedResult(handle, &written, &count, TRUE) && count == 1;
 }
